@@ -1,0 +1,33 @@
+// The smallest useful host: prints every tool, hole and contour a drill file holds.
+#include <cstdio>
+
+#include "perforex/perforex.h"
+
+namespace {
+
+class PrintingHost : public CPerforexReader {
+  public:
+    void AddContour(const CVbVrtxGeom&, int tool) override {
+        std::printf("contour tool %d\n", tool);
+    }
+    void AddHit(int x, int y, int tool) override { std::printf("hit %d %d tool %d\n", x, y, tool); }
+    void AddTool(int tool, int holeType, int diameter, int width, int height, double angle, int,
+                 int, int, int, int) override {
+        std::printf("tool %d type %d diameter %d width %d height %d angle %g\n", tool, holeType,
+                    diameter, width, height, angle);
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s MACHINE_FORMAT_FILE DRILL_FILE\n", argv[0]);
+        return 2;
+    }
+    PrintingHost host;
+    host.SetDrillMachineFormatFile(argv[1]);
+    const int result = host.Read(stderr, argv[2]);
+    std::printf("result %d\n", result);
+    return result == 1 ? 0 : 1;
+}

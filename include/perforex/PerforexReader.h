@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdio>
+
+#include "perforex/CString.h"
+#include "perforex/Export.h"
+
+class CVbVrtxGeom;
+class CPerforexReaderImpl;
+
+// Reads Excellon-family drill and rout programs and hands every tool, hole and routed contour to
+// the host through three callbacks. The host derives from this class and implements them.
+class PERFOREX_API CPerforexReader {
+  public:
+    // Hole shape codes passed to AddTool.
+    enum HoleType { Round = 0, Square = 1, Slot = 2, Rectangle = 3 };
+
+    CPerforexReader();
+    // Copies make a reader of their own, with their own copy of a loaded machine format.
+    CPerforexReader(const CPerforexReader& other);
+    CPerforexReader& operator=(const CPerforexReader& other);
+    virtual ~CPerforexReader();
+
+    // Receives one routed contour (a CVbPolyarcPath) that lives only during the call.
+    virtual void AddContour(const CVbVrtxGeom& path, int tool) = 0;
+    // Receives one drilled hole in nanometres; tool is -1 before any tool is selected.
+    virtual void AddHit(int x, int y, int tool) = 0;
+    // Receives one tool definition; sizes in nanometres, angle in degrees, the last five are 0.
+    virtual void AddTool(int tool, int holeType, int diameter, int width, int height, double angle,
+                         int, int, int, int, int) = 0;
+
+    // Reads one drill file; returns 1 for a read without error or warning, 0 otherwise.
+    int Read(FILE* messageStream, const CString& drillFilePath);
+    // Names the drill machine format file used by the first successful read; always returns 1.
+    int SetDrillMachineFormatFile(const CString& path);
+
+  private:
+    CPerforexReaderImpl* impl;
+};

@@ -1,0 +1,4 @@
+#pragma once
+
+#include "perforex/CString.h"
+#include "perforex/PerforexReader.h"

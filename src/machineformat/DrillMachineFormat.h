@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+// How a drilling machine writes its programs: the in-memory image of a drill machine format file.
+// Plain value type; the scanner and the interpreter each work on their own copy.
+class CDrillMachineFormat {
+  public:
+    // Values of the coded fields, as the machine format file's constants store them.
+    static constexpr int EXCELLON = 1, TRUDRILL = 2, GENERIC = 3;
+    static constexpr int NON_MODAL = 0, MODAL = 1;
+    static constexpr int ABSOLUTE = 1, INCREMENTAL = 2;
+    static constexpr int NONE = 0, LEADING = 1, TRAILING = 2;
+    static constexpr int ASCII = 1, EBCDIC = 2;
+    static constexpr int QUADRANT = 1, RADIUS = 2;
+    static constexpr int IN = 1, MM = 2;
+    static constexpr double NANOMETRES_PER_INCH = 25400.0 * 1000.0;
+    static constexpr double NANOMETRES_PER_MM = 1000.0 * 1000.0;
+
+    // Reads the drill machine format file at path into this record. Returns 0 when it was read
+    // without error, 1 when it could not be read, otherwise the number of errors found.
+    int Load(FILE* messageStream, std::string path);
+
+    int dataType = EXCELLON;
+    int dataMode = MODAL;
+    int stepMode = ABSOLUTE;
+    int zeroTruncation = LEADING;
+    int characterSet = ASCII;
+    int arcStyle = RADIUS;
+    std::string delimiter = "#";
+    std::string commentStr = "; ";
+    int recordLength = 0;
+    int sequenceNumbering = 0;
+    int unit = IN;
+    int integerDigits = 3;
+    int decimalDigits = 3;
+    int comments = 1;
+    double unitLength = NANOMETRES_PER_INCH;
+};

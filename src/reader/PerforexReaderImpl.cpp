@@ -1,0 +1,63 @@
+#include "reader/PerforexReaderImpl.h"
+
+namespace {
+
+bool FileOpensForReading(const std::string& path) {
+    FILE* file = std::fopen(path.c_str(), "r");
+    if (file == nullptr) {
+        return false;
+    }
+    std::fclose(file);
+    return true;
+}
+
+}  // namespace
+
+CPerforexReaderImpl::CPerforexReaderImpl(CPerforexReader* owner) : owner(owner) {}
+
+CPerforexReaderImpl::CPerforexReaderImpl(const CPerforexReaderImpl& source, CPerforexReader* owner)
+    : owner(owner) {
+    CopyStateFrom(source);
+}
+
+void CPerforexReaderImpl::CopyStateFrom(const CPerforexReaderImpl& source) {
+    if (this == &source) {
+        return;
+    }
+    machineFormatFile = source.machineFormatFile;
+    settings = source.settings ? std::make_unique<CDrillMachineFormat>(*source.settings) : nullptr;
+    messageStream = source.messageStream;
+}
+
+int CPerforexReaderImpl::Read(FILE* stream, const std::string& drillFilePath) {
+    messageStream = stream;
+    // A null stream could never receive a message, so no read is attempted with one.
+    if (messageStream == nullptr) {
+        return 0;
+    }
+    if (!settings && LoadMachineFormat() == 0) {
+        return 0;
+    }
+    if (!FileOpensForReading(drillFilePath)) {
+        return 0;
+    }
+    return Interpret(drillFilePath);
+}
+
+int CPerforexReaderImpl::LoadMachineFormat() {
+    if (messageStream == nullptr) {
+        return 0;
+    }
+    settings = std::make_unique<CDrillMachineFormat>();
+    if (settings->Load(messageStream, machineFormatFile) != 0) {
+        settings.reset();
+        return 0;
+    }
+    return 1;
+}
+
+int CPerforexReaderImpl::Interpret(const std::string& drillFilePath) {
+    (void)drillFilePath;
+    (void)owner;
+    return 1;
+}

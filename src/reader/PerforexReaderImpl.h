@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "machineformat/DrillMachineFormat.h"
+
+class CPerforexReader;
+
+// Private state of one reader: the machine format file name, the machine format once loaded, the
+// message stream of the latest read and the public object that receives the callbacks.
+class CPerforexReaderImpl {
+  public:
+    explicit CPerforexReaderImpl(CPerforexReader* owner);
+    // Copies everything but the owner, which stays the given one.
+    CPerforexReaderImpl(const CPerforexReaderImpl& source, CPerforexReader* owner);
+    CPerforexReaderImpl(const CPerforexReaderImpl&) = delete;
+    CPerforexReaderImpl& operator=(const CPerforexReaderImpl&) = delete;
+
+    int Read(FILE* messageStream, const std::string& drillFilePath);
+    void SetMachineFormatFile(const std::string& path) { machineFormatFile = path; }
+    // Takes over the file name and a copy of the loaded machine format of another reader.
+    void CopyStateFrom(const CPerforexReaderImpl& source);
+
+    // Returns 1 when a machine format is loaded, loading it now if needed; 0 when it cannot be.
+    int LoadMachineFormat();
+
+    const CDrillMachineFormat* Settings() const { return settings.get(); }
+
+  private:
+    // Runs the interpreter over an openable drill file; returns the result of the read.
+    int Interpret(const std::string& drillFilePath);
+
+    std::string machineFormatFile;
+    std::unique_ptr<CDrillMachineFormat> settings;
+    CPerforexReader* owner;
+    FILE* messageStream = nullptr;
+};

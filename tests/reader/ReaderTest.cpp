@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "MessageCapture.h"
+#include "RecordingHost.h"
+#include "TempFile.h"
+
+namespace {
+
+const char kDefaultFormat[] =
+    ".FILETYPE DRILL_MACHINE_FILE\n"
+    ".VERSION \"QK2002.1\"\n"
+    ".DataFormat 2,4\n";
+
+const char kMissingPath[] = "/nonexistent/perforex/none.drl";
+
+TEST(Reader, SetDrillMachineFormatFileAcceptsAnyName) {
+    RecordingHost host;
+    EXPECT_EQ(host.SetDrillMachineFormatFile(""), 1);
+    EXPECT_EQ(host.SetDrillMachineFormatFile(kMissingPath), 1);
+    EXPECT_EQ(host.SetDrillMachineFormatFile(std::string("format.fmt")), 1);
+}
+
+TEST(Reader, RefusesANullMessageStreamBeforeAndAfterLoading) {
+    TempFile format(kDefaultFormat);
+    TempFile drill("");
+    RecordingHost host;
+    host.SetDrillMachineFormatFile(format.Path());
+    EXPECT_EQ(host.Read(nullptr, drill.Path()), 0);
+
+    MessageCapture capture;
+    EXPECT_EQ(host.Read(capture.Stream(), drill.Path()), 1);
+    EXPECT_EQ(host.Read(nullptr, drill.Path()), 0);
+    EXPECT_EQ(capture.Text(), "");
+    EXPECT_TRUE(host.events.empty());
+}
+
+TEST(Reader, UnreadableMachineFormatFailsEveryReadAndIsRetried) {
+    TempFile drill("");
+    RecordingHost host;
+    MessageCapture capture;
+    const std::string message11 = "Error reading Drill Machine Format File \\\"\\\"\n";
+    EXPECT_EQ(host.Read(capture.Stream(), drill.Path()), 0);
+    const std::string first = capture.Text();
+    ASSERT_GE(first.size(), message11.size());
+    EXPECT_EQ(first.substr(first.size() - message11.size()), message11);
+
+    EXPECT_EQ(host.Read(capture.Stream(), drill.Path()), 0);
+    EXPECT_EQ(capture.Text(), first + first);
+
+    TempFile format(kDefaultFormat);
+    host.SetDrillMachineFormatFile(format.Path());
+    EXPECT_EQ(host.Read(capture.Stream(), drill.Path()), 1);
+}
+
+TEST(Reader, MissingDrillFileFailsSilentlyAndKeepsTheMachineFormat) {
+    auto format = std::make_unique<TempFile>(kDefaultFormat);
+    TempFile drill("");
+    RecordingHost host;
+    MessageCapture capture;
+    host.SetDrillMachineFormatFile(format->Path());
+    EXPECT_EQ(host.Read(capture.Stream(), kMissingPath), 0);
+    format.reset();
+    // The machine format was loaded by the failed read and is kept although its file is gone.
+    EXPECT_EQ(host.Read(capture.Stream(), drill.Path()), 1);
+    EXPECT_EQ(capture.Text(), "");
+}
+
+TEST(Reader, LaterMachineFormatNamesDoNotReplaceALoadedFormat) {
+    TempFile format(kDefaultFormat);
+    TempFile drill("");
+    RecordingHost host;
+    MessageCapture capture;
+    host.SetDrillMachineFormatFile(format.Path());
+    ASSERT_EQ(host.Read(capture.Stream(), drill.Path()), 1);
+    host.SetDrillMachineFormatFile(kMissingPath);
+    EXPECT_EQ(host.Read(capture.Stream(), drill.Path()), 1);
+    EXPECT_EQ(capture.Text(), "");
+}
+
+TEST(ReaderCopy, CopyKeepsItsOwnLoadedFormatAfterTheSourceIsGone) {
+    TempFile drill("");
+    MessageCapture capture;
+    std::unique_ptr<RecordingHost> copy;
+    {
+        TempFile format(kDefaultFormat);
+        RecordingHost source;
+        source.SetDrillMachineFormatFile(format.Path());
+        ASSERT_EQ(source.Read(capture.Stream(), drill.Path()), 1);
+        copy = std::make_unique<RecordingHost>(source);
+    }
+    EXPECT_EQ(copy->Read(capture.Stream(), drill.Path()), 1);
+}
+
+TEST(ReaderCopy, AssignmentCopiesTheFormatNameAndSelfAssignmentIsSafe) {
+    TempFile format(kDefaultFormat);
+    TempFile drill("");
+    MessageCapture capture;
+    RecordingHost source;
+    source.SetDrillMachineFormatFile(format.Path());
+    RecordingHost target;
+    target = source;
+    target = *&target;
+    EXPECT_EQ(target.Read(capture.Stream(), drill.Path()), 1);
+    EXPECT_EQ(source.Read(capture.Stream(), drill.Path()), 1);
+}
+
+}  // namespace
