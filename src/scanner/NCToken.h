@@ -1,0 +1,65 @@
+#pragma once
+
+#include <string>
+
+// Token types the scanner hands to the interpreter.
+enum NCTokenType : int {
+    TOKEN_CODE = 0,
+    TOKEN_TOOL = 1,
+    TOKEN_X = 2,
+    TOKEN_Y = 3,
+    TOKEN_A = 4,
+    TOKEN_I = 5,
+    TOKEN_J = 6,
+    TOKEN_R = 7,
+};
+
+// Code numbers of TOKEN_CODE for the G and M codes the scanner knows.
+enum NCCode : int {
+    CODE_G00 = 0,
+    CODE_G01 = 1,
+    CODE_G02 = 2,
+    CODE_G03 = 3,
+    CODE_G04 = 4,
+    CODE_G05 = 5,
+    CODE_G06 = 6,
+    CODE_G07 = 7,
+    CODE_G10 = 8,
+    CODE_G11 = 9,
+    CODE_G12 = 10,
+    CODE_G36 = 12,
+    CODE_G37 = 13,
+    CODE_G40 = 14,
+    CODE_G41 = 15,
+    CODE_G42 = 16,
+    CODE_G54 = 17,
+    CODE_G70 = 18,
+    CODE_G71 = 19,
+    CODE_G74 = 20,
+    CODE_G75 = 21,
+    CODE_G82 = 22,
+    CODE_G83 = 23,
+    CODE_G84 = 24,
+    CODE_G85 = 25,
+    CODE_G90 = 26,
+    CODE_G91 = 27,
+    CODE_G92 = 28,
+    CODE_G93 = 29,
+    CODE_M15 = 36,
+    CODE_M16 = 37,
+    CODE_M17 = 38,
+    CODE_M30 = 39,
+    CODE_M48 = 40,
+    CODE_M71 = 41,
+    CODE_M72 = 42,
+};
+
+// One token of a drill program. Fields that do not belong to the token's type keep their values.
+struct NCToken {
+    int type = TOKEN_CODE;
+    int code = 0;
+    int toolNumber = 0;
+    // Text after G93; the caller empties it before each call of NextToken.
+    std::string text;
+    double value = 0.0;
+};
