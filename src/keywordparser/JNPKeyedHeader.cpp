@@ -1,5 +1,7 @@
 #include "keywordparser/JNPKeyedHeader.h"
 
+#include <cstring>
+
 namespace {
 
 const unsigned char kMarker[] = {0x05, 0x06, 0x13};
@@ -24,9 +26,7 @@ JNPKeyedHeader::JNPKeyedHeader(const char* file, std::size_t size) {
 
 void JNPKeyedHeader::Decode(const char* payload, char* plain, std::size_t size) const {
     if (keyLength == 0) {
-        for (std::size_t i = 0; i < size; ++i) {
-            plain[i] = payload[i];
-        }
+        std::memcpy(plain, payload, size);
         return;
     }
     std::size_t keyIndex = 0;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "MessageCapture.h"
+#include "ParseTranscript.h"
 #include "TempFile.h"
 #include "keywordparser/JNPParserInput.h"
 #include "keywordparser/JNParser.h"
@@ -108,30 +109,15 @@ TEST(JNPParserInput, SendsDiagnosticsToStandardErrorWithoutAStream) {
 }
 
 TEST(JNPParserInput, ReadsAFileLikeTheSameTextInMemory) {
-    const std::string text = ".UNIT MM\n.DATAFORMAT 2,4\n";
+    const std::string text = ".UNIT MM\n.DATAFORMAT 2,4,6\n";
     TempFile file(text);
-    JNParser fromFile;
-    JNParser fromMemory;
-    ASSERT_EQ(fromFile.Initialise(file.Path().c_str(), nullptr, kDrillMachineKeywords,
-                                  kDrillMachineConstants, false),
-              0);
-    ASSERT_EQ(fromMemory.Initialise(text.c_str(), nullptr, kDrillMachineKeywords,
-                                    kDrillMachineConstants, true),
-              0);
-    for (int construct = 0; construct < 3; ++construct) {
-        JNPResult* a = fromFile.NextResult();
-        JNPResult* b = fromMemory.NextResult();
-        ASSERT_EQ(a == nullptr, b == nullptr);
-        ASSERT_EQ(a == nullptr, construct == 2);
-        if (a != nullptr) {
-            EXPECT_EQ(a->id, b->id);
-            EXPECT_EQ(a->integers, b->integers);
-        }
-        JNParser::FreeResult(a);
-        JNParser::FreeResult(b);
-    }
-    EXPECT_EQ(fromFile.Line(), 3);
-    EXPECT_EQ(fromMemory.Line(), 3);
+    const ParseTranscript fromFile =
+        Parse(file.Path(), kDrillMachineKeywords, kDrillMachineConstants, 0, false);
+    const ParseTranscript fromMemory = Parse(text, kDrillMachineKeywords, kDrillMachineConstants);
+    EXPECT_EQ(fromFile.constructs, "15(2); 7(2,4)");
+    EXPECT_EQ(fromFile.constructs, fromMemory.constructs);
+    EXPECT_EQ(fromFile.messages, fromMemory.messages);
+    EXPECT_EQ(fromFile.errors, 1);
 }
 
 }  // namespace

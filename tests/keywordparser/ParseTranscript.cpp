@@ -41,12 +41,12 @@ std::string Describe(const JNPResult* construct) {
     return text;
 }
 
-ParseTranscript Parse(const std::string& text, const JNP_KEYWORD_DEF* keywords,
-                      const JNP_CONST_DEF* constants, int aliasId) {
+ParseTranscript Parse(const std::string& source, const JNP_KEYWORD_DEF* keywords,
+                      const JNP_CONST_DEF* constants, int aliasId, bool fromMemory) {
     MessageCapture capture;
     JNParser parser;
     ParseTranscript transcript{"", "", 0};
-    if (parser.Initialise(text.c_str(), capture.Stream(), keywords, constants, true) != 0) {
+    if (parser.Initialise(source.c_str(), capture.Stream(), keywords, constants, fromMemory) != 0) {
         transcript.errors = -1;
         return transcript;
     }

@@ -18,7 +18,7 @@ struct ParseTranscript {
 // numbers, doubles with %g, strings in double quotes.
 std::string Describe(const JNPResult* construct);
 
-// Parses text from memory the way a caller does, adding an alias for every construct whose id
-// is aliasId; top-level constructs are separated by "; ".
-ParseTranscript Parse(const std::string& text, const JNP_KEYWORD_DEF* keywords,
-                      const JNP_CONST_DEF* constants, int aliasId = 0);
+// Parses source, a text or with fromMemory false a file path, the way a caller does, adding an
+// alias for every construct whose id is aliasId; top-level constructs are separated by "; ".
+ParseTranscript Parse(const std::string& source, const JNP_KEYWORD_DEF* keywords,
+                      const JNP_CONST_DEF* constants, int aliasId = 0, bool fromMemory = true);

@@ -60,24 +60,17 @@ Loaded Load(const std::string& bytes) {
     return loaded;
 }
 
-void ExpectDefaults(const CDrillMachineFormat& format) {
-    const CDrillMachineFormat defaults;
-    EXPECT_EQ(format.dataType, defaults.dataType);
-    EXPECT_EQ(format.dataMode, defaults.dataMode);
-    EXPECT_EQ(format.stepMode, defaults.stepMode);
-    EXPECT_EQ(format.zeroTruncation, defaults.zeroTruncation);
-    EXPECT_EQ(format.characterSet, defaults.characterSet);
-    EXPECT_EQ(format.arcStyle, defaults.arcStyle);
-    EXPECT_EQ(format.delimiter, defaults.delimiter);
-    EXPECT_EQ(format.commentStr, defaults.commentStr);
-    EXPECT_EQ(format.recordLength, defaults.recordLength);
-    EXPECT_EQ(format.sequenceNumbering, defaults.sequenceNumbering);
-    EXPECT_EQ(format.unit, defaults.unit);
-    EXPECT_EQ(format.integerDigits, defaults.integerDigits);
-    EXPECT_EQ(format.decimalDigits, defaults.decimalDigits);
-    EXPECT_EQ(format.comments, defaults.comments);
-    EXPECT_EQ(format.unitLength, defaults.unitLength);
+// Renders every field of format in record order.
+std::string Fields(const CDrillMachineFormat& f) {
+    std::ostringstream text;
+    text << f.dataType << ' ' << f.dataMode << ' ' << f.stepMode << ' ' << f.zeroTruncation << ' '
+         << f.characterSet << ' ' << f.arcStyle << " [" << f.delimiter << "] [" << f.commentStr
+         << "] " << f.recordLength << ' ' << f.sequenceNumbering << ' ' << f.unit << ' '
+         << f.integerDigits << ' ' << f.decimalDigits << ' ' << f.comments << ' ' << f.unitLength;
+    return text.str();
 }
+
+const char kDefaultFields[] = "1 1 1 1 1 2 [#] [; ] 0 0 1 3 3 1 2.54e+07";
 
 TEST(DrillMachineFormatLoad, SetsEveryFieldFromItsKeyword) {
     const Loaded loaded = Load(
@@ -88,22 +81,7 @@ TEST(DrillMachineFormatLoad, SetsEveryFieldFromItsKeyword) {
         ".CommentStr \"\\tX\\\"\"\n.ArcStyle QUADRANT\n.RecordLength 0x50\n");
     EXPECT_EQ(loaded.result, 0);
     EXPECT_EQ(loaded.messages, "");
-    const CDrillMachineFormat& format = loaded.format;
-    EXPECT_EQ(format.dataType, 2);
-    EXPECT_EQ(format.characterSet, 2);
-    EXPECT_EQ(format.unit, 2);
-    EXPECT_EQ(format.unitLength, 1000000.0);
-    EXPECT_EQ(format.integerDigits, 2);
-    EXPECT_EQ(format.decimalDigits, 4);
-    EXPECT_EQ(format.stepMode, 2);
-    EXPECT_EQ(format.dataMode, 0);
-    EXPECT_EQ(format.zeroTruncation, 2);
-    EXPECT_EQ(format.sequenceNumbering, 1);
-    EXPECT_EQ(format.delimiter, "/");
-    EXPECT_EQ(format.comments, 0);
-    EXPECT_EQ(format.commentStr, "\tX\"");
-    EXPECT_EQ(format.arcStyle, 1);
-    EXPECT_EQ(format.recordLength, 80);
+    EXPECT_EQ(Fields(loaded.format), "2 0 2 2 2 1 [/] [\tX\"] 80 1 2 2 4 0 1e+06");
 }
 
 TEST(DrillMachineFormatLoad, LoadsTheDefaultFilePlainAndKeyedWithoutChange) {
@@ -113,7 +91,7 @@ TEST(DrillMachineFormatLoad, LoadsTheDefaultFilePlainAndKeyedWithoutChange) {
         const Loaded loaded = Load(bytes);
         EXPECT_EQ(loaded.result, 0);
         EXPECT_EQ(loaded.messages, "");
-        ExpectDefaults(loaded.format);
+        EXPECT_EQ(Fields(loaded.format), kDefaultFields);
     }
 }
 
@@ -135,16 +113,10 @@ TEST(DrillMachineFormatLoad, AppliesValuesInFileOrderWithAliases) {
         ".Measure mm\n");
     EXPECT_EQ(loaded.result, 0);
     EXPECT_EQ(loaded.messages, "");
-    EXPECT_EQ(loaded.format.dataType, 3);
-    EXPECT_EQ(loaded.format.delimiter, "*");
-    EXPECT_EQ(loaded.format.integerDigits, 4);
-    EXPECT_EQ(loaded.format.decimalDigits, 5);
-    EXPECT_EQ(loaded.format.unit, 2);
-    EXPECT_EQ(loaded.format.unitLength, 1000000.0);
+    EXPECT_EQ(Fields(loaded.format), "3 1 1 1 1 2 [*] [; ] 0 0 2 4 5 1 1e+06");
 
     const Loaded back = Load(".Unit MM\n.Unit IN\n");
-    EXPECT_EQ(back.format.unit, 1);
-    EXPECT_EQ(back.format.unitLength, 25400000.0);
+    EXPECT_EQ(Fields(back.format), kDefaultFields);
 }
 
 TEST(DrillMachineFormatLoad, CountsErrorsAndNamesTheFile) {
@@ -156,9 +128,7 @@ TEST(DrillMachineFormatLoad, CountsErrorsAndNamesTheFile) {
               "Error: Expected <2> arguments\n   in keyword <.DATAFORMAT> above line # 2\n"
               "\nError, There were 3 machine format errors detected\n  in file \\\"" +
                   loaded.path + "\\\"\n");
-    EXPECT_EQ(loaded.format.comments, 1);
-    EXPECT_EQ(loaded.format.integerDigits, 2);
-    EXPECT_EQ(loaded.format.decimalDigits, 3);
+    EXPECT_EQ(Fields(loaded.format), "1 1 1 1 1 2 [#] [; ] 0 0 1 2 3 1 2.54e+07");
 }
 
 TEST(DrillMachineFormatLoad, ReportsAnUnreadableFileAndKeepsTheRecord) {
