@@ -146,7 +146,11 @@ std::string FormatSuggester::FormatFile(const std::string& drillFileName) const 
 
     int integerDigits = integerDigits_;
     int decimalDigits = decimalDigits_;
-    if (integerDigits < 0) {
+    if (integerDigits < 0 && unit_ == 0) {
+        integerDigits = 3;
+        decimalDigits = 3;
+        notes += "! No digit pattern: 3,3, as in the defaults.\n";
+    } else if (integerDigits < 0) {
         // Inch programs are usually written with 2,4 digits, millimetre ones with 3,3.
         integerDigits = unit_ == 1 ? 2 : 3;
         decimalDigits = unit_ == 1 ? 4 : 3;
