@@ -310,6 +310,21 @@ class ExitStatus(unittest.TestCase):
             self.assertEqual(read["result"], 0)
             self.assertEqual(len(read["callbacks"]), 2)
 
+    def test_a_machine_format_with_errors_fails_every_read(self):
+        with tempfile.TemporaryDirectory() as directory:
+            machine_format = os.path.join(directory, "bad.fmt")
+            with open(machine_format, "w", encoding="ascii") as file:
+                file.write(".FILETYPE DRILL_MACHINE_FILE\n.Comments TRAILING\n")
+            result = run("-f", machine_format, "--json", example("board.drl"),
+                         example("holes.drl"))
+            self.assertEqual(result.returncode, 1)
+            totals = ('\nError, There were 2 machine format errors detected\n'
+                      '  in file \\"%s\\"\n' % machine_format)
+            self.assertEqual(result.stderr.count(totals), 2, result.stderr)
+            reads = json.loads(result.stdout)["reads"]
+            self.assertEqual([(read["callbacks"], read["result"]) for read in reads],
+                             [([], 0), ([], 0)])
+
     def test_the_default_format_is_found_next_to_the_executable_only(self):
         result = run("--json", example("board.drl"))
         self.assertEqual(json.loads(result.stdout)["machineFormat"],
