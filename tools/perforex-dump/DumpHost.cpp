@@ -16,6 +16,9 @@ int DumpHost::ReadFile(FILE* messageStream, const std::string& path) {
     } catch (const std::exception& failure) {
         std::fprintf(messageStream, "perforex-dump: reading %s stopped: %s\n", path.c_str(),
                      failure.what());
+    } catch (...) {
+        std::fprintf(messageStream, "perforex-dump: reading %s stopped by an exception\n",
+                     path.c_str());
     }
     for (DumpSink* sink : sinks_) {
         sink->EndFile(result);
