@@ -295,21 +295,6 @@ class ExitStatus(unittest.TestCase):
         self.assert_one_line(run("--svg", "/nonexistent/dir/x.svg", board), 2,
                              "cannot write picture '/nonexistent/dir/x.svg'")
 
-    def test_a_read_with_errors_exits_with_1_and_passes_the_messages_on(self):
-        with tempfile.TemporaryDirectory() as directory:
-            drill = os.path.join(directory, "bad.drl")
-            with open(drill, "w", encoding="ascii") as file:
-                file.write("M48\nINCH,TZ\nT01C0.035\n%\nT01\nX1000Y1000\nG99\nM30\n")
-            result = run("--json", drill)
-            self.assertEqual(result.returncode, 1)
-            self.assertEqual(result.stderr,
-                             "Error: Unknown token G99 found at the line 7\n"
-                             "Error: Unknown character G found at line number 7\n"
-                             "\n The Total number of Errors: 1 Warnings:0 in parsing\n\n  ")
-            (read,) = json.loads(result.stdout)["reads"]
-            self.assertEqual(read["result"], 0)
-            self.assertEqual(len(read["callbacks"]), 2)
-
     def test_a_machine_format_with_errors_fails_every_read(self):
         with tempfile.TemporaryDirectory() as directory:
             machine_format = os.path.join(directory, "bad.fmt")
@@ -336,6 +321,23 @@ class ExitStatus(unittest.TestCase):
                                     text=True, check=False)
             self.assertEqual(result.returncode, 2)
             self.assertTrue(result.stderr.startswith("perforex-dump: no default machine format"))
+
+
+class ReadErrors(unittest.TestCase):
+    def test_a_read_with_errors_exits_with_1_and_passes_the_messages_on(self):
+        with tempfile.TemporaryDirectory() as directory:
+            drill = os.path.join(directory, "bad.drl")
+            with open(drill, "w", encoding="ascii") as file:
+                file.write("M48\nINCH,TZ\nT01C0.035\n%\nT01\nX1000Y1000\nG99\nM30\n")
+            result = run("--json", drill)
+            self.assertEqual(result.returncode, 1)
+            self.assertEqual(result.stderr,
+                             "Error: Unknown token G99 found at the line 7\n"
+                             "Error: Unknown character G found at line number 7\n"
+                             "\n The Total number of Errors: 1 Warnings:0 in parsing\n\n  ")
+            (read,) = json.loads(result.stdout)["reads"]
+            self.assertEqual(read["result"], 0)
+            self.assertEqual(len(read["callbacks"]), 2)
 
 
 if __name__ == "__main__":
