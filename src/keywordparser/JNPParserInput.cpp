@@ -14,11 +14,18 @@ const char kCorruptAdvice[] = "(check for bad or corrupted file)\n\n";
 const char kAllocationFailure[] = "\nError: on allocating memory for parser input file (%s).\n";
 const char kNoMemoryAdvice[] = "(check for sufficient memory on system)\n\n";
 
+// Tells whether an open file is a directory, which the C runtime opens like a file on some
+// systems but which holds no text to read.
+bool IsDirectory(FILE* file) {
+    struct stat status;
+    return fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
 }  // namespace
 
 int JNPParserInput::LoadFile(const char* path, JNPMessageSink& sink) {
     file = std::fopen(path, "rb");
-    if (file == nullptr) {
+    if (file == nullptr || IsDirectory(file)) {
         return Fail(sink, "\nError: on opening parser input file (%s) for reading.\n",
                     "(check for a file or directory permission problem)\n\n", path, 3);
     }

@@ -1,14 +1,20 @@
 #include "reader/PerforexReaderImpl.h"
 
+#include <sys/stat.h>
+
 namespace {
 
+// Tells whether path opens as a file with text to read; a directory, which the C runtime opens
+// on some systems, does not count, so that it is never read as an empty program.
 bool FileOpensForReading(const std::string& path) {
     FILE* file = std::fopen(path.c_str(), "r");
     if (file == nullptr) {
         return false;
     }
+    struct stat status;
+    const bool directory = fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode);
     std::fclose(file);
-    return true;
+    return !directory;
 }
 
 }  // namespace
