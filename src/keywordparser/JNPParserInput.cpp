@@ -14,18 +14,11 @@ const char kCorruptAdvice[] = "(check for bad or corrupted file)\n\n";
 const char kAllocationFailure[] = "\nError: on allocating memory for parser input file (%s).\n";
 const char kNoMemoryAdvice[] = "(check for sufficient memory on system)\n\n";
 
-// Tells whether an open file is a directory, which the C runtime opens like a file on some
-// systems but which holds no text to read.
-bool IsDirectory(FILE* file) {
-    struct stat status;
-    return fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode);
-}
-
 }  // namespace
 
 int JNPParserInput::LoadFile(const char* path, JNPMessageSink& sink) {
     file = std::fopen(path, "rb");
-    if (file == nullptr || IsDirectory(file)) {
+    if (file == nullptr) {
         return Fail(sink, "\nError: on opening parser input file (%s) for reading.\n",
                     "(check for a file or directory permission problem)\n\n", path, 3);
     }
@@ -33,6 +26,10 @@ int JNPParserInput::LoadFile(const char* path, JNPMessageSink& sink) {
     if (stat(path, &status) != 0 || status.st_size < 0) {
         return Fail(sink, "\nError: while trying to get size of parser input file (%s).\n",
                     kCorruptAdvice, path, 3);
+    }
+    // A directory opens like a file here, but has no text to read whatever size it tells.
+    if (S_ISDIR(status.st_mode)) {
+        return Fail(sink, kReadFailure, kCorruptAdvice, path, 3);
     }
     size = static_cast<std::size_t>(status.st_size);
     text.reset(new (std::nothrow) char[size]);

@@ -204,14 +204,14 @@ TEST(MachineFormatBadInput, MissingPathIsUnreadable) {
                          kOpenAdvice, path));
 }
 
-TEST(MachineFormatBadInput, DirectoriesCannotBeOpenedAsFormatFiles) {
+TEST(MachineFormatBadInput, DirectoriesCannotBeReadAsFormatFiles) {
     // /proc/self reports a size of 0, /tmp a size of a block: neither may pass as an empty file.
     for (const std::string path : {"/proc/self", "/tmp"}) {
         const Loaded loaded = LoadPath(path);
         EXPECT_EQ(loaded.result, 1) << path;
         EXPECT_EQ(loaded.messages,
-                  Unreadable("\nError: on opening parser input file (" + path + ") for reading.\n",
-                             kOpenAdvice, path));
+                  Unreadable("\nError: while trying to read parser input file (" + path + ").\n",
+                             kCorruptAdvice, path));
         EXPECT_TRUE(HasDefaults(loaded.format));
     }
 }
