@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr std::size_t kTokenLimit = 1 << 16;
+
 std::string Shortest(double value) {
     char text[400];
     const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
@@ -47,7 +49,8 @@ ScanTrace::ScanTrace(const std::string& bytes, const CDrillMachineFormat& settin
     MessageCapture capture;
     CDrillScanner scanner(file.Path(), settings, capture.Stream());
     NCToken token;
-    while (scanner.NextToken(token) != nullptr) {
+    // Bounded, so that a scanner that never ends fails its test instead of hanging it.
+    while (tokens.size() < kTokenLimit && scanner.NextToken(token) != nullptr) {
         tokens.push_back(Describe(token, scanner));
         scanner.ResetBlockEnd();
         token.text.clear();
