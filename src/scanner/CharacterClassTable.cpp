@@ -11,14 +11,19 @@ constexpr unsigned char kEndEntry = 0xFF;
 
 CharacterClassTable::CharacterClassTable(char delimiter) {
     for (char digit = '0'; digit <= '9'; ++digit) {
-        classes[static_cast<unsigned char>(digit)] |= kDigit;
+        Add(digit, kDigit);
     }
-    classes['\n'] |= kSeparator;
-    classes[' '] |= kSeparator;
-    if (static_cast<unsigned char>(delimiter) != kEndEntry) {
-        classes[static_cast<unsigned char>(delimiter)] |= kSeparator;
+    for (char separator : {'\n', ' ', delimiter}) {
+        Add(separator, kSeparator);
     }
     for (char end : {'F', 'T', ' ', '\n', 'I'}) {
-        classes[static_cast<unsigned char>(end)] |= kG93TextEnd;
+        Add(end, kG93TextEnd);
+    }
+}
+
+void CharacterClassTable::Add(char c, std::uint8_t flag) {
+    const unsigned char entry = static_cast<unsigned char>(c);
+    if (entry != kEndEntry) {
+        classes[entry] |= flag;
     }
 }

@@ -20,6 +20,9 @@ class CharacterClassTable {
     static constexpr std::uint8_t kSeparator = 2;
     static constexpr std::uint8_t kG93TextEnd = 4;
 
+    // Gives character c the class flag; the end value's entry is left alone.
+    void Add(char c, std::uint8_t flag);
+    // Tells whether character c (or the end value) has the class flag.
     bool Has(int c, std::uint8_t flag) const {
         return (classes[static_cast<unsigned char>(c)] & flag) != 0;
     }

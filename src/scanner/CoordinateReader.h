@@ -30,10 +30,6 @@ class CoordinateReader {
     // Returns the value of a decimal digit text, saturated at the largest 32-bit signed integer.
     static int SaturatedValue(std::string_view digits);
 
-    double CurrentX() const { return currentX; }
-    double CurrentY() const { return currentY; }
-    double CurrentA() const { return currentA; }
-
   private:
     // Returns how many of the digits lie after the implied decimal point (negative: missing
     // trailing zeros before it).
@@ -44,11 +40,15 @@ class CoordinateReader {
     static double DivideByPowerOfTen(double value, long long exponent);
     // Makes value absolute in incremental steps and stores it as the new position.
     double MoveTo(double& position, double value) const;
+    // Returns m + n, the most digits the format expects.
     long long DigitLimit() const;
+    // Warns when the digit text is longer than the format expects.
     void WarnAboutLength() const;
+    // Warns when trailing zero suppression meets a non-zero text that ends in 0.
     void WarnAboutTrailingZero() const;
     // Writes the line feed that follows the warnings of this reader.
     void EndMessageLine() const;
+    // Returns the token type of a number letter.
     static NCTokenType TokenTypeOf(int letter);
 
     CharacterSource& source;
@@ -57,6 +57,7 @@ class CoordinateReader {
     FILE* messageStream;
     // Digits of the number being read; keeps its capacity from number to number.
     std::string digits;
+    // Last X, Y and A positions, to which incremental numbers are added.
     double currentX = 0.0;
     double currentY = 0.0;
     double currentA = 0.0;

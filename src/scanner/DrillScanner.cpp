@@ -54,6 +54,7 @@ int TwoDigitValue(int first, int second) {
     return (first - '0') * 10 + (second - '0');
 }
 
+// Returns the first character of text as an unsigned value, or 0 (its terminator) when empty.
 int FirstCharacter(const std::string& text) {
     return text.empty() ? 0 : static_cast<unsigned char>(text[0]);
 }

@@ -36,12 +36,12 @@ class CDrillScanner {
     int GetStepMode() const;
     void SetStepMode(int stepMode);
 
+  private:
     // Longest tool definition text kept from a comment line.
     static constexpr std::size_t kCommentToolTextCapacity = 235;
     // Longest text kept after G93.
     static constexpr std::size_t kG93TextCapacity = 63;
 
-  private:
     // Outcomes of reading the two characters after an M.
     enum class MCodeOutcome { Token, NotDigits, UnknownCode, EndOfInput };
 
@@ -83,10 +83,14 @@ class CDrillScanner {
     CharacterClassTable classes;
     CharacterSource source;
     CoordinateReader coordinates;
+    // Tool definition texts collected so far; only ever grows.
     std::vector<std::string> toolLines;
     // Digits of the tool number being read; keeps its capacity from token to token.
     std::string toolDigits;
+    // False once the current call reported an error.
     bool tokenValid = true;
+    // True from the first time the end of the input was met.
     bool endOfInput = false;
+    // True when a number ended its block, until the interpreter resets it.
     bool blockEnd = false;
 };
