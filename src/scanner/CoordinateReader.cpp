@@ -18,6 +18,7 @@ constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7
 constexpr double kNegativePowersOfTen[] = {1e0,   1e-1,  1e-2,  1e-3,  1e-4,  1e-5,  1e-6,  1e-7,
                                            1e-8,  1e-9,  1e-10, 1e-11, 1e-12, 1e-13, 1e-14, 1e-15,
                                            1e-16, 1e-17, 1e-18, 1e-19, 1e-20, 1e-21, 1e-22};
+// Largest exponent whose power of ten the tables hold.
 constexpr long long kTabledExponents = 22;
 // Longest digit text whose value fits an unsigned 64-bit integer.
 constexpr std::size_t kDigitsInUnsigned64 = 19;

@@ -34,7 +34,7 @@ class CoordinateReader {
     // Returns how many of the digits lie after the implied decimal point (negative: missing
     // trailing zeros before it).
     long long ImpliedDecimals(std::size_t length) const;
-    // Returns the digit text's full value, exact up to 2^53.
+    // Returns the digit text's full value, rounded to the nearest double beyond 2^53.
     static double DigitValue(std::string_view digits);
     // Divides value by 10 raised to exponent.
     static double DivideByPowerOfTen(double value, long long exponent);
