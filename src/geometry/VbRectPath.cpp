@@ -1,0 +1,96 @@
+#include "perforex/VbRectPath.h"
+
+#include "geometry/ExtentBox.h"
+#include "geometry/GeomRecordView.h"
+#include "geometry/RectCorners.h"
+#include "perforex/VbPolylinePath.h"
+#include "perforex/VbRectShape.h"
+
+namespace {
+
+constexpr int kWords = kRectPathLayout.FixedWords();
+
+}  // namespace
+
+CVbRectPath::CVbRectPath() : CVbVrtxGeom(GEOM_RECT_PATH, kWords) {}
+
+CVbRectPath::CVbRectPath(const int* words) : CVbVrtxGeom(words, kWords, kWords) {}
+
+CVbRectPath::CVbRectPath(int width, int x1, int y1, int x2, int y2, int userFlag,
+                         int counterClockwise)
+    : CVbVrtxGeom(GEOM_RECT_PATH, kWords) {
+    Set(width, x1, y1, x2, y2, userFlag, counterClockwise);
+}
+
+void CVbRectPath::Set(int width, int x1, int y1, int x2, int y2, int userFlag,
+                      int counterClockwise) {
+    const int words[] = {width, x1, y1, x2, y2};
+    ReplaceVertexWords(1, words, kWords - 1);
+    SetUserFlag(userFlag);
+    SetCounterClockwise(counterClockwise);
+}
+
+int CVbRectPath::IsShape() const {
+    return 0;
+}
+
+int CVbRectPath::GetWidth() const {
+    return record[1];
+}
+
+void CVbRectPath::SetWidth(int width) {
+    record[1] = width;
+}
+
+CVbVrtxGeom* CVbRectPath::ToShape() const {
+    return new CVbRectShape(record[2], record[3], record[4], record[5], HasHeaderBit(kUserFlagBit),
+                            HasHeaderBit(kCounterClockwiseBit));
+}
+
+CVbVrtxGeom* CVbRectPath::ToPath(int) const {
+    return nullptr;
+}
+
+void CVbRectPath::GetExtents(int* xmin, int* ymin, int* xmax, int* ymax) const {
+    ExtentBox box(record[2], record[3], record[4], record[5]);
+    box.Grow(GetWidth() / 2);
+    box.Write(xmin, ymin, xmax, ymax);
+}
+
+void CVbRectPath::MirrorY() {
+    GeomRecordView(record, wordCount, kRectPathLayout).MirrorY();
+    RectCorners::PutInOrder(record + 2);
+}
+
+void CVbRectPath::MirrorX() {
+    GeomRecordView(record, wordCount, kRectPathLayout).MirrorX();
+    RectCorners::PutInOrder(record + 2);
+}
+
+CVbVrtxGeom* CVbRectPath::Rotate(int angle, int cx, int cy) {
+    if (angle == 0) {
+        return nullptr;
+    }
+    const auto outline = RectCorners::Outline(record + 2);
+    CVbVrtxGeom* polygon = new CVbPolylinePath(GetWidth(), outline.data(), 8, 1, 0, 0, 0);
+    polygon->Rotate(angle, cx, cy);
+    return polygon;
+}
+
+void CVbRectPath::Translate(int dx, int dy) {
+    GeomRecordView(record, wordCount, kRectPathLayout).Translate(dx, dy);
+}
+
+CVbVrtxGeom* CVbRectPath::Transform(int mirror, int angle, int dx, int dy, double scale) {
+    GeomRecordView(record, wordCount, kRectPathLayout).Scale(scale);
+    return MirrorRotateTranslate(mirror, angle, dx, dy);
+}
+
+int CVbRectPath::Validate() {
+    if (GetWidth() < 0) {
+        SetWidth(0);
+    }
+    return RectCorners::Validate(record + 2);
+}
+
+void CVbRectPath::Reserved(int) {}

@@ -1,0 +1,85 @@
+#include "keywordparser/JNPParserInput.h"
+
+#include <sys/stat.h>
+
+#include <cstring>
+#include <new>
+
+#include "keywordparser/JNPKeyedHeader.h"
+
+namespace {
+
+const char kReadFailure[] = "\nError: while trying to read parser input file (%s).\n";
+const char kCorruptAdvice[] = "(check for bad or corrupted file)\n\n";
+const char kAllocationFailure[] = "\nError: on allocating memory for parser input file (%s).\n";
+const char kNoMemoryAdvice[] = "(check for sufficient memory on system)\n\n";
+
+}  // namespace
+
+int JNPParserInput::LoadFile(const char* path, JNPMessageSink& sink) {
+    file = std::fopen(path, "rb");
+    if (file == nullptr) {
+        return Fail(sink, "\nError: on opening parser input file (%s) for reading.\n",
+                    "(check for a file or directory permission problem)\n\n", path, 3);
+    }
+    struct stat status;
+    if (stat(path, &status) != 0 || status.st_size < 0) {
+        return Fail(sink, "\nError: while trying to get size of parser input file (%s).\n",
+                    kCorruptAdvice, path, 3);
+    }
+    size = static_cast<std::size_t>(status.st_size);
+    text.reset(new (std::nothrow) char[size]);
+    if (text == nullptr) {
+        return Fail(sink, kAllocationFailure, kNoMemoryAdvice, path, 5);
+    }
+    if (std::fread(text.get(), 1, size, file) != size || std::ferror(file) != 0) {
+        return Fail(sink, kReadFailure, kCorruptAdvice, path, 3);
+    }
+    if (std::fgetc(file) != EOF) {
+        return Fail(sink, "\nError: while trying to read last byte in parser input file (%s).\n",
+                    kCorruptAdvice, path, 3);
+    }
+    return DecodeKeyed(path, sink);
+}
+
+int JNPParserInput::DecodeKeyed(const char* path, JNPMessageSink& sink) {
+    const JNPKeyedHeader header(text.get(), size);
+    if (!header.IsKeyed()) {
+        return 0;
+    }
+    if (!header.FitsFile()) {
+        return Fail(sink, kReadFailure, kCorruptAdvice, path, 3);
+    }
+    const std::size_t payloadSize = size - header.Length();
+    std::unique_ptr<char[]> payload(new (std::nothrow) char[payloadSize]);
+    if (payload == nullptr) {
+        return Fail(sink, kAllocationFailure, kNoMemoryAdvice, path, 5);
+    }
+    header.Decode(text.get() + header.Length(), payload.get(), payloadSize);
+    text = std::move(payload);
+    size = payloadSize;
+    return 0;
+}
+
+void JNPParserInput::LoadText(const char* source) {
+    size = std::strlen(source);
+    text.reset(new char[size + 1]);
+    std::memcpy(text.get(), source, size + 1);
+}
+
+int JNPParserInput::Fail(JNPMessageSink& sink, const char* firstLine, const char* advice,
+                         const char* path, int result) {
+    sink.Write(firstLine, path);
+    sink.Write("%s", advice);
+    Release();
+    return result;
+}
+
+void JNPParserInput::Release() {
+    text.reset();
+    size = 0;
+    if (file != nullptr) {
+        std::fclose(file);
+        file = nullptr;
+    }
+}

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "GeometryTestSupport.h"
+
+namespace {
+
+struct CirclePolygonCase {
+    int r, step, counterClockwise;
+    Vertices vertices;  // empty: no polygon
+};
+
+TEST(CircleToPolygon, PlacesVerticesOnTheChordRadius) {
+    const CirclePolygonCase cases[] = {
+        // R = 1000 * (0.5 + 1 / (2 cos 45)) = 1207.1
+        {1000, 90, 0, {1207, 0, 0, -1207, -1207, 0, 0, 1207}},
+        {1000, 90, 1, {1207, 0, 0, 1207, -1207, 0, 0, -1207}},
+        // 360 / 7 = 51 vertices; R = 1000.95
+        {1000, 7, 0, {}},
+        // One vertex: the chord radius of a full-turn chord is 0.
+        {1000, 360, 0, {0, 0}},
+        // Two vertices: cos 90 is nearly 0 and the chord radius explodes.
+        {1000, 180, 0, {}},
+        {0, 180, 0, {0, 0, 0, 0}},
+        {1000, 0, 0, {}},
+        {1000, 361, 0, {}},
+        // R = 2414213562, beyond the 32-bit range.
+        {2000000000, 90, 0, {}},
+    };
+    for (const CirclePolygonCase& c : cases) {
+        const CVbCircleShape disc(0, 0, c.r, 0, c.counterClockwise);
+        const Owned polygon(disc.ToPolygon(c.step));
+        if (c.step == 7) {
+            ASSERT_NE(polygon, nullptr);
+            const Vertices words = VertexWords(*polygon);
+            ASSERT_EQ(words.size(), 2u * 51);
+            EXPECT_EQ(Vertices(words.begin(), words.begin() + 6),
+                      (Vertices{1000, 0, 993, -123, 970, -244}));
+        } else if (c.vertices.empty()) {
+            EXPECT_EQ(polygon, nullptr) << "r " << c.r << " step " << c.step;
+        } else {
+            ASSERT_NE(polygon, nullptr) << "r " << c.r << " step " << c.step;
+            EXPECT_EQ(VertexWords(*polygon), c.vertices) << "r " << c.r << " step " << c.step;
+        }
+    }
+}
+
+TEST(CircleToPolygon, PathGivesAClosedPolylineWithItsWidthAndFlags) {
+    // The last vertex's x is 10 + cos(270 degrees) * R, a hair below 10, truncated to 9.
+    const CVbCirclePath ring(6, 10, 20, 1000, 1, 1);
+    const Owned polygon(ring.ToPolygon(90));
+    ASSERT_NE(polygon, nullptr);
+    EXPECT_EQ(Words(*polygon),
+              (Vertices{5 | kClosed | kUser | kCcw, 6, 1217, 20, 10, 1227, -1197, 20, 9, -1187}));
+}
+
+TEST(CircleExtents, CoverTheRingAndItsHalfWidth) {
+    EXPECT_EQ(Extents(CVbCirclePath(25, 0, 0, 100, 0, 0)),
+              (std::array<int, 4>{-112, -112, 112, 112}));
+    EXPECT_EQ(Extents(CVbCircleShape(10, -20, 5, 0, 0)), (std::array<int, 4>{5, -25, 15, -15}));
+    EXPECT_EQ(Extents(CVbCircleShape(2147483000, 0, 1000, 0, 0)),
+              (std::array<int, 4>{2147482000, -1000, kMax, 1000}));
+}
+
+TEST(CircleValidate, AcceptsAnyRadiusAndClearsANegativeWidth) {
+    CVbCircleShape disc(0, 0, -5, 0, 0);
+    EXPECT_EQ(disc.Validate(), 1);
+    CVbCirclePath ring(-3, 0, 0, -5, 0, 0);
+    EXPECT_EQ(ring.Validate(), 1);
+    EXPECT_EQ(Words(ring), (Vertices{1, 0, 0, 0, -5}));
+}
+
+TEST(CircleSet, RewritesWordsAndFlagsButKeepsTheRestOfTheHeader) {
+    const int words[] = {1 | CVbVrtxGeom::kAuxFlagBit | kUser, 1, 2, 3, 4};
+    CVbCirclePath ring(words);
+    ring.Set(5, 6, 7, 8, 0, 1);
+    EXPECT_EQ(Words(ring), (Vertices{1 | CVbVrtxGeom::kAuxFlagBit | kCcw, 5, 6, 7, 8}));
+}
+
+TEST(RectValidate, OrdersTheCornersOrRejectsAnEmptyRectangle) {
+    CVbRectShape reversed(10, 20, 0, 5, 0, 0);
+    EXPECT_EQ(reversed.Validate(), 1);
+    EXPECT_EQ(Words(reversed), (Vertices{4, 0, 5, 10, 20}));
+
+    CVbRectShape flat(0, 0, 0, 10, 0, 0);
+    EXPECT_EQ(flat.Validate(), 0);
+    EXPECT_EQ(Words(flat), (Vertices{4, 0, 0, 0, 10}));
+
+    CVbRectPath path(-4, 5, 5, 5, 9, 0, 0);
+    EXPECT_EQ(path.Validate(), 0);
+    EXPECT_EQ(path.GetWidth(), 0);
+}
+
+TEST(RectMirror, KeepsTheCornersInOrder) {
+    CVbRectShape rect(0, 5, 10, 20, 0, 0);
+    rect.MirrorY();
+    EXPECT_EQ(Words(rect), (Vertices{4, 0, -20, 10, -5}));
+}
+
+TEST(RectExtents, GrowThePathByHalfItsWidth) {
+    EXPECT_EQ(Extents(CVbRectPath(5, 0, 0, 10, 10, 0, 0)), (std::array<int, 4>{-2, -2, 12, 12}));
+    EXPECT_EQ(Extents(CVbRectShape(10, 20, 0, 5, 0, 0)), (std::array<int, 4>{10, 20, 0, 5}));
+}
+
+TEST(RectRotate, YieldsARotatedPolylineAndLeavesTheRectangle) {
+    CVbRectPath path(4, 0, 0, 10, 5, 1, 1);
+    EXPECT_EQ(path.Rotate(0, 0, 0), nullptr);
+    const Owned turned(path.Rotate(900000, 0, 0));
+    ASSERT_NE(turned, nullptr);
+    EXPECT_EQ(Words(*turned), (Vertices{5 | kClosed, 4, 0, 0, 0, 10, -5, 10, -5, 0}));
+    EXPECT_EQ(Words(path), (Vertices{3 | kUser | kCcw, 4, 0, 0, 10, 5}));
+
+    CVbRectShape shape(0, 0, 10, 4, 1, 0);
+    const Owned tilted(shape.Rotate(300000, 0, 0));
+    ASSERT_NE(tilted, nullptr);
+    EXPECT_EQ(Words(*tilted), (Vertices{6 | kUser, 0, 0, 9, 5, 7, 8, -2, 3}));
+}
+
+TEST(RectTransform, MovesOnlyTheRotatedReplacement) {
+    CVbRectPath path(4, 0, 0, 10, 5, 0, 0);
+    const Owned replacement(path.Transform(1, 900000, 100, 0, 2.0));
+    // Scaled: width 8, (0, 0)-(20, 10); mirrored: (0, -10)-(20, 0).
+    EXPECT_EQ(Words(path), (Vertices{3, 8, 0, -10, 20, 0}));
+    ASSERT_NE(replacement, nullptr);
+    // The outline (0, -10), (20, -10), (20, 0), (0, 0) turned a quarter and moved by 100.
+    EXPECT_EQ(Words(*replacement), (Vertices{5 | kClosed, 8, 110, 0, 110, 20, 100, 20, 100, 0}));
+}
+
+}  // namespace

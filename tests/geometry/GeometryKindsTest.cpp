@@ -1,0 +1,278 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "GeometryTestSupport.h"
+
+namespace {
+
+// One sample object of each class, with the records that the moving operations must leave.
+// The sample coordinates are odd so that scaling by 0.5 exercises rounding half away from zero.
+struct KindCase {
+    std::string name;
+    std::function<CVbVrtxGeom*()> make;
+    std::vector<int> scaledByHalf;
+    std::vector<int> mirroredY;
+    std::vector<int> mirroredX;
+    std::vector<int> translated;  // by (3, -4)
+    std::vector<int> rotated;     // by 90 degrees about the origin; empty for rectangles
+};
+
+// Names a case by its class in test output.
+void PrintTo(const KindCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+const std::vector<KindCase>& KindCases() {
+    static const int polyline[] = {-3, 5, 9, 11, 1, -1};
+    static const int polyarc[] = {-3, 5, 0, 9, 11, -3, 1, -1, 0};
+    static const std::vector<KindCase> cases = {
+        {"CirclePath",
+         [] { return new CVbCirclePath(7, -3, 5, 9, 1, 0); },
+         {1 | kUser, 4, -2, 3, 5},
+         {1 | kUser, 7, -3, -5, 9},
+         {1 | kUser, 7, 3, 5, 9},
+         {1 | kUser, 7, 0, 1, 9},
+         {1 | kUser, 7, -5, -3, 9}},
+        {"CircleShape",
+         [] { return new CVbCircleShape(-3, 5, 9, 1, 0); },
+         {2 | kUser, -2, 3, 5},
+         {2 | kUser, -3, -5, 9},
+         {2 | kUser, 3, 5, 9},
+         {2 | kUser, 0, 1, 9},
+         {2 | kUser, -5, -3, 9}},
+        {"RectPath",
+         [] { return new CVbRectPath(7, -3, 5, 9, 11, 1, 0); },
+         {3 | kUser, 4, -2, 3, 5, 6},
+         {3 | kUser, 7, -3, -11, 9, -5},
+         {3 | kUser, 7, -9, 5, 3, 11},
+         {3 | kUser, 7, 0, 1, 12, 7},
+         {}},
+        {"RectShape",
+         [] { return new CVbRectShape(-3, 5, 9, 11, 1, 0); },
+         {4 | kUser, -2, 3, 5, 6},
+         {4 | kUser, -3, -11, 9, -5},
+         {4 | kUser, -9, 5, 3, 11},
+         {4 | kUser, 0, 1, 12, 7},
+         {}},
+        {"PolylinePath",
+         [] { return new CVbPolylinePath(7, polyline, 6, 1, 1, 0, 0); },
+         {5 | kUser | kClosed, 4, -2, 3, 5, 6, 1, -1},
+         {5 | kUser | kClosed, 7, -3, -5, 9, -11, 1, 1},
+         {5 | kUser | kClosed, 7, 3, 5, -9, 11, -1, -1},
+         {5 | kUser | kClosed, 7, 0, 1, 12, 7, 4, -5},
+         {5 | kUser | kClosed, 7, -5, -3, -11, 9, 1, 1}},
+        {"PolylineShape",
+         [] { return new CVbPolylineShape(polyline, 6, 1, 0); },
+         {6 | kUser, -2, 3, 5, 6, 1, -1},
+         {6 | kUser, -3, -5, 9, -11, 1, 1},
+         {6 | kUser, 3, 5, -9, 11, -1, -1},
+         {6 | kUser, 0, 1, 12, 7, 4, -5},
+         {6 | kUser, -5, -3, -11, 9, 1, 1}},
+        {"PolyarcPath",
+         [] { return new CVbPolyarcPath(7, polyarc, 9, 1, 1, 0, 0); },
+         {7 | kUser | kClosed, 4, -2, 3, 0, 5, 6, -2, 1, -1, 0},
+         {7 | kUser | kClosed, 7, -3, -5, 0, 9, -11, 3, 1, 1, 0},
+         {7 | kUser | kClosed, 7, 3, 5, 0, -9, 11, 3, -1, -1, 0},
+         {7 | kUser | kClosed, 7, 0, 1, 0, 12, 7, -3, 4, -5, 0},
+         {7 | kUser | kClosed, 7, -5, -3, 0, -11, 9, -3, 1, 1, 0}},
+        {"PolyarcShape",
+         [] { return new CVbPolyarcShape(polyarc, 9, 1, 0); },
+         {8 | kUser, -2, 3, 0, 5, 6, -2, 1, -1, 0},
+         {8 | kUser, -3, -5, 0, 9, -11, 3, 1, 1, 0},
+         {8 | kUser, 3, 5, 0, -9, 11, 3, -1, -1, 0},
+         {8 | kUser, 0, 1, 0, 12, 7, -3, 4, -5, 0},
+         {8 | kUser, -5, -3, 0, -11, 9, -3, 1, 1, 0}},
+    };
+    return cases;
+}
+
+class GeometryKinds : public testing::TestWithParam<KindCase> {
+  protected:
+    Owned Make() const { return Owned(GetParam().make()); }
+    bool IsPath() const { return GetParam().name.find("Path") != std::string::npos; }
+};
+
+TEST_P(GeometryKinds, ScalesEveryWordRoundingHalfAwayFromZero) {
+    const Owned geom = Make();
+    EXPECT_EQ(geom->Transform(0, 0, 0, 0, 0.5), nullptr);
+    EXPECT_EQ(Words(*geom), GetParam().scaledByHalf);
+}
+
+TEST_P(GeometryKinds, MirrorsNegateOneAxis) {
+    const Owned aboutX = Make();
+    aboutX->MirrorY();
+    EXPECT_EQ(Words(*aboutX), GetParam().mirroredY);
+    const Owned aboutY = Make();
+    aboutY->MirrorX();
+    EXPECT_EQ(Words(*aboutY), GetParam().mirroredX);
+}
+
+TEST_P(GeometryKinds, TranslatesEveryVertexAndCentre) {
+    const Owned geom = Make();
+    geom->Translate(3, -4);
+    EXPECT_EQ(Words(*geom), GetParam().translated);
+}
+
+TEST_P(GeometryKinds, RotatesInPlaceUnlessItIsARectangle) {
+    const Owned geom = Make();
+    const std::vector<int> before = Words(*geom);
+    const Owned replacement(geom->Rotate(900000, 0, 0));
+    if (GetParam().rotated.empty()) {
+        EXPECT_NE(replacement, nullptr);
+        EXPECT_EQ(Words(*geom), before);
+    } else {
+        EXPECT_EQ(replacement, nullptr);
+        EXPECT_EQ(Words(*geom), GetParam().rotated);
+    }
+}
+
+TEST_P(GeometryKinds, NeutralOperationsChangeNothing) {
+    const Owned geom = Make();
+    const std::vector<int> before = Words(*geom);
+    EXPECT_EQ(geom->Rotate(0, 5, 5), nullptr);
+    EXPECT_EQ(geom->Transform(0, 0, 0, 0, 1.0), nullptr);
+    EXPECT_EQ(geom->Transform(0, 0, 0, 0, 0.0), nullptr);
+    geom->Translate(0, 0);
+    geom->Reserved(12);
+    EXPECT_EQ(Words(*geom), before);
+}
+
+TEST_P(GeometryKinds, HasWidthOnlyAsAPath) {
+    const Owned geom = Make();
+    EXPECT_EQ(geom->IsShape(), IsPath() ? 0 : 1);
+    EXPECT_EQ(geom->GetWidth(), IsPath() ? 7 : 0);
+    const std::vector<int> before = Words(*geom);
+    geom->SetWidth(12);
+    EXPECT_EQ(geom->GetWidth(), IsPath() ? 12 : 0);
+    if (!IsPath()) {
+        EXPECT_EQ(Words(*geom), before);
+    }
+}
+
+TEST_P(GeometryKinds, ConvertsBetweenPathAndShapeOfTheSameKind) {
+    const Owned geom = Make();
+    const int kind = GetKind(geom->GetRecord());
+    const Owned shape(geom->ToShape());
+    const Owned path(geom->ToPath(4));
+    if (IsPath()) {
+        EXPECT_EQ(path, nullptr);
+        ASSERT_NE(shape, nullptr);
+        EXPECT_EQ(shape->GetRecord()[0], (kind + 1) | kUser);
+        EXPECT_EQ(shape->IsShape(), 1);
+    } else {
+        EXPECT_EQ(shape, nullptr);
+        ASSERT_NE(path, nullptr);
+        EXPECT_EQ(GetKind(path->GetRecord()), kind - 1);
+        EXPECT_NE(path->GetRecord()[0] & kUser, 0);
+        EXPECT_EQ(path->GetWidth(), 4);
+    }
+}
+
+TEST_P(GeometryKinds, IsRebuiltFromItsRecord) {
+    const Owned geom = Make();
+    const Owned copy(CreateFromRecord(geom->GetRecord(), geom->GetWordCount()));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(Words(*copy), Words(*geom));
+    EXPECT_EQ(copy->IsShape(), geom->IsShape());
+    EXPECT_EQ(copy->GetWidth(), geom->GetWidth());
+}
+
+TEST_P(GeometryKinds, RefusesARecordShorterThanItsKind) {
+    const Owned geom = Make();
+    const int kind = GetKind(geom->GetRecord());
+    const bool fixedSize = kind <= GEOM_RECT_SHAPE;
+    const Owned copy(CreateFromRecord(geom->GetRecord(), geom->GetWordCount() - 1));
+    EXPECT_EQ(copy == nullptr, fixedSize);
+}
+
+TEST_P(GeometryKinds, SetsAndClearsTheCommonFlags) {
+    const Owned geom = Make();
+    geom->SetCounterClockwise(5);
+    geom->SetAuxFlag(1);
+    geom->SetUserFlag(0);
+    const int header = geom->GetRecord()[0];
+    EXPECT_EQ(header & CVbVrtxGeom::kCounterClockwiseBit, CVbVrtxGeom::kCounterClockwiseBit);
+    EXPECT_EQ(header & CVbVrtxGeom::kAuxFlagBit, CVbVrtxGeom::kAuxFlagBit);
+    EXPECT_EQ(header & kUser, 0);
+    geom->SetAuxFlag(0);
+    EXPECT_EQ(geom->GetRecord()[0] & CVbVrtxGeom::kAuxFlagBit, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllEight, GeometryKinds, testing::ValuesIn(KindCases()),
+                         [](const testing::TestParamInfo<KindCase>& info) {
+                             return info.param.name;
+                         });
+
+TEST(GeometryRecord, DefaultObjectsHoldTheKindAndUnsetWords) {
+    const std::vector<std::pair<Owned, std::vector<int>>> cases = [] {
+        std::vector<std::pair<Owned, std::vector<int>>> list;
+        list.emplace_back(new CVbCirclePath(), std::vector<int>{1, -1, -1, -1, -1});
+        list.emplace_back(new CVbCircleShape(), std::vector<int>{2, -1, -1, -1});
+        list.emplace_back(new CVbRectPath(), std::vector<int>{3, -1, -1, -1, -1, -1});
+        list.emplace_back(new CVbRectShape(), std::vector<int>{4, -1, -1, -1, -1});
+        list.emplace_back(new CVbPolylinePath(), std::vector<int>{5, -1});
+        list.emplace_back(new CVbPolylineShape(), std::vector<int>{6});
+        list.emplace_back(new CVbPolyarcPath(), std::vector<int>{7, -1});
+        list.emplace_back(new CVbPolyarcShape(), std::vector<int>{8});
+        return list;
+    }();
+    for (const auto& entry : cases) {
+        EXPECT_EQ(Words(*entry.first), entry.second);
+    }
+}
+
+TEST(GeometryRecord, ReadsKindAndAuxCodeFromTheHeader) {
+    const int kinds[][2] = {{0, 0}, {1, 1}, {8, 8}, {9, 0}, {31, 0}, {7 | 0x1E0, 7}};
+    for (const auto& kind : kinds) {
+        EXPECT_EQ(GetKind(&kind[0]), kind[1]) << kind[0];
+    }
+    const int auxCodes[][2] = {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 2}, {5, 5}, {7, 7}};
+    for (const auto& aux : auxCodes) {
+        const int header = 5 | (aux[0] << CVbVrtxGeom::kAuxCodeShift);
+        EXPECT_EQ(GetAuxCode(&header), aux[1]) << aux[0];
+    }
+}
+
+TEST(GeometryRecord, CreatesNothingForAnUnknownKind) {
+    const int kindZero[] = {0, 1, 2, 3, 4};
+    const int kindNine[] = {9, 1, 2, 3, 4};
+    EXPECT_EQ(CreateFromRecord(kindZero, 5), nullptr);
+    EXPECT_EQ(CreateFromRecord(kindNine, 5), nullptr);
+    EXPECT_EQ(CreateFromRecord(nullptr, 0), nullptr);
+}
+
+TEST(GeometryRecord, PadsAShortVariableRecordInsteadOfReadingPastIt) {
+    const int header[] = {GEOM_POLYARC_PATH};
+    const Owned path(CreateFromRecord(header, 1));
+    ASSERT_NE(path, nullptr);
+    EXPECT_EQ(Words(*path), (std::vector<int>{GEOM_POLYARC_PATH, 0}));
+    EXPECT_EQ(path->Validate(), 0);
+}
+
+TEST(GeometryTransform, ScalesThenMirrorsThenRotatesThenTranslates) {
+    const int vertex[] = {10, 3};
+    CVbPolylineShape shape(vertex, 2, 0, 0);
+    // (10, 3) scaled by 2 is (20, 6), mirrored (20, -6), turned a quarter (6, 20), moved (11, 20).
+    EXPECT_EQ(shape.Transform(1, 900000, 5, 0, 2.0), nullptr);
+    EXPECT_EQ(VertexWords(shape), (std::vector<int>{11, 20}));
+}
+
+TEST(GeometryTransform, SaturatesInsteadOfWrapping) {
+    const int far[] = {2000000000, -2000000000, 2147483000, kMin};
+    CVbPolylineShape scaled(far, 4, 0, 0);
+    scaled.Transform(0, 0, 0, 0, 2.0);
+    EXPECT_EQ(VertexWords(scaled), (std::vector<int>{kMax, -kMax, kMax, -kMax}));
+
+    CVbPolylineShape moved(far, 4, 0, 0);
+    moved.Translate(147483647, -1000);
+    EXPECT_EQ(VertexWords(moved), (std::vector<int>{kMax, -2000001000, kMax, -kMax}));
+
+    CVbPolylineShape mirrored(far, 4, 0, 0);
+    mirrored.MirrorY();
+    EXPECT_EQ(VertexWords(mirrored), (std::vector<int>{2000000000, 2000000000, 2147483000, kMax}));
+}
+
+}  // namespace

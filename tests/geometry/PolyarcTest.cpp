@@ -1,0 +1,229 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "GeometryTestSupport.h"
+
+namespace {
+
+CVbPolyarcPath Path(const Vertices& vertices, int closed = 0) {
+    return CVbPolyarcPath(2, vertices.data(), static_cast<int>(vertices.size()), closed, 0, 0, 0);
+}
+
+CVbPolyarcShape Shape(const Vertices& vertices) {
+    return CVbPolyarcShape(vertices.data(), static_cast<int>(vertices.size()), 0, 0);
+}
+
+struct ValidateCase {
+    const char* name;
+    Vertices vertices;
+    int closedBefore;
+    int result;
+    Vertices after;
+    bool closedAfter;
+};
+
+TEST(PolyarcPathValidate, NormalisesTheContour) {
+    const ValidateCase cases[] = {
+        {"no vertex", {}, 0, 0, {}, false},
+        {"one vertex", {1, 1, 0}, 1, 0, {1, 1, 0}, true},
+        {"two points", {0, 0, 0, 9, 0, 0}, 1, 1, {0, 0, 0, 9, 0, 0}, false},
+        {"point and centre: full circle", {9, 0, 0, 0, 0, 9}, 0, 1, {9, 0, 0, 0, 0, 9}, true},
+        {"equal points of two", {4, 4, 0, 4, 4, 0}, 0, 1, {4, 4, 0, 4, 4, 0}, false},
+        {"A C A", {9, 0, 0, 0, 0, 9, 9, 0, 0}, 1, 1, {9, 0, 0, 0, 0, 9, 9, 0, 0}, false},
+        {"A A B", {1, 1, 0, 1, 1, 0, 5, 5, 0}, 1, 1, {1, 1, 0, 5, 5, 0}, false},
+        {"repeat keeps the first r",
+         {1, 1, 0, 1, 1, 7, 5, 5, 0, 9, 9, 0},
+         0,
+         1,
+         {1, 1, 0, 5, 5, 0, 9, 9, 0},
+         false},
+        {"A C1 C2 B",
+         {0, 0, 0, 5, 0, 5, 6, 0, 6, 10, 0, 0},
+         0,
+         0,
+         {0, 0, 0, 5, 0, 5, 6, 0, 6, 10, 0, 0},
+         false},
+        {"twin centres",
+         {0, 0, 0, 5, 0, 5, 5, 0, 5, 10, 0, 0},
+         0,
+         1,
+         {0, 0, 0, 5, 0, 5, 10, 0, 0},
+         false},
+        {"last centre closes",
+         {9, 0, 0, 0, 9, 0, 0, 0, -9},
+         0,
+         1,
+         {9, 0, 0, 0, 9, 0, 0, 0, -9},
+         true},
+        {"collapses to one", {3, 3, 0, 3, 3, 0, 3, 3, 0}, 0, 0, {3, 3, 0}, false},
+    };
+    for (const ValidateCase& c : cases) {
+        CVbPolyarcPath path = Path(c.vertices, c.closedBefore);
+        EXPECT_EQ(path.Validate(), c.result) << c.name;
+        EXPECT_EQ(VertexWords(path), c.after) << c.name;
+        EXPECT_EQ((path.GetRecord()[0] & kClosed) != 0, c.closedAfter) << c.name;
+    }
+}
+
+TEST(PolyarcShapeValidate, KeepsAnAreaWithoutAClosingRepeat) {
+    const ValidateCase cases[] = {
+        {"circle", {9, 0, 0, 0, 0, 9}, 0, 1, {9, 0, 0, 0, 0, 9}, false},
+        {"two points", {9, 0, 0, 0, 0, 0}, 0, 0, {9, 0, 0, 0, 0, 0}, false},
+        {"closing repeat",
+         {0, 0, 0, 9, 0, 0, 9, 9, 0, 0, 0, 0},
+         0,
+         1,
+         {0, 0, 0, 9, 0, 0, 9, 9, 0},
+         false},
+        {"circle with repeat", {9, 0, 0, 0, 0, 9, 9, 0, 0}, 0, 1, {9, 0, 0, 0, 0, 9}, false},
+        {"differing centres",
+         {9, 0, 0, 0, 0, 9, 1, 0, 9},
+         0,
+         0,
+         {9, 0, 0, 0, 0, 9, 1, 0, 9},
+         false},
+        {"flat", {0, 0, 0, 9, 0, 0, 9, 0, 0, 0, 0, 0}, 0, 0, {0, 0, 0, 9, 0, 0}, false},
+    };
+    for (const ValidateCase& c : cases) {
+        CVbPolyarcShape shape = Shape(c.vertices);
+        EXPECT_EQ(shape.Validate(), c.result) << c.name;
+        EXPECT_EQ(VertexWords(shape), c.after) << c.name;
+    }
+}
+
+TEST(PolyarcPathToShape, NeedsAClosedPathWithoutBreaks) {
+    const Vertices arc = {1000, 0, 0, 0, 0, -1000, 0, 1000, 0};
+    EXPECT_EQ(Owned(Path(arc).ToShape()), nullptr);
+    const Owned closed(Path(arc, 1).ToShape());
+    ASSERT_NE(closed, nullptr);
+    EXPECT_EQ(Words(*closed), (Vertices{8, 1000, 0, 0, 0, 0, -1000, 0, 1000, 0}));
+
+    // Ends equal in x, y and r: the repeat is dropped even while the path is open.
+    const Owned repeated(Path({5, 5, 0, 0, 0, 7, 5, 5, 0}).ToShape());
+    ASSERT_NE(repeated, nullptr);
+    EXPECT_EQ(VertexWords(*repeated), (Vertices{5, 5, 0, 0, 0, 7}));
+
+    CVbPolyarcPath broken = Path(arc, 1);
+    broken.SetBreaks(1);
+    EXPECT_EQ(Owned(broken.ToShape()), nullptr);
+}
+
+TEST(PolyarcShapeToPath, GivesAClosedPathWithTheShapesFlags) {
+    const Vertices circle = {9, 0, 0, 0, 0, 9};
+    const CVbPolyarcShape shape(circle.data(), 6, 1, 1);
+    const Owned path(shape.ToPath(3));
+    ASSERT_NE(path, nullptr);
+    EXPECT_EQ(Words(*path), (Vertices{7 | kClosed | kUser | kCcw, 3, 9, 0, 0, 0, 0, 9}));
+}
+
+TEST(PolyarcMirror, ReversesTheArcDirection) {
+    CVbPolyarcPath arc = Path({0, 0, 0, 50, 0, 100, 100, 0, 0});
+    arc.MirrorX();
+    EXPECT_EQ(VertexWords(arc), (Vertices{0, 0, 0, -50, 0, -100, -100, 0, 0}));
+}
+
+TEST(PolyarcExtents, BoundArcsNotTheirCentres) {
+    // A point grown by half of width 10.
+    EXPECT_EQ(Extents(CVbPolyarcPath(10, Vertices{7, -3, 0}.data(), 3, 0, 0, 0, 0)),
+              (std::array<int, 4>{2, -8, 12, 2}));
+    // Counter-clockwise quarter: the centre (0, 0) is a corner only by coincidence.
+    EXPECT_EQ(Extents(Path({1000, 0, 0, 0, 0, -1000, 0, 1000, 0})),
+              (std::array<int, 4>{-1, -1, 1001, 1001}));
+    // Clockwise from (1000, 0) to (0, 1000): three quarters of the circle.
+    EXPECT_EQ(Extents(Shape({1000, 0, 0, 0, 0, 1000, 0, 1000, 0})),
+              (std::array<int, 4>{-1000, -1000, 1000, 1000}));
+    // A short arc about a far centre: the centre stays outside the box.
+    EXPECT_EQ(Extents(Shape({600, 800, 0, 0, 0, -1000, 0, 1000, 0})),
+              (std::array<int, 4>{0, 800, 600, 1000}));
+    // The full circle of a point followed by its centre; the last centre runs to the first.
+    EXPECT_EQ(Extents(Shape({10, 0, 0, 0, 0, 10})), (std::array<int, 4>{-10, -10, 10, 10}));
+}
+
+TEST(PolyarcExtents, SkipBreakMarkersAndAnArcWithoutStart) {
+    const Vertices withBreak = {0, 0, 0, kMin, kMin, 0, 0, 0, -10, 10, 0, 0, 20, 20, 0};
+    CVbPolyarcPath path(0, withBreak.data(), static_cast<int>(withBreak.size()), 0, 0, 0, 1);
+    // The centre after the marker has no start; its neighbours count as points.
+    EXPECT_EQ(Extents(path), (std::array<int, 4>{0, 0, 20, 20}));
+
+    // A centre in first place bounds nothing: only the two points remain.
+    EXPECT_EQ(Extents(Shape({0, 0, 10, 10, 0, 0, 0, 10, 0})), (std::array<int, 4>{0, 0, 10, 10}));
+}
+
+TEST(PolyarcBreaks, AreLeftAloneByEveryMove) {
+    const Vertices words = {10, 0, 0, kMin, 5, 0, 0, 0, 10};
+    CVbPolyarcPath path(0, words.data(), 9, 0, 0, 0, 1);
+    path.Translate(1, 1);
+    path.MirrorY();
+    path.Transform(0, 900000, 0, 0, 2.0);
+    // (10, 0, 0): (11, 1), (11, -1), (22, -2), (2, 22). (0, 0, 10): (1, 1, 10), (1, -1, -10),
+    // (2, -2, -20), (2, 2, -20).
+    EXPECT_EQ(VertexWords(path), (Vertices{2, 22, 0, kMin, 5, 0, 2, 2, -20}));
+}
+
+struct FlattenCase {
+    const char* name;
+    Vertices vertices;
+    int step;
+    Vertices points;  // empty: no polygon
+};
+
+TEST(PolyarcToPolygon, ReplacesArcsByChordsOnTheChordRadius) {
+    const FlattenCase cases[] = {
+        // n = 2, delta = 45 degrees, R = 1041.196: the single chord point (736, 736).
+        {"ccw quarter", {1000, 0, 0, 0, 0, -1000, 0, 1000, 0}, 40, {1000, 0, 736, 736, 0, 1000}},
+        {"no arc", {1, 2, 0, 3, 4, 0, 5, 6, 0}, 40, {1, 2, 3, 4, 5, 6}},
+        {"single vertex", {0, 0, 7}, 40, {0, 0}},
+        {"two points", {1, 2, 0, 3, 4, 0}, 40, {1, 2, 3, 4}},
+        {"step of zero", {1, 2, 0, 3, 4, 0}, 0, {}},
+        {"no vertex", {}, 40, {}},
+        // A step larger than the sweep gives n = 0: no chord point.
+        {"coarse step", {1000, 0, 0, 0, 0, -1000, 0, 1000, 0}, 100, {1000, 0, 0, 1000}},
+        // The break marker starts no arc.
+        {"break marker", {kMin, kMin, 0, 0, 0, -1000, 0, 1000, 0}, 40, {kMin, kMin, 0, 1000}},
+        // A centre in first place starts no arc.
+        {"centre first", {0, 0, -1000, 1000, 0, 0, 0, 1000, 0}, 40, {1000, 0, 0, 1000}},
+        // n = 2 over a full turn: the chord radius explodes past the 32-bit range.
+        {"exploding radius", {1000, 0, 0, 0, 0, -1000}, 179, {}},
+    };
+    for (const FlattenCase& c : cases) {
+        const Owned polygon(Path(c.vertices).ToPolygon(c.step));
+        if (c.points.empty()) {
+            EXPECT_EQ(polygon, nullptr) << c.name;
+        } else {
+            ASSERT_NE(polygon, nullptr) << c.name;
+            EXPECT_EQ(VertexWords(*polygon), c.points) << c.name;
+        }
+    }
+}
+
+TEST(PolyarcToPolygon, FlattensAFullCircleInEitherDirection) {
+    // Step 40: n = 9 chords, so 8 chord points after the start; R = 1032.089.
+    const Owned clockwise(Shape({1000, 0, 0, 0, 0, 1000}).ToPolygon(40));
+    ASSERT_NE(clockwise, nullptr);
+    const Vertices cw = VertexWords(*clockwise);
+    ASSERT_EQ(cw.size(), 18u);
+    EXPECT_EQ(Vertices(cw.begin(), cw.begin() + 4), (Vertices{1000, 0, 790, -663}));
+
+    const Owned counterClockwise(Shape({1000, 0, 0, 0, 0, -1000}).ToPolygon(40));
+    ASSERT_NE(counterClockwise, nullptr);
+    const Vertices ccw = VertexWords(*counterClockwise);
+    ASSERT_EQ(ccw.size(), 18u);
+    EXPECT_EQ(Vertices(ccw.begin(), ccw.begin() + 4), (Vertices{1000, 0, 790, 663}));
+}
+
+TEST(PolyarcToPolygon, CopiesWidthAndFlags) {
+    const Vertices arc = {1000, 0, 0, 0, 0, -1000, 0, 1000, 0};
+    const CVbPolyarcPath path(6, arc.data(), 9, 1, 1, 1, 1);
+    const Owned polygon(path.ToPolygon(40));
+    ASSERT_NE(polygon, nullptr);
+    EXPECT_EQ(Words(*polygon),
+              (Vertices{5 | kClosed | kUser | kCcw | kBreaks, 6, 1000, 0, 736, 736, 0, 1000}));
+
+    const CVbPolyarcShape shape(arc.data(), 9, 1, 0);
+    const Owned outline(shape.ToPolygon(40));
+    ASSERT_NE(outline, nullptr);
+    EXPECT_EQ(Words(*outline), (Vertices{6 | kUser, 1000, 0, 736, 736, 0, 1000}));
+}
+
+}  // namespace

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "MessageCapture.h"
+#include "keywordparser/JNPScanner.h"
+
+namespace {
+
+// Scans text to its end (or at most limit tokens), rendering each token as "type:text" and
+// the line count after the last one as "@line".
+class ScannerRun {
+  public:
+    explicit ScannerRun(const std::string& input) : text(input), scanner(sink) {
+        sink.SetStream(capture.Stream());
+        scanner.AllocatePushBack();
+        scanner.Attach(text.data(), text.data() + text.size());
+    }
+
+    std::string Tokens(int limit = 100) {
+        std::string rendered;
+        for (int count = 0; count < limit; ++count) {
+            const int type = scanner.ScanToken("CTX", token);
+            rendered += std::to_string(type) + ":" + token + " ";
+            if (type == JNPScanner::kEnd && scanner.ScanToken("CTX", token) == JNPScanner::kEnd) {
+                break;
+            }
+            if (type == JNPScanner::kEnd) {
+                scanner.PushBack(token);
+            }
+        }
+        return rendered + "@" + std::to_string(scanner.Line());
+    }
+
+    std::string text;
+    MessageCapture capture;
+    JNPMessageSink sink;
+    JNPScanner scanner;
+    char token[JNPScanner::kTokenSize];
+};
+
+TEST(JNPScanner, CutsTextIntoTypedTokens) {
+    const struct {
+        std::string text;
+        const char* tokens;
+    } cases[] = {
+        {".unit in", "0:.UNIT 0:IN 1: @1"},
+        {".DATAFORMAT 2,4", "0:.DATAFORMAT 0:2 5:, 0:4 1: @1"},
+        {".DATAFORMAT (2 ,4)", "0:.DATAFORMAT 3:( 0:2 5:, 0:4 4:) 1: @1"},
+        {"\"A\\\"B\" \"C\\\\\"D", "2:A\\\"B 2:C\\\\ 0:D 1: @1"},
+        {"\"ab\\\n   \tcd\" X", "2:abcd 0:X 1: @2"},
+        {"\"ab\\\n\n  cd\"", "2:abcd 1: @3"},
+        {"\"x\ny\" Z", "2:x\ny 0:Z 1: @1"},
+        {".UNIT IN!note\n.X", "0:.UNIT 0:IN 0:.X 1: @2"},
+        {"A!\"comment\nB", "0:A 0:B 1: @2"},
+        {"! only a comment", "1: @2"},
+        {"A\r\nB\r\n", "0:A 0:B 1: @3"},
+        {"A\rB \r\r\nC", "0:AB 0:C 1: @2"},
+        {"A\xE9"
+         "B",
+         "0:A 0:B 1: @1"},
+        {"\"A\xE9"
+         "b\"",
+         "2:A\xE9"
+         "b 1: @1"},
+        {"A\"B", "0:A\"B 1: @1"},
+        {"\xFF.UNIT", "1: 0:.UNIT 1: @1"},
+        {"AB\xFF"
+         "CD",
+         "0:AB 0:CD 1: @1"},
+        {"\"ab\xFF"
+         "cd\"",
+         "2:ab 0:CD\" 1: @1"},
+        {"!x\xFF"
+         "A",
+         "0:A 1: @2"},
+        {std::string("A\0B", 3), "0:A 0:B 1: @1"},
+    };
+    for (const auto& c : cases) {
+        ScannerRun run(c.text);
+        EXPECT_EQ(run.Tokens(), c.tokens) << testing::PrintToString(c.text);
+        EXPECT_EQ(run.capture.Text(), "");
+    }
+}
+
+TEST(JNPScanner, PushedBackTokenReturnsWithItsType) {
+    ScannerRun run("\"s\" W");
+    EXPECT_EQ(run.scanner.ScanToken("", run.token), JNPScanner::kString);
+    run.scanner.PushBack(run.token);
+    EXPECT_EQ(run.scanner.ScanToken("", run.token), JNPScanner::kString);
+    EXPECT_STREQ(run.token, "s");
+    EXPECT_EQ(run.scanner.ScanToken("", run.token), JNPScanner::kWord);
+    run.scanner.PushBack("W");
+    EXPECT_EQ(run.scanner.ScanToken("", run.token), JNPScanner::kWord);
+    EXPECT_STREQ(run.token, "W");
+}
+
+TEST(JNPScanner, SkipLineDropsTheRestOfTheLineAndCountsIt) {
+    ScannerRun run("A b c\r\nD");
+    run.scanner.ScanToken("", run.token);
+    run.scanner.SkipLine();
+    EXPECT_EQ(run.Tokens(), "0:D 1: @2");
+}
+
+TEST(JNPScanner, CutsOverlongTokensAndScansTheRestAsFurtherTokens) {
+    const std::string word(5000, 'w');
+    const std::string string = "\n\"" + std::string(4100, 's') + "\"";
+    ScannerRun run(word + string);
+    const std::string report =
+        "Error: Exceeded buffer size of 4096 reading jnp.\n   in keyword <CTX> above line # ";
+    EXPECT_EQ(run.Tokens(), "0:" + std::string(4095, 'W') + " 0:" + std::string(905, 'W') +
+                                " 2:" + std::string(4095, 's') + " 0:SSSSS\" 1: @2");
+    EXPECT_EQ(run.capture.Text(), report + "0\n" + report + "1\n");
+    EXPECT_EQ(run.sink.Errors(), 2);
+}
+
+}  // namespace

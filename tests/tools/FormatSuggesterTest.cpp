@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "FormatSuggester.h"
+#include "TempFile.h"
+
+namespace {
+
+struct Case {
+    const char* program;
+    bool found;
+    const char* unit;
+    const char* dataFormat;
+    const char* zeroTruncation;
+    const char* stepMode;
+};
+
+// LZ keeps leading zeros, so trailing ones are left out; TZ the other way round.
+const Case kCases[] = {
+    {"M48\nINCH,LZ\nT01C0.035\n%\n", true, "IN", "2,4", "TRAILING", "ABSOLUTE"},
+    {"M48\nINCH,TZ,000.000\n%\n", true, "IN", "3,3", "LEADING", "ABSOLUTE"},
+    {"M48\r\nmetric,tz,000.00\r\nICI,ON\r\nFMAT,2\r\n%\r\n", true, "MM", "3,2", "LEADING",
+     "INCREMENTAL"},
+    {";comment\nM48\nMETRIC\nICI,OFF\nM95\nINCH,LZ\n", true, "MM", "3,3", "LEADING", "ABSOLUTE"},
+    {"M48\n%\nMETRIC,LZ\n", true, "IN", "3,3", "LEADING", "ABSOLUTE"},
+    {"M48\nINCH,LZ,0.0.0\nINCH,LZ,00.\n%\n", true, "IN", "2,4", "TRAILING", "ABSOLUTE"},
+    {"T01\nX100Y100\nM30\n", false, "IN", "3,3", "LEADING", "ABSOLUTE"},
+    {"M48\nINCH,TZ,00.0000", true, "IN", "2,4", "LEADING", "ABSOLUTE"},
+};
+
+TEST(FormatSuggester, MatchesTheHeaderDirectives) {
+    for (const Case& entry : kCases) {
+        TempFile drill(entry.program, ".drl");
+        FILE* file = std::fopen(drill.Path().c_str(), "r");
+        ASSERT_NE(file, nullptr);
+        FormatSuggester suggester;
+        EXPECT_EQ(suggester.ReadHeader(file), entry.found) << entry.program;
+        std::fclose(file);
+        const std::string format = suggester.FormatFile("x.drl");
+        const std::string expectedLines[] = {
+            std::string("\n.Unit ") + entry.unit + "\n",
+            std::string("\n.DataFormat ") + entry.dataFormat + "\n",
+            std::string("\n.ZeroTruncation ") + entry.zeroTruncation + "\n",
+            std::string("\n.StepMode ") + entry.stepMode + "\n",
+        };
+        for (const std::string& line : expectedLines) {
+            EXPECT_NE(format.find(line), std::string::npos) << entry.program << line << format;
+        }
+    }
+}
+
+TEST(FormatSuggester, WritesACompleteFileWhoseCommentsStayOnTheirLines) {
+    FormatSuggester suggester;
+    suggester.TakeLine("M48");
+    suggester.TakeLine("FMAT,2");
+    const std::string format = suggester.FormatFile("evil\nname.drl");
+    EXPECT_EQ(format.rfind(".FILETYPE DRILL_MACHINE_FILE\n", 0), 0u);
+    EXPECT_NE(format.find("evil?name.drl"), std::string::npos);
+    EXPECT_NE(format.find("! FMAT,2:"), std::string::npos);
+    const char* const keywords[] = {".VERSION",        ".CREATOR",           ".DataType",
+                                    ".CharacterSet",   ".SequenceNumbering", ".Delimiter \"#\"",
+                                    ".Comments ON",    ".CommentStr \"; \"", ".ArcStyle RADIUS",
+                                    ".RecordLength 0", ".DataMode MODAL"};
+    for (const char* keyword : keywords) {
+        EXPECT_NE(format.find(keyword), std::string::npos) << keyword;
+    }
+    std::size_t start = 0;
+    while (start < format.size()) {
+        const std::size_t end = format.find('\n', start);
+        const std::string line = format.substr(start, end - start);
+        EXPECT_TRUE(line.empty() || line[0] == '.' || line[0] == '!') << line;
+        start = end + 1;
+    }
+}
+
+}  // namespace

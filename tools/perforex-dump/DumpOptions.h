@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The command line of perforex-dump:
+// perforex-dump [-f MACHINE_FORMAT_FILE] [--json] [--svg OUT.svg] [--suggest-format] DRILL_FILE...
+class DumpOptions {
+  public:
+    // One line that shows every option.
+    static constexpr const char* kUsage =
+        "usage: perforex-dump [-f MACHINE_FORMAT_FILE] [--json] [--svg OUT.svg] "
+        "[--suggest-format] DRILL_FILE...";
+
+    // Parses the arguments after the program name; returns false and a one-line reason in error
+    // when they do not form a valid command line.
+    bool Parse(const std::vector<std::string>& arguments, std::string& error);
+
+    // Machine format file given with -f, empty for the bundled default.
+    std::string machineFormatFile;
+    bool json = false;
+    // Picture file given with --svg, empty for none.
+    std::string svgFile;
+    bool suggestFormat = false;
+    std::vector<std::string> drillFiles;
+
+  private:
+    // Takes the value of an option that needs one; false when it is missing or given twice.
+    bool TakeValue(const std::vector<std::string>& arguments, std::size_t& index,
+                   std::string& value, std::string& error);
+    bool CheckCombination(std::string& error) const;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "ToolDefinition.h"
+
+class CVbVrtxGeom;
+
+// Receives what the reader delivers for each drill file, in the order it delivers it.
+class DumpSink {
+  public:
+    virtual ~DumpSink() = default;
+
+    // Starts the callbacks of one drill file.
+    virtual void BeginFile(const std::string& path) = 0;
+    virtual void Tool(const ToolDefinition& tool) = 0;
+    virtual void Hit(int x, int y, int tool) = 0;
+    // Receives a contour that lives only during the call.
+    virtual void Contour(const CVbVrtxGeom& path, int tool) = 0;
+    // Ends the drill file with the reader's result (1 clean, 0 otherwise).
+    virtual void EndFile(int result) = 0;
+};

@@ -1,0 +1,125 @@
+#include "JsonWriter.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "Utf8Text.h"
+#include "perforex/VbVrtxGeom.h"
+
+namespace {
+
+// Writes a double as the shortest decimal that reads back the same; JSON has no infinity or NaN,
+// so those become null.
+void WriteNumber(FILE* out, double value) {
+    if (!std::isfinite(value)) {
+        std::fputs("null", out);
+        return;
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%.15g", value);
+    if (std::strtod(text, nullptr) != value) {
+        std::snprintf(text, sizeof text, "%.17g", value);
+    }
+    std::fputs(text, out);
+}
+
+void WriteFlag(FILE* out, const char* name, int header, int bit) {
+    std::fprintf(out, ", \"%s\": %s", name, (header & bit) != 0 ? "true" : "false");
+}
+
+}  // namespace
+
+JsonWriter::JsonWriter(FILE* out, const std::string& machineFormatFile) : out_(out) {
+    std::fputs("{\"machineFormat\": ", out_);
+    WriteString(out_, machineFormatFile);
+    std::fputs(", \"reads\": [", out_);
+}
+
+void JsonWriter::Finish() {
+    std::fputs("\n]}\n", out_);
+}
+
+void JsonWriter::BeginFile(const std::string& path) {
+    std::fputs(firstFile_ ? "\n{\"file\": " : ",\n{\"file\": ", out_);
+    firstFile_ = false;
+    firstCallback_ = true;
+    WriteString(out_, path);
+    std::fputs(", \"callbacks\": [", out_);
+}
+
+void JsonWriter::BeginCallback(const char* name) {
+    std::fprintf(out_, "%s{\"callback\": \"%s\"", firstCallback_ ? "\n" : ",\n", name);
+    firstCallback_ = false;
+}
+
+void JsonWriter::Tool(const ToolDefinition& tool) {
+    BeginCallback("AddTool");
+    std::fprintf(out_,
+                 ", \"tool\": %d, \"holeType\": %d, \"holeTypeName\": \"%s\", \"diameter\": %d, "
+                 "\"width\": %d, \"height\": %d, \"angle\": ",
+                 tool.tool, tool.holeType, tool.HoleTypeName(), tool.diameter, tool.width,
+                 tool.height);
+    WriteNumber(out_, tool.angle);
+    std::fprintf(out_, ", \"trailing\": [%d, %d, %d, %d, %d]}", tool.trailing[0], tool.trailing[1],
+                 tool.trailing[2], tool.trailing[3], tool.trailing[4]);
+}
+
+void JsonWriter::Hit(int x, int y, int tool) {
+    BeginCallback("AddHit");
+    std::fprintf(out_, ", \"x\": %d, \"y\": %d, \"tool\": %d}", x, y, tool);
+}
+
+void JsonWriter::Contour(const CVbVrtxGeom& path, int tool) {
+    BeginCallback("AddContour");
+    const int* record = path.GetRecord();
+    const int words = path.GetWordCount();
+    const int header = words > 0 ? record[0] : 0;
+    std::fprintf(out_, ", \"tool\": %d, \"kind\": %d, \"width\": %d", tool,
+                 header & CVbVrtxGeom::kGeomKindMask, path.GetWidth());
+    WriteFlag(out_, "closed", header, CVbVrtxGeom::kClosedBit);
+    WriteFlag(out_, "breaks", header, CVbVrtxGeom::kBreaksBit);
+    WriteFlag(out_, "counterClockwise", header, CVbVrtxGeom::kCounterClockwiseBit);
+    WriteFlag(out_, "userFlag", header, CVbVrtxGeom::kUserFlagBit);
+    WriteFlag(out_, "auxFlag", header, CVbVrtxGeom::kAuxFlagBit);
+    std::fputs(", \"vertices\": [", out_);
+    for (int word = 2; word + 2 < words; word += 3) {
+        std::fprintf(out_, "%s[%d, %d, %d]", word == 2 ? "" : ", ", record[word], record[word + 1],
+                     record[word + 2]);
+    }
+    std::fputs("], \"record\": [", out_);
+    for (int word = 0; word < words; ++word) {
+        std::fprintf(out_, word == 0 ? "%d" : ", %d", record[word]);
+    }
+    std::fputs("]}", out_);
+}
+
+void JsonWriter::EndFile(int result) {
+    std::fprintf(out_, "%s], \"result\": %d}", firstCallback_ ? "" : "\n", result);
+}
+
+void JsonWriter::WriteString(FILE* out, const std::string& text) {
+    std::fputc('"', out);
+    std::size_t index = 0;
+    while (index < text.size()) {
+        const unsigned char byte = static_cast<unsigned char>(text[index]);
+        if (byte == '"' || byte == '\\') {
+            std::fputc('\\', out);
+            std::fputc(byte, out);
+        } else if (byte < 0x20) {
+            std::fprintf(out, "\\u%04x", byte);
+        } else if (byte >= 0x80) {
+            const std::size_t length = Utf8Text::SequenceLength(text, index);
+            if (length == 0) {
+                std::fputs("\\ufffd", out);
+            } else {
+                std::fwrite(text.data() + index, 1, length, out);
+                index += length;
+                continue;
+            }
+        } else {
+            std::fputc(byte, out);
+        }
+        ++index;
+    }
+    std::fputc('"', out);
+}

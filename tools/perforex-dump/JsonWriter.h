@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "DumpSink.h"
+
+// Streams every callback of every drill file as one JSON document, each callback written as soon
+// as it arrives; nothing is held in memory.
+class JsonWriter : public DumpSink {
+  public:
+    // Writes the opening of the document, naming the machine format file in use.
+    JsonWriter(FILE* out, const std::string& machineFormatFile);
+    JsonWriter(const JsonWriter&) = delete;
+    JsonWriter& operator=(const JsonWriter&) = delete;
+
+    // Writes the end of the document.
+    void Finish();
+
+    void BeginFile(const std::string& path) override;
+    void Tool(const ToolDefinition& tool) override;
+    void Hit(int x, int y, int tool) override;
+    void Contour(const CVbVrtxGeom& path, int tool) override;
+    void EndFile(int result) override;
+
+    // Writes text as a JSON string literal: quotes, backslashes and control characters escaped,
+    // valid UTF-8 kept, every byte that is not part of valid UTF-8 replaced by U+FFFD.
+    static void WriteString(FILE* out, const std::string& text);
+
+  private:
+    // Starts one callback object, with the separator its place needs.
+    void BeginCallback(const char* name);
+
+    FILE* out_;
+    bool firstFile_ = true;
+    bool firstCallback_ = true;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+// Finds the bundled default machine format file: next to the executable in the build tree, or in
+// share/perforex beside the installed executable's bin directory.
+class MachineFormatLocator {
+  public:
+    // File name of the bundled default machine format.
+    static constexpr const char* kFileName = "default.fmt";
+
+    // Returns the directory of the running executable, found through the system or, failing
+    // that, through argv0; empty when neither tells.
+    static std::string ExecutableDirectory(const char* argv0);
+    // Returns the path of the default machine format for an executable in the given directory,
+    // or an empty string when there is none to read.
+    static std::string FindDefault(const std::string& executableDirectory);
+};

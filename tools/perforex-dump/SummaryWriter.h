@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include "ContourOutline.h"
+#include "DumpSink.h"
+#include "Extents.h"
+
+// Writes, for a person, one summary per drill file: the tool table with hole and contour counts,
+// the total contour length, the extents of everything and the reader's result.
+class SummaryWriter : public DumpSink {
+  public:
+    explicit SummaryWriter(FILE* out) : out_(out) {}
+
+    void BeginFile(const std::string& path) override;
+    void Tool(const ToolDefinition& tool) override;
+    void Hit(int x, int y, int tool) override;
+    void Contour(const CVbVrtxGeom& path, int tool) override;
+    void EndFile(int result) override;
+
+  private:
+    struct ToolRow {
+        bool defined = false;
+        ToolDefinition definition;
+        long long holes = 0;
+        long long contours = 0;
+        double length = 0.0;
+    };
+
+    ToolRow& RowOf(int tool);
+    void WriteToolTable() const;
+    void WriteToolRow(int tool, const ToolRow& row) const;
+    void WriteTotals(int result) const;
+
+    FILE* out_;
+    std::map<int, ToolRow> rows_;
+    // The row of the latest lookup, since holes come in runs of one tool.
+    int cachedTool_ = 0;
+    ToolRow* cachedRow_ = nullptr;
+    Extents extents_;
+    ContourOutline outline_;
+};
