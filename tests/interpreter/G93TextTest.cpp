@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "interpreter/G93Text.h"
@@ -12,6 +13,11 @@ struct G93Case {
     int x;
     int y;
 };
+
+// Shows the text of the case, escaped, in test listings.
+void PrintTo(const G93Case& c, std::ostream* os) {
+    *os << ::testing::PrintToString(std::string(c.text));
+}
 
 class G93TextCases : public ::testing::TestWithParam<G93Case> {};
 
