@@ -5,11 +5,14 @@
 #include <vector>
 
 #include "machineformat/DrillMachineFormat.h"
+#include "scanner/CharacterClassTable.h"
+#include "scanner/CharacterSource.h"
+#include "scanner/CoordinateReader.h"
 #include "scanner/NCToken.h"
 
 // Turns one drill program file into tokens, collecting tool definition lines on the way.
 class CDrillScanner {
-public:
+  public:
     // Opens filePath and takes its own copy of settings; never fails (see IsOpen).
     CDrillScanner(const std::string& filePath, const CDrillMachineFormat& settings,
                   FILE* messageStream);
@@ -33,5 +36,61 @@ public:
     int GetStepMode() const;
     void SetStepMode(int stepMode);
 
-    // The rest of the class (character source, header and number readers) is private.
+  private:
+    // Longest tool definition text kept from a comment line.
+    static constexpr std::size_t kCommentToolTextCapacity = 235;
+    // Longest text kept after G93.
+    static constexpr std::size_t kG93TextCapacity = 63;
+
+    // Outcomes of reading the two characters after an M.
+    enum class MCodeOutcome { Token, NotDigits, UnknownCode, EndOfInput };
+
+    // Reads the token that begins with c (sequence number, tool, code or number) into token and
+    // returns true; returns false with the character to go on with in c when there is none.
+    bool ScanToken(int& c, NCToken& token);
+    // Skips a comment line, collecting a tool definition written in it; returns the line feed
+    // that ends it or the end value.
+    int SkipCommentLine();
+    // Appends a comment line's tool definition, which begins with the digits first and second;
+    // returns the line feed that ends it or the end value.
+    int CollectCommentToolDefinition(int first, int second);
+    // Returns the next "M" or the end value.
+    int SkipToNextM();
+    // Tells whether c and the two characters after it open a G04 comment; gives those two back
+    // when they do not.
+    bool StartsG04Comment(int c);
+    // Skips a G04 comment up to the delimiter; returns the character after it.
+    int SkipG04Comment();
+    // Skips the digits of a sequence number; returns the first character after them.
+    int SkipSequenceNumber();
+    // Reads the tool number after a "T" into token; returns false when two digits do not follow.
+    bool ReadTool(NCToken& token);
+    // Reads the code after a "G" into token; returns false (after reporting) for an unknown one.
+    bool ReadGCode(NCToken& token);
+    // Reads the text that follows G93 into token.
+    void ReadG93Text(NCToken& token);
+    // Reads the code after an "M" into token, reading the header block after M48.
+    MCodeOutcome ReadMCode(NCToken& token);
+    // Writes an error message and marks the current token invalid.
+    template <typename... Arguments>
+    void ReportError(int messageId, Arguments... arguments);
+
+    std::string filePath;
+    FILE* messageStream;
+    CDrillMachineFormat settings;
+    // First character of the settings' delimiter text.
+    int delimiter;
+    CharacterClassTable classes;
+    CharacterSource source;
+    CoordinateReader coordinates;
+    // Tool definition texts collected so far; only ever grows.
+    std::vector<std::string> toolLines;
+    // Digits of the tool number being read; keeps its capacity from token to token.
+    std::string toolDigits;
+    // False once the current call reported an error.
+    bool tokenValid = true;
+    // True from the first time the end of the input was met.
+    bool endOfInput = false;
+    // True when a number ended its block, until the interpreter resets it.
+    bool blockEnd = false;
 };

@@ -1,0 +1,349 @@
+#include "scanner/DrillScanner.h"
+
+#include <array>
+#include <cstdint>
+#include <utility>
+
+#include "reader/MessageTable.h"
+#include "scanner/HeaderReader.h"
+
+namespace {
+
+constexpr int kEnd = CharacterSource::kEndOfInput;
+constexpr std::int8_t kNoCode = -1;
+
+// Code numbers of the two digits after G, indexed by their value 0 to 99.
+constexpr std::array<std::int8_t, 100> MakeGCodeTable() {
+    std::array<std::int8_t, 100> table{};
+    for (auto& entry : table) {
+        entry = kNoCode;
+    }
+    const std::pair<int, NCCode> codes[] = {
+        {0, CODE_G00},  {1, CODE_G01},  {2, CODE_G02},  {3, CODE_G03},  {4, CODE_G04},
+        {5, CODE_G05},  {6, CODE_G06},  {7, CODE_G07},  {10, CODE_G10}, {11, CODE_G11},
+        {12, CODE_G12}, {36, CODE_G36}, {37, CODE_G37}, {40, CODE_G40}, {41, CODE_G41},
+        {42, CODE_G42}, {54, CODE_G54}, {70, CODE_G70}, {71, CODE_G71}, {74, CODE_G74},
+        {75, CODE_G75}, {82, CODE_G82}, {83, CODE_G83}, {84, CODE_G84}, {85, CODE_G85},
+        {90, CODE_G90}, {91, CODE_G91}, {92, CODE_G92}, {93, CODE_G93}};
+    for (const auto& [digits, code] : codes) {
+        table[digits] = static_cast<std::int8_t>(code);
+    }
+    return table;
+}
+
+// Code numbers of the two digits after M, indexed by their value 0 to 99.
+constexpr std::array<std::int8_t, 100> MakeMCodeTable() {
+    std::array<std::int8_t, 100> table{};
+    for (auto& entry : table) {
+        entry = kNoCode;
+    }
+    const std::pair<int, NCCode> codes[] = {{48, CODE_M48}, {71, CODE_M71}, {72, CODE_M72},
+                                            {15, CODE_M15}, {16, CODE_M16}, {17, CODE_M17},
+                                            {30, CODE_M30}};
+    for (const auto& [digits, code] : codes) {
+        table[digits] = static_cast<std::int8_t>(code);
+    }
+    return table;
+}
+
+constexpr std::array<std::int8_t, 100> kGCodes = MakeGCodeTable();
+constexpr std::array<std::int8_t, 100> kMCodes = MakeMCodeTable();
+
+// Returns the value of two digit characters.
+int TwoDigitValue(int first, int second) {
+    return (first - '0') * 10 + (second - '0');
+}
+
+// Returns the first character of text as an unsigned value, or 0 (its terminator) when empty.
+int FirstCharacter(const std::string& text) {
+    return text.empty() ? 0 : static_cast<unsigned char>(text[0]);
+}
+
+}  // namespace
+
+CDrillScanner::CDrillScanner(const std::string& filePath, const CDrillMachineFormat& settings,
+                             FILE* messageStream)
+    : filePath(filePath),
+      messageStream(messageStream),
+      settings(settings),
+      delimiter(FirstCharacter(settings.delimiter)),
+      classes(static_cast<char>(delimiter)),
+      source(filePath, settings.characterSet == CDrillMachineFormat::EBCDIC),
+      coordinates(source, classes, this->settings, messageStream) {
+    toolDigits.reserve(16);
+}
+
+CDrillScanner::~CDrillScanner() = default;
+
+const std::string& CDrillScanner::GetFilePath() const {
+    return filePath;
+}
+
+bool CDrillScanner::IsOpen() const {
+    return source.IsOpen();
+}
+
+bool CDrillScanner::IsTokenValid() const {
+    return tokenValid;
+}
+
+bool CDrillScanner::GetBlockEnd() const {
+    return blockEnd;
+}
+
+void CDrillScanner::ResetBlockEnd() {
+    blockEnd = false;
+}
+
+int CDrillScanner::GetLineNumber() const {
+    return source.LineNumber();
+}
+
+const std::vector<std::string>& CDrillScanner::GetToolLines() const {
+    return toolLines;
+}
+
+int CDrillScanner::GetStepMode() const {
+    return settings.stepMode;
+}
+
+void CDrillScanner::SetStepMode(int stepMode) {
+    settings.stepMode = stepMode;
+}
+
+NCToken* CDrillScanner::NextToken(NCToken& token) {
+    tokenValid = true;
+    int c = source.NextChar();
+    if (endOfInput) {
+        return nullptr;
+    }
+    while (c != kEnd) {
+        if (c == ';') {
+            c = SkipCommentLine();
+            continue;
+        }
+        if (classes.IsSeparator(c)) {
+            c = source.NextChar();
+            continue;
+        }
+        if (c == '%') {
+            c = SkipToNextM();
+            if (c == kEnd) {
+                break;
+            }
+        }
+        if (StartsG04Comment(c)) {
+            c = SkipG04Comment();
+            continue;
+        }
+        if (ScanToken(c, token)) {
+            return &token;
+        }
+    }
+    endOfInput = true;
+    return nullptr;
+}
+
+template <typename... Arguments>
+void CDrillScanner::ReportError(int messageId, Arguments... arguments) {
+    WriteMessage(messageStream, messageId, arguments...);
+    tokenValid = false;
+}
+
+bool CDrillScanner::ScanToken(int& c, NCToken& token) {
+    switch (c) {
+        case 'N':
+            c = SkipSequenceNumber();
+            return false;
+        case 'T':
+            if (ReadTool(token)) {
+                return true;
+            }
+            break;
+        case 'G':
+            if (ReadGCode(token)) {
+                return true;
+            }
+            break;
+        case 'M':
+            switch (ReadMCode(token)) {
+                case MCodeOutcome::Token:
+                    return true;
+                case MCodeOutcome::NotDigits:
+                    return false;
+                case MCodeOutcome::EndOfInput:
+                    c = kEnd;
+                    return false;
+                case MCodeOutcome::UnknownCode:
+                    break;
+            }
+            break;
+        case 'R':
+        case 'X':
+        case 'Y':
+        case 'A':
+        case 'I':
+        case 'J':
+            if (coordinates.ReadNumber(c, token)) {
+                blockEnd = true;
+            }
+            return true;
+        default:
+            break;
+    }
+    ReportError(9, c, source.LineNumber());
+    c = source.NextChar();
+    return false;
+}
+
+int CDrillScanner::SkipCommentLine() {
+    for (;;) {
+        const int c = source.NextChar();
+        if (c == '\n' || c == kEnd) {
+            return c;
+        }
+        if (c != 'T') {
+            continue;
+        }
+        // A line feed right after the T ends the line here, leaving the next line whole.
+        const int first = source.NextChar();
+        if (first == '\n' || first == kEnd) {
+            return first;
+        }
+        const int second = source.NextChar();
+        if (classes.IsDigit(first) && classes.IsDigit(second)) {
+            return CollectCommentToolDefinition(first, second);
+        }
+        if (second == '\n' || second == kEnd) {
+            return second;
+        }
+    }
+}
+
+int CDrillScanner::CollectCommentToolDefinition(int first, int second) {
+    std::string text{static_cast<char>(first), static_cast<char>(second)};
+    int c = source.NextChar();
+    while (c != '\n' && c != kEnd) {
+        if (text.size() < kCommentToolTextCapacity) {
+            text.push_back(static_cast<char>(c));
+        }
+        c = source.NextChar();
+    }
+    toolLines.push_back(std::move(text));
+    return c;
+}
+
+int CDrillScanner::SkipToNextM() {
+    int c = source.NextChar();
+    while (c != 'M' && c != kEnd) {
+        c = source.NextChar();
+    }
+    return c;
+}
+
+bool CDrillScanner::StartsG04Comment(int c) {
+    const int first = source.NextChar();
+    const int second = source.NextChar();
+    if (c == 'G' && first == '0' && second == '4') {
+        return true;
+    }
+    source.UngetChars(2);
+    return false;
+}
+
+int CDrillScanner::SkipG04Comment() {
+    int c = source.NextChar();
+    while (c != delimiter && c != kEnd) {
+        c = source.NextChar();
+    }
+    return source.NextChar();
+}
+
+int CDrillScanner::SkipSequenceNumber() {
+    int c = source.NextChar();
+    while (classes.IsDigit(c)) {
+        c = source.NextChar();
+    }
+    return c;
+}
+
+bool CDrillScanner::ReadTool(NCToken& token) {
+    const int first = source.NextChar();
+    const int second = source.NextChar();
+    if (!classes.IsDigit(first) || !classes.IsDigit(second)) {
+        return false;
+    }
+    toolDigits.assign({static_cast<char>(first), static_cast<char>(second)});
+    int c = source.NextChar();
+    while (classes.IsDigit(c)) {
+        toolDigits.push_back(static_cast<char>(c));
+        c = source.NextChar();
+    }
+    source.UngetChars(1);
+    token.type = TOKEN_TOOL;
+    token.toolNumber = CoordinateReader::SaturatedValue(toolDigits);
+    return true;
+}
+
+bool CDrillScanner::ReadGCode(NCToken& token) {
+    token.type = TOKEN_CODE;
+    const int first = source.NextChar();
+    const int second = source.NextChar();
+    const bool twoDigits = classes.IsDigit(first) && classes.IsDigit(second);
+    if (!twoDigits) {
+        ReportError(6);
+    }
+    const int code = twoDigits ? kGCodes[TwoDigitValue(first, second)] : kNoCode;
+    if (code == kNoCode) {
+        const char text[] = {static_cast<char>(first), static_cast<char>(second), '\0'};
+        ReportError(7, text, source.LineNumber());
+        return false;
+    }
+    token.code = code;
+    if (code == CODE_G93) {
+        ReadG93Text(token);
+    }
+    return true;
+}
+
+void CDrillScanner::ReadG93Text(NCToken& token) {
+    token.text.clear();
+    int c = source.NextChar();
+    while (c != kEnd) {
+        if (token.text.size() < kG93TextCapacity) {
+            token.text.push_back(static_cast<char>(c));
+        }
+        if (classes.EndsG93Text(c)) {
+            break;
+        }
+        c = source.NextChar();
+    }
+}
+
+CDrillScanner::MCodeOutcome CDrillScanner::ReadMCode(NCToken& token) {
+    const int first = source.NextChar();
+    if (first == kEnd) {
+        return MCodeOutcome::EndOfInput;
+    }
+    const int second = source.NextChar();
+    if (second == kEnd) {
+        return MCodeOutcome::EndOfInput;
+    }
+    const char text[] = {static_cast<char>(first), static_cast<char>(second), '\0'};
+    if (!classes.IsDigit(first) || !classes.IsDigit(second)) {
+        // Only reported: the scan moves on two characters at a time until digits follow the M.
+        WriteMessage(messageStream, 8, text, source.LineNumber());
+        return MCodeOutcome::NotDigits;
+    }
+    const int code = kMCodes[TwoDigitValue(first, second)];
+    if (code == kNoCode) {
+        ReportError(8, text, source.LineNumber());
+        return MCodeOutcome::UnknownCode;
+    }
+    token.type = TOKEN_CODE;
+    token.code = code;
+    if (code == CODE_M48) {
+        HeaderReader(source, toolLines).ReadHeader();
+    }
+    return MCodeOutcome::Token;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "scanner/CharacterSource.h"
+
+// Consumes the header block that follows M48, appending its tool definitions to the tool lines
+// and passing over its directive lines (INCH, METRIC, ICI, FMAT and the like).
+class HeaderReader {
+  public:
+    // Longest tool definition text kept from the header.
+    static constexpr std::size_t kToolTextCapacity = 43;
+
+    HeaderReader(CharacterSource& source, std::vector<std::string>& toolLines);
+
+    // Reads the block after the M48 code up to and including the "%" that ends it, or to the end
+    // of the input.
+    void ReadHeader();
+
+    // Performs one step on the caller's current character, leaving the last character read in it.
+    void ReadHeaderStep(int& current);
+
+  private:
+    // Appends the text after a "T" up to the line feed; leaves the line feed in current.
+    void ReadToolDefinition(int& current);
+    // Reads on past the next line feed; leaves the line feed in current.
+    void SkipToLineFeed(int& current);
+    // Tells whether two neighbouring characters begin a directive line.
+    static bool StartsDirective(int first, int second);
+
+    CharacterSource& source;
+    std::vector<std::string>& toolLines;
+};
