@@ -8,6 +8,7 @@ class CPerforexReader;
 // tool, until it is delivered to the host as a validated polyarc path.
 class ContourBuilder {
   public:
+    // Starts an empty contour whose deliveries go to owner.
     explicit ContourBuilder(CPerforexReader& owner);
 
     // Appends one vertex; r is 0 for a point and the signed radius for an arc centre.
@@ -19,7 +20,9 @@ class ContourBuilder {
     // Returns the y word of the last vertex; only valid when HasVertex().
     int LastY() const { return contourWords[contourWordCount - kWordsPerVertex + 1]; }
 
+    // Sets the tool the contour is delivered with.
     void SetTool(int tool) { contourTool = tool; }
+    // Returns the contour's tool, -1 until one is set.
     int Tool() const { return contourTool; }
 
     // Delivers the contour with the given width when it has two or more vertices and

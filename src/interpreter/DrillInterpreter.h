@@ -25,6 +25,7 @@ class CDrillInterpreter {
     CDrillInterpreter(const CDrillInterpreter&) = delete;
     CDrillInterpreter& operator=(const CDrillInterpreter&) = delete;
 
+    // Tells whether the scanner could open the drill file.
     bool IsFileOpened() const { return fileOpened; }
     // Reads the whole program; returns true when no error and no warning was counted.
     bool Run();
@@ -40,23 +41,38 @@ class CDrillInterpreter {
     bool Dispatch(const NCToken& token);
     // Acts on a G or M code; returns false at the end of the program.
     bool ActOnCode(const NCToken& token);
+    // Selects a tool, warning about numbers above 999 and tools the table does not hold.
     void SelectTool(int tool);
+    // Keeps the count of an R word for the repeat block it opens.
     void TakeRepeatCount(double value);
+    // Switches the scanner to absolute or incremental steps, warning when that is a change.
     void ChangeStepMode(int stepMode);
+    // Builds the tool table from the lines collected so far, the first time only.
     void BuildToolTableOnce();
+    // Opens the routed part of a contour (M15) with the current tool.
     void StartContourBody();
+    // Closes the routed part of a contour (M16, M17) and delivers it.
     void EndContourBody();
+    // Ends the program (M30), noting a contour left open.
     void EndProgram();
+    // Processes the block when the scanner marked the last number as its end.
     void ProcessBlockIfEnded();
 
     // Acts on a finished coordinate block: holes, repeats, contour starts and cuts.
     void ProcessBlock();
+    // Drills the holes of a repeat block, stepping from the last position.
     void DrillRepeatedHoles();
+    // Drills a hole or starts a contour at the block position.
     void ProcessPositionBlock();
+    // Appends the end point of a straight cut.
     void AppendLine();
+    // Appends an arc cut and clears the arc words of its block.
     void AppendArc();
+    // Appends the centre and end vertices of an arc, or reports why it cannot.
     void AppendArcVertices();
+    // Appends the point written after G93 as raw drill-file units.
     void AppendG93Point(const std::string& text);
+    // Delivers the contour being built with its tool's route width.
     void FlushContour();
 
     // Converts a point of the drill file to nanometres; reports a point that does not fit.
@@ -73,6 +89,7 @@ class CDrillInterpreter {
         warningCount = SaturatingSum(warningCount, 1);
         WriteMessage(messageStream, messageId, arguments...);
     }
+    // Adds errors to the count.
     void CountErrors(int errors) { errorCount = SaturatingSum(errorCount, errors); }
     // Adds a non-negative count, stopping at the largest 32-bit value: one short repeat block
     // can report billions of holes.

@@ -11,6 +11,7 @@ class LengthConverter {
     // Writes value truncated toward zero to result; returns false when it does not fit in 32 bits.
     static bool Truncate(double value, int& result);
 
+    // Returns the nanometres in one drill-file unit.
     double UnitLength() const { return unitLength; }
 
   private:

@@ -14,6 +14,7 @@ class CPerforexReader;
 // and keeps each defined tool's route width.
 class ToolTable {
   public:
+    // Starts an empty table that reports tools to owner and messages to messageStream.
     ToolTable(CPerforexReader& owner, FILE* messageStream, const LengthConverter& lengths);
 
     // Defines a tool for every usable line, in order; lineNumber goes into range messages.
@@ -29,8 +30,12 @@ class ToolTable {
   private:
     // Defines the tool of one line; returns the number of errors reported for it.
     int DefineTool(std::string_view line, int lineNumber);
+    // Defines a round tool from its diameter; returns the number of errors reported.
     int DefineRoundTool(int tool, std::string_view parameters, int lineNumber);
+    // Defines a square, slot or rectangle tool from its sizes and rotation; returns the number
+    // of errors reported.
     int DefineSizedTool(int tool, int holeType, std::string_view parameters, int lineNumber);
+    // Writes the range message and returns its one error.
     int ReportOutOfRange(int lineNumber);
 
     CPerforexReader& owner;
