@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include "interpreter/DrillInterpreter.h"
+
 namespace {
 
 // Tells whether path opens as a file with text to read; a directory, which the C runtime opens
@@ -63,7 +65,9 @@ int CPerforexReaderImpl::LoadMachineFormat() {
 }
 
 int CPerforexReaderImpl::Interpret(const std::string& drillFilePath) {
-    (void)drillFilePath;
-    (void)owner;
-    return 1;
+    CDrillInterpreter interpreter(owner, messageStream, *settings, drillFilePath);
+    if (!interpreter.IsFileOpened()) {
+        return 0;
+    }
+    return interpreter.Run() ? 1 : 0;
 }
