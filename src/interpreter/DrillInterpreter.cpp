@@ -1,8 +1,23 @@
 #include "interpreter/DrillInterpreter.h"
 
+#include <cmath>
+
 #include "interpreter/ArcCentre.h"
 #include "interpreter/G93Text.h"
 #include "perforex/PerforexReader.h"
+
+namespace {
+
+// Tells whether a repeated hole coordinate beyond the range stays beyond it at every further
+// step, because the step does not lead back toward the range.
+bool StaysBeyondRange(double coordinate, double step) {
+    if (std::isnan(coordinate) || std::isnan(step)) {
+        return true;
+    }
+    return coordinate > 0.0 ? step >= 0.0 : step <= 0.0;
+}
+
+}  // namespace
 
 CDrillInterpreter::CDrillInterpreter(CPerforexReader* owner, FILE* messageStream,
                                      const CDrillMachineFormat& settings,
@@ -264,13 +279,26 @@ void CDrillInterpreter::DrillRepeatedHoles() {
     const double stepY = repeatHasY ? blockY : 0.0;
     double holeX = lastX;
     double holeY = lastY;
+    bool reported = false;
     for (int hole = 0; hole < repeatCount; ++hole) {
         holeX += stepX;
         holeY += stepY;
         int x = 0;
         int y = 0;
-        if (PointToNanometres(holeX, holeY, x, y)) {
+        const bool xFits = lengths.ToNanometres(holeX, x);
+        const bool yFits = lengths.ToNanometres(holeY, y);
+        if (xFits && yFits) {
             owner->AddHit(x, y, currentTool);
+            continue;
+        }
+        // One message per block: a count of billions would otherwise write billions of them.
+        if (!reported) {
+            ReportError(27, scanner.GetLineNumber());
+            reported = true;
+        }
+        if ((!xFits && StaysBeyondRange(holeX, stepX)) ||
+            (!yFits && StaysBeyondRange(holeY, stepY))) {
+            break;
         }
     }
     repeatPending = false;

@@ -60,7 +60,8 @@ class CDrillInterpreter {
 
     // Acts on a finished coordinate block: holes, repeats, contour starts and cuts.
     void ProcessBlock();
-    // Drills the holes of a repeat block, stepping from the last position.
+    // Drills the holes of a repeat block, stepping from the last position; holes beyond the
+    // range are reported once, and the block ends where no further hole can fit.
     void DrillRepeatedHoles();
     // Drills a hole or starts a contour at the block position.
     void ProcessPositionBlock();
