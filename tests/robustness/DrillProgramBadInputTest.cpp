@@ -69,6 +69,18 @@ TEST(DrillProgramBadInput, OddButCleanProgramsDeliverWhatTheyHold) {
     }
 }
 
+TEST(DrillProgramBadInput, EbcdicEndBytesAreSpacesNotTheEnd) {
+    // T00, X10000Y10000 in EBCDIC with bytes 0xFF and 0x15 (both read as spaces) around them.
+    const std::string program =
+        "\xFF\x15\xE3\xF0\xF0\x25\xFF\xE7\xF1\xF0\xF0\xF0\xF0\xE8\xF1\xF0\xF0\xF0\xF0\x25" +
+        std::string(4096, '\xFF');
+    const ProgramReading reading =
+        ReadProgram(program, std::string(kInchFormat24) + ".CharacterSet EBCDIC\n");
+    EXPECT_EQ(reading.result, 1);
+    EXPECT_EQ(reading.messages, "");
+    EXPECT_EQ(reading.transcript, kHole);
+}
+
 TEST(DrillProgramBadInput, ProgramCutInsideANumberDeliversNothingWrong) {
     const ProgramReading reading = ReadProgram(kHoleProgram + std::string("X200"));
     EXPECT_EQ(reading.result, 1);
