@@ -14,16 +14,6 @@ namespace {
 const char kHoleProgram[] = "T00\nX10000Y10000\n";
 const char kHole[] = "hit 25400000 25400000 0\n";
 
-std::string Totals(int errors, int warnings) {
-    return "\n The Total number of Errors: " + std::to_string(errors) +
-           " Warnings:" + std::to_string(warnings) + " in parsing\n\n  ";
-}
-
-bool EndsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() &&
-           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 std::string Tool(int number, int diameter) {
     return "tool " + std::to_string(number) + " 0 " + std::to_string(diameter) +
            " 0 0 0 0 0 0 0 0\n";

@@ -8,11 +8,6 @@
 
 namespace {
 
-std::string Totals(int errors) {
-    return "\n The Total number of Errors: " + std::to_string(errors) +
-           " Warnings:0 in parsing\n\n  ";
-}
-
 std::string Hit(long long x, long long y) {
     return "hit " + std::to_string(x) + " " + std::to_string(y) + " 0\n";
 }
@@ -31,7 +26,7 @@ TEST(FuzzFindings, RepeatBlockSteppingBeyondTheRangeEndsAtOnceWithOneMessage) {
               "Warning: Length of co-ordinate data 2147483647 is found to be greater than M+N "
               "length 6 at line number 3 Which may cause loss of data\n"
               "Error: Value out of range at line number 4\n" +
-                  Totals(1));
+                  Totals(1, 0));
     EXPECT_EQ(reading.result, 0);
 }
 
@@ -51,7 +46,7 @@ TEST(FuzzFindings, RepeatBlockComingBackIntoTheRangeDeliversTheHolesThatFit) {
     EXPECT_EQ(reading.messages,
               "Error: Value out of range at line number 3\n"
               "Error: Value out of range at line number 4\n" +
-                  Totals(2));
+                  Totals(2, 0));
     EXPECT_EQ(reading.result, 0);
 }
 

@@ -33,6 +33,16 @@ ProgramReading ReadProgram(const std::string& program, const std::string& machin
     return ReadProgramAt(drill.Path(), machineFormat);
 }
 
+std::string Totals(int errors, int warnings) {
+    return "\n The Total number of Errors: " + std::to_string(errors) +
+           " Warnings:" + std::to_string(warnings) + " in parsing\n\n  ";
+}
+
+bool EndsWith(const std::string& text, const std::string& tail) {
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
 namespace {
 
 std::string Coordinate(char letter, int value) {

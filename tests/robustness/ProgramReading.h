@@ -24,6 +24,12 @@ ProgramReading ReadProgram(const std::string& program,
 ProgramReading ReadProgramAt(const std::string& path,
                              const std::string& machineFormat = kInchFormat24);
 
+// Returns message 22 with its totals, as a read that counted anything ends.
+std::string Totals(int errors, int warnings);
+
+// Tells whether text ends with tail.
+bool EndsWith(const std::string& text, const std::string& tail);
+
 // Returns a board program with a header of tools, holes in rows, repeated holes and routed
 // contours of lines and arcs; seed varies the coordinates so that two boards differ.
 std::string GenerateBoard(int rows, int contours, int seed);
