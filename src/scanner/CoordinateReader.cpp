@@ -47,7 +47,9 @@ bool CoordinateReader::ReadNumber(int letter, NCToken& token) {
         digits.push_back(static_cast<char>(c));
         c = source.NextChar();
     }
-    const bool endsBlock = classes.IsSeparator(c);
+    // The end of the input ends the last block too, so that a program whose last line has no
+    // line feed still delivers that line.
+    const bool endsBlock = classes.IsSeparator(c) || c == CharacterSource::kEndOfInput;
     token.type = TokenTypeOf(letter);
     WarnAboutLength();
     WarnAboutTrailingZero();

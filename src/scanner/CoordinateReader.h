@@ -20,7 +20,8 @@ class CoordinateReader {
                      const CDrillMachineFormat& settings, FILE* messageStream);
 
     // Reads the number after letter (R, X, Y, A, I or J) into token's type and value and pushes
-    // back the character that ended it. Returns true when that character ends the block.
+    // back the character that ended it. Returns true when that character ends the block: a
+    // separator or the end of the input.
     bool ReadNumber(int letter, NCToken& token);
 
     // Converts a digit text written after letter with the given sign (+1 or -1) and moves the

@@ -71,14 +71,23 @@ TEST(DrillProgramBadInput, EbcdicEndBytesAreSpacesNotTheEnd) {
     EXPECT_EQ(reading.transcript, kHole);
 }
 
-TEST(DrillProgramBadInput, ProgramCutInsideANumberDeliversNothingWrong) {
-    const ProgramReading reading = ReadProgram(kHoleProgram + std::string("X200"));
-    EXPECT_EQ(reading.result, 1);
-    EXPECT_EQ(reading.messages, "");
-    // The cut block has no block end; if it is delivered at all, then at X = 0.02 inch.
-    EXPECT_TRUE(reading.transcript == kHole ||
-                reading.transcript == kHole + std::string("hit 508000 25400000 0\n"))
-        << reading.transcript;
+// The end of the input ends the last block like a line feed: a program whose last line has no
+// line feed, or that was cut inside a number, still delivers that last block.
+TEST(DrillProgramBadInput, LastBlockWithoutALineFeedIsDelivered) {
+    const struct {
+        std::string program;
+        std::string transcript;
+    } cases[] = {
+        {"T00\nX10000Y10000", kHole},
+        {kHoleProgram + std::string("X200"), kHole + std::string("hit 508000 25400000 0\n")},
+        {"T00\nX10000Y10000\xFFX20000Y20000\n", kHole},
+    };
+    for (const auto& c : cases) {
+        const ProgramReading reading = ReadProgram(c.program);
+        EXPECT_EQ(reading.result, 1) << c.program;
+        EXPECT_EQ(reading.messages, "") << c.program;
+        EXPECT_EQ(reading.transcript, c.transcript) << c.program;
+    }
 }
 
 TEST(DrillProgramBadInput, GarbageEndsTheReadAtTheTokenAfterIt) {

@@ -74,7 +74,7 @@ TEST(DrillScanner, ReadsTheSameWhereverABlockBoundaryFallsAndWithCarriageReturns
 TEST(DrillScanner, ReadsNumbersEndingExactlyAtTheEndOfTheFile) {
     for (std::size_t size : {2047, 2048, 2049, 4097}) {
         const std::string program = std::string(size - 3, ' ') + "X12";
-        EXPECT_EQ(ScanTrace(program, kFormat).tokens, Tokens{"X 0.0012 @1"}) << size;
+        EXPECT_EQ(ScanTrace(program, kFormat).tokens, Tokens{"X 0.0012 end @1"}) << size;
     }
 }
 
