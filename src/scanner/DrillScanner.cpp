@@ -132,6 +132,11 @@ NCToken* CDrillScanner::NextToken(NCToken& token) {
                 break;
             }
         }
+        bool endsBlock = false;
+        if (classes.IsNumberLetter(c) && coordinates.ReadNumberInBlock(c, token, endsBlock)) {
+            blockEnd = blockEnd || endsBlock;
+            return &token;
+        }
         if (StartsG04Comment(c)) {
             c = SkipG04Comment();
             continue;
@@ -242,13 +247,13 @@ int CDrillScanner::SkipToNextM() {
 }
 
 bool CDrillScanner::StartsG04Comment(int c) {
-    const int first = source.NextChar();
-    const int second = source.NextChar();
-    if (c == 'G' && first == '0' && second == '4') {
-        return true;
+    // The look-ahead happens whatever c is: it counts the line feeds it passes.
+    if (!source.LookAheadIs('0', '4') || c != 'G') {
+        return false;
     }
-    source.UngetChars(2);
-    return false;
+    source.NextChar();
+    source.NextChar();
+    return true;
 }
 
 int CDrillScanner::SkipG04Comment() {
