@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "scanner/EightDigits.h"
+
 // Delivers the characters of one drill file with line counting and a pushback of up to two
 // characters. The file is read forward in blocks of kBlockSize bytes into two alternating buffers,
 // decoded to ASCII (EBCDIC files) and cleaned of carriage returns that precede a line feed, so that
@@ -67,6 +69,9 @@ class CharacterSource {
 
     // Longest digit run whose value a DigitRun holds.
     static constexpr std::size_t kDigitsInValue = 19;
+    // Powers of ten 10^0 to 10^8, by which a value moves over for the digits read after it.
+    static constexpr std::uint64_t kPowersOfTen[9] = {1,      10,      100,      1000,     10000,
+                                                      100000, 1000000, 10000000, 100000000};
     // A run of digits: its text and, when it has at most kDigitsInValue digits, its value.
     struct DigitRun {
         std::string_view text;
@@ -136,13 +141,7 @@ class CharacterSource {
         }
         const int digitsBegin = end;
         std::uint64_t value = 0;
-        for (; end < count; ++end) {
-            const unsigned digit = block[end] - 48u;
-            if (digit > 9u) {
-                break;
-            }
-            value = value * 10 + digit;
-        }
+        end = ScanDigits(block, end, count, value);
         if (end == count) {
             return false;
         }
@@ -167,6 +166,34 @@ class CharacterSource {
 
   private:
     static bool IsDigit(int c) { return static_cast<unsigned>(c - '0') < 10u; }
+    // Passes over the digits of block from index from on, up to count, adding each to value;
+    // returns the index of the first byte that is no digit, or count. The value wraps around
+    // beyond kDigitsInValue digits.
+    static int ScanDigits(const unsigned char* block, int from, int count, std::uint64_t& value) {
+        int end = from;
+        if constexpr (EightDigits::kAvailable) {
+            while (end + 8 <= count) {
+                const std::uint64_t word = EightDigits::Load(block + end);
+                const int digits = EightDigits::LeadingDigits(word);
+                if (digits == 0) {
+                    return end;
+                }
+                value = value * kPowersOfTen[digits] + EightDigits::Value(word, digits);
+                end += digits;
+                if (digits < 8) {
+                    return end;
+                }
+            }
+        }
+        for (; end < count; ++end) {
+            const unsigned digit = block[end] - 48u;
+            if (digit > 9u) {
+                break;
+            }
+            value = value * 10 + digit;
+        }
+        return end;
+    }
     // Pushes back where end values were delivered or the characters lie in the other buffer.
     void UngetAcrossBlocks(int count);
     // Looks ahead one character at a time where the two characters do not both lie in the

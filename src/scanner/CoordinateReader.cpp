@@ -60,8 +60,12 @@ void CoordinateReader::FillToken(int letter, const CharacterSource::NumberText& 
                                  NCToken& token) {
     const CharacterSource::DigitRun& run = number.digits;
     token.type = TokenTypeOf(letter);
-    WarnAboutLength(run.text);
-    WarnAboutTrailingZero(run.text);
+    if (static_cast<long long>(run.text.size()) > DigitLimit()) {
+        WarnAboutLength(run.text);
+    }
+    if (settings.zeroTruncation == CDrillMachineFormat::TRAILING) {
+        WarnAboutTrailingZero(run.text);
+    }
     const double value = run.text.size() <= CharacterSource::kDigitsInValue
                              ? static_cast<double>(run.value)
                              : DigitValue(run.text);
@@ -72,7 +76,8 @@ double CoordinateReader::ConvertCoordinate(std::string_view text, int letter, in
     return ConvertDigits(text, DigitValue(text), letter, sign);
 }
 
-double CoordinateReader::ConvertDigits(std::string_view text, double value, int letter, int sign) {
+inline double CoordinateReader::ConvertDigits(std::string_view text, double value, int letter,
+                                              int sign) {
     if (letter == 'R') {
         return SaturatedValue(text);
     }
@@ -100,7 +105,7 @@ int CoordinateReader::SaturatedValue(std::string_view text) {
     return static_cast<int>(value);
 }
 
-long long CoordinateReader::ImpliedDecimals(std::size_t length) const {
+inline long long CoordinateReader::ImpliedDecimals(std::size_t length) const {
     const long long count = static_cast<long long>(length);
     if (settings.zeroTruncation == CDrillMachineFormat::TRAILING && count < DigitLimit()) {
         return count - settings.integerDigits;
@@ -119,7 +124,7 @@ double CoordinateReader::DigitValue(std::string_view text) {
     return static_cast<double>(value);
 }
 
-double CoordinateReader::DivideByPowerOfTen(double value, long long exponent) {
+inline double CoordinateReader::DivideByPowerOfTen(double value, long long exponent) {
     // Zero stays zero even where 10^exponent under- or overflows a double.
     if (value == 0.0) {
         return 0.0;
@@ -133,7 +138,7 @@ double CoordinateReader::DivideByPowerOfTen(double value, long long exponent) {
     return value / std::pow(10.0, static_cast<double>(exponent));
 }
 
-double CoordinateReader::MoveTo(double& position, double value) const {
+inline double CoordinateReader::MoveTo(double& position, double value) const {
     if (settings.stepMode == CDrillMachineFormat::INCREMENTAL) {
         value += position;
     }
@@ -141,7 +146,7 @@ double CoordinateReader::MoveTo(double& position, double value) const {
     return value;
 }
 
-long long CoordinateReader::DigitLimit() const {
+inline long long CoordinateReader::DigitLimit() const {
     return static_cast<long long>(settings.integerDigits) + settings.decimalDigits;
 }
 
