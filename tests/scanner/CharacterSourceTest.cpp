@@ -233,6 +233,23 @@ TEST(CharacterSource, NumberInBlockActsAsReadingItStepByStep) {
     EXPECT_EQ(numbersRead, 10 * 3);
 }
 
+TEST(CharacterSource, NumberInBlockReadsRunsOfEveryLength) {
+    const std::string digits = "123456789012345678901234";
+    for (std::size_t length = 1; length <= digits.size(); ++length) {
+        const std::string text = digits.substr(0, length);
+        TempFile file("X" + text + "Y" + std::string(16, ' '));
+        CharacterSource source(file.Path(), false);
+        source.NextChar();
+        CharacterSource::NumberText number;
+        ASSERT_TRUE(source.ReadNumberInBlock(number)) << length;
+        EXPECT_EQ(number.digits.text, text);
+        if (length <= CharacterSource::kDigitsInValue) {
+            EXPECT_EQ(number.digits.value, std::stoull(text)) << length;
+        }
+        EXPECT_EQ(number.after, 'Y');
+    }
+}
+
 TEST(CharacterSource, NumberInBlockReadsSignDigitsAndEndOfLine) {
     TempFile file("X-0042\nY");
     CharacterSource source(file.Path(), false);
