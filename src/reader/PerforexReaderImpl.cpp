@@ -1,5 +1,7 @@
 #include "reader/PerforexReaderImpl.h"
 
+#include "interpreter/DrillInterpreter.h"
+
 namespace {
 
 bool FileOpensForReading(const std::string& path) {
@@ -57,7 +59,9 @@ int CPerforexReaderImpl::LoadMachineFormat() {
 }
 
 int CPerforexReaderImpl::Interpret(const std::string& drillFilePath) {
-    (void)drillFilePath;
-    (void)owner;
-    return 1;
+    CDrillInterpreter interpreter(owner, messageStream, *settings, drillFilePath);
+    if (!interpreter.IsFileOpened()) {
+        return 0;
+    }
+    return interpreter.Run() ? 1 : 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "perforex/perforex.h"
@@ -18,6 +19,8 @@ class RecordingHost : public CPerforexReader {
     };
     struct Contour {
         int tool;
+        // A copy of the path's geometry record, taken during the call.
+        std::vector<int> record;
     };
     enum class Event { Tool, Hit, Contour };
 
@@ -25,6 +28,11 @@ class RecordingHost : public CPerforexReader {
     void AddHit(int x, int y, int tool) override;
     void AddTool(int tool, int holeType, int diameter, int width, int height, double angle, int a,
                  int b, int c, int d, int e) override;
+
+    // Renders every callback in arrival order, one line each:
+    // "tool N TYPE DIAMETER WIDTH HEIGHT ANGLE E1 E2 E3 E4 E5", "hit X Y TOOL" and
+    // "contour TOOL: RECORD WORDS...".
+    std::string Transcript() const;
 
     std::vector<Tool> tools;
     std::vector<Hit> hits;

@@ -132,7 +132,7 @@ class Summary(unittest.TestCase):
                 x_min, x_max, y_min, y_max = (float(number) for number in numbers)
                 for actual, expected in zip((x_min, x_max, y_min, y_max), case["extents"]):
                     self.assertAlmostEqual(actual, expected, delta=6e-5)
-                self.assertTrue(totals["result"].startswith("result: 1 "))
+                self.assertTrue(totals["result"].strip().startswith("result: 1 "))
 
 
 class Json(unittest.TestCase):

@@ -1,0 +1,36 @@
+#include "interpreter/ContourBuilder.h"
+
+#include <climits>
+#include <new>
+
+#include "perforex/PerforexReader.h"
+#include "perforex/VbPolyarcPath.h"
+
+ContourBuilder::ContourBuilder(CPerforexReader& owner) : owner(owner) {}
+
+void ContourBuilder::AppendVertex(int x, int y, int r) {
+    // A path record adds two words to the vertex words; its count must stay a 32-bit value.
+    if (contourWordCount > INT_MAX - 2 * kWordsPerVertex) {
+        throw std::bad_alloc();
+    }
+    const std::size_t end = static_cast<std::size_t>(contourWordCount) + kWordsPerVertex;
+    if (contourWords.size() < end) {
+        contourWords.resize(end);
+    }
+    contourWords[end - 3] = x;
+    contourWords[end - 2] = y;
+    contourWords[end - 1] = r;
+    contourWordCount += kWordsPerVertex;
+}
+
+void ContourBuilder::Flush(int width) {
+    if (contourWordCount <= kWordsPerVertex) {
+        contourWordCount = 0;
+        return;
+    }
+    CVbPolyarcPath path(width, contourWords.data(), contourWordCount, 0, 0, 0, 0);
+    contourWordCount = 0;
+    if (path.Validate() != 0) {
+        owner.AddContour(path, contourTool);
+    }
+}

@@ -1,0 +1,348 @@
+#include "interpreter/DrillInterpreter.h"
+
+#include "interpreter/ArcCentre.h"
+#include "interpreter/G93Text.h"
+#include "perforex/PerforexReader.h"
+
+CDrillInterpreter::CDrillInterpreter(CPerforexReader* owner, FILE* messageStream,
+                                     const CDrillMachineFormat& settings,
+                                     const std::string& drillFilePath)
+    : owner(owner),
+      messageStream(messageStream),
+      lengths(settings.unitLength),
+      scanner(drillFilePath, settings, messageStream),
+      toolTable(*owner, messageStream, lengths),
+      contour(*owner),
+      fileOpened(scanner.IsOpen()) {}
+
+bool CDrillInterpreter::Run() {
+    NCToken token;
+    bool running = true;
+    while (running) {
+        token.text.clear();
+        const NCToken* next = scanner.NextToken(token);
+        // The scanner has written its own message for a token it marked invalid.
+        if (!scanner.IsTokenValid()) {
+            CountErrors(1);
+            break;
+        }
+        if (next == nullptr) {
+            break;
+        }
+        running = Dispatch(token);
+    }
+    FlushContour();
+    if (errorCount == 0 && warningCount == 0) {
+        return true;
+    }
+    WriteMessage(messageStream, 22, errorCount, warningCount);
+    return false;
+}
+
+bool CDrillInterpreter::Dispatch(const NCToken& token) {
+    switch (token.type) {
+        case TOKEN_CODE:
+            return ActOnCode(token);
+        case TOKEN_TOOL:
+            SelectTool(token.toolNumber);
+            break;
+        case TOKEN_X:
+            blockX = token.value;
+            repeatHasX = repeatHasX || repeatPending;
+            ProcessBlockIfEnded();
+            break;
+        case TOKEN_Y:
+            blockY = token.value;
+            repeatHasY = repeatHasY || repeatPending;
+            ProcessBlockIfEnded();
+            break;
+        case TOKEN_A:
+            blockA = token.value;
+            ProcessBlockIfEnded();
+            break;
+        case TOKEN_I:
+            blockI = token.value;
+            ProcessBlockIfEnded();
+            break;
+        case TOKEN_J:
+            blockJ = token.value;
+            ProcessBlockIfEnded();
+            break;
+        case TOKEN_R:
+            TakeRepeatCount(token.value);
+            break;
+        default:
+            ReportError(21);
+            break;
+    }
+    return true;
+}
+
+bool CDrillInterpreter::ActOnCode(const NCToken& token) {
+    switch (token.code) {
+        case CODE_G00:
+            arcMode = kRapidMove;
+            positioning = true;
+            drillMode = false;
+            break;
+        case CODE_G01:
+        case CODE_G02:
+        case CODE_G03:
+            routing = true;
+            arcMode = token.code == CODE_G01   ? kLine
+                      : token.code == CODE_G02 ? kClockwiseArc
+                                               : kCounterClockwiseArc;
+            drillMode = false;
+            break;
+        case CODE_G04:
+            drillMode = false;
+            break;
+        case CODE_G05:
+            drillMode = true;
+            break;
+        case CODE_G06:
+        case CODE_G07:
+        case CODE_G10:
+        case CODE_G11:
+        case CODE_G36:
+        case CODE_G37:
+        case CODE_G40:
+        case CODE_G41:
+        case CODE_G42:
+        case CODE_G83:
+        case CODE_G84:
+        case CODE_G85:
+        case CODE_G92:
+            break;
+        case CODE_G90:
+            ChangeStepMode(CDrillMachineFormat::ABSOLUTE);
+            break;
+        case CODE_G91:
+            ChangeStepMode(CDrillMachineFormat::INCREMENTAL);
+            break;
+        case CODE_G93:
+            BuildToolTableOnce();
+            AppendG93Point(token.text);
+            break;
+        case CODE_M15:
+            StartContourBody();
+            break;
+        case CODE_M16:
+        case CODE_M17:
+            EndContourBody();
+            break;
+        case CODE_M30:
+            EndProgram();
+            return false;
+        case CODE_M48:
+        case CODE_M71:
+        case CODE_M72:
+            BuildToolTableOnce();
+            break;
+        default:
+            ReportError(17, scanner.GetLineNumber());
+            break;
+    }
+    return true;
+}
+
+void CDrillInterpreter::SelectTool(int tool) {
+    currentTool = tool;
+    positioning = true;
+    routing = false;
+    if (tool > 999) {
+        ReportWarning(18, tool, scanner.GetLineNumber());
+    }
+    if (tool != 0 && !toolTable.IsToolDefined(tool)) {
+        ReportError(19, tool, scanner.GetLineNumber());
+    }
+}
+
+void CDrillInterpreter::TakeRepeatCount(double value) {
+    if (!LengthConverter::Truncate(value, repeatCount)) {
+        ReportError(27, scanner.GetLineNumber());
+        return;
+    }
+    repeatPending = true;
+}
+
+void CDrillInterpreter::ChangeStepMode(int stepMode) {
+    if (scanner.GetStepMode() == stepMode) {
+        return;
+    }
+    ReportWarning(14, scanner.GetLineNumber());
+    scanner.SetStepMode(stepMode);
+}
+
+void CDrillInterpreter::BuildToolTableOnce() {
+    if (toolTableBuilt) {
+        return;
+    }
+    CountErrors(toolTable.BuildToolTable(scanner.GetToolLines(), scanner.GetLineNumber()));
+    toolTableBuilt = true;
+}
+
+void CDrillInterpreter::StartContourBody() {
+    if (inContour) {
+        WriteMessage(messageStream, 15, scanner.GetFilePath().c_str(), scanner.GetLineNumber());
+    }
+    contour.SetTool(currentTool);
+    routing = true;
+    inContour = true;
+    positioning = false;
+}
+
+void CDrillInterpreter::EndContourBody() {
+    if (!inContour) {
+        WriteMessage(messageStream, 16, scanner.GetFilePath().c_str(), scanner.GetLineNumber());
+    }
+    routing = false;
+    drillMode = false;
+    inContour = false;
+    FlushContour();
+}
+
+void CDrillInterpreter::EndProgram() {
+    if (inContour) {
+        WriteMessage(messageStream, 15, scanner.GetFilePath().c_str(), scanner.GetLineNumber());
+        inContour = false;
+    }
+}
+
+void CDrillInterpreter::ProcessBlockIfEnded() {
+    if (scanner.GetBlockEnd()) {
+        ProcessBlock();
+        scanner.ResetBlockEnd();
+    }
+}
+
+void CDrillInterpreter::ProcessBlock() {
+    const bool positionBlock = (positioning && !routing) || arcMode == kRapidMove || drillMode;
+    if (positionBlock) {
+        ProcessPositionBlock();
+        return;
+    }
+    switch (arcMode) {
+        case kLine:
+            AppendLine();
+            break;
+        case kClockwiseArc:
+        case kCounterClockwiseArc:
+            AppendArc();
+            break;
+        default:
+            ReportError(20, scanner.GetLineNumber());
+            break;
+    }
+}
+
+void CDrillInterpreter::ProcessPositionBlock() {
+    if (repeatPending) {
+        DrillRepeatedHoles();
+        return;
+    }
+    lastX = blockX;
+    lastY = blockY;
+    if (arcMode == kRapidMove) {
+        FlushContour();
+        contour.SetTool(currentTool);
+    }
+    int x = 0;
+    int y = 0;
+    if (!PointToNanometres(blockX, blockY, x, y)) {
+        return;
+    }
+    if (arcMode == kRapidMove) {
+        contour.AppendVertex(x, y, 0);
+    } else {
+        owner->AddHit(x, y, currentTool);
+    }
+}
+
+void CDrillInterpreter::DrillRepeatedHoles() {
+    const double stepX = repeatHasX ? blockX : 0.0;
+    const double stepY = repeatHasY ? blockY : 0.0;
+    double holeX = lastX;
+    double holeY = lastY;
+    for (int hole = 0; hole < repeatCount; ++hole) {
+        holeX += stepX;
+        holeY += stepY;
+        int x = 0;
+        int y = 0;
+        if (PointToNanometres(holeX, holeY, x, y)) {
+            owner->AddHit(x, y, currentTool);
+        }
+    }
+    repeatPending = false;
+    repeatHasX = false;
+    repeatHasY = false;
+}
+
+void CDrillInterpreter::AppendLine() {
+    lastX = blockX;
+    lastY = blockY;
+    int x = 0;
+    int y = 0;
+    if (PointToNanometres(blockX, blockY, x, y)) {
+        contour.AppendVertex(x, y, 0);
+    }
+}
+
+void CDrillInterpreter::AppendArc() {
+    AppendArcVertices();
+    lastX = blockX;
+    lastY = blockY;
+    // The arc words belong to their own block and do not carry over to the next arc.
+    blockA = 0.0;
+    blockI = 0.0;
+    blockJ = 0.0;
+}
+
+void CDrillInterpreter::AppendArcVertices() {
+    if (!contour.HasVertex()) {
+        ReportError(26, scanner.GetLineNumber());
+        return;
+    }
+    int endX = 0;
+    int endY = 0;
+    if (!PointToNanometres(blockX, blockY, endX, endY)) {
+        return;
+    }
+    const ArcCentre::ArcWords words{blockA, blockI, blockJ, arcMode == kClockwiseArc};
+    ArcCentre::Vertex centre{};
+    if (!ArcCentre::Place({contour.LastX(), contour.LastY()}, {endX, endY}, words, lengths,
+                          centre)) {
+        ReportError(27, scanner.GetLineNumber());
+        return;
+    }
+    contour.AppendVertex(centre.x, centre.y, centre.r);
+    contour.AppendVertex(endX, endY, 0);
+}
+
+void CDrillInterpreter::AppendG93Point(const std::string& text) {
+    int x = 0;
+    int y = 0;
+    if (!G93Text::ReadPoint(text, x, y)) {
+        ReportError(27, scanner.GetLineNumber());
+        return;
+    }
+    blockX = lastX = x;
+    blockY = lastY = y;
+    int vertexX = 0;
+    int vertexY = 0;
+    if (PointToNanometres(x, y, vertexX, vertexY)) {
+        contour.AppendVertex(vertexX, vertexY, 0);
+    }
+}
+
+void CDrillInterpreter::FlushContour() {
+    contour.Flush(toolTable.WidthOf(contour.Tool()));
+}
+
+bool CDrillInterpreter::PointToNanometres(double x, double y, int& nx, int& ny) {
+    if (lengths.ToNanometres(x, nx) && lengths.ToNanometres(y, ny)) {
+        return true;
+    }
+    ReportError(27, scanner.GetLineNumber());
+    return false;
+}

@@ -1,0 +1,127 @@
+#pragma once
+
+#include <climits>
+#include <cstdio>
+#include <string>
+
+#include "interpreter/ContourBuilder.h"
+#include "interpreter/LengthConverter.h"
+#include "interpreter/ToolTable.h"
+#include "machineformat/DrillMachineFormat.h"
+#include "reader/MessageTable.h"
+#include "scanner/DrillScanner.h"
+#include "scanner/NCToken.h"
+
+class CPerforexReader;
+
+// The context of one read: pulls the tokens of a drill program from its scanner, keeps the
+// program's modal state, delivers tools, holes and contours to the owner and counts the errors
+// and warnings it finds.
+class CDrillInterpreter {
+  public:
+    // Opens the drill file through the scanner; IsFileOpened() tells whether that worked.
+    CDrillInterpreter(CPerforexReader* owner, FILE* messageStream,
+                      const CDrillMachineFormat& settings, const std::string& drillFilePath);
+    CDrillInterpreter(const CDrillInterpreter&) = delete;
+    CDrillInterpreter& operator=(const CDrillInterpreter&) = delete;
+
+    // Tells whether the scanner could open the drill file.
+    bool IsFileOpened() const { return fileOpened; }
+    // Reads the whole program; returns true when no error and no warning was counted.
+    bool Run();
+
+  private:
+    // Motion codes kept in arcMode.
+    static constexpr int kLine = 0;
+    static constexpr int kClockwiseArc = 1;
+    static constexpr int kCounterClockwiseArc = 2;
+    static constexpr int kRapidMove = 3;
+
+    // Acts on one token; returns false when the token ends the program.
+    bool Dispatch(const NCToken& token);
+    // Acts on a G or M code; returns false at the end of the program.
+    bool ActOnCode(const NCToken& token);
+    // Selects a tool, warning about numbers above 999 and tools the table does not hold.
+    void SelectTool(int tool);
+    // Keeps the count of an R word for the repeat block it opens.
+    void TakeRepeatCount(double value);
+    // Switches the scanner to absolute or incremental steps, warning when that is a change.
+    void ChangeStepMode(int stepMode);
+    // Builds the tool table from the lines collected so far, the first time only.
+    void BuildToolTableOnce();
+    // Opens the routed part of a contour (M15) with the current tool.
+    void StartContourBody();
+    // Closes the routed part of a contour (M16, M17) and delivers it.
+    void EndContourBody();
+    // Ends the program (M30), noting a contour left open.
+    void EndProgram();
+    // Processes the block when the scanner marked the last number as its end.
+    void ProcessBlockIfEnded();
+
+    // Acts on a finished coordinate block: holes, repeats, contour starts and cuts.
+    void ProcessBlock();
+    // Drills the holes of a repeat block, stepping from the last position.
+    void DrillRepeatedHoles();
+    // Drills a hole or starts a contour at the block position.
+    void ProcessPositionBlock();
+    // Appends the end point of a straight cut.
+    void AppendLine();
+    // Appends an arc cut and clears the arc words of its block.
+    void AppendArc();
+    // Appends the centre and end vertices of an arc, or reports why it cannot.
+    void AppendArcVertices();
+    // Appends the point written after G93 as raw drill-file units.
+    void AppendG93Point(const std::string& text);
+    // Delivers the contour being built with its tool's route width.
+    void FlushContour();
+
+    // Converts a point of the drill file to nanometres; reports a point that does not fit.
+    bool PointToNanometres(double x, double y, int& nx, int& ny);
+    // Writes an error message and counts it.
+    template <typename... Arguments>
+    void ReportError(int messageId, Arguments... arguments) {
+        CountErrors(1);
+        WriteMessage(messageStream, messageId, arguments...);
+    }
+    // Writes a warning message and counts it.
+    template <typename... Arguments>
+    void ReportWarning(int messageId, Arguments... arguments) {
+        warningCount = SaturatingSum(warningCount, 1);
+        WriteMessage(messageStream, messageId, arguments...);
+    }
+    // Adds errors to the count.
+    void CountErrors(int errors) { errorCount = SaturatingSum(errorCount, errors); }
+    // Adds a non-negative count, stopping at the largest 32-bit value: one short repeat block
+    // can report billions of holes.
+    static int SaturatingSum(int count, int added) {
+        return count > INT_MAX - added ? INT_MAX : count + added;
+    }
+
+    CPerforexReader* owner;
+    FILE* messageStream;
+    LengthConverter lengths;
+    CDrillScanner scanner;
+    ToolTable toolTable;
+    ContourBuilder contour;
+    bool fileOpened;
+    int errorCount = 0;
+    int warningCount = 0;
+    int arcMode = kLine;
+    double lastX = 0.0;
+    double lastY = 0.0;
+    double blockX = 0.0;
+    double blockY = 0.0;
+    double blockA = 0.0;
+    double blockI = 0.0;
+    double blockJ = 0.0;
+    int repeatCount = 0;
+    bool positioning = false;
+    bool routing = false;
+    bool repeatPending = false;
+    bool repeatHasX = false;
+    bool repeatHasY = false;
+    bool drillMode = false;
+    bool inContour = false;
+    bool toolTableBuilt = false;
+    int currentTool = -1;
+};

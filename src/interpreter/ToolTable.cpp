@@ -1,0 +1,222 @@
+#include "interpreter/ToolTable.h"
+
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+
+#include "perforex/PerforexReader.h"
+#include "reader/MessageTable.h"
+
+namespace {
+
+constexpr int kUnknownHoleType = -1;
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool IsNumberCharacter(char c) {
+    return IsDigit(c) || c == '.';
+}
+
+bool IsSpace(char c) {
+    return c == ' ';
+}
+
+bool IsHoleTypeCharacter(char c) {
+    return !IsDigit(c) && !IsSpace(c);
+}
+
+bool IsSizeSeparator(char c) {
+    return c == ' ' || c == 'x' || c == 'X';
+}
+
+// Splits the run of characters that satisfy belongs off the front of text and returns it.
+template <typename Predicate>
+std::string_view TakeRun(std::string_view& text, Predicate belongs) {
+    std::size_t length = 0;
+    while (length < text.size() && belongs(text[length])) {
+        ++length;
+    }
+    const std::string_view run = text.substr(0, length);
+    text.remove_prefix(length);
+    return run;
+}
+
+// Splits the leading number (digits and points) off text and converts it as atof does.
+double TakeLeadingNumber(std::string_view& text) {
+    return std::atof(std::string(TakeRun(text, IsNumberCharacter)).c_str());
+}
+
+// Converts a run of digits as atoi does; returns false when the value does not fit in 32 bits.
+bool ParseToolNumber(std::string_view digits, int& tool) {
+    long long value = 0;
+    for (const char digit : digits) {
+        value = value * 10 + (digit - '0');
+        if (value > INT_MAX) {
+            return false;
+        }
+    }
+    tool = static_cast<int>(value);
+    return true;
+}
+
+bool EqualsIgnoringCase(std::string_view text, std::string_view word) {
+    if (text.size() != word.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char a = text[i] >= 'a' && text[i] <= 'z' ? static_cast<char>(text[i] - 32) : text[i];
+        const char b = word[i] >= 'a' && word[i] <= 'z' ? static_cast<char>(word[i] - 32) : word[i];
+        if (a != b) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Returns the hole type a definition's word names, or kUnknownHoleType.
+int ClassifyHoleType(std::string_view word) {
+    const bool roundWord =
+        word.empty() || word[0] == 'C' || word[0] == 'c' ||
+        (word[0] == 'R' && word.size() > 1 && (word[1] == 'O' || word[1] == 'o'));
+    if (roundWord) {
+        return CPerforexReader::Round;
+    }
+    if (EqualsIgnoringCase(word, "Square")) {
+        return CPerforexReader::Square;
+    }
+    if (EqualsIgnoringCase(word, "Slot")) {
+        return CPerforexReader::Slot;
+    }
+    if (EqualsIgnoringCase(word, "Rectangle")) {
+        return CPerforexReader::Rectangle;
+    }
+    return kUnknownHoleType;
+}
+
+// Reads the rotation that follows the first R of rest from its digits and points alone;
+// returns false when rest names no rotation.
+bool FindRotation(std::string_view rest, double& angle) {
+    const std::size_t letter = rest.find_first_of("Rr");
+    if (letter == std::string_view::npos || letter + 1 == rest.size()) {
+        return false;
+    }
+    std::string number;
+    for (const char c : rest.substr(letter + 1)) {
+        if (IsNumberCharacter(c)) {
+            number += c;
+        }
+    }
+    angle = std::atof(number.c_str());
+    return true;
+}
+
+// Returns the angle's whole degrees reduced modulo 360, which keeps multiples of 90 and 180
+// apart from the rest for any finite angle.
+int WholeDegrees(double angle) {
+    return static_cast<int>(std::fmod(std::trunc(angle), 360.0));
+}
+
+}  // namespace
+
+ToolTable::ToolTable(CPerforexReader& owner, FILE* messageStream, const LengthConverter& lengths)
+    : owner(owner), messageStream(messageStream), lengths(lengths) {}
+
+int ToolTable::BuildToolTable(const std::vector<std::string>& toolLines, int lineNumber) {
+    int errors = 0;
+    for (const std::string& line : toolLines) {
+        errors += DefineTool(line, lineNumber);
+    }
+    return errors;
+}
+
+bool ToolTable::IsToolDefined(int tool) const {
+    return toolWidths.count(tool) != 0;
+}
+
+int ToolTable::WidthOf(int tool) const {
+    const auto entry = toolWidths.find(tool);
+    return entry != toolWidths.end() ? entry->second : 0;
+}
+
+int ToolTable::RouteWidth(int holeType, int diameter, int width, int height, int angle) {
+    switch (holeType) {
+        case CPerforexReader::Round:
+            return diameter;
+        case CPerforexReader::Square:
+            return width;
+        case CPerforexReader::Slot:
+        case CPerforexReader::Rectangle:
+            if (angle % 180 == 0) {
+                return width;
+            }
+            return angle % 90 == 0 ? height : 0;
+        default:
+            return 0;
+    }
+}
+
+int ToolTable::DefineTool(std::string_view line, int lineNumber) {
+    std::string_view rest = line;
+    int tool = 0;
+    if (!ParseToolNumber(TakeRun(rest, IsDigit), tool)) {
+        return ReportOutOfRange(lineNumber);
+    }
+    const std::size_t space = rest.find(' ');
+    if (space != std::string_view::npos) {
+        rest.remove_prefix(space + 1);
+    }
+    const std::string_view word = TakeRun(rest, IsHoleTypeCharacter);
+    TakeRun(rest, IsSpace);
+    const int holeType = ClassifyHoleType(word);
+    if (holeType == kUnknownHoleType) {
+        WriteMessage(messageStream, 13, std::string(word).c_str());
+        return 1;
+    }
+    if (holeType == CPerforexReader::Round) {
+        return DefineRoundTool(tool, rest, lineNumber);
+    }
+    return DefineSizedTool(tool, holeType, rest, lineNumber);
+}
+
+int ToolTable::DefineRoundTool(int tool, std::string_view parameters, int lineNumber) {
+    const double number = TakeLeadingNumber(parameters);
+    // The diameter passes through single precision, as the drilling machines' tables hold it.
+    int diameter = 0;
+    if (!(number <= FLT_MAX) || !lengths.ToNanometres(static_cast<float>(number), diameter)) {
+        return ReportOutOfRange(lineNumber);
+    }
+    owner.AddTool(tool, CPerforexReader::Round, diameter, 0, 0, 0.0, 0, 0, 0, 0, 0);
+    toolWidths[tool] = diameter;
+    return 0;
+}
+
+int ToolTable::DefineSizedTool(int tool, int holeType, std::string_view parameters,
+                               int lineNumber) {
+    const double first = TakeLeadingNumber(parameters);
+    double second = 0.0;
+    if (holeType != CPerforexReader::Square) {
+        TakeRun(parameters, IsSizeSeparator);
+        second = TakeLeadingNumber(parameters);
+    }
+    double angle = 0.0;
+    if (!FindRotation(parameters, angle)) {
+        return 0;
+    }
+    int width = 0;
+    int height = 0;
+    if (!std::isfinite(angle) || !lengths.ToNanometres(first, width) ||
+        !lengths.ToNanometres(second, height)) {
+        return ReportOutOfRange(lineNumber);
+    }
+    owner.AddTool(tool, holeType, 0, width, height, angle, 0, 0, 0, 0, 0);
+    toolWidths[tool] = RouteWidth(holeType, 0, width, height, WholeDegrees(angle));
+    return 0;
+}
+
+int ToolTable::ReportOutOfRange(int lineNumber) {
+    WriteMessage(messageStream, 27, lineNumber);
+    return 1;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "interpreter/LengthConverter.h"
+
+class CPerforexReader;
+
+// The tools of one drill program: turns the collected tool definition lines into AddTool calls
+// and keeps each defined tool's route width.
+class ToolTable {
+  public:
+    // Starts an empty table that reports tools to owner and messages to messageStream.
+    ToolTable(CPerforexReader& owner, FILE* messageStream, const LengthConverter& lengths);
+
+    // Defines a tool for every usable line, in order; lineNumber goes into range messages.
+    // Returns the number of errors reported.
+    int BuildToolTable(const std::vector<std::string>& toolLines, int lineNumber);
+    // Tells whether a definition of tool was taken into the table, whatever its width.
+    bool IsToolDefined(int tool) const;
+    // Returns the route width of tool, or 0 when the table does not hold it.
+    int WidthOf(int tool) const;
+    // Returns the width a router cuts with a tool of this shape, sizes and whole-degree angle.
+    static int RouteWidth(int holeType, int diameter, int width, int height, int angle);
+
+  private:
+    // Defines the tool of one line; returns the number of errors reported for it.
+    int DefineTool(std::string_view line, int lineNumber);
+    // Defines a round tool from its diameter; returns the number of errors reported.
+    int DefineRoundTool(int tool, std::string_view parameters, int lineNumber);
+    // Defines a square, slot or rectangle tool from its sizes and rotation; returns the number
+    // of errors reported.
+    int DefineSizedTool(int tool, int holeType, std::string_view parameters, int lineNumber);
+    // Writes the range message and returns its one error.
+    int ReportOutOfRange(int lineNumber);
+
+    CPerforexReader& owner;
+    FILE* messageStream;
+    LengthConverter lengths;
+    std::map<int, int> toolWidths;
+};

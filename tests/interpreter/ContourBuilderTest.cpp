@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include "RecordingHost.h"
+#include "interpreter/ContourBuilder.h"
+
+namespace {
+
+// Header word of a closed polyarc path: kind 7 with the Closed bit (256).
+constexpr int kClosedPath = 7 + 256;
+
+TEST(ContourBuilder, DeliversNothingForLessThanTwoVertices) {
+    RecordingHost host;
+    ContourBuilder contour(host);
+    contour.Flush(10);
+    contour.AppendVertex(1, 2, 0);
+    contour.Flush(10);
+    EXPECT_FALSE(contour.HasVertex());
+    // The single vertex was dropped: the next contour starts empty.
+    contour.AppendVertex(5, 6, 0);
+    contour.AppendVertex(7, 8, 0);
+    contour.Flush(10);
+    EXPECT_EQ(host.Transcript(), "contour -1: 7 10 5 6 0 7 8 0\n");
+}
+
+TEST(ContourBuilder, ReusesItsStorageWithoutOldWords) {
+    RecordingHost host;
+    ContourBuilder contour(host);
+    contour.SetTool(3);
+    contour.AppendVertex(0, 0, 0);
+    contour.AppendVertex(100, 0, 0);
+    contour.AppendVertex(100, 100, 0);
+    contour.Flush(4);
+    contour.AppendVertex(9, 9, 0);
+    ASSERT_TRUE(contour.HasVertex());
+    EXPECT_EQ(contour.LastX(), 9);
+    EXPECT_EQ(contour.LastY(), 9);
+    contour.AppendVertex(1, 1, 0);
+    contour.Flush(4);
+    EXPECT_EQ(host.Transcript(),
+              "contour 3: 7 4 0 0 0 100 0 0 100 100 0\n"
+              "contour 3: 7 4 9 9 0 1 1 0\n");
+}
+
+TEST(ContourBuilder, DeliversOnlyValidatedPaths) {
+    RecordingHost host;
+    ContourBuilder contour(host);
+    // Two different centre vertices in a row make no usable path.
+    contour.AppendVertex(0, 0, 0);
+    contour.AppendVertex(50, 0, 50);
+    contour.AppendVertex(60, 0, 60);
+    contour.AppendVertex(100, 0, 0);
+    contour.Flush(0);
+    EXPECT_TRUE(host.events.empty());
+    // A last centre vertex closes the path (a full circle); a negative width becomes 0.
+    contour.AppendVertex(0, 0, 0);
+    contour.AppendVertex(50, 0, -50);
+    contour.Flush(-5);
+    ASSERT_EQ(host.contours.size(), 1u);
+    EXPECT_EQ(host.contours[0].record, (std::vector<int>{kClosedPath, 0, 0, 0, 0, 50, 0, -50}));
+}
+
+}  // namespace
