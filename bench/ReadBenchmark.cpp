@@ -13,6 +13,7 @@
 #include "CountingHost.h"
 #include "FloorComparison.h"
 #include "HitsProgram.h"
+#include "LongContourProgram.h"
 #include "RoutsProgram.h"
 
 namespace {
@@ -62,6 +63,22 @@ const GeneratedProgram& Routs(long long contours) {
     return entry;
 }
 
+// Returns the program of one contour of the given number of cut blocks, generating it on first
+// use.
+const GeneratedProgram& LongContour(long long cuts) {
+    static std::map<long long, GeneratedProgram> cache;
+    GeneratedProgram& entry = cache[cuts];
+    if (!entry.program) {
+        const LongContourProgram generator(cuts);
+        entry.program =
+            std::make_unique<BenchFile>([&](FILE* file) { generator.WriteProgram(file); });
+        entry.machineFormat = std::make_unique<BenchFile>(&RoutsProgram::WriteMachineFormat);
+        entry.contours = 1;
+        entry.tools = 1;
+    }
+    return entry;
+}
+
 // Reads the program once per iteration and checks that the read was clean and delivered all.
 void ReadProgram(benchmark::State& state, const GeneratedProgram& generated, long long items) {
     CountingHost host;
@@ -104,11 +121,16 @@ void ReadRouts(benchmark::State& state) {
     ReadProgram(state, program, program.contours);
 }
 
+void ReadLongContour(benchmark::State& state) {
+    ReadProgram(state, LongContour(state.range(0)), state.range(0));
+}
+
 // Each program at half and at full size, so that the two rows show whether reading is linear.
 BENCHMARK(ReadHits)->Arg(1000000)->Arg(2000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadHitsEbcdic)->Arg(1000000)->Arg(2000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadHitsTrailingIncremental)->Arg(1000000)->Arg(2000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadRouts)->Arg(100000)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadLongContour)->Arg(200000)->Arg(400000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
