@@ -83,18 +83,6 @@ bool CDrillScanner::IsOpen() const {
     return source.IsOpen();
 }
 
-bool CDrillScanner::IsTokenValid() const {
-    return tokenValid;
-}
-
-bool CDrillScanner::GetBlockEnd() const {
-    return blockEnd;
-}
-
-void CDrillScanner::ResetBlockEnd() {
-    blockEnd = false;
-}
-
 int CDrillScanner::GetLineNumber() const {
     return source.LineNumber();
 }

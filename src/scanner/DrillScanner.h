@@ -26,10 +26,10 @@ class CDrillScanner {
     const std::string& GetFilePath() const;
     bool IsOpen() const;
     // False once the current NextToken call reported an error.
-    bool IsTokenValid() const;
+    bool IsTokenValid() const { return tokenValid; }
     // True when the last number ended its block; the interpreter resets it.
-    bool GetBlockEnd() const;
-    void ResetBlockEnd();
+    bool GetBlockEnd() const { return blockEnd; }
+    void ResetBlockEnd() { blockEnd = false; }
     int GetLineNumber() const;
     // Tool definition texts from the M48 header and from comment lines, in the order found.
     const std::vector<std::string>& GetToolLines() const;
