@@ -222,7 +222,9 @@ int CDrillScanner::CollectCommentToolDefinition(int first, int second) {
         }
         c = source.NextChar();
     }
-    toolLines.push_back(std::move(text));
+    if (collectingToolLines) {
+        toolLines.push_back(std::move(text));
+    }
     return c;
 }
 
@@ -336,7 +338,11 @@ CDrillScanner::MCodeOutcome CDrillScanner::ReadMCode(NCToken& token) {
     token.type = TOKEN_CODE;
     token.code = code;
     if (code == CODE_M48) {
+        const std::size_t collected = toolLines.size();
         HeaderReader(source, toolLines).ReadHeader();
+        if (!collectingToolLines) {
+            toolLines.resize(collected);
+        }
     }
     return MCodeOutcome::Token;
 }

@@ -33,6 +33,9 @@ class CDrillScanner {
     int GetLineNumber() const;
     // Tool definition texts from the M48 header and from comment lines, in the order found.
     const std::vector<std::string>& GetToolLines() const;
+    // Stops adding tool definitions to the tool lines, once nothing will read them again, so
+    // that memory does not grow with the definitions a long program repeats in its comments.
+    void StopCollectingToolLines() { collectingToolLines = false; }
     int GetStepMode() const;
     void SetStepMode(int stepMode);
 
@@ -93,4 +96,6 @@ class CDrillScanner {
     bool endOfInput = false;
     // True when a number ended its block, until the interpreter resets it.
     bool blockEnd = false;
+    // False once the owner has taken the tool lines for good.
+    bool collectingToolLines = true;
 };
