@@ -69,9 +69,6 @@ class CharacterSource {
 
     // Longest digit run whose value a DigitRun holds.
     static constexpr std::size_t kDigitsInValue = 19;
-    // Powers of ten 10^0 to 10^8, by which a value moves over for the digits read after it.
-    static constexpr std::uint64_t kPowersOfTen[9] = {1,      10,      100,      1000,     10000,
-                                                      100000, 1000000, 10000000, 100000000};
     // A run of digits: its text and, when it has at most kDigitsInValue digits, its value.
     struct DigitRun {
         std::string_view text;
@@ -86,14 +83,7 @@ class CharacterSource {
         const int begin = position;
         const int count = counts[current];
         std::uint64_t value = static_cast<std::uint64_t>(first - '0');
-        int end = begin;
-        for (; end < count; ++end) {
-            const unsigned digit = block[end] - 48u;
-            if (digit > 9u) {
-                break;
-            }
-            value = value * 10 + digit;
-        }
+        const int end = ScanDigits(block, begin, count, value);
         if (end == count) {
             return ReadDigitRunAcrossBlocks(first, after);
         }
@@ -165,6 +155,11 @@ class CharacterSource {
     int LineNumber() const { return lineNumber; }
 
   private:
+    // Powers of ten 10^0 to 10^8, by which a value moves over for the digits read after it.
+    static constexpr std::uint64_t kPowersOfTen[9] = {1,      10,      100,      1000,     10000,
+                                                      100000, 1000000, 10000000, 100000000};
+
+    // Tells whether c is one of the digits "0" to "9".
     static bool IsDigit(int c) { return static_cast<unsigned>(c - '0') < 10u; }
     // Passes over the digits of block from index from on, up to count, adding each to value;
     // returns the index of the first byte that is no digit, or count. The value wraps around
@@ -185,12 +180,8 @@ class CharacterSource {
                 }
             }
         }
-        for (; end < count; ++end) {
-            const unsigned digit = block[end] - 48u;
-            if (digit > 9u) {
-                break;
-            }
-            value = value * 10 + digit;
+        for (; end < count && IsDigit(block[end]); ++end) {
+            value = value * 10 + static_cast<std::uint64_t>(block[end] - '0');
         }
         return end;
     }
