@@ -11,6 +11,8 @@
 
 namespace {
 
+using namespace std::string_literals;
+
 const char kReadLines[] =
     "\nError: while trying to read parser input file (%s).\n"
     "(check for bad or corrupted file)\n\n";
@@ -30,28 +32,16 @@ struct KeyedCase {
 // Payloads XORed by hand: 0x51 ^ 0x10 = 'A', 0x62 ^ 0x20 = 'B', 0x1A ^ 0x10 = '\n'; with the key
 // 01 02 03, 0x40 gives 'A', 'B', 'C', 'A'.
 const KeyedCase kKeyedCases[] = {
-    {std::string("\x05\x06\x13\x01", 4), std::string("\x05\x06\x13\x01", 4), 0},
-    {std::string("\x05\x06\x12\x00\x00.X", 7), std::string("\x05\x06\x12\x00\x00.X", 7), 0},
-    {std::string("\x05\x06\x13\x02\x10\x20\x51\x62\x1A", 9), "AB\n", 0},
-    {std::string("\x05\x06\x13\x00\x00.UNIT MM", 13), ".UNIT MM", 0},
-    {std::string("\x05\x06\x13\x00\x03\x01\x02\x03\x40\x40\x40\x40", 12), "ABCA", 0},
-    {std::string("\x05\x06\x13\x01k", 5), "", 0},
-    {std::string("\x05\x06\x13\x09"
-                 "ab",
-                 6),
-     "", 3},
-    {std::string("\x05\x06\x13\x80"
-                 "abcdef",
-                 10),
-     "", 3},
-    {std::string("\x05\x06\x13\x00\xFF"
-                 "abcdef",
-                 11),
-     "", 3},
-    {std::string("\x05\x06\x13\x00\x05"
-                 "abcd",
-                 9),
-     "", 3},
+    {"\x05\x06\x13\x01"s, "\x05\x06\x13\x01"s, 0},
+    {"\x05\x06\x12\x00\x00.X"s, "\x05\x06\x12\x00\x00.X"s, 0},
+    {"\x05\x06\x13\x02\x10\x20\x51\x62\x1A"s, "AB\n", 0},
+    {"\x05\x06\x13\x00\x00.UNIT MM"s, ".UNIT MM", 0},
+    {"\x05\x06\x13\x00\x03\x01\x02\x03\x40\x40\x40\x40"s, "ABCA", 0},
+    {"\x05\x06\x13\x01k"s, "", 0},
+    {"\x05\x06\x13\x09"s + "ab", "", 3},
+    {"\x05\x06\x13\x80"s + "abcdef", "", 3},
+    {"\x05\x06\x13\x00\xFF"s + "abcdef", "", 3},
+    {"\x05\x06\x13\x00\x05"s + "abcd", "", 3},
 };
 
 TEST(JNPParserInput, DecodesKeyedFilesAndRejectsKeysOutsideTheFile) {
