@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "MessageCapture.h"
 #include "ParseTranscript.h"
@@ -63,11 +64,8 @@ TEST(JNPParserInput, DecodesKeyedFilesAndRejectsKeysOutsideTheFile) {
     }
 }
 
-TEST(JNPParserInput, ReportsFilesThatCannotBeOpenedOrRead) {
-    struct Case {
-        std::string path;
-        const char* lines;
-    } const cases[] = {
+TEST(JNPParserInput, ReportsFilesThatCannotBeOpenedOrReadOnStandardErrorWithoutAStream) {
+    const std::pair<std::string, const char*> cases[] = {
         {"/nonexistent/perforex/none.fmt",
          "\nError: on opening parser input file (%s) for reading.\n"
          "(check for a file or directory permission problem)\n\n"},
@@ -76,26 +74,15 @@ TEST(JNPParserInput, ReportsFilesThatCannotBeOpenedOrRead) {
          "\nError: while trying to read last byte in parser input file (%s).\n"
          "(check for bad or corrupted file)\n\n"},
     };
-    for (const Case& c : cases) {
-        MessageCapture capture;
+    for (const auto& [path, lines] : cases) {
         JNParser parser;
-        EXPECT_EQ(parser.Initialise(c.path.c_str(), capture.Stream(), kDrillMachineKeywords,
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(parser.Initialise(path.c_str(), nullptr, kDrillMachineKeywords,
                                     kDrillMachineConstants, false),
                   3);
-        EXPECT_EQ(capture.Text(), WithPath(c.lines, c.path));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), WithPath(lines, path));
         EXPECT_EQ(parser.NextResult(), nullptr);
     }
-}
-
-TEST(JNPParserInput, SendsDiagnosticsToStandardErrorWithoutAStream) {
-    JNParser parser;
-    testing::internal::CaptureStderr();
-    const int result = parser.Initialise("/nonexistent/x", nullptr, kDrillMachineKeywords,
-                                         kDrillMachineConstants, false);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "\nError: on opening parser input file (/nonexistent/x) for reading.\n"
-              "(check for a file or directory permission problem)\n\n");
-    EXPECT_EQ(result, 3);
 }
 
 TEST(JNPParserInput, ReadsAFileLikeTheSameTextInMemory) {

@@ -54,9 +54,6 @@ const Case kMachineCases[] = {
      "Error: Bad int value <4294967296>\n   in keyword <.RECORDLENGTH> at line # 1\n"
      "Error: Expected <1> arguments\n   in keyword <.RECORDLENGTH> above line # 0\n"
      "Error: Unknown keyword <-> at line # 1\n"},
-    {".COMMENTS TRAILING\n", 2, "4()",
-     "Error: Constant <TRAILING> not allowed\n   in keyword <.COMMENTS> at line # 1\n"
-     "Error: Expected <1> arguments\n   in keyword <.COMMENTS> above line # 1\n"},
     {".UNIT 5 2.5 \"MM\" MM", 3, "15(2)",
      "Error: Unexpected int <5>\n   in keyword <.UNIT> at line # 1\n"
      "Error: Unexpected double <2.5>\n   n keyword <.UNIT> at line # 1\n"
