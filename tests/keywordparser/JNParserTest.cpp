@@ -44,9 +44,6 @@ const Case kMachineCases[] = {
     {".RECORDLENGTH 1.5\n", 2, "12()",
      "Error: Unexpected double <1.5>\n   in keyword <.RECORDLENGTH> at line # 1\n"
      "Error: Expected <1> arguments\n   in keyword <.RECORDLENGTH> above line # 1\n"},
-    {".RECORDLENGTH ABC\n", 2, "12()",
-     "Error: Expected <1> arguments\n   in keyword <.RECORDLENGTH> above line # 0\n"
-     "Error: Unknown keyword <ABC> at line # 1\n"},
     {".RECORDLENGTH 12X MM \"s\" 4294967296 -\n", 6, "12()",
      "Error: Bad int value <12X>\n   in keyword <.RECORDLENGTH> at line # 1\n"
      "Error: Unexpected constant <MM>\n   in keyword <.RECORDLENGTH> at line # 1\n"
