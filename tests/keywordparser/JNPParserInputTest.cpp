@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "MessageCapture.h"
-#include "ParseTranscript.h"
 #include "TempFile.h"
 #include "keywordparser/JNPParserInput.h"
 #include "keywordparser/JNParser.h"
@@ -83,18 +82,6 @@ TEST(JNPParserInput, ReportsFilesThatCannotBeOpenedOrReadOnStandardErrorWithoutA
         EXPECT_EQ(testing::internal::GetCapturedStderr(), WithPath(lines, path));
         EXPECT_EQ(parser.NextResult(), nullptr);
     }
-}
-
-TEST(JNPParserInput, ReadsAFileLikeTheSameTextInMemory) {
-    const std::string text = ".UNIT MM\n.DATAFORMAT 2,4,6\n";
-    TempFile file(text);
-    const ParseTranscript fromFile =
-        Parse(file.Path(), kDrillMachineKeywords, kDrillMachineConstants, 0, false);
-    const ParseTranscript fromMemory = Parse(text, kDrillMachineKeywords, kDrillMachineConstants);
-    EXPECT_EQ(fromFile.constructs, "15(2); 7(2,4)");
-    EXPECT_EQ(fromFile.constructs, fromMemory.constructs);
-    EXPECT_EQ(fromFile.messages, fromMemory.messages);
-    EXPECT_EQ(fromFile.errors, 1);
 }
 
 }  // namespace

@@ -1,14 +1,82 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "MessageCapture.h"
-#include "ParseTranscript.h"
+#include "TempFile.h"
 #include "TestSchema.h"
 #include "keywordparser/JNParser.h"
 #include "machineformat/DrillMachineSchema.h"
 
 namespace {
+
+// Everything one parse of a text produced: the diagnostic bytes, the constructs in a compact
+// form and the error count.
+struct ParseTranscript {
+    std::string messages;
+    std::string constructs;
+    int errors;
+};
+
+// Joins a construct's integers, doubles and quoted strings with commas.
+std::string Arguments(const JNPResult& construct) {
+    std::string text;
+    auto separate = [&text] { text += text.empty() ? "" : ","; };
+    for (int value : construct.integers) {
+        separate();
+        text += std::to_string(value);
+    }
+    for (double value : construct.doubles) {
+        char number[32];
+        std::snprintf(number, sizeof number, "%g", value);
+        separate();
+        text += number;
+    }
+    for (const std::string& value : construct.texts) {
+        separate();
+        text += "\"" + value + "\"";
+    }
+    return text;
+}
+
+// Renders a construct chain as "id(arguments){children} next ...": integers and constants as
+// numbers, doubles with %g, strings in double quotes.
+std::string Describe(const JNPResult* construct) {
+    std::string text;
+    for (; construct != nullptr; construct = construct->next) {
+        text += text.empty() ? "" : " ";
+        text += std::to_string(construct->id) + "(" + Arguments(*construct) + ")";
+        if (construct->firstChild != nullptr) {
+            text += "{" + Describe(construct->firstChild) + "}";
+        }
+    }
+    return text;
+}
+
+// Parses source, a text or with fromMemory false a file path, the way a caller does, adding an
+// alias for every construct whose id is aliasId; top-level constructs are separated by "; ".
+ParseTranscript Parse(const std::string& source, const JNP_KEYWORD_DEF* keywords,
+                      const JNP_CONST_DEF* constants, int aliasId = 0, bool fromMemory = true) {
+    MessageCapture capture;
+    JNParser parser;
+    ParseTranscript transcript{"", "", 0};
+    if (parser.Initialise(source.c_str(), capture.Stream(), keywords, constants, fromMemory) != 0) {
+        transcript.errors = -1;
+        return transcript;
+    }
+    for (JNPResult* construct = parser.NextResult(); construct != nullptr;
+         construct = parser.NextResult()) {
+        if (construct->id == aliasId) {
+            parser.AddAlias(*construct);
+        }
+        transcript.constructs += (transcript.constructs.empty() ? "" : "; ") + Describe(construct);
+        JNParser::FreeResult(construct);
+    }
+    transcript.messages = capture.Text();
+    transcript.errors = parser.Errors();
+    return transcript;
+}
 
 // A text with the error count, constructs and diagnostic bytes that parsing it must give.
 struct Case {
@@ -233,6 +301,18 @@ TEST(JNParser, HandlesLongRunsOfSiblingsAndRejectedConstructs) {
     const ParseTranscript missing = Parse(incomplete, kTestKeywords, kTestConstants);
     EXPECT_EQ(missing.errors, 20000);
     EXPECT_EQ(missing.constructs, "");
+}
+
+TEST(JNParser, ReadsAFileLikeTheSameTextInMemory) {
+    const std::string text = ".UNIT MM\n.DATAFORMAT 2,4,6\n";
+    TempFile file(text);
+    const ParseTranscript fromFile =
+        Parse(file.Path(), kDrillMachineKeywords, kDrillMachineConstants, 0, false);
+    const ParseTranscript fromMemory = Parse(text, kDrillMachineKeywords, kDrillMachineConstants);
+    EXPECT_EQ(fromFile.constructs, "15(2); 7(2,4)");
+    EXPECT_EQ(fromFile.constructs, fromMemory.constructs);
+    EXPECT_EQ(fromFile.messages, fromMemory.messages);
+    EXPECT_EQ(fromFile.errors, 1);
 }
 
 }  // namespace
