@@ -195,6 +195,8 @@ void CDrillInterpreter::BuildToolTableOnce() {
     }
     CountErrors(toolTable.BuildToolTable(scanner.GetToolLines(), scanner.GetLineNumber()));
     toolTableBuilt = true;
+    // The table is built once; tool definitions found later are never read.
+    scanner.StopCollectingToolLines();
 }
 
 void CDrillInterpreter::StartContourBody() {

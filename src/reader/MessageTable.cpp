@@ -5,6 +5,9 @@
 
 namespace {
 
+// Size of the stack buffer in which a message is formatted.
+constexpr std::size_t kShortMessage = 512;
+
 const char* const kMessages[kLastMessageId] = {
     "Error JNParser initialization error <%d>\n",
     "Error reading DrillPreference File \\\"%s\\\"\n",
@@ -54,14 +57,18 @@ void WriteMessage(FILE* stream, int id, ...) {
     }
     va_list args;
     va_start(args, id);
-    va_list measure;
-    va_copy(measure, args);
-    const int length = std::vsnprintf(nullptr, 0, format, measure);
-    va_end(measure);
-    if (length > 0) {
-        std::vector<char> text(static_cast<std::size_t>(length) + 1);
-        std::vsnprintf(text.data(), text.size(), format, args);
-        std::fwrite(text.data(), 1, static_cast<std::size_t>(length), stream);
+    va_list retry;
+    va_copy(retry, args);
+    // Messages fit this buffer unless an argument is long; only those take the heap.
+    char text[kShortMessage];
+    const int length = std::vsnprintf(text, sizeof text, format, args);
+    if (length > 0 && static_cast<std::size_t>(length) < sizeof text) {
+        std::fwrite(text, 1, static_cast<std::size_t>(length), stream);
+    } else if (length > 0) {
+        std::vector<char> longText(static_cast<std::size_t>(length) + 1);
+        std::vsnprintf(longText.data(), longText.size(), format, retry);
+        std::fwrite(longText.data(), 1, static_cast<std::size_t>(length), stream);
     }
+    va_end(retry);
     va_end(args);
 }

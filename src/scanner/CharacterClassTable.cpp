@@ -19,6 +19,9 @@ CharacterClassTable::CharacterClassTable(char delimiter) {
     for (char end : {'F', 'T', ' ', '\n', 'I'}) {
         Add(end, kG93TextEnd);
     }
+    for (char letter : {'R', 'X', 'Y', 'A', 'I', 'J'}) {
+        Add(letter, kNumberLetter);
+    }
 }
 
 void CharacterClassTable::Add(char c, std::uint8_t flag) {

@@ -12,6 +12,8 @@ class CharacterClassTable {
     bool IsDigit(int c) const { return Has(c, kDigit); }
     // Tells the delimiter, the line feed and the space, which end a block.
     bool IsSeparator(int c) const { return Has(c, kSeparator); }
+    // Tells the letters R, X, Y, A, I and J, which a number follows.
+    bool IsNumberLetter(int c) const { return Has(c, kNumberLetter); }
     // Tells the characters after which the text of a G93 code stops.
     bool EndsG93Text(int c) const { return Has(c, kG93TextEnd); }
 
@@ -19,6 +21,7 @@ class CharacterClassTable {
     static constexpr std::uint8_t kDigit = 1;
     static constexpr std::uint8_t kSeparator = 2;
     static constexpr std::uint8_t kG93TextEnd = 4;
+    static constexpr std::uint8_t kNumberLetter = 8;
 
     // Gives character c the class flag; the end value's entry is left alone.
     void Add(char c, std::uint8_t flag);

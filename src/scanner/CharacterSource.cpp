@@ -45,7 +45,7 @@ CharacterSource::~CharacterSource() {
     }
 }
 
-void CharacterSource::UngetChars(int count) {
+void CharacterSource::UngetAcrossBlocks(int count) {
     redeliveries += count;
     const int ends = std::min(count, endsDelivered);
     endsDelivered -= ends;
@@ -55,6 +55,26 @@ void CharacterSource::UngetChars(int count) {
         current ^= 1;
         position += counts[current];
     }
+}
+
+bool CharacterSource::LookAheadAcrossBlocksIs(int first, int second) {
+    const int next = NextChar();
+    const int afterNext = NextChar();
+    UngetChars(2);
+    return next == first && afterNext == second;
+}
+
+CharacterSource::DigitRun CharacterSource::ReadDigitRunAcrossBlocks(int first, int& after) {
+    runText.assign(1, static_cast<char>(first));
+    std::uint64_t value = static_cast<std::uint64_t>(first - '0');
+    int c = NextChar();
+    while (IsDigit(c)) {
+        runText.push_back(static_cast<char>(c));
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
+        c = NextChar();
+    }
+    after = c;
+    return {runText, value};
 }
 
 int CharacterSource::ReadAcrossBlocks() {

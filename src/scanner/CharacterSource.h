@@ -1,7 +1,12 @@
 #pragma once
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
+
+#include "scanner/EightDigits.h"
 
 // Delivers the characters of one drill file with line counting and a pushback of up to two
 // characters. The file is read forward in blocks of kBlockSize bytes into two alternating buffers,
@@ -38,12 +43,156 @@ class CharacterSource {
 
     // Pushes back the last count characters delivered (at most kMaxPushback), so that the next
     // count reads deliver them again in the same order.
-    void UngetChars(int count);
+    void UngetChars(int count) {
+        if (endsDelivered == 0 && count <= position) {
+            position -= count;
+            redeliveries += count;
+            return;
+        }
+        UngetAcrossBlocks(count);
+    }
+
+    // Tells whether the next two characters are first and second, leaving the source exactly as
+    // two NextChar calls followed by UngetChars(2) would.
+    bool LookAheadIs(int first, int second) {
+        if (position + 2 > counts[current]) {
+            return LookAheadAcrossBlocksIs(first, second);
+        }
+        const int next = buffers[current][position];
+        const int afterNext = buffers[current][position + 1];
+        if (redeliveries < 2) {
+            lineNumber += (redeliveries == 0 && next == '\n') + (afterNext == '\n');
+            redeliveries = 2;
+        }
+        return next == first && afterNext == second;
+    }
+
+    // Longest digit run whose value a DigitRun holds.
+    static constexpr std::size_t kDigitsInValue = 19;
+    // A run of digits: its text and, when it has at most kDigitsInValue digits, its value.
+    struct DigitRun {
+        std::string_view text;
+        std::uint64_t value = 0;
+    };
+
+    // Reads the digits that follow the digit first, which must be the character last delivered,
+    // and returns the whole run from first on; after receives the character that ends the run,
+    // delivered as by NextChar. The run's text stays valid until the next read.
+    DigitRun ReadDigitRun(int first, int& after) {
+        const unsigned char* block = buffers[current];
+        const int begin = position;
+        const int count = counts[current];
+        std::uint64_t value = static_cast<std::uint64_t>(first - '0');
+        const int end = ScanDigits(block, begin, count, value);
+        if (end == count) {
+            return ReadDigitRunAcrossBlocks(first, after);
+        }
+        const int next = block[end];
+        const int taken = end + 1 - begin;
+        if (taken > redeliveries) {
+            lineNumber += next == '\n';
+            redeliveries = 0;
+        } else {
+            redeliveries -= taken;
+        }
+        position = end + 1;
+        after = next;
+        return {{reinterpret_cast<const char*>(block) + begin - 1,
+                 static_cast<std::size_t>(end - begin + 1)},
+                value};
+    }
+
+    // A number as read after its letter: its sign, its digit run and the character that ended it.
+    struct NumberText {
+        int sign = 1;
+        DigitRun digits;
+        int after = 0;
+    };
+
+    // Reads the number that follows a number letter just delivered in one pass over the current
+    // buffer, with exactly the effect of LookAheadIs, then reading a minus sign or a digit, the
+    // digits after it and the character that ends them, then UngetChars(1). Returns false and
+    // changes nothing when the number does not start with a minus sign or a digit or does not
+    // end inside the current buffer.
+    bool ReadNumberInBlock(NumberText& number) {
+        const unsigned char* block = buffers[current];
+        const int count = counts[current];
+        const int begin = position;
+        if (begin + 2 > count) {
+            return false;
+        }
+        int end = begin;
+        number.sign = 1;
+        if (block[end] == '-') {
+            number.sign = -1;
+            ++end;
+        } else if (!IsDigit(block[end])) {
+            return false;
+        }
+        const int digitsBegin = end;
+        std::uint64_t value = 0;
+        end = ScanDigits(block, end, count, value);
+        if (end == count) {
+            return false;
+        }
+        // Only the character that ends the number can be a line feed; the characters up to
+        // the first not delivered before count as delivered now.
+        const int delivered = begin + redeliveries;
+        if (end >= delivered) {
+            lineNumber += block[end] == '\n';
+        }
+        const int reached = std::max(std::max(delivered, begin + 2), end + 1);
+        redeliveries = reached - end;
+        position = end;
+        number.after = block[end];
+        number.digits = {{reinterpret_cast<const char*>(block) + digitsBegin,
+                          static_cast<std::size_t>(end - digitsBegin)},
+                         value};
+        return true;
+    }
 
     // Returns the number of the line that holds the character last delivered for the first time.
     int LineNumber() const { return lineNumber; }
 
   private:
+    // Powers of ten 10^0 to 10^8, by which a value moves over for the digits read after it.
+    static constexpr std::uint64_t kPowersOfTen[9] = {1,      10,      100,      1000,     10000,
+                                                      100000, 1000000, 10000000, 100000000};
+
+    // Tells whether c is one of the digits "0" to "9".
+    static bool IsDigit(int c) { return static_cast<unsigned>(c - '0') < 10u; }
+    // Passes over the digits of block from index from on, up to count, adding each to value;
+    // returns the index of the first byte that is no digit, or count. The value wraps around
+    // beyond kDigitsInValue digits.
+    static int ScanDigits(const unsigned char* block, int from, int count, std::uint64_t& value) {
+        int end = from;
+        if constexpr (EightDigits::kAvailable) {
+            while (end + 8 <= count) {
+                const std::uint64_t word = EightDigits::Load(block + end);
+                const int digits = EightDigits::LeadingDigits(word);
+                if (digits == 0) {
+                    return end;
+                }
+                value = value * kPowersOfTen[digits] + EightDigits::Value(word, digits);
+                end += digits;
+                if (digits < 8) {
+                    return end;
+                }
+            }
+        }
+        for (; end < count && IsDigit(block[end]); ++end) {
+            value = value * 10 + static_cast<std::uint64_t>(block[end] - '0');
+        }
+        return end;
+    }
+    // Pushes back where end values were delivered or the characters lie in the other buffer.
+    void UngetAcrossBlocks(int count);
+    // Looks ahead one character at a time where the two characters do not both lie in the
+    // current buffer.
+    bool LookAheadAcrossBlocksIs(int first, int second);
+    // Reads a digit run one character at a time into the run text, where it may leave the
+    // current buffer.
+    DigitRun ReadDigitRunAcrossBlocks(int first, int& after);
     // Delivers the next character once the current buffer is used up: moves into the other
     // buffer, refilling it from the file unless a pushback left it holding the next bytes.
     int ReadAcrossBlocks();
@@ -71,4 +220,6 @@ class CharacterSource {
     // Characters pushed back and not yet delivered again.
     int redeliveries = 0;
     int lineNumber = 1;
+    // Digits of a run read one character at a time; keeps its capacity from run to run.
+    std::string runText;
 };

@@ -20,49 +20,72 @@ constexpr double kNegativePowersOfTen[] = {1e0,   1e-1,  1e-2,  1e-3,  1e-4,  1e
                                            1e-16, 1e-17, 1e-18, 1e-19, 1e-20, 1e-21, 1e-22};
 // Largest exponent whose power of ten the tables hold.
 constexpr long long kTabledExponents = 22;
-// Longest digit text whose value fits an unsigned 64-bit integer.
-constexpr std::size_t kDigitsInUnsigned64 = 19;
 
 }  // namespace
 
 CoordinateReader::CoordinateReader(CharacterSource& source, const CharacterClassTable& classes,
                                    const CDrillMachineFormat& settings, FILE* messageStream)
-    : source(source), classes(classes), settings(settings), messageStream(messageStream) {
-    digits.reserve(32);
-}
+    : source(source), classes(classes), settings(settings), messageStream(messageStream) {}
 
 bool CoordinateReader::ReadNumber(int letter, NCToken& token) {
-    digits.clear();
-    int sign = 1;
-    const int first = source.NextChar();
-    if (first == '-') {
-        sign = -1;
-    } else if (classes.IsDigit(first)) {
-        digits.push_back(static_cast<char>(first));
-    } else {
-        WriteMessage(messageStream, 25, letter, source.LineNumber());
-    }
+    CharacterSource::NumberText number;
     int c = source.NextChar();
-    while (classes.IsDigit(c)) {
-        digits.push_back(static_cast<char>(c));
+    if (c == '-') {
+        number.sign = -1;
+        c = source.NextChar();
+    } else if (!classes.IsDigit(c)) {
+        WriteMessage(messageStream, 25, letter, source.LineNumber());
         c = source.NextChar();
     }
-    // The end of the input ends the last block too, so that a program whose last line has no
-    // line feed still delivers that line.
-    const bool endsBlock = classes.IsSeparator(c) || c == CharacterSource::kEndOfInput;
-    token.type = TokenTypeOf(letter);
-    WarnAboutLength();
-    WarnAboutTrailingZero();
-    token.value = ConvertCoordinate(digits, letter, sign);
+    if (classes.IsDigit(c)) {
+        number.digits = source.ReadDigitRun(c, c);
+    }
+    number.after = c;
+    FillToken(letter, number, token);
     source.UngetChars(1);
-    return endsBlock;
+    return EndsBlock(number.after);
+}
+
+bool CoordinateReader::ReadNumberInBlock(int letter, NCToken& token, bool& endsBlock) {
+    CharacterSource::NumberText number;
+    if (!source.ReadNumberInBlock(number)) {
+        return false;
+    }
+    FillToken(letter, number, token);
+    endsBlock = EndsBlock(number.after);
+    return true;
+}
+
+bool CoordinateReader::EndsBlock(int after) const {
+    return classes.IsSeparator(after) || after == CharacterSource::kEndOfInput;
+}
+
+void CoordinateReader::FillToken(int letter, const CharacterSource::NumberText& number,
+                                 NCToken& token) {
+    const CharacterSource::DigitRun& run = number.digits;
+    token.type = TokenTypeOf(letter);
+    if (static_cast<long long>(run.text.size()) > DigitLimit()) {
+        WarnAboutLength(run.text);
+    }
+    if (settings.zeroTruncation == CDrillMachineFormat::TRAILING) {
+        WarnAboutTrailingZero(run.text);
+    }
+    const double value = run.text.size() <= CharacterSource::kDigitsInValue
+                             ? static_cast<double>(run.value)
+                             : DigitValue(run.text);
+    token.value = ConvertDigits(run.text, value, letter, number.sign);
 }
 
 double CoordinateReader::ConvertCoordinate(std::string_view text, int letter, int sign) {
+    return ConvertDigits(text, DigitValue(text), letter, sign);
+}
+
+inline double CoordinateReader::ConvertDigits(std::string_view text, double value, int letter,
+                                              int sign) {
     if (letter == 'R') {
         return SaturatedValue(text);
     }
-    double result = DivideByPowerOfTen(DigitValue(text), ImpliedDecimals(text.size()));
+    double result = DivideByPowerOfTen(value, ImpliedDecimals(text.size()));
     if (sign < 0) {
         result = 0.0 - result;
     }
@@ -86,7 +109,7 @@ int CoordinateReader::SaturatedValue(std::string_view text) {
     return static_cast<int>(value);
 }
 
-long long CoordinateReader::ImpliedDecimals(std::size_t length) const {
+inline long long CoordinateReader::ImpliedDecimals(std::size_t length) const {
     const long long count = static_cast<long long>(length);
     if (settings.zeroTruncation == CDrillMachineFormat::TRAILING && count < DigitLimit()) {
         return count - settings.integerDigits;
@@ -95,7 +118,7 @@ long long CoordinateReader::ImpliedDecimals(std::size_t length) const {
 }
 
 double CoordinateReader::DigitValue(std::string_view text) {
-    if (text.size() > kDigitsInUnsigned64) {
+    if (text.size() > CharacterSource::kDigitsInValue) {
         return std::strtod(std::string(text).c_str(), nullptr);
     }
     std::uint64_t value = 0;
@@ -105,7 +128,7 @@ double CoordinateReader::DigitValue(std::string_view text) {
     return static_cast<double>(value);
 }
 
-double CoordinateReader::DivideByPowerOfTen(double value, long long exponent) {
+inline double CoordinateReader::DivideByPowerOfTen(double value, long long exponent) {
     // Zero stays zero even where 10^exponent under- or overflows a double.
     if (value == 0.0) {
         return 0.0;
@@ -119,7 +142,7 @@ double CoordinateReader::DivideByPowerOfTen(double value, long long exponent) {
     return value / std::pow(10.0, static_cast<double>(exponent));
 }
 
-double CoordinateReader::MoveTo(double& position, double value) const {
+inline double CoordinateReader::MoveTo(double& position, double value) const {
     if (settings.stepMode == CDrillMachineFormat::INCREMENTAL) {
         value += position;
     }
@@ -127,23 +150,23 @@ double CoordinateReader::MoveTo(double& position, double value) const {
     return value;
 }
 
-long long CoordinateReader::DigitLimit() const {
+inline long long CoordinateReader::DigitLimit() const {
     return static_cast<long long>(settings.integerDigits) + settings.decimalDigits;
 }
 
-void CoordinateReader::WarnAboutLength() const {
+void CoordinateReader::WarnAboutLength(std::string_view digits) const {
     const long long limit = DigitLimit();
     if (static_cast<long long>(digits.size()) <= limit) {
         return;
     }
     const int shownLimit = static_cast<int>(std::clamp<long long>(limit, INT_MIN, INT_MAX));
-    WriteMessage(messageStream, 24, digits.c_str(), shownLimit, source.LineNumber());
+    WriteMessage(messageStream, 24, std::string(digits).c_str(), shownLimit, source.LineNumber());
     EndMessageLine();
 }
 
-void CoordinateReader::WarnAboutTrailingZero() const {
+void CoordinateReader::WarnAboutTrailingZero(std::string_view digits) const {
     if (settings.zeroTruncation != CDrillMachineFormat::TRAILING || digits.empty() ||
-        digits.back() != '0' || digits.find_first_not_of('0') == std::string::npos) {
+        digits.back() != '0' || digits.find_first_not_of('0') == std::string_view::npos) {
         return;
     }
     WriteMessage(messageStream, 23, source.LineNumber());

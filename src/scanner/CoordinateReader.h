@@ -23,6 +23,10 @@ class CoordinateReader {
     // back the character that ended it. Returns true when that character ends the block: a
     // separator or the end of the input.
     bool ReadNumber(int letter, NCToken& token);
+    // Reads the number after letter as ReadNumber does when the number lies whole in the
+    // source's current buffer, setting endsBlock to whether it ends the block; returns false and
+    // reads nothing otherwise.
+    bool ReadNumberInBlock(int letter, NCToken& token, bool& endsBlock);
 
     // Converts a digit text written after letter with the given sign (+1 or -1) and moves the
     // current position of X, Y or A to the result.
@@ -32,6 +36,13 @@ class CoordinateReader {
     static int SaturatedValue(std::string_view digits);
 
   private:
+    // Tells whether the character after a number ends its block: a separator, or the end of the
+    // input, so that a last line without a line feed is still a block.
+    bool EndsBlock(int after) const;
+    // Checks and converts a number read after letter into token's type and value.
+    void FillToken(int letter, const CharacterSource::NumberText& number, NCToken& token);
+    // Converts a digit text whose value is already known, as ConvertCoordinate does.
+    double ConvertDigits(std::string_view digits, double value, int letter, int sign);
     // Returns how many of the digits lie after the implied decimal point (negative: missing
     // trailing zeros before it).
     long long ImpliedDecimals(std::size_t length) const;
@@ -44,9 +55,9 @@ class CoordinateReader {
     // Returns m + n, the most digits the format expects.
     long long DigitLimit() const;
     // Warns when the digit text is longer than the format expects.
-    void WarnAboutLength() const;
+    void WarnAboutLength(std::string_view digits) const;
     // Warns when trailing zero suppression meets a non-zero text that ends in 0.
-    void WarnAboutTrailingZero() const;
+    void WarnAboutTrailingZero(std::string_view digits) const;
     // Writes the line feed that follows the warnings of this reader.
     void EndMessageLine() const;
     // Returns the token type of a number letter.
@@ -56,8 +67,6 @@ class CoordinateReader {
     const CharacterClassTable& classes;
     const CDrillMachineFormat& settings;
     FILE* messageStream;
-    // Digits of the number being read; keeps its capacity from number to number.
-    std::string digits;
     // Last X, Y and A positions, to which incremental numbers are added.
     double currentX = 0.0;
     double currentY = 0.0;

@@ -83,18 +83,6 @@ bool CDrillScanner::IsOpen() const {
     return source.IsOpen();
 }
 
-bool CDrillScanner::IsTokenValid() const {
-    return tokenValid;
-}
-
-bool CDrillScanner::GetBlockEnd() const {
-    return blockEnd;
-}
-
-void CDrillScanner::ResetBlockEnd() {
-    blockEnd = false;
-}
-
 int CDrillScanner::GetLineNumber() const {
     return source.LineNumber();
 }
@@ -131,6 +119,11 @@ NCToken* CDrillScanner::NextToken(NCToken& token) {
             if (c == kEnd) {
                 break;
             }
+        }
+        bool endsBlock = false;
+        if (classes.IsNumberLetter(c) && coordinates.ReadNumberInBlock(c, token, endsBlock)) {
+            blockEnd = blockEnd || endsBlock;
+            return &token;
         }
         if (StartsG04Comment(c)) {
             c = SkipG04Comment();
@@ -229,7 +222,9 @@ int CDrillScanner::CollectCommentToolDefinition(int first, int second) {
         }
         c = source.NextChar();
     }
-    toolLines.push_back(std::move(text));
+    if (collectingToolLines) {
+        toolLines.push_back(std::move(text));
+    }
     return c;
 }
 
@@ -242,13 +237,13 @@ int CDrillScanner::SkipToNextM() {
 }
 
 bool CDrillScanner::StartsG04Comment(int c) {
-    const int first = source.NextChar();
-    const int second = source.NextChar();
-    if (c == 'G' && first == '0' && second == '4') {
-        return true;
+    // The look-ahead happens whatever c is: it counts the line feeds it passes.
+    if (!source.LookAheadIs('0', '4') || c != 'G') {
+        return false;
     }
-    source.UngetChars(2);
-    return false;
+    source.NextChar();
+    source.NextChar();
+    return true;
 }
 
 int CDrillScanner::SkipG04Comment() {
@@ -343,7 +338,11 @@ CDrillScanner::MCodeOutcome CDrillScanner::ReadMCode(NCToken& token) {
     token.type = TOKEN_CODE;
     token.code = code;
     if (code == CODE_M48) {
+        const std::size_t collected = toolLines.size();
         HeaderReader(source, toolLines).ReadHeader();
+        if (!collectingToolLines) {
+            toolLines.resize(collected);
+        }
     }
     return MCodeOutcome::Token;
 }

@@ -26,13 +26,16 @@ class CDrillScanner {
     const std::string& GetFilePath() const;
     bool IsOpen() const;
     // False once the current NextToken call reported an error.
-    bool IsTokenValid() const;
+    bool IsTokenValid() const { return tokenValid; }
     // True when the last number ended its block; the interpreter resets it.
-    bool GetBlockEnd() const;
-    void ResetBlockEnd();
+    bool GetBlockEnd() const { return blockEnd; }
+    void ResetBlockEnd() { blockEnd = false; }
     int GetLineNumber() const;
     // Tool definition texts from the M48 header and from comment lines, in the order found.
     const std::vector<std::string>& GetToolLines() const;
+    // Stops adding tool definitions to the tool lines, once nothing will read them again, so
+    // that memory does not grow with the definitions a long program repeats in its comments.
+    void StopCollectingToolLines() { collectingToolLines = false; }
     int GetStepMode() const;
     void SetStepMode(int stepMode);
 
@@ -93,4 +96,6 @@ class CDrillScanner {
     bool endOfInput = false;
     // True when a number ended its block, until the interpreter resets it.
     bool blockEnd = false;
+    // False once the owner has taken the tool lines for good.
+    bool collectingToolLines = true;
 };

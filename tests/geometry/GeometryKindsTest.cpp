@@ -13,11 +13,9 @@ namespace {
 struct KindCase {
     std::string name;
     std::function<CVbVrtxGeom*()> make;
-    std::vector<int> scaledByHalf;
-    std::vector<int> mirroredY;
-    std::vector<int> mirroredX;
-    std::vector<int> translated;  // by (3, -4)
-    std::vector<int> rotated;     // by 90 degrees about the origin; empty for rectangles
+    Vertices scaledByHalf, mirroredY, mirroredX;
+    Vertices translated;  // by (3, -4)
+    Vertices rotated;     // by 90 degrees about the origin; empty for rectangles
 };
 
 // Names a case by its class in test output.
@@ -95,66 +93,49 @@ class GeometryKinds : public testing::TestWithParam<KindCase> {
     bool IsPath() const { return GetParam().name.find("Path") != std::string::npos; }
 };
 
-TEST_P(GeometryKinds, ScalesEveryWordRoundingHalfAwayFromZero) {
-    const Owned geom = Make();
-    EXPECT_EQ(geom->Transform(0, 0, 0, 0, 0.5), nullptr);
-    EXPECT_EQ(Words(*geom), GetParam().scaledByHalf);
-}
-
-TEST_P(GeometryKinds, MirrorsNegateOneAxis) {
-    const Owned aboutX = Make();
-    aboutX->MirrorY();
-    EXPECT_EQ(Words(*aboutX), GetParam().mirroredY);
-    const Owned aboutY = Make();
-    aboutY->MirrorX();
-    EXPECT_EQ(Words(*aboutY), GetParam().mirroredX);
-}
-
-TEST_P(GeometryKinds, TranslatesEveryVertexAndCentre) {
-    const Owned geom = Make();
-    geom->Translate(3, -4);
-    EXPECT_EQ(Words(*geom), GetParam().translated);
+TEST_P(GeometryKinds, ScalesMirrorsAndTranslatesEveryWord) {
+    using Move = std::function<void(CVbVrtxGeom&)>;
+    const std::pair<Move, Vertices> moves[] = {
+        {[](CVbVrtxGeom& g) { EXPECT_EQ(g.Transform(0, 0, 0, 0, 0.5), nullptr); },
+         GetParam().scaledByHalf},
+        {[](CVbVrtxGeom& g) { g.MirrorY(); }, GetParam().mirroredY},
+        {[](CVbVrtxGeom& g) { g.MirrorX(); }, GetParam().mirroredX},
+        {[](CVbVrtxGeom& g) { g.Translate(3, -4); }, GetParam().translated},
+    };
+    for (const auto& [move, expected] : moves) {
+        const Owned geom = Make();
+        move(*geom);
+        EXPECT_EQ(Words(*geom), expected);
+    }
 }
 
 TEST_P(GeometryKinds, RotatesInPlaceUnlessItIsARectangle) {
     const Owned geom = Make();
-    const std::vector<int> before = Words(*geom);
+    const Vertices before = Words(*geom);
     const Owned replacement(geom->Rotate(900000, 0, 0));
-    if (GetParam().rotated.empty()) {
-        EXPECT_NE(replacement, nullptr);
-        EXPECT_EQ(Words(*geom), before);
-    } else {
-        EXPECT_EQ(replacement, nullptr);
-        EXPECT_EQ(Words(*geom), GetParam().rotated);
-    }
+    EXPECT_EQ(replacement == nullptr, !GetParam().rotated.empty());
+    EXPECT_EQ(Words(*geom), GetParam().rotated.empty() ? before : GetParam().rotated);
 }
 
 TEST_P(GeometryKinds, NeutralOperationsChangeNothing) {
     const Owned geom = Make();
-    const std::vector<int> before = Words(*geom);
+    const Vertices before = Words(*geom);
     EXPECT_EQ(geom->Rotate(0, 5, 5), nullptr);
     EXPECT_EQ(geom->Transform(0, 0, 0, 0, 1.0), nullptr);
     EXPECT_EQ(geom->Transform(0, 0, 0, 0, 0.0), nullptr);
     geom->Translate(0, 0);
     geom->Reserved(12);
+    if (!IsPath()) {
+        geom->SetWidth(12);
+    }
     EXPECT_EQ(Words(*geom), before);
 }
 
-TEST_P(GeometryKinds, HasWidthOnlyAsAPath) {
-    const Owned geom = Make();
-    EXPECT_EQ(geom->IsShape(), IsPath() ? 0 : 1);
-    EXPECT_EQ(geom->GetWidth(), IsPath() ? 7 : 0);
-    const std::vector<int> before = Words(*geom);
-    geom->SetWidth(12);
-    EXPECT_EQ(geom->GetWidth(), IsPath() ? 12 : 0);
-    if (!IsPath()) {
-        EXPECT_EQ(Words(*geom), before);
-    }
-}
-
-TEST_P(GeometryKinds, ConvertsBetweenPathAndShapeOfTheSameKind) {
+TEST_P(GeometryKinds, HasWidthOnlyAsAPathAndConvertsToTheOtherForm) {
     const Owned geom = Make();
     const int kind = GetKind(geom->GetRecord());
+    EXPECT_EQ(geom->IsShape(), IsPath() ? 0 : 1);
+    EXPECT_EQ(geom->GetWidth(), IsPath() ? 7 : 0);
     const Owned shape(geom->ToShape());
     const Owned path(geom->ToPath(4));
     if (IsPath()) {
@@ -171,34 +152,15 @@ TEST_P(GeometryKinds, ConvertsBetweenPathAndShapeOfTheSameKind) {
     }
 }
 
-TEST_P(GeometryKinds, IsRebuiltFromItsRecord) {
+TEST_P(GeometryKinds, IsRebuiltFromItsRecordButNotFromAShortFixedOne) {
     const Owned geom = Make();
     const Owned copy(CreateFromRecord(geom->GetRecord(), geom->GetWordCount()));
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(Words(*copy), Words(*geom));
     EXPECT_EQ(copy->IsShape(), geom->IsShape());
     EXPECT_EQ(copy->GetWidth(), geom->GetWidth());
-}
-
-TEST_P(GeometryKinds, RefusesARecordShorterThanItsKind) {
-    const Owned geom = Make();
-    const int kind = GetKind(geom->GetRecord());
-    const bool fixedSize = kind <= GEOM_RECT_SHAPE;
-    const Owned copy(CreateFromRecord(geom->GetRecord(), geom->GetWordCount() - 1));
-    EXPECT_EQ(copy == nullptr, fixedSize);
-}
-
-TEST_P(GeometryKinds, SetsAndClearsTheCommonFlags) {
-    const Owned geom = Make();
-    geom->SetCounterClockwise(5);
-    geom->SetAuxFlag(1);
-    geom->SetUserFlag(0);
-    const int header = geom->GetRecord()[0];
-    EXPECT_EQ(header & CVbVrtxGeom::kCounterClockwiseBit, CVbVrtxGeom::kCounterClockwiseBit);
-    EXPECT_EQ(header & CVbVrtxGeom::kAuxFlagBit, CVbVrtxGeom::kAuxFlagBit);
-    EXPECT_EQ(header & kUser, 0);
-    geom->SetAuxFlag(0);
-    EXPECT_EQ(geom->GetRecord()[0] & CVbVrtxGeom::kAuxFlagBit, 0);
+    const Owned shortCopy(CreateFromRecord(geom->GetRecord(), geom->GetWordCount() - 1));
+    EXPECT_EQ(shortCopy == nullptr, GetKind(geom->GetRecord()) <= GEOM_RECT_SHAPE);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllEight, GeometryKinds, testing::ValuesIn(KindCases()),
@@ -207,20 +169,21 @@ INSTANTIATE_TEST_SUITE_P(AllEight, GeometryKinds, testing::ValuesIn(KindCases())
                          });
 
 TEST(GeometryRecord, DefaultObjectsHoldTheKindAndUnsetWords) {
-    const std::vector<std::pair<Owned, std::vector<int>>> cases = [] {
-        std::vector<std::pair<Owned, std::vector<int>>> list;
-        list.emplace_back(new CVbCirclePath(), std::vector<int>{1, -1, -1, -1, -1});
-        list.emplace_back(new CVbCircleShape(), std::vector<int>{2, -1, -1, -1});
-        list.emplace_back(new CVbRectPath(), std::vector<int>{3, -1, -1, -1, -1, -1});
-        list.emplace_back(new CVbRectShape(), std::vector<int>{4, -1, -1, -1, -1});
-        list.emplace_back(new CVbPolylinePath(), std::vector<int>{5, -1});
-        list.emplace_back(new CVbPolylineShape(), std::vector<int>{6});
-        list.emplace_back(new CVbPolyarcPath(), std::vector<int>{7, -1});
-        list.emplace_back(new CVbPolyarcShape(), std::vector<int>{8});
-        return list;
-    }();
-    for (const auto& entry : cases) {
-        EXPECT_EQ(Words(*entry.first), entry.second);
+    const struct {
+        Owned geom;
+        Vertices words;
+    } cases[] = {
+        {Owned(new CVbCirclePath), {1, -1, -1, -1, -1}},
+        {Owned(new CVbCircleShape), {2, -1, -1, -1}},
+        {Owned(new CVbRectPath), {3, -1, -1, -1, -1, -1}},
+        {Owned(new CVbRectShape), {4, -1, -1, -1, -1}},
+        {Owned(new CVbPolylinePath), {5, -1}},
+        {Owned(new CVbPolylineShape), {6}},
+        {Owned(new CVbPolyarcPath), {7, -1}},
+        {Owned(new CVbPolyarcShape), {8}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Words(*c.geom), c.words);
     }
 }
 
@@ -236,19 +199,17 @@ TEST(GeometryRecord, ReadsKindAndAuxCodeFromTheHeader) {
     }
 }
 
-TEST(GeometryRecord, CreatesNothingForAnUnknownKind) {
+TEST(GeometryRecord, CreatesNothingForAnUnknownKindAndPadsAShortVariableRecord) {
     const int kindZero[] = {0, 1, 2, 3, 4};
     const int kindNine[] = {9, 1, 2, 3, 4};
     EXPECT_EQ(CreateFromRecord(kindZero, 5), nullptr);
     EXPECT_EQ(CreateFromRecord(kindNine, 5), nullptr);
     EXPECT_EQ(CreateFromRecord(nullptr, 0), nullptr);
-}
-
-TEST(GeometryRecord, PadsAShortVariableRecordInsteadOfReadingPastIt) {
+    // A polyarc path of one word gets its width word instead of reading past the record.
     const int header[] = {GEOM_POLYARC_PATH};
     const Owned path(CreateFromRecord(header, 1));
     ASSERT_NE(path, nullptr);
-    EXPECT_EQ(Words(*path), (std::vector<int>{GEOM_POLYARC_PATH, 0}));
+    EXPECT_EQ(Words(*path), (Vertices{GEOM_POLYARC_PATH, 0}));
     EXPECT_EQ(path->Validate(), 0);
 }
 
@@ -257,22 +218,18 @@ TEST(GeometryTransform, ScalesThenMirrorsThenRotatesThenTranslates) {
     CVbPolylineShape shape(vertex, 2, 0, 0);
     // (10, 3) scaled by 2 is (20, 6), mirrored (20, -6), turned a quarter (6, 20), moved (11, 20).
     EXPECT_EQ(shape.Transform(1, 900000, 5, 0, 2.0), nullptr);
-    EXPECT_EQ(VertexWords(shape), (std::vector<int>{11, 20}));
+    EXPECT_EQ(VertexWords(shape), (Vertices{11, 20}));
 }
 
 TEST(GeometryTransform, SaturatesInsteadOfWrapping) {
     const int far[] = {2000000000, -2000000000, 2147483000, kMin};
-    CVbPolylineShape scaled(far, 4, 0, 0);
+    CVbPolylineShape scaled(far, 4, 0, 0), moved(far, 4, 0, 0), mirrored(far, 4, 0, 0);
     scaled.Transform(0, 0, 0, 0, 2.0);
-    EXPECT_EQ(VertexWords(scaled), (std::vector<int>{kMax, -kMax, kMax, -kMax}));
-
-    CVbPolylineShape moved(far, 4, 0, 0);
     moved.Translate(147483647, -1000);
-    EXPECT_EQ(VertexWords(moved), (std::vector<int>{kMax, -2000001000, kMax, -kMax}));
-
-    CVbPolylineShape mirrored(far, 4, 0, 0);
     mirrored.MirrorY();
-    EXPECT_EQ(VertexWords(mirrored), (std::vector<int>{2000000000, 2000000000, 2147483000, kMax}));
+    EXPECT_EQ(VertexWords(scaled), (Vertices{kMax, -kMax, kMax, -kMax}));
+    EXPECT_EQ(VertexWords(moved), (Vertices{kMax, -2000001000, kMax, -kMax}));
+    EXPECT_EQ(VertexWords(mirrored), (Vertices{2000000000, 2000000000, 2147483000, kMax}));
 }
 
 }  // namespace

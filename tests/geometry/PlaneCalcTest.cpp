@@ -79,29 +79,26 @@ TEST(PlaneCalcArcRange, SpansTheArcIncludingEveryAxisCrossing) {
 }
 
 TEST(ArcListTest, GivesVerticesBackInTheOrderTheyWereAppended) {
+    const std::array<int, 3> vertices[] = {{1, 2, 0}, {3, 4, -5}, {6, 7, 8}};
     alnode* head = nullptr;
     alnode* tail = nullptr;
-    alAppendVertex(&head, &tail, nullptr, 1, 2, 0);
-    alAppendVertex(&head, &tail, nullptr, 3, 4, -5);
-    alAppendVertex(&head, &tail, nullptr, 6, 7, 8);
+    for (const auto& [x, y, r] : vertices) {
+        alAppendVertex(&head, &tail, nullptr, x, y, r);
+    }
     EXPECT_EQ(alGetNumberVertices(head), 3);
     EXPECT_EQ(tail->x, 6);
     EXPECT_EQ(tail->y, 7);
-
-    const int expected[3][3] = {{1, 2, 0}, {3, 4, -5}, {6, 7, 8}};
-    for (const auto& vertex : expected) {
-        int x = 0, y = 0, r = 0;
-        alPopVertex(&head, nullptr, &x, &y, &r);
-        EXPECT_EQ(x, vertex[0]);
-        EXPECT_EQ(y, vertex[1]);
-        EXPECT_EQ(r, vertex[2]);
+    for (const auto& vertex : vertices) {
+        std::array<int, 3> popped{};
+        alPopVertex(&head, nullptr, &popped[0], &popped[1], &popped[2]);
+        EXPECT_EQ(popped, vertex);
     }
     EXPECT_EQ(head, nullptr);
     EXPECT_EQ(alGetNumberVertices(head), 0);
-
-    int x = 9, y = 9, r = 9;
-    alPopVertex(&head, nullptr, &x, &y, &r);
-    EXPECT_EQ(x + y + r, 27);
+    // Popping an empty list leaves the outputs alone.
+    std::array<int, 3> untouched = {9, 9, 9};
+    alPopVertex(&head, nullptr, &untouched[0], &untouched[1], &untouched[2]);
+    EXPECT_EQ(untouched, (std::array<int, 3>{9, 9, 9}));
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ struct ValidateCase {
     bool closedAfter;
 };
 
-TEST(PolylinePathValidate, DropsRepeatsAndOpensWhatDoesNotClose) {
+TEST(PolylinePathValidate, DropsRepeatsOpensWhatDoesNotCloseAndClearsANegativeWidth) {
     const ValidateCase cases[] = {
         {{}, 0, {}, true},
         {{4, 4}, 0, {4, 4}, true},
@@ -30,19 +30,16 @@ TEST(PolylinePathValidate, DropsRepeatsAndOpensWhatDoesNotClose) {
         {{1, 1, 2, 2, 1, 1, 1, 1}, 1, {1, 1, 2, 2, 1, 1}, false},
     };
     for (const ValidateCase& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.vertices));
         CVbPolylinePath path = ClosedPath(c.vertices);
-        EXPECT_EQ(path.Validate(), c.result) << testing::PrintToString(c.vertices);
-        EXPECT_EQ(VertexWords(path), c.after) << testing::PrintToString(c.vertices);
-        EXPECT_EQ((path.GetRecord()[0] & kClosed) != 0, c.closedAfter)
-            << testing::PrintToString(c.vertices);
+        EXPECT_EQ(path.Validate(), c.result);
+        EXPECT_EQ(VertexWords(path), c.after);
+        EXPECT_EQ((path.GetRecord()[0] & kClosed) != 0, c.closedAfter);
     }
-}
-
-TEST(PolylinePathValidate, ClearsANegativeWidth) {
     const int vertices[] = {0, 0, 10, 0};
-    CVbPolylinePath path(-8, vertices, 4, 0, 0, 0, 0);
-    EXPECT_EQ(path.Validate(), 1);
-    EXPECT_EQ(path.GetWidth(), 0);
+    CVbPolylinePath negative(-8, vertices, 4, 0, 0, 0, 0);
+    EXPECT_EQ(negative.Validate(), 1);
+    EXPECT_EQ(negative.GetWidth(), 0);
 }
 
 TEST(PolylineShapeValidate, KeepsThreeDistinctVerticesWithoutAClosingRepeat) {
@@ -54,9 +51,10 @@ TEST(PolylineShapeValidate, KeepsThreeDistinctVerticesWithoutAClosingRepeat) {
         {{3, 3, 3, 3, 3, 3}, 0, {3, 3}, false},
     };
     for (const ValidateCase& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.vertices));
         CVbPolylineShape shape(c.vertices.data(), static_cast<int>(c.vertices.size()), 0, 0);
-        EXPECT_EQ(shape.Validate(), c.result) << testing::PrintToString(c.vertices);
-        EXPECT_EQ(VertexWords(shape), c.after) << testing::PrintToString(c.vertices);
+        EXPECT_EQ(shape.Validate(), c.result);
+        EXPECT_EQ(VertexWords(shape), c.after);
     }
 }
 

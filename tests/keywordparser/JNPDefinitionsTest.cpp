@@ -20,7 +20,7 @@ class JNPDefinitionsTest : public ::testing::Test {
     JNPDefinitions test;
 };
 
-TEST_F(JNPDefinitionsTest, FindsKeywordsByTheirDottedTokensAndRecordsTheLevel) {
+TEST_F(JNPDefinitionsTest, FindsKeywordsByTheirDottedTokensAndConstantsWithTheirValues) {
     EXPECT_EQ(machine.FindKeyword("UNIT"), nullptr);
     EXPECT_EQ(machine.FindKeyword(".INCH"), nullptr);
     const JNPLookupNode* once = machine.FindKeyword(".UNIT");
@@ -29,9 +29,6 @@ TEST_F(JNPDefinitionsTest, FindsKeywordsByTheirDottedTokensAndRecordsTheLevel) {
     EXPECT_EQ(once->id, 15);
     EXPECT_EQ(machine.FindKeyword("..UNIT"), once);
     EXPECT_EQ(once->level, 2);
-}
-
-TEST_F(JNPDefinitionsTest, FindsConstantsWithTheirValues) {
     int value = -1;
     EXPECT_TRUE(machine.FindConstant("IN", value));
     EXPECT_EQ(value, 1);

@@ -1,15 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "MessageCapture.h"
-#include "ParseTranscript.h"
 #include "TempFile.h"
 #include "keywordparser/JNPParserInput.h"
 #include "keywordparser/JNParser.h"
 #include "machineformat/DrillMachineSchema.h"
 
 namespace {
+
+using namespace std::string_literals;
 
 const char kReadLines[] =
     "\nError: while trying to read parser input file (%s).\n"
@@ -30,28 +32,16 @@ struct KeyedCase {
 // Payloads XORed by hand: 0x51 ^ 0x10 = 'A', 0x62 ^ 0x20 = 'B', 0x1A ^ 0x10 = '\n'; with the key
 // 01 02 03, 0x40 gives 'A', 'B', 'C', 'A'.
 const KeyedCase kKeyedCases[] = {
-    {std::string("\x05\x06\x13\x01", 4), std::string("\x05\x06\x13\x01", 4), 0},
-    {std::string("\x05\x06\x12\x00\x00.X", 7), std::string("\x05\x06\x12\x00\x00.X", 7), 0},
-    {std::string("\x05\x06\x13\x02\x10\x20\x51\x62\x1A", 9), "AB\n", 0},
-    {std::string("\x05\x06\x13\x00\x00.UNIT MM", 13), ".UNIT MM", 0},
-    {std::string("\x05\x06\x13\x00\x03\x01\x02\x03\x40\x40\x40\x40", 12), "ABCA", 0},
-    {std::string("\x05\x06\x13\x01k", 5), "", 0},
-    {std::string("\x05\x06\x13\x09"
-                 "ab",
-                 6),
-     "", 3},
-    {std::string("\x05\x06\x13\x80"
-                 "abcdef",
-                 10),
-     "", 3},
-    {std::string("\x05\x06\x13\x00\xFF"
-                 "abcdef",
-                 11),
-     "", 3},
-    {std::string("\x05\x06\x13\x00\x05"
-                 "abcd",
-                 9),
-     "", 3},
+    {"\x05\x06\x13\x01"s, "\x05\x06\x13\x01"s, 0},
+    {"\x05\x06\x12\x00\x00.X"s, "\x05\x06\x12\x00\x00.X"s, 0},
+    {"\x05\x06\x13\x02\x10\x20\x51\x62\x1A"s, "AB\n", 0},
+    {"\x05\x06\x13\x00\x00.UNIT MM"s, ".UNIT MM", 0},
+    {"\x05\x06\x13\x00\x03\x01\x02\x03\x40\x40\x40\x40"s, "ABCA", 0},
+    {"\x05\x06\x13\x01k"s, "", 0},
+    {"\x05\x06\x13\x09"s + "ab", "", 3},
+    {"\x05\x06\x13\x80"s + "abcdef", "", 3},
+    {"\x05\x06\x13\x00\xFF"s + "abcdef", "", 3},
+    {"\x05\x06\x13\x00\x05"s + "abcd", "", 3},
 };
 
 TEST(JNPParserInput, DecodesKeyedFilesAndRejectsKeysOutsideTheFile) {
@@ -73,11 +63,8 @@ TEST(JNPParserInput, DecodesKeyedFilesAndRejectsKeysOutsideTheFile) {
     }
 }
 
-TEST(JNPParserInput, ReportsFilesThatCannotBeOpenedOrRead) {
-    struct Case {
-        std::string path;
-        const char* lines;
-    } const cases[] = {
+TEST(JNPParserInput, ReportsFilesThatCannotBeOpenedOrReadOnStandardErrorWithoutAStream) {
+    const std::pair<std::string, const char*> cases[] = {
         {"/nonexistent/perforex/none.fmt",
          "\nError: on opening parser input file (%s) for reading.\n"
          "(check for a file or directory permission problem)\n\n"},
@@ -86,38 +73,15 @@ TEST(JNPParserInput, ReportsFilesThatCannotBeOpenedOrRead) {
          "\nError: while trying to read last byte in parser input file (%s).\n"
          "(check for bad or corrupted file)\n\n"},
     };
-    for (const Case& c : cases) {
-        MessageCapture capture;
+    for (const auto& [path, lines] : cases) {
         JNParser parser;
-        EXPECT_EQ(parser.Initialise(c.path.c_str(), capture.Stream(), kDrillMachineKeywords,
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(parser.Initialise(path.c_str(), nullptr, kDrillMachineKeywords,
                                     kDrillMachineConstants, false),
                   3);
-        EXPECT_EQ(capture.Text(), WithPath(c.lines, c.path));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), WithPath(lines, path));
         EXPECT_EQ(parser.NextResult(), nullptr);
     }
-}
-
-TEST(JNPParserInput, SendsDiagnosticsToStandardErrorWithoutAStream) {
-    JNParser parser;
-    testing::internal::CaptureStderr();
-    const int result = parser.Initialise("/nonexistent/x", nullptr, kDrillMachineKeywords,
-                                         kDrillMachineConstants, false);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "\nError: on opening parser input file (/nonexistent/x) for reading.\n"
-              "(check for a file or directory permission problem)\n\n");
-    EXPECT_EQ(result, 3);
-}
-
-TEST(JNPParserInput, ReadsAFileLikeTheSameTextInMemory) {
-    const std::string text = ".UNIT MM\n.DATAFORMAT 2,4,6\n";
-    TempFile file(text);
-    const ParseTranscript fromFile =
-        Parse(file.Path(), kDrillMachineKeywords, kDrillMachineConstants, 0, false);
-    const ParseTranscript fromMemory = Parse(text, kDrillMachineKeywords, kDrillMachineConstants);
-    EXPECT_EQ(fromFile.constructs, "15(2); 7(2,4)");
-    EXPECT_EQ(fromFile.constructs, fromMemory.constructs);
-    EXPECT_EQ(fromFile.messages, fromMemory.messages);
-    EXPECT_EQ(fromFile.errors, 1);
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 
 namespace {
 
+using namespace std::string_literals;
+
 // Scans text to its end (or at most limit tokens), rendering each token as "type:text" and
 // the line count after the last one as "@line".
 class ScannerRun {
@@ -42,7 +44,7 @@ class ScannerRun {
 TEST(JNPScanner, CutsTextIntoTypedTokens) {
     const struct {
         std::string text;
-        const char* tokens;
+        std::string tokens;
     } cases[] = {
         {".unit in", "0:.UNIT 0:IN 1: @1"},
         {".DATAFORMAT 2,4", "0:.DATAFORMAT 0:2 5:, 0:4 1: @1"},
@@ -56,25 +58,14 @@ TEST(JNPScanner, CutsTextIntoTypedTokens) {
         {"! only a comment", "1: @2"},
         {"A\r\nB\r\n", "0:A 0:B 1: @3"},
         {"A\rB \r\r\nC", "0:AB 0:C 1: @2"},
-        {"A\xE9"
-         "B",
-         "0:A 0:B 1: @1"},
-        {"\"A\xE9"
-         "b\"",
-         "2:A\xE9"
-         "b 1: @1"},
+        {"A\xE9"s + "B", "0:A 0:B 1: @1"},
+        {"\"A\xE9"s + "b\"", "2:A\xE9"s + "b 1: @1"},
         {"A\"B", "0:A\"B 1: @1"},
         {"\xFF.UNIT", "1: 0:.UNIT 1: @1"},
-        {"AB\xFF"
-         "CD",
-         "0:AB 0:CD 1: @1"},
-        {"\"ab\xFF"
-         "cd\"",
-         "2:ab 0:CD\" 1: @1"},
-        {"!x\xFF"
-         "A",
-         "0:A 1: @2"},
-        {std::string("A\0B", 3), "0:A 0:B 1: @1"},
+        {"AB\xFF"s + "CD", "0:AB 0:CD 1: @1"},
+        {"\"ab\xFF"s + "cd\"", "2:ab 0:CD\" 1: @1"},
+        {"!x\xFF"s + "A", "0:A 1: @2"},
+        {"A\0B"s, "0:A 0:B 1: @1"},
     };
     for (const auto& c : cases) {
         ScannerRun run(c.text);

@@ -21,6 +21,8 @@ const JNP_KEYWORD_DEF kTestKeywords[] = {
     {"SET", kSet, JNP_CONSTANT, 0, 1, nullptr, nullptr, nullptr},
     {"TAGS", kTags, JNP_CONSTANT, JNP_VARIABLE_COUNT, 1, kSpeeds, nullptr, nullptr},
     {"GROUP", kGroup, JNP_NO_ARGUMENTS, 0, 0, nullptr, kGroupRequired, nullptr},
+    {"LONGKEYWORDNAMEWITHMORETHANTHIRTYTWOLETTERS", kLong, JNP_INTEGER, 0, 1, nullptr, nullptr,
+     nullptr},
     {nullptr, 0, 0, 0, 0, nullptr, nullptr, nullptr},
 };
 

@@ -9,7 +9,8 @@
 //   LAYER 2 (1 string) allows HOLE; NOTE 3 (1 string, repeatable);
 //   POINTS 4 (doubles, pairs, variable); ORIGIN 5 (2 doubles); HOLE 6 (3 integers, repeatable);
 //   ANY 8 (argument type 9, unknown); SET 9 (1 constant, no list); TAGS 10 (constants, variable);
-//   GROUP 11 (no arguments) requires HOLE.
+//   GROUP 11 (no arguments) requires HOLE;
+//   LONGKEYWORDNAMEWITHMORETHANTHIRTYTWOLETTERS 12 (1 integer), a name longer than is stored.
 enum TestKeywordId {
     kBoard = 1,
     kLayer = 2,
@@ -21,6 +22,7 @@ enum TestKeywordId {
     kSet = 9,
     kTags = 10,
     kGroup = 11,
+    kLong = 12,
 };
 
 extern const JNP_KEYWORD_DEF kTestKeywords[];

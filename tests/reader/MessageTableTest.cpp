@@ -100,6 +100,17 @@ TEST(WriteMessage, WritesLongArgumentsWhole) {
                                   "Which may cause loss of data");
 }
 
+TEST(WriteMessage, WritesMessagesAroundFiveHundredBytesWhole) {
+    const std::string prefix = "Error: Unknown hole type '";
+    const std::string suffix = "' in M48/M71/M72 block\n";
+    for (std::size_t total = 505; total <= 520; ++total) {
+        const std::string word(total - prefix.size() - suffix.size(), 'w');
+        MessageCapture capture;
+        WriteMessage(capture.Stream(), 13, word.c_str());
+        EXPECT_EQ(capture.Text(), prefix + word + suffix) << total;
+    }
+}
+
 TEST(WriteMessage, IgnoresNullStreamAndUnknownId) {
     WriteMessage(nullptr, 7, "99", 1);
     MessageCapture capture;

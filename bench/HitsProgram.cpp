@@ -1,0 +1,59 @@
+#include "HitsProgram.h"
+
+#include <random>
+#include <string>
+
+#include "CoordinateText.h"
+#include "ProgramSink.h"
+
+namespace {
+
+// Panel size in units of 0.0001 inch.
+constexpr long long kPanelWidth = 200000;
+constexpr long long kPanelHeight = 180000;
+// Longest row of holes that share one Y.
+constexpr unsigned kLongestRow = 2;
+
+}  // namespace
+
+HitsProgram::HitsProgram(long long hits, int tools, Form form, bool ebcdic, std::uint32_t seed)
+    : hits(hits), tools(tools), form(form), ebcdic(ebcdic), seed(seed) {}
+
+void HitsProgram::WriteProgram(FILE* file) const {
+    ProgramSink out(file, ebcdic);
+    out << "M48\nINCH," << (form == Form::LeadingAbsolute ? "LZ" : "TZ") << "\n";
+    for (int tool = 1; tool <= tools; ++tool) {
+        out << "T" << CoordinateText::TwoDigits(tool) << "C0.0" << (100 + tool * 10) << "\n";
+    }
+    out << "%\n";
+    std::mt19937 random(seed);
+    const bool incremental = form == Form::TrailingIncremental;
+    CoordinateText::Position written;
+    for (int tool = 1; tool <= tools; ++tool) {
+        out << "T" << CoordinateText::TwoDigits(tool) << "\n";
+        long long remaining = hits / tools + (tool <= hits % tools ? 1 : 0);
+        while (remaining > 0) {
+            const long long y = random() % kPanelHeight;
+            long long x = random() % kPanelWidth;
+            for (unsigned row = 1 + random() % kLongestRow; row > 0 && remaining > 0; --row) {
+                out << CoordinateText::Block(written, {x, y}, incremental) << "\n";
+                x += 100 + random() % 900;
+                --remaining;
+            }
+        }
+    }
+    out << "M30\n";
+}
+
+void HitsProgram::WriteMachineFormat(FILE* file) const {
+    const bool leading = form == Form::LeadingAbsolute;
+    std::fprintf(file,
+                 ".FILETYPE DRILL_MACHINE_FILE\n.CharacterSet %s\n.Unit IN\n.DataFormat 2,4\n"
+                 ".ZeroTruncation %s\n.StepMode %s\n",
+                 ebcdic ? "EBCDIC" : "ASCII", leading ? "LEADING" : "TRAILING",
+                 leading ? "ABSOLUTE" : "INCREMENTAL");
+}
+
+int HitsProgram::LineFeedByte() const {
+    return ebcdic ? 0x25 : '\n';
+}

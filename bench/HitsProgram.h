@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+// Generates a drill program of many holes over several tools, in inches with the format 2,4,
+// written either in absolute steps with leading zeros suppressed or in incremental steps with
+// trailing zeros suppressed, in ASCII or EBCDIC. The same seed gives the same holes in every form.
+class HitsProgram {
+  public:
+    // How the coordinates are written.
+    enum class Form { LeadingAbsolute, TrailingIncremental };
+
+    HitsProgram(long long hits, int tools, Form form, bool ebcdic, std::uint32_t seed = 20261206);
+
+    // Writes the drill program.
+    void WriteProgram(FILE* file) const;
+    // Writes the drill machine format file under which the program reads.
+    void WriteMachineFormat(FILE* file) const;
+    // Returns the byte that ends a line in the program's character set.
+    int LineFeedByte() const;
+
+  private:
+    long long hits;
+    int tools;
+    Form form;
+    bool ebcdic;
+    std::uint32_t seed;
+};

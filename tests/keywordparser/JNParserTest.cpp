@@ -1,0 +1,318 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "MessageCapture.h"
+#include "TempFile.h"
+#include "TestSchema.h"
+#include "keywordparser/JNParser.h"
+#include "machineformat/DrillMachineSchema.h"
+
+namespace {
+
+// Everything one parse of a text produced: the diagnostic bytes, the constructs in a compact
+// form and the error count.
+struct ParseTranscript {
+    std::string messages;
+    std::string constructs;
+    int errors;
+};
+
+// Joins a construct's integers, doubles and quoted strings with commas.
+std::string Arguments(const JNPResult& construct) {
+    std::string text;
+    auto separate = [&text] { text += text.empty() ? "" : ","; };
+    for (int value : construct.integers) {
+        separate();
+        text += std::to_string(value);
+    }
+    for (double value : construct.doubles) {
+        char number[32];
+        std::snprintf(number, sizeof number, "%g", value);
+        separate();
+        text += number;
+    }
+    for (const std::string& value : construct.texts) {
+        separate();
+        text += "\"" + value + "\"";
+    }
+    return text;
+}
+
+// Renders a construct chain as "id(arguments){children} next ...": integers and constants as
+// numbers, doubles with %g, strings in double quotes.
+std::string Describe(const JNPResult* construct) {
+    std::string text;
+    for (; construct != nullptr; construct = construct->next) {
+        text += text.empty() ? "" : " ";
+        text += std::to_string(construct->id) + "(" + Arguments(*construct) + ")";
+        if (construct->firstChild != nullptr) {
+            text += "{" + Describe(construct->firstChild) + "}";
+        }
+    }
+    return text;
+}
+
+// Parses source, a text or with fromMemory false a file path, the way a caller does, adding an
+// alias for every construct whose id is aliasId; top-level constructs are separated by "; ".
+ParseTranscript Parse(const std::string& source, const JNP_KEYWORD_DEF* keywords,
+                      const JNP_CONST_DEF* constants, int aliasId = 0, bool fromMemory = true) {
+    MessageCapture capture;
+    JNParser parser;
+    ParseTranscript transcript{"", "", 0};
+    if (parser.Initialise(source.c_str(), capture.Stream(), keywords, constants, fromMemory) != 0) {
+        transcript.errors = -1;
+        return transcript;
+    }
+    for (JNPResult* construct = parser.NextResult(); construct != nullptr;
+         construct = parser.NextResult()) {
+        if (construct->id == aliasId) {
+            parser.AddAlias(*construct);
+        }
+        transcript.constructs += (transcript.constructs.empty() ? "" : "; ") + Describe(construct);
+        JNParser::FreeResult(construct);
+    }
+    transcript.messages = capture.Text();
+    transcript.errors = parser.Errors();
+    return transcript;
+}
+
+// A text with the error count, constructs and diagnostic bytes that parsing it must give.
+struct Case {
+    const char* text;
+    int errors;
+    const char* constructs;
+    const char* messages;
+};
+
+// Parses every case with one schema, adding an alias for every construct whose id is aliasId.
+template <std::size_t N>
+void ExpectTranscripts(const Case (&cases)[N], const JNP_KEYWORD_DEF* keywords,
+                       const JNP_CONST_DEF* constants, int aliasId = 0) {
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const ParseTranscript transcript = Parse(c.text, keywords, constants, aliasId);
+        EXPECT_EQ(transcript.messages, c.messages);
+        EXPECT_EQ(transcript.errors, c.errors);
+        EXPECT_EQ(transcript.constructs, c.constructs);
+    }
+}
+
+const Case kMachineCases[] = {
+    {".unit mm\n.DataFormat 2 4\n.DATAFORMAT (2, 4)", 0, "15(2); 7(2,4); 7(2,4)", ""},
+    {"\n! header\n.UNIT IN!note\n.RECORDLENGTH 0X1F .RECORDLENGTH 010 .RECORDLENGTH -7", 0,
+     "15(1); 12(31); 12(8); 12(-7)", ""},
+    {".FILETYPE DRILL_MACHINE_FILE 1 \"x\n.CREATOR any text\n.UNIT MM", 0, "11(); 6(); 15(2)", ""},
+    {".UNIT INCH", 2, "15()",
+     "Error: Bad constant value <INCH>\n   in keyword <.UNIT> at line # 1\n"
+     "Error: Expected <1> arguments\n   in keyword <.UNIT> above line # 0\n"},
+    {".DATAFORMAT 2,4,6\n", 1, "7(2,4)",
+     "Error: Too many arguments <3>\n   in keyword <.DATAFORMAT> above line # 1\n"},
+    {".RECORDLENGTH 1.5\n", 2, "12()",
+     "Error: Unexpected double <1.5>\n   in keyword <.RECORDLENGTH> at line # 1\n"
+     "Error: Expected <1> arguments\n   in keyword <.RECORDLENGTH> above line # 1\n"},
+    {".RECORDLENGTH 12X MM \"s\" 4294967296 -\n", 6, "12()",
+     "Error: Bad int value <12X>\n   in keyword <.RECORDLENGTH> at line # 1\n"
+     "Error: Unexpected constant <MM>\n   in keyword <.RECORDLENGTH> at line # 1\n"
+     "Error: Unexpected string <\"s\">\n   in keyword <.RECORDLENGTH> at line # 1\n"
+     "Error: Bad int value <4294967296>\n   in keyword <.RECORDLENGTH> at line # 1\n"
+     "Error: Expected <1> arguments\n   in keyword <.RECORDLENGTH> above line # 0\n"
+     "Error: Unknown keyword <-> at line # 1\n"},
+    {".UNIT 5 2.5 \"MM\" MM", 3, "15(2)",
+     "Error: Unexpected int <5>\n   in keyword <.UNIT> at line # 1\n"
+     "Error: Unexpected double <2.5>\n   n keyword <.UNIT> at line # 1\n"
+     "Error: Unexpected string <\"MM\">\n   in keyword <.UNIT> at line # 1\n"},
+    {".VERSION 5 1.5 MM \"a\" \"b\" ABC", 5, "16(\"a\")",
+     "Error: Unexpected int <5>\n   in keyword <.VERSION> at line # 1\n"
+     "Error: Unexpected double <1.5>\n   in keyword <.VERSION> at line # 1\n"
+     "Error: Unexpected constant <MM>\n   in keyword <.VERSION> at line # 1\n"
+     "Error: Too many arguments <2>\n   in keyword <.VERSION> above line # 0\n"
+     "Error: Unknown keyword <ABC> at line # 1\n"},
+    {"UNIT MM\n.UNIT IN", 1, "15(1)", "Error: Unknown keyword <UNIT> at line # 1\n"},
+    {"\"x\" .UNIT IN", 1, "15(1)", "Error: Unknown keyword <x> at line # 1\n"},
+    {"..UNIT MM", 1, "",
+     "Error: Bad keyword hierarchy above line # 1\n"
+     "   The following keyword construct was ignored:\n  ..UNIT MM \n\n"},
+    {"..UNIT MM\n.UNIT IN", 1, "15(1)",
+     "Error: Bad keyword hierarchy above line # 2\n"
+     "   The following keyword construct was ignored:\n  ..UNIT MM \n\n"},
+    {".UNIT MM\n..VERSION \"x\"\n", 1, "15(2)",
+     "Error: Keyword <..VERSION> not allowed\n   in keyword <.UNIT> at line # 2\n"},
+    {".ALIAS \".measure\" \".unit\" .ALIAS \"..SIZE\" \".DATAFORMAT\"\n.MEASURE MM .SIZE 2 4", 0,
+     "1(\".MEASURE\",\".UNIT\"); 1(\"..SIZE\",\".DATAFORMAT\"); 15(2); 7(2,4)", ""},
+    {".ALIAS \".MEASURE\" \"unit\"\n.UNIT MM\n", 1, "1(\".MEASURE\",\"UNIT\"); 15(2)",
+     "Error: Attempted alias to non-existent keyword <UNIT>\n"
+     "   in keyword <.ALIAS> above line # 2\n"
+     "   The following keyword construct skipped due to errors\n"
+     ".ALIAS  ( \".MEASURE\" , \"UNIT\" )\n\n"},
+    {".ALIAS \".UNIT\" \".VERSION\"", 1, "1(\".UNIT\",\".VERSION\")",
+     "Error: Attempted to alias an existing keyword <.UNIT>\n"
+     "   in keyword <.ALIAS> above line # 1\n"
+     "   The following keyword construct skipped due to errors\n"
+     ".ALIAS  ( \".UNIT\" , \".VERSION\" )\n\n"},
+    {".ALIAS \".MEASURE\"\n.MEASURE MM", 2, "1(\".MEASURE\")",
+     "Error: Expected <2> arguments\n   in keyword <.ALIAS> above line # 1\n"
+     "Error: Unknown keyword <.MEASURE> at line # 2\n"},
+    {"\xFF.UNIT MM", 0, "", ""},
+    {".UNIT MM\n\xFF.UNIT IN", 0, "15(2); 15(1)", ""},
+    {".UNIT\r\nMM\r\n.UNIT\rIN\r\r\n.VERSION 1", 3, "15(2); 16()",
+     "Error: Bad constant value <.UNITIN>\n   in keyword <.UNIT> at line # 3\n"
+     "Error: Unexpected int <1>\n   in keyword <.VERSION> at line # 4\n"
+     "Error: Expected <1> arguments\n   in keyword <.VERSION> above line # 3\n"},
+};
+
+TEST(JNParser, ParsesTheMachineSchemaWithItsDiagnostics) {
+    ExpectTranscripts(kMachineCases, kDrillMachineKeywords, kDrillMachineConstants, kAliasKeyword);
+}
+
+const Case kNestingCases[] = {
+    {".BOARD\n..LAYER \"top\"\n...HOLE 1 2 3\n...HOLE 4 5 6\n..NOTE \"a\"\n..NOTE \"b\"\n"
+     "..POINTS 1.5 2 3 4\n",
+     0, "1(){2(\"top\"){6(1,2,3) 6(4,5,6)} 3(\"a\") 3(\"b\") 4(1.5,2,3,4)}", ""},
+    {".BOARD\n..NOTE \"x\"\n.BOARD\n..LAYER \"L\"", 1, "1(){2(\"L\")}",
+     "Error: Required keyword <LAYER> does not exist\n   in keyword <.BOARD> above line # 3\n"
+     "   The following keyword construct skipped due to errors\n.BOARD\n  ..NOTE \"x\" \n\n"},
+    {".BOARD\n..LAYER \"a\"\n..ORIGIN 1 2\n..ORIGIN 3 4\n", 1, "1(){2(\"a\") 5(1,2)}",
+     "Error: Duplicate keyword <..ORIGIN> not allowed\n   in keyword <.BOARD> above line # 5\n"
+     "   The following keyword construct skipped due to errors\n  ..ORIGIN  ( 3 , 4 )\n\n"},
+    {".BOARD ..LAYER \"a\" ..NOTE \"1\" ..ORIGIN 1 2 ..NOTE \"2\" ..ORIGIN 3 4 ..LAYER \"b\"", 2,
+     "1(){2(\"a\") 3(\"1\") 5(1,2) 3(\"2\")}",
+     "Error: Duplicate keyword <..LAYER> not allowed\n   in keyword <.BOARD> above line # 1\n"
+     "   The following keyword construct skipped due to errors\n  ..LAYER \"b\" \n\n"
+     "Error: Duplicate keyword <..ORIGIN> not allowed\n   in keyword <.BOARD> above line # 1\n"
+     "   The following keyword construct skipped due to errors\n  ..ORIGIN  ( 3 , 4 )\n\n"},
+    {".BOARD\n..LAYER \"a\"\n..POINTS 1 2 3\n", 0, "1(){2(\"a\") 4(1,2)}",
+     "Error: Arguments <3> must be modulo <2>\n   in keyword <..POINTS> above line # 3\n"},
+    {".BOARD\n..LAYER \"a\"\n..POINTS 1\n", 1, "1(){2(\"a\") 4(1)}",
+     "Error: Expected <2> arguments\n   in keyword <..POINTS> above line # 3\n"},
+    {".BOARD ..LAYER \"a\" ..ORIGIN 0X10 FAST 1.5Q \"s\" 7", 5, "1(){2(\"a\") 5(7)}",
+     "Error: Unexpected int <0X10>\n   in keyword <..ORIGIN> at line # 1\n"
+     "Error: Unexpected constant <FAST>\n   in keyword <..ORIGIN> at line # 1\n"
+     "Error: Bad double value <1.5Q>\n   in keyword <..ORIGIN> at line # 1\n"
+     "Error: Unexpected string <\"s\">\n   in keyword <..ORIGIN> at line # 1\n"
+     "Error: Expected <2> arguments\n   in keyword <..ORIGIN> above line # 0\n"},
+    {".BOARD ..LAYER \"a\" ..ORIGIN 1 INF", 2, "1(){2(\"a\") 5(1)}",
+     "Error: Expected <2> arguments\n   in keyword <..ORIGIN> above line # 0\n"
+     "Error: Unknown keyword <INF> at line # 1\n"},
+    {".BOARD\n..LAYER \"a\"\n...NOTE \"n\"\n", 1, "1(){2(\"a\")}",
+     "Error: Keyword <...NOTE> not allowed\n   in keyword <.BOARD> at line # 3\n"},
+    {".BOARD\n..LAYER \"a\"\n..HOLE 1 2 3\n", 1, "1(){2(\"a\")}",
+     "Error: Keyword <..HOLE> not allowed\n   in keyword <.BOARD> at line # 3\n"},
+    {".BOARD\n..LAYER \"a\"\n..GROUP\n..NOTE \"n\"\n", 1, "1(){2(\"a\") 3(\"n\")}",
+     "Error: Required keyword <HOLE> does not exist\n   in keyword <..GROUP> above line # 4\n"
+     "   The following keyword construct skipped due to errors\n  ..GROUP\n\n"},
+    {".BOARD\n..LAYER \"a\"\n..GROUP\n...HOLE 1 2 3\n", 0, "1(){2(\"a\") 11(){6(1,2,3)}}", ""},
+    {".BOARD ..LAYER \"a\" ..SET FAST", 2, "1(){2(\"a\") 9()}",
+     "Error: Constant <FAST> not allowed\n   in keyword <..SET> at line # 1\n"
+     "Error: Expected <1> arguments\n   in keyword <..SET> above line # 0\n"},
+    {".BOARD ..LAYER \"a\" ..ANY 1 \"2\" ..NOTE\n..NOTE \"n\"", 0, "1(){2(\"a\") 8() 3(\"n\")}",
+     ""},
+    {".BOARD ..LAYER \"a\" ..TAGS FAST SLOW FAST", 0, "1(){2(\"a\") 10(1,2,1)}", ""},
+    {"..NOTE \"a\"\n..NOTE \"b\"\n.BOARD ..LAYER \"x\"", 2, "1(){2(\"x\")}",
+     "Error: Keyword <..NOTE> not allowed\n   in keyword <..NOTE> at line # 2\n"
+     "Error: Bad keyword hierarchy above line # 3\n"
+     "   The following keyword construct was ignored:\n  ..NOTE \"a\" \n\n"},
+    // The stored name is cut to 32 characters.
+    {".longkeywordnamewithmorethanthirtytwoletters 1X", 2, "12()",
+     "Error: Bad int value <1X>\n   in keyword <.LONGKEYWORDNAMEWITHMORETHANTHI> at line # 1\n"
+     "Error: Expected <1> arguments\n"
+     "   in keyword <.LONGKEYWORDNAMEWITHMORETHANTHI> above line # 0\n"},
+};
+
+TEST(JNParser, ParsesNestedConstructsWithTheirDiagnostics) {
+    ExpectTranscripts(kNestingCases, kTestKeywords, kTestConstants);
+}
+
+// Returns count lines, line i holding i dots, name and i (or argument).
+std::string EverDeeper(int count, const std::string& name, const char* argument = nullptr) {
+    std::string text;
+    for (int i = 1; i <= count; ++i) {
+        text += std::string(i, '.') + name + " " + (argument ? argument : std::to_string(i)) + "\n";
+    }
+    return text;
+}
+
+const int kNestOptional[] = {1, 0};
+const JNP_KEYWORD_DEF kNestKeywords[] = {
+    {"NEST", 1, JNP_INTEGER, 0, 1, nullptr, nullptr, kNestOptional},
+    {nullptr, 0, 0, 0, 0, nullptr, nullptr, nullptr}};
+const JNP_CONST_DEF kNoConstants[] = {{nullptr, 0}};
+
+TEST(JNParser, KeepsThirtyTwoLevelsOfThousandsAndSkipsTheRest) {
+    const std::string text = EverDeeper(3000, "NEST");
+    MessageCapture capture;
+    JNParser parser;
+    ASSERT_EQ(parser.Initialise(text.c_str(), capture.Stream(), kNestKeywords, kNoConstants, true),
+              0);
+    JNPResult* top = parser.NextResult();
+    ASSERT_NE(top, nullptr);
+    const JNPResult* deepest = top;
+    int depth = 1;
+    for (; deepest->firstChild != nullptr; deepest = deepest->firstChild, ++depth) {
+        EXPECT_EQ(deepest->firstChild->integers[0], depth + 1);
+    }
+    EXPECT_EQ(depth, JNParser::kMaxLevel);
+    EXPECT_EQ(std::string(deepest->name), std::string(31, '.'));
+    EXPECT_EQ(parser.NextResult(), nullptr);
+    EXPECT_EQ(parser.Errors(), 1);
+    EXPECT_EQ(capture.Text(),
+              "Error: Bad keyword hierarchy above line # 33\n"
+              "   Keywords nested deeper than 32 levels skipped from <" +
+                  std::string(33, '.') + "NEST> on\n");
+    JNParser::FreeResult(top);
+}
+
+TEST(JNParser, SurvivesThousandsOfEverDeeperKeywordsThatAreNotAllowed) {
+    const ParseTranscript transcript =
+        Parse(EverDeeper(3000, "UNIT", "MM"), kDrillMachineKeywords, kDrillMachineConstants);
+    // Keywords of levels 2 to 32 are not allowed, one report for everything deeper.
+    EXPECT_EQ(transcript.errors, 32);
+    EXPECT_EQ(transcript.constructs, "15(2)");
+    std::size_t notAllowed = 0;
+    for (std::size_t at = 0;
+         (at = transcript.messages.find("not allowed", at)) != std::string::npos; ++at) {
+        ++notAllowed;
+    }
+    EXPECT_EQ(notAllowed, 31u);
+    EXPECT_NE(transcript.messages.find("Error: Keyword <...UNIT> not allowed\n"
+                                       "   in keyword <.UNIT> at line # 3\n"
+                                       "Error: Keyword <....UNIT> not allowed\n"
+                                       "   in keyword <..UNIT> at line # 4\n"),
+              std::string::npos);
+}
+
+TEST(JNParser, HandlesLongRunsOfSiblingsAndRejectedConstructs) {
+    std::string siblings = ".BOARD ..LAYER \"a\"\n";
+    std::string misplaced;
+    std::string incomplete;
+    for (int i = 0; i < 20000; ++i) {
+        siblings += "..NOTE \"n\"\n";
+        misplaced += "..NOTE \"n\"\nX\n";
+        incomplete += ".GROUP\n";
+    }
+    const ParseTranscript many = Parse(siblings, kTestKeywords, kTestConstants);
+    EXPECT_EQ(many.errors, 0);
+    EXPECT_EQ(many.constructs.size(), std::string("1(){2(\"a\")}").size() + 20000 * 7);
+    // Each NOTE is a bad hierarchy, each X an unknown keyword.
+    const ParseTranscript bad = Parse(misplaced, kTestKeywords, kTestConstants);
+    EXPECT_EQ(bad.errors, 40000);
+    EXPECT_EQ(bad.constructs, "");
+    const ParseTranscript missing = Parse(incomplete, kTestKeywords, kTestConstants);
+    EXPECT_EQ(missing.errors, 20000);
+    EXPECT_EQ(missing.constructs, "");
+}
+
+TEST(JNParser, ReadsAFileLikeTheSameTextInMemory) {
+    const std::string text = ".UNIT MM\n.DATAFORMAT 2,4,6\n";
+    TempFile file(text);
+    const ParseTranscript fromFile =
+        Parse(file.Path(), kDrillMachineKeywords, kDrillMachineConstants, 0, false);
+    const ParseTranscript fromMemory = Parse(text, kDrillMachineKeywords, kDrillMachineConstants);
+    EXPECT_EQ(fromFile.constructs, "15(2); 7(2,4)");
+    EXPECT_EQ(fromFile.constructs, fromMemory.constructs);
+    EXPECT_EQ(fromFile.messages, fromMemory.messages);
+    EXPECT_EQ(fromFile.errors, 1);
+}
+
+}  // namespace
