@@ -113,8 +113,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t modes = input.TakeByte();
     const std::uint8_t digits = input.TakeByte();
     const std::string program = input.TakeRest();
-    formatFile.Write(MachineFormatText(modes, digits));
-    programFile.Write((modes & 16) != 0 ? ToEbcdic(program) : program);
+    if (!formatFile.Write(MachineFormatText(modes, digits)) ||
+        !programFile.Write((modes & 16) != 0 ? ToEbcdic(program) : program)) {
+        return 0;
+    }
     CheckingHost host;
     host.SetDrillMachineFormatFile(formatFile.Path().c_str());
     try {

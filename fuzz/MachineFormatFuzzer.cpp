@@ -45,7 +45,9 @@ FILE* NullStream() {
 
 void LoadFile(const std::string& bytes) {
     static const ScratchFile file("format.fmt");
-    file.Write(bytes);
+    if (!file.Write(bytes)) {
+        return;
+    }
     CDrillMachineFormat format;
     format.Load(NullStream(), file.Path());
 }

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 
 ScratchFile::ScratchFile(const std::string& name)
     : path_("/tmp/perforex_fuzz_" + std::to_string(getpid()) + "_" + name) {}
@@ -12,13 +11,11 @@ ScratchFile::~ScratchFile() {
     std::remove(path_.c_str());
 }
 
-void ScratchFile::Write(const std::string& bytes) const {
+bool ScratchFile::Write(const std::string& bytes) const {
     FILE* file = std::fopen(path_.c_str(), "wb");
     if (file == nullptr) {
-        std::abort();
+        return false;
     }
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    if (std::fclose(file) != 0 || !written) {
-        std::abort();
-    }
+    return std::fclose(file) == 0 && written;
 }

@@ -12,9 +12,10 @@ class ScratchFile {
     ScratchFile(const ScratchFile&) = delete;
     ScratchFile& operator=(const ScratchFile&) = delete;
 
-    // Replaces the file's content with bytes; aborts when the file cannot be written, since a
-    // run on stale content would test nothing.
-    void Write(const std::string& bytes) const;
+    // Replaces the file's content with bytes; returns false when it cannot be written (a full
+    // disk, say), so that the input is skipped rather than run on stale content or reported as
+    // a finding of the library.
+    bool Write(const std::string& bytes) const;
     const std::string& Path() const { return path_; }
 
   private:
