@@ -118,7 +118,7 @@ class CharacterSource {
         const unsigned char* block = buffers[current];
         const int count = counts[current];
         const int begin = position;
-        if (begin + 2 > count) {
+        if (begin >= count) {
             return false;
         }
         int end = begin;
@@ -135,14 +135,14 @@ class CharacterSource {
         if (end == count) {
             return false;
         }
-        // Only the character that ends the number can be a line feed; the characters up to
-        // the first not delivered before count as delivered now.
-        const int delivered = begin + redeliveries;
-        if (end >= delivered) {
+        // Only the character that ends the number can be a line feed. Every character up to it
+        // counts as delivered now; it and those after it delivered before stay pending. The
+        // number takes at least one character, so the look-ahead's two are within reach.
+        const int pendingAfterEnd = begin + redeliveries - end;
+        if (pendingAfterEnd <= 0) {
             lineNumber += block[end] == '\n';
         }
-        const int reached = std::max(std::max(delivered, begin + 2), end + 1);
-        redeliveries = reached - end;
+        redeliveries = std::max(pendingAfterEnd, 1);
         position = end;
         number.after = block[end];
         number.digits = {{reinterpret_cast<const char*>(block) + digitsBegin,
