@@ -45,36 +45,32 @@ bool CDrillInterpreter::Dispatch(const NCToken& token) {
             return ActOnCode(token);
         case TOKEN_TOOL:
             SelectTool(token.toolNumber);
-            break;
+            return true;
         case TOKEN_X:
             blockX = token.value;
             repeatHasX = repeatHasX || repeatPending;
-            ProcessBlockIfEnded();
             break;
         case TOKEN_Y:
             blockY = token.value;
             repeatHasY = repeatHasY || repeatPending;
-            ProcessBlockIfEnded();
             break;
         case TOKEN_A:
             blockA = token.value;
-            ProcessBlockIfEnded();
             break;
         case TOKEN_I:
             blockI = token.value;
-            ProcessBlockIfEnded();
             break;
         case TOKEN_J:
             blockJ = token.value;
-            ProcessBlockIfEnded();
             break;
         case TOKEN_R:
             TakeRepeatCount(token.value);
-            break;
+            return true;
         default:
             ReportError(21);
-            break;
+            return true;
     }
+    ProcessBlockIfEnded();
     return true;
 }
 
@@ -211,14 +207,14 @@ void CDrillInterpreter::EndProgram() {
     }
 }
 
-void CDrillInterpreter::ProcessBlockIfEnded() {
+inline void CDrillInterpreter::ProcessBlockIfEnded() {
     if (scanner.GetBlockEnd()) {
         ProcessBlock();
         scanner.ResetBlockEnd();
     }
 }
 
-void CDrillInterpreter::ProcessBlock() {
+inline void CDrillInterpreter::ProcessBlock() {
     const bool positionBlock = (positioning && !routing) || arcMode == kRapidMove || drillMode;
     if (positionBlock) {
         ProcessPositionBlock();
@@ -238,7 +234,7 @@ void CDrillInterpreter::ProcessBlock() {
     }
 }
 
-void CDrillInterpreter::ProcessPositionBlock() {
+inline void CDrillInterpreter::ProcessPositionBlock() {
     if (repeatPending) {
         DrillRepeatedHoles();
         return;
@@ -341,7 +337,7 @@ void CDrillInterpreter::FlushContour() {
     contour.Flush(toolTable.WidthOf(contour.Tool()));
 }
 
-bool CDrillInterpreter::PointToNanometres(double x, double y, int& nx, int& ny) {
+inline bool CDrillInterpreter::PointToNanometres(double x, double y, int& nx, int& ny) {
     if (lengths.ToNanometres(x, nx) && lengths.ToNanometres(y, ny)) {
         return true;
     }
