@@ -40,8 +40,8 @@ bool CoordinateReader::ReadNumber(int letter, NCToken& token) {
     return classes.IsSeparator(number.after);
 }
 
-double CoordinateReader::CheckedValue(int letter, const CharacterSource::NumberText& number) {
-    const std::string_view digits = number.digits.text;
+double CoordinateReader::CheckedValue(NCTokenType type, CharacterSource::DigitRun run, int sign) {
+    const std::string_view digits = run.text;
     if (static_cast<long long>(digits.size()) > digitLimit) {
         WarnAboutLength(digits);
     }
@@ -49,13 +49,13 @@ double CoordinateReader::CheckedValue(int letter, const CharacterSource::NumberT
         WarnAboutTrailingZero(digits);
     }
     const double value = digits.size() <= CharacterSource::kDigitsInValue
-                             ? static_cast<double>(number.digits.value)
+                             ? static_cast<double>(run.value)
                              : DigitValue(digits);
-    return ConvertDigits(digits, value, letter, number.sign);
+    return ConvertDigits(digits, value, type, sign);
 }
 
 double CoordinateReader::ConvertCoordinate(std::string_view text, int letter, int sign) {
-    return ConvertDigits(text, DigitValue(text), letter, sign);
+    return ConvertDigits(text, DigitValue(text), TokenTypeOf(letter), sign);
 }
 
 int CoordinateReader::SaturatedValue(std::string_view text) {

@@ -59,37 +59,36 @@ class CoordinateReader {
     // path.
     void FillToken(int letter, const CharacterSource::NumberText& number, NCToken& token) {
         const CharacterSource::DigitRun& run = number.digits;
-        token.type = TokenTypeOf(letter);
-        if (letter == 'R' || static_cast<long long>(run.text.size()) > plainDigitLimit) {
-            token.value = CheckedValue(letter, number);
+        const NCTokenType type = TokenTypeOf(letter);
+        token.type = type;
+        if (type == TOKEN_R || static_cast<long long>(run.text.size()) > plainDigitLimit) {
+            token.value = CheckedValue(type, run, number.sign);
             return;
         }
         if (trailing && EndsInZero(run.text)) {
             WarnAboutTrailingZero(run.text);
         }
-        token.value = ConvertDigits(run.text, static_cast<double>(run.value), letter, number.sign);
+        token.value = ConvertDigits(run.text, static_cast<double>(run.value), type, number.sign);
     }
-    // Converts a number of the uncommon kinds, warning about its length and trailing zero.
-    double CheckedValue(int letter, const CharacterSource::NumberText& number);
-    // Converts a digit text whose value is already known, as ConvertCoordinate does.
-    double ConvertDigits(std::string_view digits, double value, int letter, int sign) {
-        if (letter == 'R') {
+    // Converts a number of the uncommon kinds, warning about its length and trailing zero. Takes
+    // the run by value, so that the common path keeps its number in registers.
+    double CheckedValue(NCTokenType type, CharacterSource::DigitRun run, int sign);
+    // Converts a digit text whose value is already known, as ConvertCoordinate does, for a
+    // token of the given type.
+    double ConvertDigits(std::string_view digits, double value, NCTokenType type, int sign) {
+        if (type == TOKEN_R) {
             return SaturatedValue(digits);
         }
         double result = DivideByPowerOfTen(value, ImpliedDecimals(digits.size()));
         if (sign < 0) {
             result = 0.0 - result;
         }
-        switch (letter) {
-            case 'X':
-                return MoveTo(currentX, result);
-            case 'Y':
-                return MoveTo(currentY, result);
-            case 'A':
-                return MoveTo(currentA, result);
-            default:
-                return result;
+        // Indexing the position by type, rather than branching on it, keeps alternating X and Y
+        // numbers free of mispredicted branches.
+        if (type <= TOKEN_A) {
+            return MoveTo(positions[type - TOKEN_X], result);
         }
+        return result;
     }
     // Returns how many of the digits lie after the implied decimal point (negative: missing
     // trailing zeros before it).
@@ -166,8 +165,8 @@ class CoordinateReader {
     long long plainDigitLimit;
     // True under trailing zero suppression.
     bool trailing;
-    // Last X, Y and A positions, to which incremental numbers are added.
-    double currentX = 0.0;
-    double currentY = 0.0;
-    double currentA = 0.0;
+    // Last X, Y and A positions, to which incremental numbers are added, in the order of their
+    // token types.
+    static_assert(TOKEN_X + 1 == TOKEN_Y && TOKEN_Y + 1 == TOKEN_A && TOKEN_A + 1 == TOKEN_I);
+    double positions[3] = {0.0, 0.0, 0.0};
 };
