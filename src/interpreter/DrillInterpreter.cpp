@@ -1,5 +1,7 @@
 #include "interpreter/DrillInterpreter.h"
 
+#include <iterator>
+
 #include "interpreter/ArcCentre.h"
 #include "interpreter/G93Text.h"
 #include "perforex/PerforexReader.h"
@@ -39,39 +41,37 @@ bool CDrillInterpreter::Run() {
     return false;
 }
 
-bool CDrillInterpreter::Dispatch(const NCToken& token) {
+inline bool CDrillInterpreter::Dispatch(const NCToken& token) {
+    if (token.type >= TOKEN_X && token.type <= TOKEN_J) {
+        TakeBlockWord(token.type, token.value);
+        ProcessBlockIfEnded();
+        return true;
+    }
     switch (token.type) {
         case TOKEN_CODE:
             return ActOnCode(token);
         case TOKEN_TOOL:
             SelectTool(token.toolNumber);
-            return true;
-        case TOKEN_X:
-            blockX = token.value;
-            repeatHasX = repeatHasX || repeatPending;
-            break;
-        case TOKEN_Y:
-            blockY = token.value;
-            repeatHasY = repeatHasY || repeatPending;
-            break;
-        case TOKEN_A:
-            blockA = token.value;
-            break;
-        case TOKEN_I:
-            blockI = token.value;
-            break;
-        case TOKEN_J:
-            blockJ = token.value;
             break;
         case TOKEN_R:
             TakeRepeatCount(token.value);
-            return true;
+            break;
         default:
             ReportError(21);
-            return true;
+            break;
     }
-    ProcessBlockIfEnded();
     return true;
+}
+
+inline void CDrillInterpreter::TakeBlockWord(int type, double value) {
+    // Block words of the token types TOKEN_X to TOKEN_J, in that order.
+    static constexpr double CDrillInterpreter::*kBlockWords[] = {
+        &CDrillInterpreter::blockX, &CDrillInterpreter::blockY, &CDrillInterpreter::blockA,
+        &CDrillInterpreter::blockI, &CDrillInterpreter::blockJ};
+    static_assert(std::size(kBlockWords) == TOKEN_J - TOKEN_X + 1);
+    this->*kBlockWords[type - TOKEN_X] = value;
+    repeatHasX = repeatHasX || (repeatPending && type == TOKEN_X);
+    repeatHasY = repeatHasY || (repeatPending && type == TOKEN_Y);
 }
 
 bool CDrillInterpreter::ActOnCode(const NCToken& token) {
