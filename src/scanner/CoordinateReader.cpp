@@ -78,6 +78,10 @@ double CoordinateReader::DigitValue(std::string_view text) {
 }
 
 double CoordinateReader::DivideByUntabledPowerOfTen(double value, long long exponent) {
+    // 10^exponent may under- or overflow a double, and 0 / 0 would not be 0.
+    if (value == 0.0) {
+        return 0.0;
+    }
     return value / std::pow(10.0, static_cast<double>(exponent));
 }
 

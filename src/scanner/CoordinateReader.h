@@ -101,12 +101,8 @@ class CoordinateReader {
     }
     // Returns the digit text's full value, rounded to the nearest double beyond 2^53.
     static double DigitValue(std::string_view digits);
-    // Divides value by 10 raised to exponent.
+    // Divides value, a digit text's value and so never -0.0, by 10 raised to exponent.
     static double DivideByPowerOfTen(double value, long long exponent) {
-        // Zero stays zero even where 10^exponent under- or overflows a double.
-        if (value == 0.0) {
-            return 0.0;
-        }
         if (exponent >= 0 && exponent <= kTabledExponents) {
             return value / kPowersOfTen[exponent];
         }
@@ -115,7 +111,7 @@ class CoordinateReader {
         }
         return DivideByUntabledPowerOfTen(value, exponent);
     }
-    // Divides value by 10 raised to an exponent beyond the tables.
+    // Divides value by 10 raised to an exponent beyond the tables, keeping zero a zero.
     static double DivideByUntabledPowerOfTen(double value, long long exponent);
     // Makes value absolute in incremental steps and stores it as the new position.
     double MoveTo(double& position, double value) const {
