@@ -70,8 +70,10 @@ inline void CDrillInterpreter::TakeBlockWord(int type, double value) {
         &CDrillInterpreter::blockI, &CDrillInterpreter::blockJ};
     static_assert(std::size(kBlockWords) == TOKEN_J - TOKEN_X + 1);
     this->*kBlockWords[type - TOKEN_X] = value;
-    repeatHasX = repeatHasX || (repeatPending && type == TOKEN_X);
-    repeatHasY = repeatHasY || (repeatPending && type == TOKEN_Y);
+    if (repeatPending) {
+        repeatHasX = repeatHasX || type == TOKEN_X;
+        repeatHasY = repeatHasY || type == TOKEN_Y;
+    }
 }
 
 bool CDrillInterpreter::ActOnCode(const NCToken& token) {
