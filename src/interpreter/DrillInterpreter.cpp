@@ -1,6 +1,7 @@
 #include "interpreter/DrillInterpreter.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "interpreter/ArcCentre.h"
 #include "interpreter/G93Text.h"
@@ -54,34 +55,17 @@ bool CDrillInterpreter::Run() {
     return false;
 }
 
-bool CDrillInterpreter::Dispatch(const NCToken& token) {
+inline bool CDrillInterpreter::Dispatch(const NCToken& token) {
+    if (token.type >= TOKEN_X && token.type <= TOKEN_J) {
+        TakeBlockWord(token.type, token.value);
+        ProcessBlockIfEnded();
+        return true;
+    }
     switch (token.type) {
         case TOKEN_CODE:
             return ActOnCode(token);
         case TOKEN_TOOL:
             SelectTool(token.toolNumber);
-            break;
-        case TOKEN_X:
-            blockX = token.value;
-            repeatHasX = repeatHasX || repeatPending;
-            ProcessBlockIfEnded();
-            break;
-        case TOKEN_Y:
-            blockY = token.value;
-            repeatHasY = repeatHasY || repeatPending;
-            ProcessBlockIfEnded();
-            break;
-        case TOKEN_A:
-            blockA = token.value;
-            ProcessBlockIfEnded();
-            break;
-        case TOKEN_I:
-            blockI = token.value;
-            ProcessBlockIfEnded();
-            break;
-        case TOKEN_J:
-            blockJ = token.value;
-            ProcessBlockIfEnded();
             break;
         case TOKEN_R:
             TakeRepeatCount(token.value);
@@ -91,6 +75,19 @@ bool CDrillInterpreter::Dispatch(const NCToken& token) {
             break;
     }
     return true;
+}
+
+inline void CDrillInterpreter::TakeBlockWord(int type, double value) {
+    // Block words of the token types TOKEN_X to TOKEN_J, in that order.
+    static constexpr double CDrillInterpreter::*kBlockWords[] = {
+        &CDrillInterpreter::blockX, &CDrillInterpreter::blockY, &CDrillInterpreter::blockA,
+        &CDrillInterpreter::blockI, &CDrillInterpreter::blockJ};
+    static_assert(std::size(kBlockWords) == TOKEN_J - TOKEN_X + 1);
+    this->*kBlockWords[type - TOKEN_X] = value;
+    if (repeatPending) {
+        repeatHasX = repeatHasX || type == TOKEN_X;
+        repeatHasY = repeatHasY || type == TOKEN_Y;
+    }
 }
 
 bool CDrillInterpreter::ActOnCode(const NCToken& token) {
@@ -226,14 +223,14 @@ void CDrillInterpreter::EndProgram() {
     }
 }
 
-void CDrillInterpreter::ProcessBlockIfEnded() {
+inline void CDrillInterpreter::ProcessBlockIfEnded() {
     if (scanner.GetBlockEnd()) {
         ProcessBlock();
         scanner.ResetBlockEnd();
     }
 }
 
-void CDrillInterpreter::ProcessBlock() {
+inline void CDrillInterpreter::ProcessBlock() {
     const bool positionBlock = (positioning && !routing) || arcMode == kRapidMove || drillMode;
     if (positionBlock) {
         ProcessPositionBlock();
@@ -253,7 +250,7 @@ void CDrillInterpreter::ProcessBlock() {
     }
 }
 
-void CDrillInterpreter::ProcessPositionBlock() {
+inline void CDrillInterpreter::ProcessPositionBlock() {
     if (repeatPending) {
         DrillRepeatedHoles();
         return;
@@ -369,7 +366,7 @@ void CDrillInterpreter::FlushContour() {
     contour.Flush(toolTable.WidthOf(contour.Tool()));
 }
 
-bool CDrillInterpreter::PointToNanometres(double x, double y, int& nx, int& ny) {
+inline bool CDrillInterpreter::PointToNanometres(double x, double y, int& nx, int& ny) {
     if (lengths.ToNanometres(x, nx) && lengths.ToNanometres(y, ny)) {
         return true;
     }

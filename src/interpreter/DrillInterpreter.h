@@ -41,6 +41,9 @@ class CDrillInterpreter {
     bool Dispatch(const NCToken& token);
     // Acts on a G or M code; returns false at the end of the program.
     bool ActOnCode(const NCToken& token);
+    // Keeps the value of an X, Y, A, I or J token (by its type) as the block's word; without a
+    // branch on the type, which alternates unpredictably between X and Y.
+    void TakeBlockWord(int type, double value);
     // Selects a tool, warning about numbers above 999 and tools the table does not hold.
     void SelectTool(int tool);
     // Keeps the count of an R word for the repeat block it opens.

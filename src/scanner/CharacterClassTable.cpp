@@ -22,6 +22,7 @@ CharacterClassTable::CharacterClassTable(char delimiter) {
     for (char letter : {'R', 'X', 'Y', 'A', 'I', 'J'}) {
         Add(letter, kNumberLetter);
     }
+    classes[static_cast<unsigned char>(delimiter)] &= static_cast<std::uint8_t>(~kNumberLetter);
 }
 
 void CharacterClassTable::Add(char c, std::uint8_t flag) {

@@ -12,7 +12,8 @@ class CharacterClassTable {
     bool IsDigit(int c) const { return Has(c, kDigit); }
     // Tells the delimiter, the line feed and the space, which end a block.
     bool IsSeparator(int c) const { return Has(c, kSeparator); }
-    // Tells the letters R, X, Y, A, I and J, which a number follows.
+    // Tells the letters R, X, Y, A, I and J, which a number follows, except one chosen as the
+    // delimiter, which separates instead.
     bool IsNumberLetter(int c) const { return Has(c, kNumberLetter); }
     // Tells the characters after which the text of a G93 code stops.
     bool EndsG93Text(int c) const { return Has(c, kG93TextEnd); }

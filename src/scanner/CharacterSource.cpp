@@ -52,8 +52,8 @@ void CharacterSource::UngetAcrossBlocks(int count) {
     position -= count - ends;
     if (position < 0) {
         noRefill = true;
-        current ^= 1;
-        position += counts[current];
+        SwitchBlock();
+        position += currentCount;
     }
 }
 
@@ -79,20 +79,20 @@ CharacterSource::DigitRun CharacterSource::ReadDigitRunAcrossBlocks(int first, i
 
 int CharacterSource::ReadAcrossBlocks() {
     for (;;) {
-        if (position < counts[current]) {
-            return buffers[current][position++];
+        if (position < currentCount) {
+            return currentBlock[position++];
         }
         if (noRefill) {
             noRefill = false;
-            current ^= 1;
+            SwitchBlock();
             position = 0;
         } else if (fileExhausted) {
             endsDelivered = std::min(endsDelivered + 1, kMaxPushback);
             return kEndOfInput;
         } else {
-            current ^= 1;
+            SwitchBlock();
             position = 0;
-            counts[current] = FillBlock(buffers[current]);
+            currentCount = counts[current] = FillBlock(buffers[current]);
         }
     }
 }

@@ -31,8 +31,7 @@ class CharacterSource {
     // Returns the next character (0 to 254) or kEndOfInput; counts a line feed only the first
     // time it is delivered.
     int NextChar() {
-        const int c =
-            position < counts[current] ? buffers[current][position++] : ReadAcrossBlocks();
+        const int c = position < currentCount ? currentBlock[position++] : ReadAcrossBlocks();
         if (redeliveries > 0) {
             --redeliveries;
         } else if (c == '\n') {
@@ -55,11 +54,11 @@ class CharacterSource {
     // Tells whether the next two characters are first and second, leaving the source exactly as
     // two NextChar calls followed by UngetChars(2) would.
     bool LookAheadIs(int first, int second) {
-        if (position + 2 > counts[current]) {
+        if (position + 2 > currentCount) {
             return LookAheadAcrossBlocksIs(first, second);
         }
-        const int next = buffers[current][position];
-        const int afterNext = buffers[current][position + 1];
+        const int next = currentBlock[position];
+        const int afterNext = currentBlock[position + 1];
         if (redeliveries < 2) {
             lineNumber += (redeliveries == 0 && next == '\n') + (afterNext == '\n');
             redeliveries = 2;
@@ -79,9 +78,9 @@ class CharacterSource {
     // and returns the whole run from first on; after receives the character that ends the run,
     // delivered as by NextChar. The run's text stays valid until the next read.
     DigitRun ReadDigitRun(int first, int& after) {
-        const unsigned char* block = buffers[current];
+        const unsigned char* block = currentBlock;
         const int begin = position;
-        const int count = counts[current];
+        const int count = currentCount;
         std::uint64_t value = static_cast<std::uint64_t>(first - '0');
         const int end = ScanDigits(block, begin, count, value);
         if (end == count) {
@@ -115,10 +114,10 @@ class CharacterSource {
     // changes nothing when the number does not start with a minus sign or a digit or does not
     // end inside the current buffer.
     bool ReadNumberInBlock(NumberText& number) {
-        const unsigned char* block = buffers[current];
-        const int count = counts[current];
+        const unsigned char* block = currentBlock;
+        const int count = currentCount;
         const int begin = position;
-        if (begin + 2 > count) {
+        if (begin >= count) {
             return false;
         }
         int end = begin;
@@ -135,14 +134,14 @@ class CharacterSource {
         if (end == count) {
             return false;
         }
-        // Only the character that ends the number can be a line feed; the characters up to
-        // the first not delivered before count as delivered now.
-        const int delivered = begin + redeliveries;
-        if (end >= delivered) {
+        // Only the character that ends the number can be a line feed. Every character up to it
+        // counts as delivered now; it and those after it delivered before stay pending. The
+        // number takes at least one character, so the look-ahead's two are within reach.
+        const int pendingAfterEnd = begin + redeliveries - end;
+        if (pendingAfterEnd <= 0) {
             lineNumber += block[end] == '\n';
         }
-        const int reached = std::max(std::max(delivered, begin + 2), end + 1);
-        redeliveries = reached - end;
+        redeliveries = std::max(pendingAfterEnd, 1);
         position = end;
         number.after = block[end];
         number.digits = {{reinterpret_cast<const char*>(block) + digitsBegin,
@@ -185,6 +184,12 @@ class CharacterSource {
         }
         return end;
     }
+    // Makes the other buffer the current one.
+    void SwitchBlock() {
+        current ^= 1;
+        currentBlock = buffers[current];
+        currentCount = counts[current];
+    }
     // Pushes back where end values were delivered or the characters lie in the other buffer.
     void UngetAcrossBlocks(int count);
     // Looks ahead one character at a time where the two characters do not both lie in the
@@ -208,6 +213,10 @@ class CharacterSource {
     unsigned char buffers[2][kBlockSize];
     int counts[2] = {0, 0};
     int current = 0;
+    // The current buffer and its count, kept apart from the two arrays so that the hot path
+    // reads them without indexing.
+    const unsigned char* currentBlock = buffers[0];
+    int currentCount = 0;
     int position = 0;
     // True after a pushback stepped back into the other buffer, which still holds what follows.
     bool noRefill = false;

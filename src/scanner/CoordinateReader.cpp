@@ -8,24 +8,18 @@
 
 #include "reader/MessageTable.h"
 
-namespace {
-
-// Powers of ten 10^0 to 10^22, all exact in a double.
-constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-// Nearest doubles to 10^0 to 10^-22.
-constexpr double kNegativePowersOfTen[] = {1e0,   1e-1,  1e-2,  1e-3,  1e-4,  1e-5,  1e-6,  1e-7,
-                                           1e-8,  1e-9,  1e-10, 1e-11, 1e-12, 1e-13, 1e-14, 1e-15,
-                                           1e-16, 1e-17, 1e-18, 1e-19, 1e-20, 1e-21, 1e-22};
-// Largest exponent whose power of ten the tables hold.
-constexpr long long kTabledExponents = 22;
-
-}  // namespace
-
 CoordinateReader::CoordinateReader(CharacterSource& source, const CharacterClassTable& classes,
                                    const CDrillMachineFormat& settings, FILE* messageStream)
-    : source(source), classes(classes), settings(settings), messageStream(messageStream) {}
+    : source(source),
+      classes(classes),
+      settings(settings),
+      messageStream(messageStream),
+      integerDigits(settings.integerDigits),
+      decimalDigits(settings.decimalDigits),
+      digitLimit(integerDigits + decimalDigits),
+      plainDigitLimit(
+          std::min(digitLimit, static_cast<long long>(CharacterSource::kDigitsInValue))),
+      trailing(settings.zeroTruncation == CDrillMachineFormat::TRAILING) {}
 
 bool CoordinateReader::ReadNumber(int letter, NCToken& token) {
     CharacterSource::NumberText number;
@@ -46,59 +40,22 @@ bool CoordinateReader::ReadNumber(int letter, NCToken& token) {
     return EndsBlock(number.after);
 }
 
-bool CoordinateReader::ReadNumberInBlock(int letter, NCToken& token, bool& endsBlock) {
-    CharacterSource::NumberText number;
-    if (!source.ReadNumberInBlock(number)) {
-        return false;
+double CoordinateReader::CheckedValue(NCTokenType type, CharacterSource::DigitRun run, int sign) {
+    const std::string_view digits = run.text;
+    if (static_cast<long long>(digits.size()) > digitLimit) {
+        WarnAboutLength(digits);
     }
-    FillToken(letter, number, token);
-    endsBlock = EndsBlock(number.after);
-    return true;
-}
-
-bool CoordinateReader::EndsBlock(int after) const {
-    return classes.IsSeparator(after) || after == CharacterSource::kEndOfInput;
-}
-
-void CoordinateReader::FillToken(int letter, const CharacterSource::NumberText& number,
-                                 NCToken& token) {
-    const CharacterSource::DigitRun& run = number.digits;
-    token.type = TokenTypeOf(letter);
-    if (static_cast<long long>(run.text.size()) > DigitLimit()) {
-        WarnAboutLength(run.text);
+    if (trailing && EndsInZero(digits)) {
+        WarnAboutTrailingZero(digits);
     }
-    if (settings.zeroTruncation == CDrillMachineFormat::TRAILING) {
-        WarnAboutTrailingZero(run.text);
-    }
-    const double value = run.text.size() <= CharacterSource::kDigitsInValue
+    const double value = digits.size() <= CharacterSource::kDigitsInValue
                              ? static_cast<double>(run.value)
-                             : DigitValue(run.text);
-    token.value = ConvertDigits(run.text, value, letter, number.sign);
+                             : DigitValue(digits);
+    return ConvertDigits(digits, value, type, sign);
 }
 
 double CoordinateReader::ConvertCoordinate(std::string_view text, int letter, int sign) {
-    return ConvertDigits(text, DigitValue(text), letter, sign);
-}
-
-inline double CoordinateReader::ConvertDigits(std::string_view text, double value, int letter,
-                                              int sign) {
-    if (letter == 'R') {
-        return SaturatedValue(text);
-    }
-    double result = DivideByPowerOfTen(value, ImpliedDecimals(text.size()));
-    if (sign < 0) {
-        result = 0.0 - result;
-    }
-    switch (letter) {
-        case 'X':
-            return MoveTo(currentX, result);
-        case 'Y':
-            return MoveTo(currentY, result);
-        case 'A':
-            return MoveTo(currentA, result);
-        default:
-            return result;
-    }
+    return ConvertDigits(text, DigitValue(text), TokenTypeOf(letter), sign);
 }
 
 int CoordinateReader::SaturatedValue(std::string_view text) {
@@ -107,14 +64,6 @@ int CoordinateReader::SaturatedValue(std::string_view text) {
         value = std::min<long long>(value * 10 + (digit - '0'), INT_MAX);
     }
     return static_cast<int>(value);
-}
-
-inline long long CoordinateReader::ImpliedDecimals(std::size_t length) const {
-    const long long count = static_cast<long long>(length);
-    if (settings.zeroTruncation == CDrillMachineFormat::TRAILING && count < DigitLimit()) {
-        return count - settings.integerDigits;
-    }
-    return settings.decimalDigits;
 }
 
 double CoordinateReader::DigitValue(std::string_view text) {
@@ -128,45 +77,22 @@ double CoordinateReader::DigitValue(std::string_view text) {
     return static_cast<double>(value);
 }
 
-inline double CoordinateReader::DivideByPowerOfTen(double value, long long exponent) {
-    // Zero stays zero even where 10^exponent under- or overflows a double.
+double CoordinateReader::DivideByUntabledPowerOfTen(double value, long long exponent) {
+    // 10^exponent may under- or overflow a double, and 0 / 0 would not be 0.
     if (value == 0.0) {
         return 0.0;
-    }
-    if (exponent >= 0 && exponent <= kTabledExponents) {
-        return value / kPowersOfTen[exponent];
-    }
-    if (exponent < 0 && exponent >= -kTabledExponents) {
-        return value / kNegativePowersOfTen[-exponent];
     }
     return value / std::pow(10.0, static_cast<double>(exponent));
 }
 
-inline double CoordinateReader::MoveTo(double& position, double value) const {
-    if (settings.stepMode == CDrillMachineFormat::INCREMENTAL) {
-        value += position;
-    }
-    position = value;
-    return value;
-}
-
-inline long long CoordinateReader::DigitLimit() const {
-    return static_cast<long long>(settings.integerDigits) + settings.decimalDigits;
-}
-
 void CoordinateReader::WarnAboutLength(std::string_view digits) const {
-    const long long limit = DigitLimit();
-    if (static_cast<long long>(digits.size()) <= limit) {
-        return;
-    }
-    const int shownLimit = static_cast<int>(std::clamp<long long>(limit, INT_MIN, INT_MAX));
+    const int shownLimit = static_cast<int>(std::clamp<long long>(digitLimit, INT_MIN, INT_MAX));
     WriteMessage(messageStream, 24, std::string(digits).c_str(), shownLimit, source.LineNumber());
     EndMessageLine();
 }
 
 void CoordinateReader::WarnAboutTrailingZero(std::string_view digits) const {
-    if (settings.zeroTruncation != CDrillMachineFormat::TRAILING || digits.empty() ||
-        digits.back() != '0' || digits.find_first_not_of('0') == std::string_view::npos) {
+    if (digits.find_first_not_of('0') == std::string_view::npos) {
         return;
     }
     WriteMessage(messageStream, 23, source.LineNumber());
@@ -176,22 +102,5 @@ void CoordinateReader::WarnAboutTrailingZero(std::string_view digits) const {
 void CoordinateReader::EndMessageLine() const {
     if (messageStream != nullptr) {
         std::fputc('\n', messageStream);
-    }
-}
-
-NCTokenType CoordinateReader::TokenTypeOf(int letter) {
-    switch (letter) {
-        case 'X':
-            return TOKEN_X;
-        case 'Y':
-            return TOKEN_Y;
-        case 'A':
-            return TOKEN_A;
-        case 'I':
-            return TOKEN_I;
-        case 'J':
-            return TOKEN_J;
-        default:
-            return TOKEN_R;
     }
 }

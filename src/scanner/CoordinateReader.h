@@ -14,8 +14,8 @@
 // programs.
 class CoordinateReader {
   public:
-    // Reads through source and takes digits, zero suppression and step mode from settings, which
-    // the owner keeps alive and may change between numbers.
+    // Reads through source. Takes the digit counts and zero suppression of settings once, and
+    // its step mode, which the owner keeps alive and may change between numbers, for each number.
     CoordinateReader(CharacterSource& source, const CharacterClassTable& classes,
                      const CDrillMachineFormat& settings, FILE* messageStream);
 
@@ -26,7 +26,15 @@ class CoordinateReader {
     // Reads the number after letter as ReadNumber does when the number lies whole in the
     // source's current buffer, setting endsBlock to whether it ends the block; returns false and
     // reads nothing otherwise.
-    bool ReadNumberInBlock(int letter, NCToken& token, bool& endsBlock);
+    bool ReadNumberInBlock(int letter, NCToken& token, bool& endsBlock) {
+        CharacterSource::NumberText number;
+        if (!source.ReadNumberInBlock(number)) {
+            return false;
+        }
+        FillToken(letter, number, token);
+        endsBlock = EndsBlock(number.after);
+        return true;
+    }
 
     // Converts a digit text written after letter with the given sign (+1 or -1) and moves the
     // current position of X, Y or A to the result.
@@ -38,37 +46,129 @@ class CoordinateReader {
   private:
     // Tells whether the character after a number ends its block: a separator, or the end of the
     // input, so that a last line without a line feed is still a block.
-    bool EndsBlock(int after) const;
-    // Checks and converts a number read after letter into token's type and value.
-    void FillToken(int letter, const CharacterSource::NumberText& number, NCToken& token);
-    // Converts a digit text whose value is already known, as ConvertCoordinate does.
-    double ConvertDigits(std::string_view digits, double value, int letter, int sign);
+    bool EndsBlock(int after) const {
+        return classes.IsSeparator(after) || after == CharacterSource::kEndOfInput;
+    }
+    // Largest exponent whose power of ten the tables hold.
+    static constexpr long long kTabledExponents = 22;
+    // Powers of ten 10^0 to 10^22, all exact in a double.
+    static constexpr double kPowersOfTen[kTabledExponents + 1] = {
+        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    // Nearest doubles to 10^0 to 10^-22.
+    static constexpr double kNegativePowersOfTen[kTabledExponents + 1] = {
+        1e0,   1e-1,  1e-2,  1e-3,  1e-4,  1e-5,  1e-6,  1e-7,  1e-8,  1e-9,  1e-10, 1e-11,
+        1e-12, 1e-13, 1e-14, 1e-15, 1e-16, 1e-17, 1e-18, 1e-19, 1e-20, 1e-21, 1e-22};
+
+    // Checks and converts a number read after letter into token's type and value; only a
+    // repeat count or a digit run too long for the format or for its value leaves the common
+    // path.
+    void FillToken(int letter, const CharacterSource::NumberText& number, NCToken& token) {
+        const CharacterSource::DigitRun& run = number.digits;
+        const NCTokenType type = TokenTypeOf(letter);
+        token.type = type;
+        if (type == TOKEN_R || static_cast<long long>(run.text.size()) > plainDigitLimit) {
+            token.value = CheckedValue(type, run, number.sign);
+            return;
+        }
+        if (trailing && EndsInZero(run.text)) {
+            WarnAboutTrailingZero(run.text);
+        }
+        token.value = ConvertDigits(run.text, static_cast<double>(run.value), type, number.sign);
+    }
+    // Converts a number of the uncommon kinds, warning about its length and trailing zero. Takes
+    // the run by value, so that the common path keeps its number in registers.
+    double CheckedValue(NCTokenType type, CharacterSource::DigitRun run, int sign);
+    // Converts a digit text whose value is already known, as ConvertCoordinate does, for a
+    // token of the given type.
+    double ConvertDigits(std::string_view digits, double value, NCTokenType type, int sign) {
+        if (type == TOKEN_R) {
+            return SaturatedValue(digits);
+        }
+        double result = DivideByPowerOfTen(value, ImpliedDecimals(digits.size()));
+        if (sign < 0) {
+            result = 0.0 - result;
+        }
+        // Indexing the position by type, rather than branching on it, keeps alternating X and Y
+        // numbers free of mispredicted branches.
+        if (type <= TOKEN_A) {
+            return MoveTo(positions[type - TOKEN_X], result);
+        }
+        return result;
+    }
     // Returns how many of the digits lie after the implied decimal point (negative: missing
     // trailing zeros before it).
-    long long ImpliedDecimals(std::size_t length) const;
+    long long ImpliedDecimals(std::size_t length) const {
+        const long long count = static_cast<long long>(length);
+        if (trailing && count < digitLimit) {
+            return count - integerDigits;
+        }
+        return decimalDigits;
+    }
     // Returns the digit text's full value, rounded to the nearest double beyond 2^53.
     static double DigitValue(std::string_view digits);
-    // Divides value by 10 raised to exponent.
-    static double DivideByPowerOfTen(double value, long long exponent);
+    // Divides value, a digit text's value and so never -0.0, by 10 raised to exponent.
+    static double DivideByPowerOfTen(double value, long long exponent) {
+        if (exponent >= 0 && exponent <= kTabledExponents) {
+            return value / kPowersOfTen[exponent];
+        }
+        if (exponent < 0 && exponent >= -kTabledExponents) {
+            return value / kNegativePowersOfTen[-exponent];
+        }
+        return DivideByUntabledPowerOfTen(value, exponent);
+    }
+    // Divides value by 10 raised to an exponent beyond the tables, keeping zero a zero.
+    static double DivideByUntabledPowerOfTen(double value, long long exponent);
     // Makes value absolute in incremental steps and stores it as the new position.
-    double MoveTo(double& position, double value) const;
-    // Returns m + n, the most digits the format expects.
-    long long DigitLimit() const;
+    double MoveTo(double& position, double value) const {
+        if (settings.stepMode == CDrillMachineFormat::INCREMENTAL) {
+            value += position;
+        }
+        position = value;
+        return value;
+    }
+    // Tells whether a digit text ends in the digit 0.
+    static bool EndsInZero(std::string_view digits) {
+        return !digits.empty() && digits.back() == '0';
+    }
     // Warns when the digit text is longer than the format expects.
     void WarnAboutLength(std::string_view digits) const;
-    // Warns when trailing zero suppression meets a non-zero text that ends in 0.
+    // Warns about a text that ends in 0 under trailing zero suppression unless it is all zeros.
     void WarnAboutTrailingZero(std::string_view digits) const;
     // Writes the line feed that follows the warnings of this reader.
     void EndMessageLine() const;
     // Returns the token type of a number letter.
-    static NCTokenType TokenTypeOf(int letter);
+    static NCTokenType TokenTypeOf(int letter) {
+        switch (letter) {
+            case 'X':
+                return TOKEN_X;
+            case 'Y':
+                return TOKEN_Y;
+            case 'A':
+                return TOKEN_A;
+            case 'I':
+                return TOKEN_I;
+            case 'J':
+                return TOKEN_J;
+            default:
+                return TOKEN_R;
+        }
+    }
 
     CharacterSource& source;
     const CharacterClassTable& classes;
     const CDrillMachineFormat& settings;
     FILE* messageStream;
-    // Last X, Y and A positions, to which incremental numbers are added.
-    double currentX = 0.0;
-    double currentY = 0.0;
-    double currentA = 0.0;
+    // The format's digit counts m and n, their sum m + n, and the longest digit run that needs
+    // neither a length warning nor more than the run's own value.
+    long long integerDigits;
+    long long decimalDigits;
+    long long digitLimit;
+    long long plainDigitLimit;
+    // True under trailing zero suppression.
+    bool trailing;
+    // Last X, Y and A positions, to which incremental numbers are added, in the order of their
+    // token types.
+    static_assert(TOKEN_X + 1 == TOKEN_Y && TOKEN_Y + 1 == TOKEN_A && TOKEN_A + 1 == TOKEN_I);
+    double positions[3] = {0.0, 0.0, 0.0};
 };

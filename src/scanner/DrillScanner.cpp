@@ -106,24 +106,24 @@ NCToken* CDrillScanner::NextToken(NCToken& token) {
         return nullptr;
     }
     while (c != kEnd) {
-        if (c == ';') {
+        // Numbers come first: they are most of a program and never a comment, separator or "%".
+        if (classes.IsNumberLetter(c)) {
+            bool endsBlock = false;
+            if (coordinates.ReadNumberInBlock(c, token, endsBlock)) {
+                blockEnd = blockEnd || endsBlock;
+                return &token;
+            }
+        } else if (c == ';') {
             c = SkipCommentLine();
             continue;
-        }
-        if (classes.IsSeparator(c)) {
+        } else if (classes.IsSeparator(c)) {
             c = source.NextChar();
             continue;
-        }
-        if (c == '%') {
+        } else if (c == '%') {
             c = SkipToNextM();
             if (c == kEnd) {
                 break;
             }
-        }
-        bool endsBlock = false;
-        if (classes.IsNumberLetter(c) && coordinates.ReadNumberInBlock(c, token, endsBlock)) {
-            blockEnd = blockEnd || endsBlock;
-            return &token;
         }
         if (StartsG04Comment(c)) {
             c = SkipG04Comment();

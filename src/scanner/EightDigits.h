@@ -34,13 +34,11 @@ class EightDigits {
 
     // Returns the value of the first count bytes of the word, which are digits (1 to 8 of them).
     static std::uint64_t Value(std::uint64_t word, int count) {
-        // Moves the digits to the end and fills the bytes before them with "0".
+        // Turns every byte into its digit value and moves the digits to the end, shifting in
+        // zero bytes. A borrow from a byte after the digits only runs on into later bytes, which
+        // the shift drops.
         const int missing = 8 - count;
-        std::uint64_t digits = word << (8 * missing);
-        if (missing > 0) {
-            digits |= kZeros >> (8 * count);
-        }
-        digits -= kZeros;
+        std::uint64_t digits = (word - kZeros) << (8 * missing);
         digits = digits * 10 + (digits >> 8);
         return (((digits & kEvenPairs) * (100 + (1000000ULL << 32))) +
                 (((digits >> 16) & kEvenPairs) * (1 + (10000ULL << 32)))) >>

@@ -137,6 +137,12 @@ const FormatCase kFormatCases[] = {
      "tool 1 0 889000 0 0 0 0 0 0 0 0\nhit 25400000 25400000 1\nhit 27940000 25400000 1\n"
      "hit 30480000 25400000 1\nhit 33020000 25400000 1\nhit 25400000 27940000 1\n"
      "hit 25400000 30480000 1\nhit 50800000 25400000 1\n"},
+    // The line feed after a repeat count ends no block, nor does the tool selection after it:
+    // the repeat block ends with the next number's line.
+    {"RepeatCountLineThenToolSelection", kInch24,
+     "M48\nT01C0.035\n%\nT01\nX10000Y10000\nR02\nT01\nX01000\nM30\n",
+     "tool 1 0 889000 0 0 0 0 0 0 0 0\nhit 25400000 25400000 1\nhit 27940000 25400000 1\n"
+     "hit 30480000 25400000 1\n"},
     {"ArcsInBothDirectionsByRadiusAndByOffsets", kInch24,
      "M48\nT01C0.035\n%\nT01\nG00X000000Y000000\nM15\nG01X010000Y000000\n"
      "G03X020000Y010000I0J010000\nG02X030000Y020000A010000\nG03X030000Y040000A010000\n"

@@ -34,6 +34,16 @@ TEST(EightDigits, GivesTheValueOfTheLeadingDigits) {
         EXPECT_EQ(EightDigits::Value(Word(digits + "X-\n#####"), count), std::stoull(digits))
             << digits;
     }
+    // Bytes below "0" right after the digits borrow when the digits are turned into values.
+    const std::string lowStoppers[] = {"\n", std::string(1, '\0'), "/", "-\n"};
+    for (int count = 1; count < 8; ++count) {
+        const std::string digits = text.substr(0, static_cast<std::size_t>(count));
+        for (const std::string& stopper : lowStoppers) {
+            const std::string word = (digits + stopper + std::string(8, '\0')).substr(0, 8);
+            EXPECT_EQ(EightDigits::Value(Word(word), count), std::stoull(digits))
+                << digits << " before byte " << static_cast<int>(stopper[0] & 0xFF);
+        }
+    }
     EXPECT_EQ(EightDigits::Value(Word("00000000"), 8), 0u);
     EXPECT_EQ(EightDigits::Value(Word("00000107"), 8), 107u);
     EXPECT_EQ(EightDigits::Value(Word("99999999"), 8), 99999999u);
