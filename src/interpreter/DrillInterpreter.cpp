@@ -51,7 +51,7 @@ bool CDrillInterpreter::Run() {
     if (errorCount == 0 && warningCount == 0) {
         return true;
     }
-    WriteMessage(messageStream, 22, errorCount, warningCount);
+    WriteMessage(messageStream, kTotals, errorCount, warningCount);
     return false;
 }
 
@@ -71,7 +71,7 @@ inline bool CDrillInterpreter::Dispatch(const NCToken& token) {
             TakeRepeatCount(token.value);
             break;
         default:
-            ReportError(21);
+            ReportError(kWrongTokenType);
             break;
     }
     return true;
@@ -152,7 +152,7 @@ bool CDrillInterpreter::ActOnCode(const NCToken& token) {
             BuildToolTableOnce();
             break;
         default:
-            ReportError(17, scanner.GetLineNumber());
+            ReportError(kCodeWithoutEffect, scanner.GetLineNumber());
             break;
     }
     return true;
@@ -163,16 +163,16 @@ void CDrillInterpreter::SelectTool(int tool) {
     positioning = true;
     routing = false;
     if (tool > 999) {
-        ReportWarning(18, tool, scanner.GetLineNumber());
+        ReportWarning(kToolNumberOutOfRange, tool, scanner.GetLineNumber());
     }
     if (tool != 0 && !toolTable.IsToolDefined(tool)) {
-        ReportError(19, tool, scanner.GetLineNumber());
+        ReportError(kToolNotDefined, tool, scanner.GetLineNumber());
     }
 }
 
 void CDrillInterpreter::TakeRepeatCount(double value) {
     if (!LengthConverter::Truncate(value, repeatCount)) {
-        ReportError(27, scanner.GetLineNumber());
+        ReportError(kValueOutOfRange, scanner.GetLineNumber());
         return;
     }
     repeatPending = true;
@@ -182,7 +182,7 @@ void CDrillInterpreter::ChangeStepMode(int stepMode) {
     if (scanner.GetStepMode() == stepMode) {
         return;
     }
-    ReportWarning(14, scanner.GetLineNumber());
+    ReportWarning(kStepModeChange, scanner.GetLineNumber());
     scanner.SetStepMode(stepMode);
 }
 
@@ -198,7 +198,8 @@ void CDrillInterpreter::BuildToolTableOnce() {
 
 void CDrillInterpreter::StartContourBody() {
     if (inContour) {
-        WriteMessage(messageStream, 15, scanner.GetFilePath().c_str(), scanner.GetLineNumber());
+        WriteMessage(messageStream, kContourNotClosed, scanner.GetFilePath().c_str(),
+                     scanner.GetLineNumber());
     }
     contour.SetTool(currentTool);
     routing = true;
@@ -208,7 +209,8 @@ void CDrillInterpreter::StartContourBody() {
 
 void CDrillInterpreter::EndContourBody() {
     if (!inContour) {
-        WriteMessage(messageStream, 16, scanner.GetFilePath().c_str(), scanner.GetLineNumber());
+        WriteMessage(messageStream, kContourNotStarted, scanner.GetFilePath().c_str(),
+                     scanner.GetLineNumber());
     }
     routing = false;
     drillMode = false;
@@ -218,7 +220,8 @@ void CDrillInterpreter::EndContourBody() {
 
 void CDrillInterpreter::EndProgram() {
     if (inContour) {
-        WriteMessage(messageStream, 15, scanner.GetFilePath().c_str(), scanner.GetLineNumber());
+        WriteMessage(messageStream, kContourNotClosed, scanner.GetFilePath().c_str(),
+                     scanner.GetLineNumber());
         inContour = false;
     }
 }
@@ -245,7 +248,7 @@ inline void CDrillInterpreter::ProcessBlock() {
             AppendArc();
             break;
         default:
-            ReportError(20, scanner.GetLineNumber());
+            ReportError(kUnknownArcMode, scanner.GetLineNumber());
             break;
     }
 }
@@ -292,7 +295,7 @@ void CDrillInterpreter::DrillRepeatedHoles() {
         }
         // One message per block: a count of billions would otherwise write billions of them.
         if (!reported) {
-            ReportError(27, scanner.GetLineNumber());
+            ReportError(kValueOutOfRange, scanner.GetLineNumber());
             reported = true;
         }
         if ((!xFits && StaysBeyondRange(holeX, stepX)) ||
@@ -327,7 +330,7 @@ void CDrillInterpreter::AppendArc() {
 
 void CDrillInterpreter::AppendArcVertices() {
     if (!contour.HasVertex()) {
-        ReportError(26, scanner.GetLineNumber());
+        ReportError(kArcWithoutStart, scanner.GetLineNumber());
         return;
     }
     int endX = 0;
@@ -339,7 +342,7 @@ void CDrillInterpreter::AppendArcVertices() {
     ArcCentre::Vertex centre{};
     if (!ArcCentre::Place({contour.LastX(), contour.LastY()}, {endX, endY}, words, lengths,
                           centre)) {
-        ReportError(27, scanner.GetLineNumber());
+        ReportError(kValueOutOfRange, scanner.GetLineNumber());
         return;
     }
     contour.AppendVertex(centre.x, centre.y, centre.r);
@@ -350,7 +353,7 @@ void CDrillInterpreter::AppendG93Point(const std::string& text) {
     int x = 0;
     int y = 0;
     if (!G93Text::ReadPoint(text, x, y)) {
-        ReportError(27, scanner.GetLineNumber());
+        ReportError(kValueOutOfRange, scanner.GetLineNumber());
         return;
     }
     blockX = lastX = x;
@@ -370,6 +373,6 @@ inline bool CDrillInterpreter::PointToNanometres(double x, double y, int& nx, in
     if (lengths.ToNanometres(x, nx) && lengths.ToNanometres(y, ny)) {
         return true;
     }
-    ReportError(27, scanner.GetLineNumber());
+    ReportError(kValueOutOfRange, scanner.GetLineNumber());
     return false;
 }

@@ -8,7 +8,7 @@
 #include "interpreter/LengthConverter.h"
 #include "interpreter/ToolTable.h"
 #include "machineformat/DrillMachineFormat.h"
-#include "reader/MessageTable.h"
+#include "messages/MessageTable.h"
 #include "scanner/DrillScanner.h"
 #include "scanner/NCToken.h"
 
@@ -83,13 +83,13 @@ class CDrillInterpreter {
     bool PointToNanometres(double x, double y, int& nx, int& ny);
     // Writes an error message and counts it.
     template <typename... Arguments>
-    void ReportError(int messageId, Arguments... arguments) {
+    void ReportError(MessageId messageId, Arguments... arguments) {
         CountErrors(1);
         WriteMessage(messageStream, messageId, arguments...);
     }
     // Writes a warning message and counts it.
     template <typename... Arguments>
-    void ReportWarning(int messageId, Arguments... arguments) {
+    void ReportWarning(MessageId messageId, Arguments... arguments) {
         warningCount = SaturatingSum(warningCount, 1);
         WriteMessage(messageStream, messageId, arguments...);
     }

@@ -5,12 +5,12 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "messages/MessageTable.h"
 #include "perforex/PerforexReader.h"
-#include "reader/MessageTable.h"
 
 namespace {
 
-constexpr int kUnknownHoleType = -1;
+constexpr int kNoHoleType = -1;
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -76,7 +76,7 @@ bool EqualsIgnoringCase(std::string_view text, std::string_view word) {
     return true;
 }
 
-// Returns the hole type a definition's word names, or kUnknownHoleType.
+// Returns the hole type a definition's word names, or kNoHoleType.
 int ClassifyHoleType(std::string_view word) {
     const bool roundWord =
         word.empty() || word[0] == 'C' || word[0] == 'c' ||
@@ -93,7 +93,7 @@ int ClassifyHoleType(std::string_view word) {
     if (EqualsIgnoringCase(word, "Rectangle")) {
         return CPerforexReader::Rectangle;
     }
-    return kUnknownHoleType;
+    return kNoHoleType;
 }
 
 // Reads the rotation that follows the first R of rest from its digits and points alone;
@@ -171,8 +171,8 @@ int ToolTable::DefineTool(std::string_view line, int lineNumber) {
     const std::string_view word = TakeRun(rest, IsHoleTypeCharacter);
     TakeRun(rest, IsSpace);
     const int holeType = ClassifyHoleType(word);
-    if (holeType == kUnknownHoleType) {
-        WriteMessage(messageStream, 13, std::string(word).c_str());
+    if (holeType == kNoHoleType) {
+        WriteMessage(messageStream, kUnknownHoleType, std::string(word).c_str());
         return 1;
     }
     if (holeType == CPerforexReader::Round) {
@@ -217,6 +217,6 @@ int ToolTable::DefineSizedTool(int tool, int holeType, std::string_view paramete
 }
 
 int ToolTable::ReportOutOfRange(int lineNumber) {
-    WriteMessage(messageStream, 27, lineNumber);
+    WriteMessage(messageStream, kValueOutOfRange, lineNumber);
     return 1;
 }

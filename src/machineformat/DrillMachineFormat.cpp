@@ -2,7 +2,7 @@
 
 #include "keywordparser/JNParser.h"
 #include "machineformat/DrillMachineSchema.h"
-#include "reader/MessageTable.h"
+#include "messages/MessageTable.h"
 
 namespace {
 
@@ -86,7 +86,7 @@ int CDrillMachineFormat::Load(FILE* messageStream, std::string path) {
     JNParser parser;
     if (parser.Initialise(path.c_str(), messageStream, kDrillMachineKeywords,
                           kDrillMachineConstants, false) != 0) {
-        WriteMessage(messageStream, 11, path.c_str());
+        WriteMessage(messageStream, kMachineFormatUnreadable, path.c_str());
         return 1;
     }
     for (JNPResult* construct = parser.NextResult(); construct != nullptr;
@@ -96,8 +96,8 @@ int CDrillMachineFormat::Load(FILE* messageStream, std::string path) {
     }
     const int errors = parser.Errors();
     if (errors > 0) {
-        WriteMessage(messageStream, 3, errors);
-        WriteMessage(messageStream, 4, path.c_str());
+        WriteMessage(messageStream, kMachineFormatErrorCount, errors);
+        WriteMessage(messageStream, kMachineFormatErrorFile, path.c_str());
     }
     return errors;
 }

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "reader/MessageTable.h"
+#include "messages/MessageTable.h"
 
 CoordinateReader::CoordinateReader(CharacterSource& source, const CharacterClassTable& classes,
                                    const CDrillMachineFormat& settings, FILE* messageStream)
@@ -28,7 +28,7 @@ bool CoordinateReader::ReadNumber(int letter, NCToken& token) {
         number.sign = -1;
         c = source.NextChar();
     } else if (!classes.IsDigit(c)) {
-        WriteMessage(messageStream, 25, letter, source.LineNumber());
+        WriteMessage(messageStream, kNumberExpected, letter, source.LineNumber());
         c = source.NextChar();
     }
     if (classes.IsDigit(c)) {
@@ -87,7 +87,7 @@ double CoordinateReader::DivideByUntabledPowerOfTen(double value, long long expo
 
 void CoordinateReader::WarnAboutLength(std::string_view digits) const {
     const int shownLimit = static_cast<int>(std::clamp<long long>(digitLimit, INT_MIN, INT_MAX));
-    WriteMessage(messageStream, 24, std::string(digits).c_str(), shownLimit, source.LineNumber());
+    WriteMessage(messageStream, kNumberTooLong, std::string(digits).c_str(), shownLimit, source.LineNumber());
     EndMessageLine();
 }
 
@@ -95,7 +95,7 @@ void CoordinateReader::WarnAboutTrailingZero(std::string_view digits) const {
     if (digits.find_first_not_of('0') == std::string_view::npos) {
         return;
     }
-    WriteMessage(messageStream, 23, source.LineNumber());
+    WriteMessage(messageStream, kTrailingZeroWritten, source.LineNumber());
     EndMessageLine();
 }
 

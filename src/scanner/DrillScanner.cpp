@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "reader/MessageTable.h"
+#include "messages/MessageTable.h"
 #include "scanner/HeaderReader.h"
 
 namespace {
@@ -138,7 +138,7 @@ NCToken* CDrillScanner::NextToken(NCToken& token) {
 }
 
 template <typename... Arguments>
-void CDrillScanner::ReportError(int messageId, Arguments... arguments) {
+void CDrillScanner::ReportError(MessageId messageId, Arguments... arguments) {
     WriteMessage(messageStream, messageId, arguments...);
     tokenValid = false;
 }
@@ -184,7 +184,7 @@ bool CDrillScanner::ScanToken(int& c, NCToken& token) {
         default:
             break;
     }
-    ReportError(9, c, source.LineNumber());
+    ReportError(kUnknownCharacter, c, source.LineNumber());
     c = source.NextChar();
     return false;
 }
@@ -286,12 +286,12 @@ bool CDrillScanner::ReadGCode(NCToken& token) {
     const int second = source.NextChar();
     const bool twoDigits = classes.IsDigit(first) && classes.IsDigit(second);
     if (!twoDigits) {
-        ReportError(6);
+        ReportError(kGCodeWithoutTwoDigits);
     }
     const int code = twoDigits ? kGCodes[TwoDigitValue(first, second)] : kNoCode;
     if (code == kNoCode) {
         const char text[] = {static_cast<char>(first), static_cast<char>(second), '\0'};
-        ReportError(7, text, source.LineNumber());
+        ReportError(kUnknownGCode, text, source.LineNumber());
         return false;
     }
     token.code = code;
@@ -327,12 +327,12 @@ CDrillScanner::MCodeOutcome CDrillScanner::ReadMCode(NCToken& token) {
     const char text[] = {static_cast<char>(first), static_cast<char>(second), '\0'};
     if (!classes.IsDigit(first) || !classes.IsDigit(second)) {
         // Only reported: the scan moves on two characters at a time until digits follow the M.
-        WriteMessage(messageStream, 8, text, source.LineNumber());
+        WriteMessage(messageStream, kUnknownMCode, text, source.LineNumber());
         return MCodeOutcome::NotDigits;
     }
     const int code = kMCodes[TwoDigitValue(first, second)];
     if (code == kNoCode) {
-        ReportError(8, text, source.LineNumber());
+        ReportError(kUnknownMCode, text, source.LineNumber());
         return MCodeOutcome::UnknownCode;
     }
     token.type = TOKEN_CODE;

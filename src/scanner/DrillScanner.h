@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "machineformat/DrillMachineFormat.h"
+#include "messages/MessageTable.h"
 #include "scanner/CharacterClassTable.h"
 #include "scanner/CharacterSource.h"
 #include "scanner/CoordinateReader.h"
@@ -76,7 +77,7 @@ class CDrillScanner {
     MCodeOutcome ReadMCode(NCToken& token);
     // Writes an error message and marks the current token invalid.
     template <typename... Arguments>
-    void ReportError(int messageId, Arguments... arguments);
+    void ReportError(MessageId messageId, Arguments... arguments);
 
     std::string filePath;
     FILE* messageStream;

@@ -1,4 +1,4 @@
-#include "reader/MessageTable.h"
+#include "messages/MessageTable.h"
 
 #include <cstdarg>
 #include <vector>

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "MessageCapture.h"
-#include "reader/MessageTable.h"
+#include "messages/MessageTable.h"
 
 namespace {
 

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdio>
+
+// Ids of the reader's messages. The numbers are part of the interface: hosts and stored logs know
+// the texts by them.
+enum MessageId : int {
+    kParserInitializationError = 1,
+    kDrillPreferenceFileUnreadable = 2,
+    kMachineFormatErrorCount = 3,
+    kMachineFormatErrorFile = 4,
+    kCannotOpenFile = 5,
+    kGCodeWithoutTwoDigits = 6,
+    kUnknownGCode = 7,
+    kUnknownMCode = 8,
+    kUnknownCharacter = 9,
+    kWrongParameter = 10,
+    kMachineFormatUnreadable = 11,
+    kMachineFormatErrorCountContinued = 12,
+    kUnknownHoleType = 13,
+    kStepModeChange = 14,
+    kContourNotClosed = 15,
+    kContourNotStarted = 16,
+    kCodeWithoutEffect = 17,
+    kToolNumberOutOfRange = 18,
+    kToolNotDefined = 19,
+    kUnknownArcMode = 20,
+    kWrongTokenType = 21,
+    kTotals = 22,
+    kTrailingZeroWritten = 23,
+    kNumberTooLong = 24,
+    kNumberExpected = 25,
+    kArcWithoutStart = 26,
+    kValueOutOfRange = 27,
+};
+
+// Number of the last message of the reader's message table (ids run from 1).
+constexpr int kLastMessageId = kValueOutOfRange;
+
+// Returns the text of message id exactly as stored, or nullptr for an id outside the table.
+const char* MessageText(int id);
+
+// Formats message id printf-style with the arguments, once, and writes the result verbatim to
+// stream: a "%" brought in by an argument is printed as it is. Writes nothing to a null stream.
+void WriteMessage(FILE* stream, int id, ...);
