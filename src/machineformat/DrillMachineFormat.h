@@ -8,7 +8,8 @@
 class CDrillMachineFormat {
   public:
     // Values of the coded fields, as the machine format file's constants store them.
-    static constexpr int EXCELLON = 1, TRUDRILL = 2, GENERIC = 3;
+    // AUTO reads what a program states about itself, with the rest of the record as its fallback.
+    static constexpr int EXCELLON = 1, TRUDRILL = 2, GENERIC = 3, AUTO = 4;
     static constexpr int NON_MODAL = 0, MODAL = 1;
     static constexpr int ABSOLUTE = 1, INCREMENTAL = 2;
     static constexpr int NONE = 0, LEADING = 1, TRAILING = 2;

@@ -6,7 +6,7 @@ const char* const kArcStyles[] = {"QUADRANT", "RADIUS", "NONE", nullptr};
 const char* const kCharacterSets[] = {"ASCII", "EBCDIC", "EBCIDIC", nullptr};
 const char* const kCommentModes[] = {"COMMENTS_ON", "COMMENTS_OFF", "ON", "OFF", nullptr};
 const char* const kDataModes[] = {"MODAL", "NON_MODAL", nullptr};
-const char* const kDataTypes[] = {"EXCELLON", "TRUDRILL", "GENERIC", nullptr};
+const char* const kDataTypes[] = {"EXCELLON", "TRUDRILL", "GENERIC", "AUTO", nullptr};
 const char* const kSequenceModes[] = {"SEQUENCENUMBERING_ON", "SEQUENCENUMBERING_OFF", "ON", "OFF",
                                       nullptr};
 const char* const kStepModes[] = {"ABSOLUTE", "INCREMENTAL", nullptr};
@@ -41,6 +41,7 @@ const JNP_KEYWORD_DEF kDrillMachineKeywords[] = {
 const JNP_CONST_DEF kDrillMachineConstants[] = {
     {"ABSOLUTE", 1},
     {"ASCII", 1},
+    {"AUTO", 4},
     {"COMMENTS_OFF", 0},
     {"COMMENTS_ON", 1},
     {"EBCDIC", 2},
