@@ -24,9 +24,9 @@ const Case kCases[] = {
     {"M48\r\nmetric,tz,000.00\r\nICI,ON\r\nFMAT,2\r\n%\r\n", true, "MM", "3,2", "LEADING",
      "INCREMENTAL"},
     {";comment\nM48\nMETRIC\nICI,OFF\nM95\nINCH,LZ\n", true, "MM", "3,3", "LEADING", "ABSOLUTE"},
-    {"M48\n%\nMETRIC,LZ\n", true, "IN", "3,3", "LEADING", "ABSOLUTE"},
+    {"M48\n%\nMETRIC,LZ\n", true, "IN", "2,4", "LEADING", "ABSOLUTE"},
     {"M48\nINCH,LZ,0.0.0\nINCH,LZ,00.\n%\n", true, "IN", "2,4", "TRAILING", "ABSOLUTE"},
-    {"T01\nX100Y100\nM30\n", false, "IN", "3,3", "LEADING", "ABSOLUTE"},
+    {"T01\nX100Y100\nM30\n", false, "IN", "2,4", "LEADING", "ABSOLUTE"},
     {"M48\nINCH,TZ,00.0000", true, "IN", "2,4", "LEADING", "ABSOLUTE"},
 };
 
@@ -36,7 +36,7 @@ TEST(FormatSuggester, MatchesTheHeaderDirectives) {
         FILE* file = std::fopen(drill.Path().c_str(), "r");
         ASSERT_NE(file, nullptr);
         FormatSuggester suggester;
-        EXPECT_EQ(suggester.ReadHeader(file), entry.found) << entry.program;
+        EXPECT_EQ(suggester.ReadProgram(file), entry.found) << entry.program;
         std::fclose(file);
         const std::string format = suggester.FormatFile("x.drl");
         const std::string expectedLines[] = {

@@ -31,18 +31,18 @@ class ScratchTree {
 
 TEST(MachineFormatLocator, PrefersTheFileNextToTheExecutable) {
     ScratchTree tree;
-    tree.AddFile("bin/default.fmt");
-    tree.AddFile("share/perforex/default.fmt");
+    tree.AddFile("bin/auto.fmt");
+    tree.AddFile("share/perforex/auto.fmt");
     EXPECT_EQ(MachineFormatLocator::FindDefault(tree.Root() + "/bin"),
-              tree.Root() + "/bin/default.fmt");
+              tree.Root() + "/bin/auto.fmt");
 }
 
 TEST(MachineFormatLocator, FindsTheInstalledFileInShare) {
     ScratchTree tree;
     tree.AddFile("bin/perforex-dump");
-    tree.AddFile("share/perforex/default.fmt");
+    tree.AddFile("share/perforex/auto.fmt");
     EXPECT_EQ(MachineFormatLocator::FindDefault(tree.Root() + "/bin"),
-              tree.Root() + "/bin/../share/perforex/default.fmt");
+              tree.Root() + "/bin/../share/perforex/auto.fmt");
 }
 
 TEST(MachineFormatLocator, ReportsNothingWhenThereIsNoFile) {

@@ -272,7 +272,7 @@ class SuggestFormat(unittest.TestCase):
     def test_a_program_without_header_gets_the_defaults(self):
         result = run("--suggest-format", example("default.fmt"))
         self.assertEqual(result.returncode, 1)
-        self.assertIn(".DataFormat 3,3\n", result.stdout)
+        self.assertIn(".DataFormat 2,4\n", result.stdout)
         self.assertEqual(result.stderr.count("\n"), 1)
 
 
@@ -313,7 +313,7 @@ class ExitStatus(unittest.TestCase):
     def test_the_default_format_is_found_next_to_the_executable_only(self):
         result = run("--json", example("board.drl"))
         self.assertEqual(json.loads(result.stdout)["machineFormat"],
-                         os.path.join(os.path.dirname(os.path.realpath(DUMP)), "default.fmt"))
+                         os.path.join(os.path.dirname(os.path.realpath(DUMP)), "auto.fmt"))
         with tempfile.TemporaryDirectory() as directory:
             alone = os.path.join(directory, "perforex-dump")
             shutil.copy(DUMP, alone)
@@ -329,7 +329,7 @@ class ReadErrors(unittest.TestCase):
             drill = os.path.join(directory, "bad.drl")
             with open(drill, "w", encoding="ascii") as file:
                 file.write("M48\nINCH,TZ\nT01C0.035\n%\nT01\nX1000Y1000\nG99\nM30\n")
-            result = run("--json", drill)
+            result = run("-f", example("default.fmt"), "--json", drill)
             self.assertEqual(result.returncode, 1)
             self.assertEqual(result.stderr,
                              "Error: Unknown token G99 found at the line 7\n"

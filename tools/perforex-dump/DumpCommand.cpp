@@ -8,11 +8,15 @@
 #include "FormatSuggester.h"
 #include "JsonWriter.h"
 #include "MachineFormatLocator.h"
+#include "NcParamFile.h"
 #include "SummaryWriter.h"
 #include "SvgWriter.h"
 
 DumpCommand::DumpCommand(FILE* out, FILE* messages, std::string executableDirectory)
-    : out_(out), messages_(messages), executableDirectory_(std::move(executableDirectory)) {}
+    : out_(out),
+      messages_(messages),
+      executableDirectory_(std::move(executableDirectory)),
+      inferredFormats_(messages) {}
 
 int DumpCommand::Run(const std::vector<std::string>& arguments) {
     std::string error;
@@ -40,11 +44,16 @@ int DumpCommand::SuggestFormat(const std::string& drillFile) {
                     "cannot read drill file '" + drillFile + "': " + std::strerror(errno));
     }
     FormatSuggester suggester;
-    const bool found = suggester.ReadHeader(file);
+    const bool found = suggester.ReadProgram(file);
     std::fclose(file);
+    NcParamFile sideFile;
+    if (sideFile.LoadBeside(drillFile)) {
+        suggester.UseSideFile(sideFile);
+    }
     std::fputs(suggester.FormatFile(drillFile).c_str(), out_);
     if (!found) {
-        return Fail(kNotClean, "no M48 header in '" + drillFile + "'; suggested the defaults");
+        return Fail(kNotClean,
+                    "no M48 header in '" + drillFile + "'; the suggestion needs the AUTO reading");
     }
     return kClean;
 }
@@ -60,7 +69,26 @@ bool DumpCommand::ResolveMachineFormat() {
             return false;
         }
     }
+    std::string error;
+    if (options_.machineFormatFile.empty() && !inferredFormats_.Load(machineFormatFile_, error)) {
+        Fail(kUsageError, error);
+        return false;
+    }
     return CheckReadable(machineFormatFile_, "machine format file");
+}
+
+bool DumpCommand::ChooseMachineFormat(CPerforexReader& reader, const std::string& drillFile) {
+    if (!options_.machineFormatFile.empty()) {
+        return true;
+    }
+    std::string error;
+    const std::string machineFormat = inferredFormats_.Write(drillFile, error);
+    if (machineFormat.empty()) {
+        Fail(kUsageError, error);
+        return false;
+    }
+    reader.SetDrillMachineFormatFile(machineFormat);
+    return true;
 }
 
 bool DumpCommand::CheckReadable(const std::string& path, const char* what) {
@@ -96,6 +124,9 @@ int DumpCommand::ReadDrillFiles() {
 
     bool allClean = true;
     for (const std::string& drillFile : options_.drillFiles) {
+        if (!ChooseMachineFormat(host, drillFile)) {
+            return kUsageError;
+        }
         allClean = host.ReadFile(messages_, drillFile) == 1 && allClean;
     }
     if (json) {

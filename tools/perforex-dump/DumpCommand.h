@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "DumpOptions.h"
+#include "InferredFormatFiles.h"
+#include "perforex/perforex.h"
 
 // Runs perforex-dump: checks the command line and its files, reads every drill file with one
 // reader and writes the summary, the JSON and the picture. Exit status: 0 when every read was
@@ -27,6 +29,8 @@ class DumpCommand {
     int ReadDrillFiles();
     bool ResolveMachineFormat();
     bool CheckReadable(const std::string& path, const char* what);
+    // With no machine format named, gives the reader one inferred for the drill file.
+    bool ChooseMachineFormat(CPerforexReader& reader, const std::string& drillFile);
     // Writes "perforex-dump: " and the message as one line to the message stream.
     int Fail(int status, const std::string& message);
 
@@ -35,4 +39,5 @@ class DumpCommand {
     std::string executableDirectory_;
     DumpOptions options_;
     std::string machineFormatFile_;
+    InferredFormatFiles inferredFormats_;
 };

@@ -2,35 +2,28 @@
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
-// Reads the M48 header of a drill program (INCH or METRIC with LZ or TZ and an optional digit
-// pattern such as 00.0000, FMAT, ICI) and writes a drill machine format file that matches it, as a
-// starting point for a user who does not know the machine's settings.
+#include "FormatInference.h"
+#include "NcParamFile.h"
+
+// Looks at a drill program (what it states before or in its header, M71 and M72, ;FILE_FORMAT,
+// the numbers it writes without a point) and at an nc_param.txt beside it, and writes a drill
+// machine format file that matches them, as a starting point for a user who does not know the
+// machine's settings. It proposes the AUTO reading when the program uses anything only that
+// reading takes.
 class FormatSuggester {
   public:
-    // Reads lines up to the end of the first M48 header; returns whether a header was found.
-    bool ReadHeader(FILE* drillFile);
-    // Takes in one line of the drill program; returns false once the header has ended.
-    bool TakeLine(const std::string& line);
-    bool FoundHeader() const { return foundHeader_; }
+    // Reads the whole program; returns whether it has an M48 header.
+    bool ReadProgram(FILE* drillFile);
+    // Takes in one line of the drill program.
+    void TakeLine(const std::string& line);
+    // Takes the settings of the nc_param.txt beside the program.
+    void UseSideFile(const NcParamFile& sideFile) { sideFile_ = sideFile; }
+    bool FoundHeader() const { return inference_.HasHeader(); }
     // Returns the complete machine format file, naming the drill file it was made from.
     std::string FormatFile(const std::string& drillFileName) const;
 
   private:
-    void TakeUnitLine(const std::vector<std::string>& fields);
-    void TakeDigitPattern(const std::string& pattern);
-    std::string UnitNote() const;
-
-    bool inHeader_ = false;
-    bool foundHeader_ = false;
-    // 0 while the header names no unit; then 1 inch, 2 millimetre.
-    int unit_ = 0;
-    // The zero mode word as written (LZ or TZ), empty when absent.
-    std::string zeros_;
-    int integerDigits_ = -1;
-    int decimalDigits_ = -1;
-    // The FMAT and ICI words as written, empty when absent.
-    std::string fmat_;
-    std::string incremental_;
+    FormatInference inference_;
+    NcParamFile sideFile_;
 };
