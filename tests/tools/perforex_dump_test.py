@@ -323,6 +323,25 @@ class ExitStatus(unittest.TestCase):
             self.assertTrue(result.stderr.startswith("perforex-dump: no default machine format"))
 
 
+class NoFormatFile(unittest.TestCase):
+    def test_the_nc_param_beside_a_drill_file_gives_its_format(self):
+        drill = example("allegro/drill.drl")
+        with tempfile.TemporaryDirectory() as scratch:
+            result = subprocess.run([DUMP, "--json", drill], capture_output=True, text=True,
+                                    check=False, env=dict(os.environ, TMPDIR=scratch))
+            self.assertEqual(os.listdir(scratch), [])
+        self.assertEqual(result.returncode, 0, result.stderr)
+        # Millimetres, 3,3, every zero written; without the side file it would be inches.
+        self.assertEqual(result.stderr, "perforex-dump: %s: fallback format from %s: MM 3,3 NONE "
+                         "ABSOLUTE\n" % (drill, example("allegro/nc_param.txt")))
+        callbacks = json.loads(result.stdout)["reads"][0]["callbacks"]
+        self.assertEqual([(c["tool"], c["diameter"]) for c in callbacks[:2]],
+                         [(1, 800000), (2, 3000000)])
+        self.assertEqual([(c["x"], c["y"], c["tool"]) for c in callbacks[2:]],
+                         [(10000000, 5000000, 1), (12540000, 5000000, 1), (15080000, 5000000, 1),
+                          (3000000, 3000000, 2), (57000000, 37000000, 2)])
+
+
 class ReadErrors(unittest.TestCase):
     def test_a_read_with_errors_exits_with_1_and_passes_the_messages_on(self):
         with tempfile.TemporaryDirectory() as directory:

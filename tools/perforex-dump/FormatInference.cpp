@@ -383,35 +383,52 @@ DrillFormat FormatInference::Infer(const DrillFormat& fallback, const NcParamFil
                                    std::vector<std::string>& evidence) const {
     const DrillFormat base = sideFile.ApplyTo(fallback);
     DrillFormat format = base;
+    const bool unitOpen = statedUnit_ == 0 && !sideFile.StatesUnit();
+    std::vector<std::string> unitLine;
     if (statedUnit_ != 0) {
         format.unit = statedUnit_;
-        evidence.push_back("unit: " + UnitName(format.unit) + ", from " + unitEvidence_);
-    } else if (!sideFile.StatesUnit()) {
-        evidence.push_back("unit: " + UnitName(format.unit) +
+        unitLine.push_back("unit: " + UnitName(format.unit) + ", from " + unitEvidence_);
+    } else if (unitOpen) {
+        unitLine.push_back("unit: " + UnitName(format.unit) +
                            ", the fallback's: the program states no unit");
     }
 
+    std::vector<std::string> zerosLine;
     if (statedZeros_ >= 0) {
         format.zeroTruncation = statedZeros_;
-        evidence.push_back("zero suppression: " + ZerosName(statedZeros_) + ", from " +
-                           zerosEvidence_);
+        zerosLine.push_back("zero suppression: " + ZerosName(statedZeros_) + ", from " +
+                            zerosEvidence_);
     } else if (!sideFile.StatesZeroTruncation()) {
-        format.zeroTruncation = InferZeroTruncation(base.zeroTruncation, evidence);
+        format.zeroTruncation = InferZeroTruncation(base.zeroTruncation, zerosLine);
     }
 
+    std::vector<std::string> digitsLine;
     const int integers = patternIntegers_ >= 0 ? patternIntegers_ : fileFormatIntegers_;
     if (integers >= 0) {
         format.integerDigits = integers;
         format.decimalDigits = patternIntegers_ >= 0 ? patternDecimals_ : fileFormatDecimals_;
-        evidence.push_back("digits: " + format.DigitsText() + ", from " +
-                           (patternIntegers_ >= 0 ? patternEvidence_ : fileFormatEvidence_));
-    } else if (!sideFile.StatesDigits()) {
-        // The fallback's digits hold for its own unit; another unit gets its usual ones.
-        const DrillFormat preferred =
-            format.unit == base.unit ? base : DrillFormat::UsualFor(format.unit);
-        InferDigits(format, preferred, evidence);
+        digitsLine.push_back("digits: " + format.DigitsText() + ", from " +
+                             (patternIntegers_ >= 0 ? patternEvidence_ : fileFormatEvidence_));
+    } else if (!sideFile.StatesDigits() && !InferDigits(format, base, digitsLine) && unitOpen) {
+        // A unit the program does not state is the fallback's unless only the other unit
+        // gives digits that place the holes on a real board.
+        DrillFormat other = format;
+        other.unit =
+            format.unit == DrillFormat::kInch ? DrillFormat::kMillimetre : DrillFormat::kInch;
+        std::vector<std::string> otherLine;
+        if (InferDigits(other, base, otherLine)) {
+            unitLine.back() = "unit: " + UnitName(other.unit) +
+                              ": the program states no unit, and no digits place its holes on " +
+                              "a board in " +
+                              (format.unit == DrillFormat::kInch ? "inches" : "millimetres");
+            format = other;
+            digitsLine = otherLine;
+        }
     }
 
+    for (const auto* lines : {&unitLine, &zerosLine, &digitsLine}) {
+        evidence.insert(evidence.end(), lines->begin(), lines->end());
+    }
     if (statedStep_ != 0) {
         format.stepMode = statedStep_;
         evidence.push_back(std::string("steps: ") + format.StepModeName() + ", from " +
@@ -452,8 +469,11 @@ int FormatInference::InferZeroTruncation(int fallback, std::vector<std::string>&
 
 // The digit that sets the scale is tried from the preferred one outwards; the first that the
 // geometry allows wins, and the preferred one stays when none does.
-void FormatInference::InferDigits(DrillFormat& format, const DrillFormat& preferred,
+bool FormatInference::InferDigits(DrillFormat& format, const DrillFormat& base,
                                   std::vector<std::string>& evidence) const {
+    // The fallback's digits hold for its own unit; another unit gets its usual ones.
+    const DrillFormat preferred =
+        format.unit == base.unit ? base : DrillFormat::UsualFor(format.unit);
     const DrillFormat usualDigits = DrillFormat::UsualFor(format.unit);
     const std::string why = preferred.integerDigits == usualDigits.integerDigits &&
                                     preferred.decimalDigits == usualDigits.decimalDigits
@@ -464,7 +484,7 @@ void FormatInference::InferDigits(DrillFormat& format, const DrillFormat& prefer
         format.decimalDigits = preferred.decimalDigits;
         evidence.push_back("digits: " + preferred.DigitsText() + why +
                            ": no coordinate is written without a point");
-        return;
+        return true;
     }
     const int longest = static_cast<int>(longest_);
     const bool trailing = format.zeroTruncation == DrillFormat::kTrailing;
@@ -492,7 +512,7 @@ void FormatInference::InferDigits(DrillFormat& format, const DrillFormat& prefer
     if (objection.empty()) {
         evidence.push_back("digits: " + format.DigitsText() + why +
                            ": the places of the holes allow them");
-        return;
+        return true;
     }
     const std::string ruledOut = format.DigitsText();
     for (int step = 1; step <= kMostDigits; ++step) {
@@ -500,11 +520,12 @@ void FormatInference::InferDigits(DrillFormat& format, const DrillFormat& prefer
             if (digit >= 0 && digit <= highest && tryDigits(digit).empty()) {
                 evidence.push_back("digits: " + format.DigitsText() + ": with " + ruledOut + " " +
                                    objection);
-                return;
+                return true;
             }
         }
     }
     tryDigits(wanted);
     evidence.push_back("digits: " + format.DigitsText() + why + ", though " + objection +
                        "; no other digits fit better");
+    return false;
 }

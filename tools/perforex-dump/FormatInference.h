@@ -61,7 +61,8 @@ class FormatInference {
     std::string OnLine(const std::string& what) const;
 
     int InferZeroTruncation(int fallback, std::vector<std::string>& evidence) const;
-    void InferDigits(DrillFormat& format, const DrillFormat& preferred,
+    // Sets the digits of the format in its unit; false when no digits fit the holes.
+    bool InferDigits(DrillFormat& format, const DrillFormat& base,
                      std::vector<std::string>& evidence) const;
 
     int lineNumber_ = 0;
