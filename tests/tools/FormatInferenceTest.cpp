@@ -47,9 +47,10 @@ const Case kCases[] = {
      "the unit codes M71 and M72 (line 6)"},
     {"M72\nT01C0.035\nX0125000Y0100000\nX0150000Y0100000\nM30\n", nullptr, "IN 3,4 NONE ABSOLUTE",
      "zero suppression: NONE: X0125000 on line 3 begins with 0 and every number has 7 digits",
-     "tool definitions in the body (T01 on line 2)"},
-    {"M71\nT01\nX500Y500\nX2500Y1500\nM30\n", nullptr, "MM 4,2 LEADING ABSOLUTE",
-     "digits: 4,2: with 3,3 the board would measure 2 mm, under 3 mm", "no M48 header"},
+     "the unit codes M71 and M72 (line 1)"},
+    {"M71\nG90\nT01C0.1\nX500Y500\nX2500Y1500\nM30\n", nullptr, "MM 4,2 LEADING ABSOLUTE",
+     "digits: 4,2: with 3,3 the board would measure 2 mm, under 3 mm",
+     "tool definitions in the body (T01 on line 3)"},
     {"M48\nT01C0.800\nT02C3.000\n%\nT01\nX010000Y005000\nX012540Y005000\nT02\nX003000Y003000\n"
      "X057000Y037000\nM30\n",
      nullptr, "MM 3,3 NONE ABSOLUTE",

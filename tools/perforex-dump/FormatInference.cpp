@@ -134,6 +134,7 @@ void FormatInference::TakeLine(const std::string& line) {
     }
     if (fields[0] == "ICI" && fields.size() > 1 && statedStep_ == 0) {
         statedStep_ = fields[1] == "ON" ? DrillFormat::kIncremental : DrillFormat::kAbsolute;
+        incremental_ = statedStep_ == DrillFormat::kIncremental;
         stepEvidence_ = OnLine(text);
         return;
     }
@@ -217,20 +218,25 @@ void FormatInference::TakeBlock(const std::vector<Token>& tokens) {
     if (tokens.empty()) {
         return;
     }
-    if (inHeader_ && IsProgramCommand(tokens)) {
+    const bool command = IsProgramCommand(tokens);
+    if (inHeader_ && command) {
         inHeader_ = false;
         NoteAutoOnly("an M48 header without % or M95");
     }
-    if (inHeader_) {
+    if (!inHeader_ && !inBody_ && command) {
+        if (!headerSeen_) {
+            NoteAutoOnly("no M48 header");
+        }
+        inBody_ = true;
+    }
+    if (!inBody_) {
         if (tokens[0].letter == 'T') {
             TakeToolDefinition(tokens, 0);
+        } else if (tokens[0].letter == 'M') {
+            TakeCode('M', std::atoi(tokens[0].value.c_str()));
         }
         return;
     }
-    if (!headerSeen_ && !inBody_) {
-        NoteAutoOnly("no M48 header");
-    }
-    inBody_ = true;
     double repeats = 0.0;
     for (std::size_t index = 0; index < tokens.size(); ++index) {
         const Token& token = tokens[index];
@@ -264,13 +270,17 @@ void FormatInference::TakeToolDefinition(const std::vector<Token>& tokens, std::
         NoteAutoOnly("one-digit tool numbers", "T" + number);
     }
     tool_ = std::atoi(number.c_str());
+    bool feedOrSpeed = false;
     for (std::size_t index = tool + 1; index < tokens.size(); ++index) {
         const Token& parameter = tokens[index];
-        if (parameter.letter == 'F' || parameter.letter == 'S') {
-            NoteAutoOnly("F or S before C in a tool definition");
+        if ((parameter.letter == 'F' || parameter.letter == 'S') && !parameter.value.empty()) {
+            feedOrSpeed = true;
         }
-        if (parameter.letter != 'C') {
+        if (parameter.letter != 'C' || parameter.value.empty()) {
             continue;
+        }
+        if (feedOrSpeed) {
+            NoteAutoOnly("F or S before C in a tool definition");
         }
         if (inBody_) {
             NoteAutoOnly("tool definitions in the body", "T" + number);
