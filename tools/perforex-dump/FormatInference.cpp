@@ -16,10 +16,27 @@ std::string Compact(const std::string& line) {
     std::string text;
     for (const char character : line) {
         if (character != ' ' && character != '\t') {
-            text += static_cast<char>(std::toupper(static_cast<unsigned char>(character)));
+            text += character >= 'a' && character <= 'z' ? static_cast<char>(character - 'a' + 'A')
+                                                         : character;
         }
     }
     return text;
+}
+
+bool IsNumberCharacter(char character) {
+    return (character >= '0' && character <= '9') || character == '.' || character == '+' ||
+           character == '-';
+}
+
+// The value of a run of digits and ten to the power of its length, as doubles.
+std::pair<double, double> DigitValue(const std::string& digits) {
+    double value = 0.0;
+    double scale = 1.0;
+    for (const char digit : digits) {
+        value = value * 10.0 + (digit - '0');
+        scale *= 10.0;
+    }
+    return {value, scale};
 }
 
 bool StartsWith(const std::string& text, const char* prefix) {
@@ -27,7 +44,9 @@ bool StartsWith(const std::string& text, const char* prefix) {
 }
 
 bool AllDigits(const std::string& text) {
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char character) {
+        return character >= '0' && character <= '9';
+    });
 }
 
 std::vector<std::string> SplitAtCommas(const std::string& text) {
@@ -41,22 +60,6 @@ std::vector<std::string> SplitAtCommas(const std::string& text) {
         }
         start = comma + 1;
     }
-}
-
-// Splits a block into letters and the number text that follows each.
-std::vector<std::pair<char, std::string>> Tokenize(const std::string& text) {
-    std::vector<std::pair<char, std::string>> tokens;
-    std::size_t index = 0;
-    while (index < text.size()) {
-        const char letter = text[index++];
-        if (std::isalpha(static_cast<unsigned char>(letter)) == 0) {
-            continue;
-        }
-        const std::size_t end = text.find_first_not_of("0123456789.+-", index);
-        tokens.emplace_back(letter, text.substr(index, end - index));
-        index = end == std::string::npos ? text.size() : end;
-    }
-    return tokens;
 }
 
 // A number with a point counts only as written; one without is read from its digits.
@@ -78,24 +81,26 @@ std::string ZerosName(int zeroTruncation) {
 
 void FormatInference::ReadProgram(FILE* program) {
     std::string line;
-    int character = 0;
-    while ((character = std::fgetc(program)) != EOF) {
-        bool bareCarriageReturn = false;
-        if (character == '\r') {
-            const int next = std::fgetc(program);
-            bareCarriageReturn = next != '\n';
-            if (bareCarriageReturn && next != EOF) {
-                std::ungetc(next, program);
+    bool afterCarriageReturn = false;
+    char buffer[1 << 16];
+    std::size_t count = 0;
+    while ((count = std::fread(buffer, 1, sizeof buffer, program)) > 0) {
+        for (std::size_t index = 0; index < count; ++index) {
+            const char character = buffer[index];
+            if (afterCarriageReturn && character == '\n') {
+                afterCarriageReturn = false;
+                continue;
             }
-        }
-        if (character == '\r' || character == '\n') {
-            TakeLine(line);
-            line.clear();
-            if (bareCarriageReturn) {
+            if (afterCarriageReturn) {
                 NoteAutoOnly("lines ended by a bare CR");
             }
-        } else {
-            line += static_cast<char>(character);
+            afterCarriageReturn = character == '\r';
+            if (character == '\r' || character == '\n') {
+                TakeLine(line);
+                line.clear();
+            } else {
+                line += character;
+            }
         }
     }
     if (!line.empty()) {
@@ -149,10 +154,7 @@ void FormatInference::TakeLine(const std::string& line) {
         inside.find_first_of(" \t", inside.find_first_not_of(" \t")) != std::string::npos) {
         NoteAutoOnly("spaces inside a block");
     }
-    std::vector<Token> tokens;
-    for (const auto& [letter, value] : Tokenize(text)) {
-        tokens.push_back({letter, value});
-    }
+    const std::vector<Token> tokens = Tokenize(text);
     for (std::size_t index = 1; index < fields.size(); ++index) {
         TakeZeroWord(fields[index]);
     }
@@ -254,6 +256,23 @@ void FormatInference::TakeBlock(const std::vector<Token>& tokens) {
     blockIsSlot_ = false;
 }
 
+std::vector<FormatInference::Token> FormatInference::Tokenize(const std::string& text) {
+    std::vector<Token> tokens;
+    std::size_t index = 0;
+    while (index < text.size()) {
+        const char letter = text[index++];
+        if (std::isalpha(static_cast<unsigned char>(letter)) == 0) {
+            continue;
+        }
+        const std::size_t start = index;
+        while (index < text.size() && IsNumberCharacter(text[index])) {
+            ++index;
+        }
+        tokens.push_back({letter, text.substr(start, index - start)});
+    }
+    return tokens;
+}
+
 bool FormatInference::IsProgramCommand(const std::vector<Token>& tokens) {
     const Token& first = tokens[0];
     return first.letter == 'G' || first.letter == 'X' || first.letter == 'Y' ||
@@ -343,10 +362,11 @@ void FormatInference::TakeCoordinate(const Token& token) {
             shortestNonZero_ == 0 ? digits.size() : std::min(shortestNonZero_, digits.size());
         longestNonZero_ = std::max(longestNonZero_, digits.size());
     }
-    const double value = (negative ? -1.0 : 1.0) * std::atof(digits.c_str());
+    const auto [magnitude, scale] = DigitValue(digits);
+    const double value = negative ? -magnitude : magnitude;
     const int axis = token.letter == 'X' ? 0 : 1;
     pending_[kIntegerBase][axis] = value;
-    pending_[kFractionBase][axis] = value / std::pow(10.0, static_cast<double>(digits.size()));
+    pending_[kFractionBase][axis] = value / scale;
     pendingAxis_[axis] = true;
 }
 

@@ -55,6 +55,8 @@ class FormatInference {
     void TakeCode(char letter, int code);
     void TakeCoordinate(const Token& token);
     void PlaceBlock(double repeats);
+    // Splits a block into letters and the number text that follows each.
+    static std::vector<Token> Tokenize(const std::string& text);
     static bool IsProgramCommand(const std::vector<Token>& tokens);
     // Notes a kind of text only the AUTO reading takes, once, with the current line.
     void NoteAutoOnly(const std::string& kind, const std::string& example = std::string());
