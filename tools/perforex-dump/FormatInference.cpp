@@ -115,7 +115,10 @@ void FormatInference::TakeLine(const std::string& line) {
         return;
     }
     if (text[0] == ';') {
-        TakeComment(text);
+        if (inHeader_ && line.find_first_of("T%") != std::string::npos) {
+            NoteAutoOnly("a header comment holding T or %");
+        }
+        TakeFileFormatComment(text);
         return;
     }
     if (StartsWith(text, "G04")) {
@@ -161,10 +164,7 @@ void FormatInference::TakeLine(const std::string& line) {
     TakeBlock(tokens);
 }
 
-void FormatInference::TakeComment(const std::string& text) {
-    if (inHeader_ && text.find_first_of("T%", 1) != std::string::npos) {
-        NoteAutoOnly("a header comment holding T or %");
-    }
+void FormatInference::TakeFileFormatComment(const std::string& text) {
     if (!StartsWith(text, ";FILE_FORMAT=")) {
         return;
     }

@@ -45,7 +45,7 @@ class FormatInference {
         std::string value;
     };
 
-    void TakeComment(const std::string& text);
+    void TakeFileFormatComment(const std::string& text);
     void TakeUnitLine(const std::vector<std::string>& fields);
     void TakeZeroWord(const std::string& word);
     void TakeDigitPattern(const std::string& pattern);

@@ -31,9 +31,10 @@ std::string FormatSuggester::FormatFile(const std::string& drillFileName) const 
     const DrillFormat format = inference_.Infer(DrillFormat(), sideFile_, evidence);
     std::string notes;
     if (sideFile_.Found()) {
-        notes += "! " + Printable(sideFile_.Path()) + ": " + format.UnitName() + " " +
-                 format.DigitsText() + " " + format.ZeroTruncationName() + " " +
-                 format.StepModeName() + " where the program states nothing else.\n";
+        const DrillFormat side = sideFile_.ApplyTo(DrillFormat());
+        notes += "! " + Printable(sideFile_.Path()) + ": " + side.UnitName() + " " +
+                 side.DigitsText() + " " + side.ZeroTruncationName() + " " + side.StepModeName() +
+                 " where the program states nothing else.\n";
     }
     for (const std::string& line : evidence) {
         notes += "! " + Printable(line) + "\n";
