@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "FormatInference.h"
+#include "FormatSuggester.h"
 #include "NcParamFile.h"
 
 namespace {
@@ -75,13 +76,16 @@ std::string Joined(const std::vector<std::string>& lines) {
     return joined;
 }
 
+// --suggest-format proposes the same format, and AUTO with its reasons where they exist.
 TEST(FormatInference, TakesWhatTheProgramStatesAndInfersTheRestItemByItem) {
     for (const Case& entry : kCases) {
         FormatInference inference;
+        FormatSuggester suggester;
         const std::string program = entry.program;
         for (std::size_t start = 0, end = 0; start < program.size(); start = end + 1) {
             end = program.find('\n', start);
             inference.TakeLine(program.substr(start, end - start));
+            suggester.TakeLine(program.substr(start, end - start));
         }
         NcParamFile sideFile;
         if (entry.ncParam != nullptr) {
@@ -101,6 +105,15 @@ TEST(FormatInference, TakesWhatTheProgramStatesAndInfersTheRestItemByItem) {
         const std::string reasons = Joined(inference.AutoOnlyReasons());
         EXPECT_EQ(reasons.empty(), *entry.autoOnly == '\0') << program << reasons;
         EXPECT_NE(reasons.find(entry.autoOnly), std::string::npos) << program << reasons;
+        suggester.UseSideFile(sideFile);
+        const std::string suggestion = suggester.FormatFile("x.drl");
+        EXPECT_NE(
+            suggestion.find(std::string(".DataType ") + (reasons.empty() ? "EXCELLON" : "AUTO") +
+                            "\n.CharacterSet ASCII\n.Unit " + format.UnitName() + "\n.DataFormat " +
+                            format.DigitsText()),
+            std::string::npos)
+            << suggestion;
+        EXPECT_NE(suggestion.find(entry.autoOnly), std::string::npos) << suggestion;
     }
 }
 
