@@ -539,8 +539,13 @@ bool FormatInference::InferDigits(DrillFormat& format, const DrillFormat& base,
         return geometry.Objection(scale * format.MillimetresPerUnit(), format.MillimetresPerUnit());
     };
     const std::string objection = tryDigits(wanted);
+    const int length = none ? longest : total;
+    const std::string widened =
+        length != preferred.integerDigits + preferred.decimalDigits
+            ? ", in " + std::to_string(length) + " digits like the longest number"
+            : "";
     if (objection.empty()) {
-        evidence.push_back("digits: " + format.DigitsText() + why +
+        evidence.push_back("digits: " + format.DigitsText() + why + widened +
                            ": the places of the holes allow them");
         return true;
     }
@@ -555,7 +560,7 @@ bool FormatInference::InferDigits(DrillFormat& format, const DrillFormat& base,
         }
     }
     tryDigits(wanted);
-    evidence.push_back("digits: " + format.DigitsText() + why + ", though " + objection +
+    evidence.push_back("digits: " + format.DigitsText() + why + widened + ", though " + objection +
                        "; no other digits fit better");
     return false;
 }
