@@ -41,15 +41,15 @@ bool ListHolds(const int* ids, int id) {
 
 }  // namespace
 
-int JNPDefinitions::Build(const JNP_KEYWORD_DEF* keywordRecords,
-                          const JNP_CONST_DEF* constantRecords, JNPMessageSink& sink) {
+JNPResultCode JNPDefinitions::Build(const JNP_KEYWORD_DEF* keywordRecords,
+                                    const JNP_CONST_DEF* constantRecords, JNPMessageSink& sink) {
     keywordTable = keywordRecords;
     constantTable = constantRecords;
-    const int result = BuildKeywordTree(keywordRecords, sink);
-    return result != 0 ? result : BuildConstantTree(constantRecords, sink);
+    const JNPResultCode result = BuildKeywordTree(keywordRecords, sink);
+    return result != JNP_SUCCESS ? result : BuildConstantTree(constantRecords, sink);
 }
 
-int JNPDefinitions::BuildKeywordTree(const JNP_KEYWORD_DEF* table, JNPMessageSink& sink) {
+JNPResultCode JNPDefinitions::BuildKeywordTree(const JNP_KEYWORD_DEF* table, JNPMessageSink& sink) {
     for (; table != nullptr && table->id != 0; ++table) {
         JNPLookupNode* node = NewKeywordNode(*table);
         if (node == nullptr) {
@@ -57,19 +57,19 @@ int JNPDefinitions::BuildKeywordTree(const JNP_KEYWORD_DEF* table, JNPMessageSin
                 "\nError: while initializing the keyword lookup tree for the JNP_KEYWORD_DEF "
                 "table.\n");
             sink.Write("%s", kNoMemoryAdvice);
-            return 5;
+            return JNP_NO_MEMORY;
         }
         InsertOrDrop(keywords, node);
         if (keywords.Root() == nullptr) {
             sink.Write("\nError: on inserting keyword into the JNP_KEYWORD_DEF table.\n");
             sink.Write("%s", kTableAdvice);
-            return 7;
+            return JNP_TABLE_ERROR;
         }
     }
-    return 0;
+    return JNP_SUCCESS;
 }
 
-int JNPDefinitions::BuildConstantTree(const JNP_CONST_DEF* table, JNPMessageSink& sink) {
+JNPResultCode JNPDefinitions::BuildConstantTree(const JNP_CONST_DEF* table, JNPMessageSink& sink) {
     for (; table != nullptr && table->name != nullptr; ++table) {
         JNPLookupNode* node = new (std::nothrow) JNPLookupNode;
         if (node == nullptr) {
@@ -77,7 +77,7 @@ int JNPDefinitions::BuildConstantTree(const JNP_CONST_DEF* table, JNPMessageSink
                 "\nError: while initializing the keyword lookup tree for the JNP_CONST_DEF "
                 "table.\n");
             sink.Write("%s", kNoMemoryAdvice);
-            return 5;
+            return JNP_NO_MEMORY;
         }
         node->name = table->name;
         node->id = table->value;
@@ -85,10 +85,10 @@ int JNPDefinitions::BuildConstantTree(const JNP_CONST_DEF* table, JNPMessageSink
         if (constants.Root() == nullptr) {
             sink.Write("\nError: on inserting keyword into the JNP_CONST_DEF table.\n");
             sink.Write("%s", kTableAdvice);
-            return 7;
+            return JNP_TABLE_ERROR;
         }
     }
-    return 0;
+    return JNP_SUCCESS;
 }
 
 void JNPDefinitions::Release() {
