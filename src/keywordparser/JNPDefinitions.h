@@ -36,11 +36,7 @@ class JNPDefinitions {
     int AddAlias(const char* aliasName, const JNPLookupNode& target);
 
   private:
-    JNPResultCode BuildKeywordTree(const JNP_KEYWORD_DEF* table, JNPMessageSink& sink);
-    JNPResultCode BuildConstantTree(const JNP_CONST_DEF* table, JNPMessageSink& sink);
-
     JNPLookupTree keywords;
     JNPLookupTree constants;
     const JNP_KEYWORD_DEF* keywordTable = nullptr;
-    const JNP_CONST_DEF* constantTable = nullptr;
 };

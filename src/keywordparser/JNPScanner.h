@@ -31,8 +31,6 @@ class JNPScanner {
     void PushBack(const char* token);
     // Discards the rest of the current line with its line feed and counts the line.
     void SkipLine();
-    // Steps back over the character c just read.
-    void Unget(int c);
 
     int Line() const { return line; }
 
@@ -41,8 +39,8 @@ class JNPScanner {
     int ReadChar();
     // Returns the first character above blank, counting the line feeds passed.
     int SkipWhiteSpace();
-    // Skips to the end of the line like a comment does, counting one line.
-    void SkipComment();
+    // Steps back over the character c just read.
+    void Unget(int c);
     int ReadString(const char* context, char* token);
     int ReadWord(int first, const char* context, char* token);
     // Reports a token that does not fit into its buffer.
