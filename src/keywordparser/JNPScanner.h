@@ -10,8 +10,6 @@ class JNPScanner {
   public:
     // Size of every token buffer, terminating zero included.
     static constexpr int kTokenSize = 4096;
-    // Value read at the end of the text and for a 0xFF byte.
-    static constexpr int kEndValue = -1;
 
     enum TokenType { kWord = 0, kEnd = 1, kString = 2, kOpen = 3, kClose = 4, kComma = 5 };
 
@@ -35,6 +33,9 @@ class JNPScanner {
     int Line() const { return line; }
 
   private:
+    // Value read at the end of the text and for a 0xFF byte.
+    static constexpr int kEndValue = -1;
+
     // Returns the next character as a signed byte, skipping one carriage return before it.
     int ReadChar();
     // Returns the first character above blank, counting the line feeds passed.
