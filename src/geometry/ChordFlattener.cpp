@@ -25,17 +25,18 @@ double DirectionOf(double dx, double dy) {
     return dx < 0.0 ? kPi - t : t;
 }
 
-// Returns the direction from centre to point.
 double DirectionOf(const int* point, const int* centre) {
     return DirectionOf(static_cast<double>(point[0]) - centre[0],
                        static_cast<double>(point[1]) - centre[1]);
 }
 
-}  // namespace
-
-double ChordFlattener::ChordRadiusFactor(double delta) {
+// Returns the factor that turns a radius into the chord-point radius for chords spanning delta
+// radians.
+double ChordRadiusFactor(double delta) {
     return 0.5 + 1.0 / (2.0 * std::cos(delta / 2.0));
 }
+
+}  // namespace
 
 void ChordFlattener::AddCircle(int cx, int cy, int r, int stepDegrees, bool counterClockwise) {
     if (stepDegrees < 1 || stepDegrees > 360) {

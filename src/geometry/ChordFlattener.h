@@ -8,10 +8,6 @@
 // degrees makes that radius explode) fails the whole result instead of wrapping or saturating.
 class ChordFlattener {
   public:
-    // Returns the factor that turns a radius into the chord-point radius for chords spanning
-    // delta radians: 0.5 + 1 / (2 cos(delta / 2)).
-    static double ChordRadiusFactor(double delta);
-
     // Adds the 360 / stepDegrees vertices of the circle about (cx, cy) of radius r, the first
     // at angle 0, then turning counter-clockwise or clockwise; adds nothing for a step outside
     // 1 to 360.

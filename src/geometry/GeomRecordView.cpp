@@ -6,6 +6,7 @@
 #include "geometry/CoordinateRange.h"
 #include "geometry/ExtentBox.h"
 #include "geometry/PlaneCalc.h"
+#include "geometry/RectCorners.h"
 #include "perforex/VbVrtxGeom.h"
 
 GeomRecordView::GeomRecordView(int* words, int wordCount, const RecordLayout& layout)
@@ -53,6 +54,9 @@ void GeomRecordView::Mirror(int offset) const {
                 vertex[2] = CoordinateRange::Negate(vertex[2]);
             }
         }
+    }
+    if (layout.corners) {
+        RectCorners::PutInOrder(Vertex(0));
     }
 }
 

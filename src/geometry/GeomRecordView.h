@@ -13,9 +13,9 @@ class GeomRecordView {
 
     // Adds (dx, dy) to every vertex; does nothing when both are 0.
     void Translate(int dx, int dy) const;
-    // Negates every x, and every polyarc radius.
+    // Negates every x, and every polyarc radius; puts a rectangle's corners back in order.
     void MirrorX() const;
-    // Negates every y, and every polyarc radius.
+    // Negates every y, and every polyarc radius; puts a rectangle's corners back in order.
     void MirrorY() const;
     // Rotates every vertex about (cx, cy) by angle ten-thousandths of a degree; 0 does nothing.
     void Rotate(int angle, int cx, int cy) const;

@@ -15,6 +15,12 @@ struct RecordLayout {
     bool breaksAllowed;
     // Number of vertices of a fixed-size kind; 0 for the kinds of any length.
     int fixedVertices;
+    // Whether the two vertices are a rectangle's corners, which mirrors keep in order
+    // (x1 <= x2, y1 <= y2).
+    bool corners = false;
+
+    // Tells whether the record holds a stroke width, the word after the header.
+    constexpr bool HasWidth() const { return headWords > 1; }
 
     // Returns the word count of a fixed-size kind, 0 for the kinds of any length.
     constexpr int FixedWords() const {
@@ -24,8 +30,8 @@ struct RecordLayout {
 
 constexpr RecordLayout kCirclePathLayout{2, 3, false, false, 1};
 constexpr RecordLayout kCircleShapeLayout{1, 3, false, false, 1};
-constexpr RecordLayout kRectPathLayout{2, 2, false, false, 2};
-constexpr RecordLayout kRectShapeLayout{1, 2, false, false, 2};
+constexpr RecordLayout kRectPathLayout{2, 2, false, false, 2, true};
+constexpr RecordLayout kRectShapeLayout{1, 2, false, false, 2, true};
 constexpr RecordLayout kPolylinePathLayout{2, 2, false, true, 0};
 constexpr RecordLayout kPolylineShapeLayout{1, 2, false, false, 0};
 constexpr RecordLayout kPolyarcPathLayout{2, 3, true, true, 0};

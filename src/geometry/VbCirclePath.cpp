@@ -2,7 +2,7 @@
 
 #include "geometry/ChordFlattener.h"
 #include "geometry/ExtentBox.h"
-#include "geometry/GeomRecordView.h"
+#include "geometry/RecordSlots.h"
 #include "perforex/VbCircleShape.h"
 #include "perforex/VbPolylinePath.h"
 
@@ -39,18 +39,6 @@ CVbPolylinePath* CVbCirclePath::ToPolygon(int stepDegrees) const {
                                HasHeaderBit(kUserFlagBit), HasHeaderBit(kCounterClockwiseBit), 0);
 }
 
-int CVbCirclePath::IsShape() const {
-    return 0;
-}
-
-int CVbCirclePath::GetWidth() const {
-    return record[1];
-}
-
-void CVbCirclePath::SetWidth(int width) {
-    record[1] = width;
-}
-
 CVbVrtxGeom* CVbCirclePath::ToShape() const {
     return new CVbCircleShape(record[2], record[3], record[4], HasHeaderBit(kUserFlagBit),
                               HasHeaderBit(kCounterClockwiseBit));
@@ -65,28 +53,6 @@ void CVbCirclePath::GetExtents(int* xmin, int* ymin, int* xmax, int* ymax) const
     ExtentBox::AroundCentre(record[2], record[3], reach).Write(xmin, ymin, xmax, ymax);
 }
 
-void CVbCirclePath::MirrorY() {
-    GeomRecordView(record, wordCount, kCirclePathLayout).MirrorY();
-}
-
-void CVbCirclePath::MirrorX() {
-    GeomRecordView(record, wordCount, kCirclePathLayout).MirrorX();
-}
-
-CVbVrtxGeom* CVbCirclePath::Rotate(int angle, int cx, int cy) {
-    GeomRecordView(record, wordCount, kCirclePathLayout).Rotate(angle, cx, cy);
-    return nullptr;
-}
-
-void CVbCirclePath::Translate(int dx, int dy) {
-    GeomRecordView(record, wordCount, kCirclePathLayout).Translate(dx, dy);
-}
-
-CVbVrtxGeom* CVbCirclePath::Transform(int mirror, int angle, int dx, int dy, double scale) {
-    GeomRecordView(record, wordCount, kCirclePathLayout).Scale(scale);
-    return MirrorRotateTranslate(mirror, angle, dx, dy);
-}
-
 int CVbCirclePath::Validate() {
     if (GetWidth() < 0) {
         SetWidth(0);
@@ -94,4 +60,5 @@ int CVbCirclePath::Validate() {
     return 1;
 }
 
-void CVbCirclePath::Reserved(int) {}
+PERFOREX_DEFINE_RECORD_SLOTS(CVbCirclePath, kCirclePathLayout)
+PERFOREX_DEFINE_VERTEX_ROTATION(CVbCirclePath, kCirclePathLayout)

@@ -2,7 +2,7 @@
 
 #include "geometry/ChordFlattener.h"
 #include "geometry/ExtentBox.h"
-#include "geometry/GeomRecordView.h"
+#include "geometry/RecordSlots.h"
 #include "perforex/VbCirclePath.h"
 #include "perforex/VbPolylineShape.h"
 
@@ -39,16 +39,6 @@ CVbPolylineShape* CVbCircleShape::ToPolygon(int stepDegrees) const {
                                 HasHeaderBit(kCounterClockwiseBit));
 }
 
-int CVbCircleShape::IsShape() const {
-    return 1;
-}
-
-int CVbCircleShape::GetWidth() const {
-    return 0;
-}
-
-void CVbCircleShape::SetWidth(int) {}
-
 CVbVrtxGeom* CVbCircleShape::ToShape() const {
     return nullptr;
 }
@@ -62,30 +52,9 @@ void CVbCircleShape::GetExtents(int* xmin, int* ymin, int* xmax, int* ymax) cons
     ExtentBox::AroundCentre(record[1], record[2], record[3]).Write(xmin, ymin, xmax, ymax);
 }
 
-void CVbCircleShape::MirrorY() {
-    GeomRecordView(record, wordCount, kCircleShapeLayout).MirrorY();
-}
-
-void CVbCircleShape::MirrorX() {
-    GeomRecordView(record, wordCount, kCircleShapeLayout).MirrorX();
-}
-
-CVbVrtxGeom* CVbCircleShape::Rotate(int angle, int cx, int cy) {
-    GeomRecordView(record, wordCount, kCircleShapeLayout).Rotate(angle, cx, cy);
-    return nullptr;
-}
-
-void CVbCircleShape::Translate(int dx, int dy) {
-    GeomRecordView(record, wordCount, kCircleShapeLayout).Translate(dx, dy);
-}
-
-CVbVrtxGeom* CVbCircleShape::Transform(int mirror, int angle, int dx, int dy, double scale) {
-    GeomRecordView(record, wordCount, kCircleShapeLayout).Scale(scale);
-    return MirrorRotateTranslate(mirror, angle, dx, dy);
-}
-
 int CVbCircleShape::Validate() {
     return 1;
 }
 
-void CVbCircleShape::Reserved(int) {}
+PERFOREX_DEFINE_RECORD_SLOTS(CVbCircleShape, kCircleShapeLayout)
+PERFOREX_DEFINE_VERTEX_ROTATION(CVbCircleShape, kCircleShapeLayout)

@@ -2,7 +2,7 @@
 
 #include "geometry/ChordFlattener.h"
 #include "geometry/ExtentBox.h"
-#include "geometry/GeomRecordView.h"
+#include "geometry/RecordSlots.h"
 #include "geometry/VertexChainOps.h"
 #include "perforex/VbPolyarcShape.h"
 #include "perforex/VbPolylinePath.h"
@@ -62,18 +62,6 @@ void CVbPolyarcPath::SetClosed(int on) {
     SetHeaderBit(kClosedBit, on);
 }
 
-int CVbPolyarcPath::IsShape() const {
-    return 0;
-}
-
-int CVbPolyarcPath::GetWidth() const {
-    return record[1];
-}
-
-void CVbPolyarcPath::SetWidth(int width) {
-    record[1] = width;
-}
-
 CVbVrtxGeom* CVbPolyarcPath::ToShape() const {
     return ShapeOfPath<CVbPolyarcShape>(*this, kPolyarcPathLayout);
 }
@@ -87,28 +75,6 @@ void CVbPolyarcPath::GetExtents(int* xmin, int* ymin, int* xmax, int* ymax) cons
     GeomRecordView(record, wordCount, kPolyarcPathLayout).MergeOutline(box);
     box.Grow(GetWidth() / 2);
     box.Write(xmin, ymin, xmax, ymax);
-}
-
-void CVbPolyarcPath::MirrorY() {
-    GeomRecordView(record, wordCount, kPolyarcPathLayout).MirrorY();
-}
-
-void CVbPolyarcPath::MirrorX() {
-    GeomRecordView(record, wordCount, kPolyarcPathLayout).MirrorX();
-}
-
-CVbVrtxGeom* CVbPolyarcPath::Rotate(int angle, int cx, int cy) {
-    GeomRecordView(record, wordCount, kPolyarcPathLayout).Rotate(angle, cx, cy);
-    return nullptr;
-}
-
-void CVbPolyarcPath::Translate(int dx, int dy) {
-    GeomRecordView(record, wordCount, kPolyarcPathLayout).Translate(dx, dy);
-}
-
-CVbVrtxGeom* CVbPolyarcPath::Transform(int mirror, int angle, int dx, int dy, double scale) {
-    GeomRecordView(record, wordCount, kPolyarcPathLayout).Scale(scale);
-    return MirrorRotateTranslate(mirror, angle, dx, dy);
 }
 
 int CVbPolyarcPath::Validate() {
@@ -146,4 +112,5 @@ int CVbPolyarcPath::Validate() {
     return 1;
 }
 
-void CVbPolyarcPath::Reserved(int) {}
+PERFOREX_DEFINE_RECORD_SLOTS(CVbPolyarcPath, kPolyarcPathLayout)
+PERFOREX_DEFINE_VERTEX_ROTATION(CVbPolyarcPath, kPolyarcPathLayout)

@@ -2,7 +2,7 @@
 
 #include "geometry/ChordFlattener.h"
 #include "geometry/ExtentBox.h"
-#include "geometry/GeomRecordView.h"
+#include "geometry/RecordSlots.h"
 #include "geometry/VertexChainOps.h"
 #include "perforex/VbPolyarcPath.h"
 #include "perforex/VbPolylineShape.h"
@@ -49,16 +49,6 @@ void CVbPolyarcShape::SetVertices(const int* words, int count) {
     ReplaceVertexWords(kHeadWords, words, count);
 }
 
-int CVbPolyarcShape::IsShape() const {
-    return 1;
-}
-
-int CVbPolyarcShape::GetWidth() const {
-    return 0;
-}
-
-void CVbPolyarcShape::SetWidth(int) {}
-
 CVbVrtxGeom* CVbPolyarcShape::ToShape() const {
     return nullptr;
 }
@@ -73,30 +63,9 @@ void CVbPolyarcShape::GetExtents(int* xmin, int* ymin, int* xmax, int* ymax) con
     box.Write(xmin, ymin, xmax, ymax);
 }
 
-void CVbPolyarcShape::MirrorY() {
-    GeomRecordView(record, wordCount, kPolyarcShapeLayout).MirrorY();
-}
-
-void CVbPolyarcShape::MirrorX() {
-    GeomRecordView(record, wordCount, kPolyarcShapeLayout).MirrorX();
-}
-
-CVbVrtxGeom* CVbPolyarcShape::Rotate(int angle, int cx, int cy) {
-    GeomRecordView(record, wordCount, kPolyarcShapeLayout).Rotate(angle, cx, cy);
-    return nullptr;
-}
-
-void CVbPolyarcShape::Translate(int dx, int dy) {
-    GeomRecordView(record, wordCount, kPolyarcShapeLayout).Translate(dx, dy);
-}
-
-CVbVrtxGeom* CVbPolyarcShape::Transform(int mirror, int angle, int dx, int dy, double scale) {
-    GeomRecordView(record, wordCount, kPolyarcShapeLayout).Scale(scale);
-    return MirrorRotateTranslate(mirror, angle, dx, dy);
-}
-
 int CVbPolyarcShape::Validate() {
     return ValidateOutline(*this, kPolyarcShapeLayout);
 }
 
-void CVbPolyarcShape::Reserved(int) {}
+PERFOREX_DEFINE_RECORD_SLOTS(CVbPolyarcShape, kPolyarcShapeLayout)
+PERFOREX_DEFINE_VERTEX_ROTATION(CVbPolyarcShape, kPolyarcShapeLayout)

@@ -1,7 +1,7 @@
 #include "perforex/VbPolylinePath.h"
 
 #include "geometry/ExtentBox.h"
-#include "geometry/GeomRecordView.h"
+#include "geometry/RecordSlots.h"
 #include "geometry/VertexChainOps.h"
 #include "perforex/VbPolylineShape.h"
 
@@ -49,18 +49,6 @@ void CVbPolylinePath::SetClosed(int on) {
     SetHeaderBit(kClosedBit, on);
 }
 
-int CVbPolylinePath::IsShape() const {
-    return 0;
-}
-
-int CVbPolylinePath::GetWidth() const {
-    return record[1];
-}
-
-void CVbPolylinePath::SetWidth(int width) {
-    record[1] = width;
-}
-
 CVbVrtxGeom* CVbPolylinePath::ToShape() const {
     return ShapeOfPath<CVbPolylineShape>(*this, kPolylinePathLayout);
 }
@@ -74,28 +62,6 @@ void CVbPolylinePath::GetExtents(int* xmin, int* ymin, int* xmax, int* ymax) con
     GeomRecordView(record, wordCount, kPolylinePathLayout).MergeOutline(box);
     box.Grow(GetWidth() / 2);
     box.Write(xmin, ymin, xmax, ymax);
-}
-
-void CVbPolylinePath::MirrorY() {
-    GeomRecordView(record, wordCount, kPolylinePathLayout).MirrorY();
-}
-
-void CVbPolylinePath::MirrorX() {
-    GeomRecordView(record, wordCount, kPolylinePathLayout).MirrorX();
-}
-
-CVbVrtxGeom* CVbPolylinePath::Rotate(int angle, int cx, int cy) {
-    GeomRecordView(record, wordCount, kPolylinePathLayout).Rotate(angle, cx, cy);
-    return nullptr;
-}
-
-void CVbPolylinePath::Translate(int dx, int dy) {
-    GeomRecordView(record, wordCount, kPolylinePathLayout).Translate(dx, dy);
-}
-
-CVbVrtxGeom* CVbPolylinePath::Transform(int mirror, int angle, int dx, int dy, double scale) {
-    GeomRecordView(record, wordCount, kPolylinePathLayout).Scale(scale);
-    return MirrorRotateTranslate(mirror, angle, dx, dy);
 }
 
 int CVbPolylinePath::Validate() {
@@ -118,4 +84,5 @@ int CVbPolylinePath::Validate() {
     return 1;
 }
 
-void CVbPolylinePath::Reserved(int) {}
+PERFOREX_DEFINE_RECORD_SLOTS(CVbPolylinePath, kPolylinePathLayout)
+PERFOREX_DEFINE_VERTEX_ROTATION(CVbPolylinePath, kPolylinePathLayout)

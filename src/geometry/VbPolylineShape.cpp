@@ -1,7 +1,7 @@
 #include "perforex/VbPolylineShape.h"
 
 #include "geometry/ExtentBox.h"
-#include "geometry/GeomRecordView.h"
+#include "geometry/RecordSlots.h"
 #include "geometry/VertexChainOps.h"
 #include "perforex/VbPolylinePath.h"
 
@@ -37,16 +37,6 @@ void CVbPolylineShape::SetVertices(const int* words, int count) {
     ReplaceVertexWords(kHeadWords, words, count);
 }
 
-int CVbPolylineShape::IsShape() const {
-    return 1;
-}
-
-int CVbPolylineShape::GetWidth() const {
-    return 0;
-}
-
-void CVbPolylineShape::SetWidth(int) {}
-
 CVbVrtxGeom* CVbPolylineShape::ToShape() const {
     return nullptr;
 }
@@ -61,30 +51,9 @@ void CVbPolylineShape::GetExtents(int* xmin, int* ymin, int* xmax, int* ymax) co
     box.Write(xmin, ymin, xmax, ymax);
 }
 
-void CVbPolylineShape::MirrorY() {
-    GeomRecordView(record, wordCount, kPolylineShapeLayout).MirrorY();
-}
-
-void CVbPolylineShape::MirrorX() {
-    GeomRecordView(record, wordCount, kPolylineShapeLayout).MirrorX();
-}
-
-CVbVrtxGeom* CVbPolylineShape::Rotate(int angle, int cx, int cy) {
-    GeomRecordView(record, wordCount, kPolylineShapeLayout).Rotate(angle, cx, cy);
-    return nullptr;
-}
-
-void CVbPolylineShape::Translate(int dx, int dy) {
-    GeomRecordView(record, wordCount, kPolylineShapeLayout).Translate(dx, dy);
-}
-
-CVbVrtxGeom* CVbPolylineShape::Transform(int mirror, int angle, int dx, int dy, double scale) {
-    GeomRecordView(record, wordCount, kPolylineShapeLayout).Scale(scale);
-    return MirrorRotateTranslate(mirror, angle, dx, dy);
-}
-
 int CVbPolylineShape::Validate() {
     return ValidateOutline(*this, kPolylineShapeLayout);
 }
 
-void CVbPolylineShape::Reserved(int) {}
+PERFOREX_DEFINE_RECORD_SLOTS(CVbPolylineShape, kPolylineShapeLayout)
+PERFOREX_DEFINE_VERTEX_ROTATION(CVbPolylineShape, kPolylineShapeLayout)

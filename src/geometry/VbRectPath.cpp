@@ -1,7 +1,7 @@
 #include "perforex/VbRectPath.h"
 
 #include "geometry/ExtentBox.h"
-#include "geometry/GeomRecordView.h"
+#include "geometry/RecordSlots.h"
 #include "geometry/RectCorners.h"
 #include "perforex/VbPolylinePath.h"
 #include "perforex/VbRectShape.h"
@@ -30,18 +30,6 @@ void CVbRectPath::Set(int width, int x1, int y1, int x2, int y2, int userFlag,
     SetCounterClockwise(counterClockwise);
 }
 
-int CVbRectPath::IsShape() const {
-    return 0;
-}
-
-int CVbRectPath::GetWidth() const {
-    return record[1];
-}
-
-void CVbRectPath::SetWidth(int width) {
-    record[1] = width;
-}
-
 CVbVrtxGeom* CVbRectPath::ToShape() const {
     return new CVbRectShape(record[2], record[3], record[4], record[5], HasHeaderBit(kUserFlagBit),
                             HasHeaderBit(kCounterClockwiseBit));
@@ -57,16 +45,6 @@ void CVbRectPath::GetExtents(int* xmin, int* ymin, int* xmax, int* ymax) const {
     box.Write(xmin, ymin, xmax, ymax);
 }
 
-void CVbRectPath::MirrorY() {
-    GeomRecordView(record, wordCount, kRectPathLayout).MirrorY();
-    RectCorners::PutInOrder(record + 2);
-}
-
-void CVbRectPath::MirrorX() {
-    GeomRecordView(record, wordCount, kRectPathLayout).MirrorX();
-    RectCorners::PutInOrder(record + 2);
-}
-
 CVbVrtxGeom* CVbRectPath::Rotate(int angle, int cx, int cy) {
     if (angle == 0) {
         return nullptr;
@@ -77,15 +55,6 @@ CVbVrtxGeom* CVbRectPath::Rotate(int angle, int cx, int cy) {
     return polygon;
 }
 
-void CVbRectPath::Translate(int dx, int dy) {
-    GeomRecordView(record, wordCount, kRectPathLayout).Translate(dx, dy);
-}
-
-CVbVrtxGeom* CVbRectPath::Transform(int mirror, int angle, int dx, int dy, double scale) {
-    GeomRecordView(record, wordCount, kRectPathLayout).Scale(scale);
-    return MirrorRotateTranslate(mirror, angle, dx, dy);
-}
-
 int CVbRectPath::Validate() {
     if (GetWidth() < 0) {
         SetWidth(0);
@@ -93,4 +62,4 @@ int CVbRectPath::Validate() {
     return RectCorners::Validate(record + 2);
 }
 
-void CVbRectPath::Reserved(int) {}
+PERFOREX_DEFINE_RECORD_SLOTS(CVbRectPath, kRectPathLayout)

@@ -1,7 +1,7 @@
 #include "perforex/VbRectShape.h"
 
 #include "geometry/ExtentBox.h"
-#include "geometry/GeomRecordView.h"
+#include "geometry/RecordSlots.h"
 #include "geometry/RectCorners.h"
 #include "perforex/VbPolylineShape.h"
 #include "perforex/VbRectPath.h"
@@ -28,16 +28,6 @@ void CVbRectShape::Set(int x1, int y1, int x2, int y2, int userFlag, int counter
     SetCounterClockwise(counterClockwise);
 }
 
-int CVbRectShape::IsShape() const {
-    return 1;
-}
-
-int CVbRectShape::GetWidth() const {
-    return 0;
-}
-
-void CVbRectShape::SetWidth(int) {}
-
 CVbVrtxGeom* CVbRectShape::ToShape() const {
     return nullptr;
 }
@@ -54,16 +44,6 @@ void CVbRectShape::GetExtents(int* xmin, int* ymin, int* xmax, int* ymax) const 
     *ymax = record[4];
 }
 
-void CVbRectShape::MirrorY() {
-    GeomRecordView(record, wordCount, kRectShapeLayout).MirrorY();
-    RectCorners::PutInOrder(record + 1);
-}
-
-void CVbRectShape::MirrorX() {
-    GeomRecordView(record, wordCount, kRectShapeLayout).MirrorX();
-    RectCorners::PutInOrder(record + 1);
-}
-
 CVbVrtxGeom* CVbRectShape::Rotate(int angle, int cx, int cy) {
     if (angle == 0) {
         return nullptr;
@@ -75,17 +55,8 @@ CVbVrtxGeom* CVbRectShape::Rotate(int angle, int cx, int cy) {
     return polygon;
 }
 
-void CVbRectShape::Translate(int dx, int dy) {
-    GeomRecordView(record, wordCount, kRectShapeLayout).Translate(dx, dy);
-}
-
-CVbVrtxGeom* CVbRectShape::Transform(int mirror, int angle, int dx, int dy, double scale) {
-    GeomRecordView(record, wordCount, kRectShapeLayout).Scale(scale);
-    return MirrorRotateTranslate(mirror, angle, dx, dy);
-}
-
 int CVbRectShape::Validate() {
     return RectCorners::Validate(record + 1);
 }
 
-void CVbRectShape::Reserved(int) {}
+PERFOREX_DEFINE_RECORD_SLOTS(CVbRectShape, kRectShapeLayout)

@@ -8,26 +8,55 @@ namespace {
 const char kNoMemoryAdvice[] = "(check for sufficient memory on system)\n\n";
 const char kTableAdvice[] = "(check for problem with the include file created by JNPcc)\n\n";
 
-// Inserts node into tree, freeing it when the tree already holds its name.
-void InsertOrDrop(JNPLookupTree& tree, JNPLookupNode* node) {
-    if (tree.Insert(node) != 0) {
-        delete node;
-    }
+// Copies the fields a keyword definition and a keyword node share.
+template <class Definition>
+void CopyDefinition(JNPLookupNode& node, const Definition& definition) {
+    node.id = definition.id;
+    node.type = definition.type;
+    node.flags = definition.flags;
+    node.count = definition.count;
+    node.constants = definition.constants;
+    node.required = definition.required;
+    node.optional = definition.optional;
 }
 
 JNPLookupNode* NewKeywordNode(const JNP_KEYWORD_DEF& record) {
     JNPLookupNode* node = new (std::nothrow) JNPLookupNode;
     if (node != nullptr) {
         node->name = record.name;
-        node->id = record.id;
-        node->type = record.type;
-        node->flags = record.flags;
-        node->count = record.count;
-        node->constants = record.constants;
-        node->required = record.required;
-        node->optional = record.optional;
+        CopyDefinition(*node, record);
     }
     return node;
+}
+
+JNPLookupNode* NewConstantNode(const JNP_CONST_DEF& record) {
+    JNPLookupNode* node = new (std::nothrow) JNPLookupNode;
+    if (node != nullptr) {
+        node->name = record.name;
+        node->id = record.value;
+    }
+    return node;
+}
+
+// Links node, made from a record of the table named tableName, into tree; a node whose name the
+// tree holds already is freed. Reports a node that could not be made and a tree that stays empty.
+JNPResultCode InsertRecord(JNPLookupTree& tree, JNPLookupNode* node, const char* tableName,
+                           JNPMessageSink& sink) {
+    if (node == nullptr) {
+        sink.Write("\nError: while initializing the keyword lookup tree for the %s table.\n",
+                   tableName);
+        sink.Write("%s", kNoMemoryAdvice);
+        return JNP_NO_MEMORY;
+    }
+    if (tree.Insert(node) != 0) {
+        delete node;
+    }
+    if (tree.Root() == nullptr) {
+        sink.Write("\nError: on inserting keyword into the %s table.\n", tableName);
+        sink.Write("%s", kTableAdvice);
+        return JNP_TABLE_ERROR;
+    }
+    return JNP_SUCCESS;
 }
 
 bool ListHolds(const int* ids, int id) {
@@ -41,54 +70,24 @@ bool ListHolds(const int* ids, int id) {
 
 }  // namespace
 
-int JNPDefinitions::Build(const JNP_KEYWORD_DEF* keywordRecords,
-                          const JNP_CONST_DEF* constantRecords, JNPMessageSink& sink) {
+JNPResultCode JNPDefinitions::Build(const JNP_KEYWORD_DEF* keywordRecords,
+                                    const JNP_CONST_DEF* constantRecords, JNPMessageSink& sink) {
     keywordTable = keywordRecords;
-    constantTable = constantRecords;
-    const int result = BuildKeywordTree(keywordRecords, sink);
-    return result != 0 ? result : BuildConstantTree(constantRecords, sink);
-}
-
-int JNPDefinitions::BuildKeywordTree(const JNP_KEYWORD_DEF* table, JNPMessageSink& sink) {
-    for (; table != nullptr && table->id != 0; ++table) {
-        JNPLookupNode* node = NewKeywordNode(*table);
-        if (node == nullptr) {
-            sink.Write(
-                "\nError: while initializing the keyword lookup tree for the JNP_KEYWORD_DEF "
-                "table.\n");
-            sink.Write("%s", kNoMemoryAdvice);
-            return 5;
-        }
-        InsertOrDrop(keywords, node);
-        if (keywords.Root() == nullptr) {
-            sink.Write("\nError: on inserting keyword into the JNP_KEYWORD_DEF table.\n");
-            sink.Write("%s", kTableAdvice);
-            return 7;
+    for (; keywordRecords != nullptr && keywordRecords->id != 0; ++keywordRecords) {
+        const JNPResultCode result =
+            InsertRecord(keywords, NewKeywordNode(*keywordRecords), "JNP_KEYWORD_DEF", sink);
+        if (result != JNP_SUCCESS) {
+            return result;
         }
     }
-    return 0;
-}
-
-int JNPDefinitions::BuildConstantTree(const JNP_CONST_DEF* table, JNPMessageSink& sink) {
-    for (; table != nullptr && table->name != nullptr; ++table) {
-        JNPLookupNode* node = new (std::nothrow) JNPLookupNode;
-        if (node == nullptr) {
-            sink.Write(
-                "\nError: while initializing the keyword lookup tree for the JNP_CONST_DEF "
-                "table.\n");
-            sink.Write("%s", kNoMemoryAdvice);
-            return 5;
-        }
-        node->name = table->name;
-        node->id = table->value;
-        InsertOrDrop(constants, node);
-        if (constants.Root() == nullptr) {
-            sink.Write("\nError: on inserting keyword into the JNP_CONST_DEF table.\n");
-            sink.Write("%s", kTableAdvice);
-            return 7;
+    for (; constantRecords != nullptr && constantRecords->name != nullptr; ++constantRecords) {
+        const JNPResultCode result =
+            InsertRecord(constants, NewConstantNode(*constantRecords), "JNP_CONST_DEF", sink);
+        if (result != JNP_SUCCESS) {
+            return result;
         }
     }
-    return 0;
+    return JNP_SUCCESS;
 }
 
 void JNPDefinitions::Release() {
@@ -154,13 +153,7 @@ int JNPDefinitions::AddAlias(const char* aliasName, const JNPLookupNode& target)
     name[kAliasNameSize - 1] = '\0';
     node->name = name;
     node->ownsName = true;
-    node->id = target.id;
-    node->type = target.type;
-    node->flags = target.flags;
-    node->count = target.count;
-    node->constants = target.constants;
-    node->required = target.required;
-    node->optional = target.optional;
+    CopyDefinition(*node, target);
     const int result = keywords.Insert(node);
     if (result != 0) {
         delete node;

@@ -4,6 +4,7 @@
 #include "keywordparser/JNPKeywordDef.h"
 #include "keywordparser/JNPLookupTree.h"
 #include "keywordparser/JNPMessageSink.h"
+#include "keywordparser/JNPResultCode.h"
 
 // The keyword and constant lookup trees built from a schema's two definition tables, with the
 // questions the parse loop asks about them.
@@ -12,10 +13,10 @@ class JNPDefinitions {
     // Room for an alias name, terminating zero included.
     static constexpr int kAliasNameSize = 64;
 
-    // Builds both trees from the tables; reports failures on sink. Returns 0, 5 (no memory) or
-    // 7 (a definition could not be inserted).
-    int Build(const JNP_KEYWORD_DEF* keywords, const JNP_CONST_DEF* constants,
-              JNPMessageSink& sink);
+    // Builds both trees from the tables; reports failures on sink. Returns JNP_SUCCESS,
+    // JNP_NO_MEMORY or JNP_TABLE_ERROR.
+    JNPResultCode Build(const JNP_KEYWORD_DEF* keywords, const JNP_CONST_DEF* constants,
+                        JNPMessageSink& sink);
     // Frees both trees.
     void Release();
 
@@ -34,14 +35,8 @@ class JNPDefinitions {
     // with target's definition. Returns 0 when added, 1 when the name exists or memory is short.
     int AddAlias(const char* aliasName, const JNPLookupNode& target);
 
-    const JNPLookupTree& KeywordTree() const { return keywords; }
-
   private:
-    int BuildKeywordTree(const JNP_KEYWORD_DEF* table, JNPMessageSink& sink);
-    int BuildConstantTree(const JNP_CONST_DEF* table, JNPMessageSink& sink);
-
     JNPLookupTree keywords;
     JNPLookupTree constants;
     const JNP_KEYWORD_DEF* keywordTable = nullptr;
-    const JNP_CONST_DEF* constantTable = nullptr;
 };

@@ -9,9 +9,8 @@ class JNPMessageSink {
     void SetStream(FILE* stream);
     FILE* Stream() const { return stream; }
 
-    // Formats the message printf-style once and writes it to the stream.
+    // Writes the message, formatted printf-style, to the stream.
     void Write(const char* format, ...) __attribute__((format(printf, 2, 3)));
-    // Adds count problems to the error count.
     void CountErrors(int count) { errors += count; }
     void ResetErrors() { errors = 0; }
     int Errors() const { return errors; }

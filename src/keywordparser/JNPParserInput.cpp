@@ -16,53 +16,53 @@ const char kNoMemoryAdvice[] = "(check for sufficient memory on system)\n\n";
 
 }  // namespace
 
-int JNPParserInput::LoadFile(const char* path, JNPMessageSink& sink) {
+JNPResultCode JNPParserInput::LoadFile(const char* path, JNPMessageSink& sink) {
     file = std::fopen(path, "rb");
     if (file == nullptr) {
         return Fail(sink, "\nError: on opening parser input file (%s) for reading.\n",
-                    "(check for a file or directory permission problem)\n\n", path, 3);
+                    "(check for a file or directory permission problem)\n\n", path, JNP_FILE_ERROR);
     }
     struct stat status;
     if (stat(path, &status) != 0 || status.st_size < 0) {
         return Fail(sink, "\nError: while trying to get size of parser input file (%s).\n",
-                    kCorruptAdvice, path, 3);
+                    kCorruptAdvice, path, JNP_FILE_ERROR);
     }
     // A directory opens like a file here, but has no text to read whatever size it tells.
     if (S_ISDIR(status.st_mode)) {
-        return Fail(sink, kReadFailure, kCorruptAdvice, path, 3);
+        return Fail(sink, kReadFailure, kCorruptAdvice, path, JNP_FILE_ERROR);
     }
     size = static_cast<std::size_t>(status.st_size);
     text.reset(new (std::nothrow) char[size]);
     if (text == nullptr) {
-        return Fail(sink, kAllocationFailure, kNoMemoryAdvice, path, 5);
+        return Fail(sink, kAllocationFailure, kNoMemoryAdvice, path, JNP_NO_MEMORY);
     }
     if (std::fread(text.get(), 1, size, file) != size || std::ferror(file) != 0) {
-        return Fail(sink, kReadFailure, kCorruptAdvice, path, 3);
+        return Fail(sink, kReadFailure, kCorruptAdvice, path, JNP_FILE_ERROR);
     }
     if (std::fgetc(file) != EOF) {
         return Fail(sink, "\nError: while trying to read last byte in parser input file (%s).\n",
-                    kCorruptAdvice, path, 3);
+                    kCorruptAdvice, path, JNP_FILE_ERROR);
     }
     return DecodeKeyed(path, sink);
 }
 
-int JNPParserInput::DecodeKeyed(const char* path, JNPMessageSink& sink) {
+JNPResultCode JNPParserInput::DecodeKeyed(const char* path, JNPMessageSink& sink) {
     const JNPKeyedHeader header(text.get(), size);
     if (!header.IsKeyed()) {
-        return 0;
+        return JNP_SUCCESS;
     }
     if (!header.FitsFile()) {
-        return Fail(sink, kReadFailure, kCorruptAdvice, path, 3);
+        return Fail(sink, kReadFailure, kCorruptAdvice, path, JNP_FILE_ERROR);
     }
     const std::size_t payloadSize = size - header.Length();
     std::unique_ptr<char[]> payload(new (std::nothrow) char[payloadSize]);
     if (payload == nullptr) {
-        return Fail(sink, kAllocationFailure, kNoMemoryAdvice, path, 5);
+        return Fail(sink, kAllocationFailure, kNoMemoryAdvice, path, JNP_NO_MEMORY);
     }
     header.Decode(text.get() + header.Length(), payload.get(), payloadSize);
     text = std::move(payload);
     size = payloadSize;
-    return 0;
+    return JNP_SUCCESS;
 }
 
 void JNPParserInput::LoadText(const char* source) {
@@ -71,8 +71,8 @@ void JNPParserInput::LoadText(const char* source) {
     std::memcpy(text.get(), source, size + 1);
 }
 
-int JNPParserInput::Fail(JNPMessageSink& sink, const char* firstLine, const char* advice,
-                         const char* path, int result) {
+JNPResultCode JNPParserInput::Fail(JNPMessageSink& sink, const char* firstLine, const char* advice,
+                                   const char* path, JNPResultCode result) {
     sink.Write(firstLine, path);
     sink.Write("%s", advice);
     Release();

@@ -13,7 +13,6 @@ struct JNPResult {
 
     // Stores token as the name, cut to kNameSize - 1 characters.
     void SetName(const char* token);
-    // Returns the number of arguments stored.
     int ArgumentCount() const;
     // Drops every argument after the first count.
     void KeepArguments(int count);

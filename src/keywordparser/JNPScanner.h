@@ -10,8 +10,6 @@ class JNPScanner {
   public:
     // Size of every token buffer, terminating zero included.
     static constexpr int kTokenSize = 4096;
-    // Value read at the end of the text and for a 0xFF byte.
-    static constexpr int kEndValue = -1;
 
     enum TokenType { kWord = 0, kEnd = 1, kString = 2, kOpen = 3, kClose = 4, kComma = 5 };
 
@@ -31,18 +29,19 @@ class JNPScanner {
     void PushBack(const char* token);
     // Discards the rest of the current line with its line feed and counts the line.
     void SkipLine();
-    // Steps back over the character c just read.
-    void Unget(int c);
 
     int Line() const { return line; }
 
   private:
+    // Value read at the end of the text and for a 0xFF byte.
+    static constexpr int kEndValue = -1;
+
     // Returns the next character as a signed byte, skipping one carriage return before it.
     int ReadChar();
     // Returns the first character above blank, counting the line feeds passed.
     int SkipWhiteSpace();
-    // Skips to the end of the line like a comment does, counting one line.
-    void SkipComment();
+    // Steps back over the character c just read.
+    void Unget(int c);
     int ReadString(const char* context, char* token);
     int ReadWord(int first, const char* context, char* token);
     // Reports a token that does not fit into its buffer.

@@ -36,31 +36,31 @@ void UpperCase(std::string& text) {
 
 }  // namespace
 
-int JNParser::Initialise(const char* source, FILE* messageStream,
-                         const JNP_KEYWORD_DEF* keywordTable, const JNP_CONST_DEF* constantTable,
-                         bool fromMemory) {
+JNPResultCode JNParser::Initialise(const char* source, FILE* messageStream,
+                                   const JNP_KEYWORD_DEF* keywordTable,
+                                   const JNP_CONST_DEF* constantTable, bool fromMemory) {
     sink.SetStream(messageStream);
-    const int built = definitions.Build(keywordTable, constantTable, sink);
-    if (built != 0) {
+    const JNPResultCode built = definitions.Build(keywordTable, constantTable, sink);
+    if (built != JNP_SUCCESS) {
         return built;
     }
     if (!scanner.AllocatePushBack()) {
         sink.Write("\nError: on allocating memory for token scanner.\n");
         sink.Write("(check for sufficient memory on system)\n\n");
-        return 5;
+        return JNP_NO_MEMORY;
     }
     if (fromMemory) {
         input.LoadText(source);
     } else {
-        const int loaded = input.LoadFile(source, sink);
-        if (loaded != 0) {
+        const JNPResultCode loaded = input.LoadFile(source, sink);
+        if (loaded != JNP_SUCCESS) {
             return loaded;
         }
     }
     scanner.Attach(input.Begin(), input.End());
     level = 1;
     sink.ResetErrors();
-    return 0;
+    return JNP_SUCCESS;
 }
 
 void JNParser::Release() {

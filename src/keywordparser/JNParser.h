@@ -8,6 +8,7 @@
 #include "keywordparser/JNPMessageSink.h"
 #include "keywordparser/JNPParserInput.h"
 #include "keywordparser/JNPResult.h"
+#include "keywordparser/JNPResultCode.h"
 #include "keywordparser/JNPScanner.h"
 
 // Reads a hierarchical keyword file whose keywords, arguments and nesting are given by two
@@ -24,9 +25,10 @@ class JNParser {
 
     // Prepares one parse of source, a file path or, when fromMemory, the keyword text itself.
     // Diagnostics go to messageStream (standard error when null). The tables must outlive the
-    // parser. Returns 0, 3 (file cannot be read), 5 (no memory) or 7 (bad table).
-    int Initialise(const char* source, FILE* messageStream, const JNP_KEYWORD_DEF* keywordTable,
-                   const JNP_CONST_DEF* constantTable, bool fromMemory);
+    // parser. Returns JNP_SUCCESS, JNP_FILE_ERROR, JNP_NO_MEMORY or JNP_TABLE_ERROR.
+    JNPResultCode Initialise(const char* source, FILE* messageStream,
+                             const JNP_KEYWORD_DEF* keywordTable,
+                             const JNP_CONST_DEF* constantTable, bool fromMemory);
     // Frees the lookup trees, the input text and the scanner, and closes the input file.
     void Release();
 
@@ -43,8 +45,6 @@ class JNParser {
     void Dump(const JNPResult* construct, FILE* stream) const;
 
     int Errors() const { return sink.Errors(); }
-    int Line() const { return scanner.Line(); }
-    JNPDefinitions& Definitions() { return definitions; }
 
   private:
     JNPResult* ReadConstruct(JNPResult* context);

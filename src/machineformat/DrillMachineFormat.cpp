@@ -85,7 +85,7 @@ void Apply(CDrillMachineFormat& format, JNParser& parser, JNPResult& construct) 
 int CDrillMachineFormat::Load(FILE* messageStream, std::string path) {
     JNParser parser;
     if (parser.Initialise(path.c_str(), messageStream, kDrillMachineKeywords,
-                          kDrillMachineConstants, false) != 0) {
+                          kDrillMachineConstants, false) != JNP_SUCCESS) {
         WriteMessage(messageStream, kMachineFormatUnreadable, path.c_str());
         return 1;
     }

@@ -43,7 +43,7 @@ int CPerforexReaderImpl::Read(FILE* stream, const std::string& drillFilePath) {
     if (messageStream == nullptr) {
         return 0;
     }
-    if (!settings && LoadMachineFormat() == 0) {
+    if (!settings && !LoadMachineFormat()) {
         return 0;
     }
     if (!FileOpensForReading(drillFilePath)) {
@@ -52,16 +52,13 @@ int CPerforexReaderImpl::Read(FILE* stream, const std::string& drillFilePath) {
     return Interpret(drillFilePath);
 }
 
-int CPerforexReaderImpl::LoadMachineFormat() {
-    if (messageStream == nullptr) {
-        return 0;
-    }
+bool CPerforexReaderImpl::LoadMachineFormat() {
     settings = std::make_unique<CDrillMachineFormat>();
     if (settings->Load(messageStream, machineFormatFile) != 0) {
         settings.reset();
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
 int CPerforexReaderImpl::Interpret(const std::string& drillFilePath) {

@@ -23,12 +23,10 @@ class CPerforexReaderImpl {
     // Takes over the file name and a copy of the loaded machine format of another reader.
     void CopyStateFrom(const CPerforexReaderImpl& source);
 
-    // Returns 1 when a machine format is loaded, loading it now if needed; 0 when it cannot be.
-    int LoadMachineFormat();
-
-    const CDrillMachineFormat* Settings() const { return settings.get(); }
-
   private:
+    // Loads the machine format file; returns false, keeping none, when it cannot be read or has
+    // errors.
+    bool LoadMachineFormat();
     // Runs the interpreter over an openable drill file; returns the result of the read.
     int Interpret(const std::string& drillFilePath);
 

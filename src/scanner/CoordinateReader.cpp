@@ -87,7 +87,8 @@ double CoordinateReader::DivideByUntabledPowerOfTen(double value, long long expo
 
 void CoordinateReader::WarnAboutLength(std::string_view digits) const {
     const int shownLimit = static_cast<int>(std::clamp<long long>(digitLimit, INT_MIN, INT_MAX));
-    WriteMessage(messageStream, kNumberTooLong, std::string(digits).c_str(), shownLimit, source.LineNumber());
+    WriteMessage(messageStream, kNumberTooLong, std::string(digits).c_str(), shownLimit,
+                 source.LineNumber());
     EndMessageLine();
 }
 
