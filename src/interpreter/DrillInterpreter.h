@@ -108,6 +108,9 @@ class CDrillInterpreter {
     ToolTable toolTable;
     ContourBuilder contour;
     bool fileOpened;
+    // Line of the token being acted on, which every message names: a block is processed at its
+    // last word.
+    int tokenLine = 1;
     int errorCount = 0;
     int warningCount = 0;
     int arcMode = kLine;

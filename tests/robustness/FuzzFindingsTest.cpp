@@ -25,7 +25,7 @@ TEST(FuzzFindings, RepeatBlockSteppingBeyondTheRangeEndsAtOnceWithOneMessage) {
     EXPECT_EQ(reading.messages,
               "Warning: Length of co-ordinate data 2147483647 is found to be greater than M+N "
               "length 6 at line number 3 Which may cause loss of data\n"
-              "Error: Value out of range at line number 4\n" +
+              "Error: Value out of range at line number 3\n" +
                   Totals(1, 0));
     EXPECT_EQ(reading.result, 0);
 }
@@ -44,8 +44,8 @@ TEST(FuzzFindings, RepeatBlockComingBackIntoTheRangeDeliversTheHolesThatFit) {
     }
     EXPECT_EQ(reading.transcript, holes);
     EXPECT_EQ(reading.messages,
-              "Error: Value out of range at line number 3\n"
-              "Error: Value out of range at line number 4\n" +
+              "Error: Value out of range at line number 2\n"
+              "Error: Value out of range at line number 3\n" +
                   Totals(2, 0));
     EXPECT_EQ(reading.result, 0);
 }
