@@ -173,11 +173,13 @@ void CDrillInterpreter::SelectTool(int tool) {
 }
 
 void CDrillInterpreter::TakeRepeatCount(double value) {
-    if (!LengthConverter::Truncate(value, repeatCount)) {
-        ReportError(kValueOutOfRange, tokenLine);
-        return;
-    }
     repeatPending = true;
+    // Written so that NaN is out of range as well.
+    if (!(value <= kMostRepeats) || !LengthConverter::Truncate(value, repeatCount)) {
+        ReportError(kValueOutOfRange, tokenLine);
+        // The block then drills none of its holes.
+        repeatCount = 0;
+    }
 }
 
 void CDrillInterpreter::ChangeStepMode(int stepMode) {

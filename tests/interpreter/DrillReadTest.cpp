@@ -260,10 +260,10 @@ const MessageCase kMessageCases[] = {
      "Error: Number expected after X at line number 5\n"
      "Error: Number expected after Y at line number 6\n",
      1},
-    // Blocks are processed at their last word.
+    // Blocks are processed at their last word; an R out of range is reported at its own line.
     {"InterpreterMessageLines", kInch24,
      "M48\nT01C0.035\n%\nT01\nG91\nG90T1200\nT1500X0010Y0010\nG70 G70\nM16 M16\n"
-     "G02X0020Y0A0010 G03X0030Y0A0010\nG05X990000Y0 X990000Y0\n"
+     "G02X0020Y0A0010 G03X0030Y0A0010\nG05X990000Y0 X990000Y0\nR70000\nX0010\nR70000X0010\n"
      "M15 M15\nM15X0010Y0010 M30\n",
      "tool 1 0 889000 0 0 0 0 0 0 0 0\nhit 25400 25400 1500\nhit 25400 25400 1500\n",
      "Warning: Change of step mode wanted from input gerb file at line number 5 and doing the "
@@ -280,8 +280,8 @@ const MessageCase kMessageCases[] = {
      "Warning: M15 token missing to start contour in Perforex file '<drill>' before line 9\n"
      "Error: Arc without a start point at line number 10\n"
      "Error: Arc without a start point at line number 10\n" +
-         kOutOfRange + "11\n" + kOutOfRange + "11\n" + kNotClosed + "12\n" + kNotClosed + "13\n" +
-         kNotClosed + "13\n" + Totals(8, 4),
+         kOutOfRange + "11\n" + kOutOfRange + "11\n" + kOutOfRange + "12\n" + kOutOfRange + "14\n" +
+         kNotClosed + "15\n" + kNotClosed + "16\n" + kNotClosed + "16\n" + Totals(10, 4),
      0},
 };
 

@@ -159,11 +159,13 @@ TEST(DrillProgramBadInput, LargeToolNumbersAreWarnedAboutAndUndefined) {
     }
 }
 
-TEST(DrillProgramBadInput, HugeRepeatCountGivesEveryHole) {
-    const ProgramReading reading = ReadProgram("T00\nX0Y0\nR100000X1\n");
-    EXPECT_EQ(reading.result, 1);
-    EXPECT_EQ(reading.messages, "");
-    ASSERT_EQ(reading.hits, 100001);
+// The largest repeat count gives every hole; one more is out of range, reported with the line
+// of its R, and its block gives none.
+TEST(DrillProgramBadInput, RepeatCountsAreBoundedAt65535) {
+    const ProgramReading reading = ReadProgram("T00\nX0Y0\nR65535X1\nR65536\nX1\n");
+    EXPECT_EQ(reading.result, 0);
+    EXPECT_EQ(reading.messages, "Error: Value out of range at line number 4\n" + Totals(1, 0));
+    ASSERT_EQ(reading.hits, 65536);
     // Steps of 0.0001 inch added up in double precision: the sum and the last x of the repeats.
     long long sum = 0;
     int last = 0;
@@ -172,8 +174,8 @@ TEST(DrillProgramBadInput, HugeRepeatCountGivesEveryHole) {
         last = std::atoi(t.c_str() + at + 4);  // after "hit "
         sum += last;
     }
-    EXPECT_EQ(sum, 12700126937462LL);
-    EXPECT_EQ(last, 253999999);
+    EXPECT_EQ(sum, 5454525207127LL);
+    EXPECT_EQ(last, 166458899);
 }
 
 struct CountedCase {
