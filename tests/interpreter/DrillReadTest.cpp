@@ -48,7 +48,7 @@ std::string ToEbcdic(const std::string& text) {
         if (c >= '0' && c <= '9') {
             bytes += static_cast<char>(0xF0 + (c - '0'));
         } else if (letter >= 0 && letter < 26) {
-            // A to I, J to R and S to Z are three runs; S follows a gap of one after R.
+            // A to I, J to R and S to Z are three runs of codes with gaps between them.
             bytes += static_cast<char>(letter < 9    ? 0xC1 + letter
                                        : letter < 18 ? 0xD1 + letter - 9
                                                      : 0xE2 + letter - 18);
