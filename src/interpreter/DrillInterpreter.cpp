@@ -48,6 +48,7 @@ bool CDrillInterpreter::Run() {
         running = Dispatch(token);
     }
     FlushContour();
+    warningCount = SaturatingSum(warningCount, scanner.GetWarningCount());
     if (errorCount == 0 && warningCount == 0) {
         return true;
     }
@@ -56,6 +57,7 @@ bool CDrillInterpreter::Run() {
 }
 
 inline bool CDrillInterpreter::Dispatch(const NCToken& token) {
+    tokenLine = token.line;
     if (token.type >= TOKEN_X && token.type <= TOKEN_J) {
         TakeBlockWord(token.type, token.value);
         ProcessBlockIfEnded();
@@ -152,7 +154,7 @@ bool CDrillInterpreter::ActOnCode(const NCToken& token) {
             BuildToolTableOnce();
             break;
         default:
-            ReportError(kCodeWithoutEffect, scanner.GetLineNumber());
+            ReportError(kCodeWithoutEffect, tokenLine);
             break;
     }
     return true;
@@ -163,26 +165,28 @@ void CDrillInterpreter::SelectTool(int tool) {
     positioning = true;
     routing = false;
     if (tool > 999) {
-        ReportWarning(kToolNumberOutOfRange, tool, scanner.GetLineNumber());
+        ReportWarning(kToolNumberOutOfRange, tool, tokenLine);
     }
     if (tool != 0 && !toolTable.IsToolDefined(tool)) {
-        ReportError(kToolNotDefined, tool, scanner.GetLineNumber());
+        ReportError(kToolNotDefined, tool, tokenLine);
     }
 }
 
 void CDrillInterpreter::TakeRepeatCount(double value) {
-    if (!LengthConverter::Truncate(value, repeatCount)) {
-        ReportError(kValueOutOfRange, scanner.GetLineNumber());
-        return;
-    }
     repeatPending = true;
+    // Written so that NaN is out of range as well.
+    if (!(value <= kMostRepeats) || !LengthConverter::Truncate(value, repeatCount)) {
+        ReportError(kValueOutOfRange, tokenLine);
+        // The block then drills none of its holes.
+        repeatCount = 0;
+    }
 }
 
 void CDrillInterpreter::ChangeStepMode(int stepMode) {
     if (scanner.GetStepMode() == stepMode) {
         return;
     }
-    ReportWarning(kStepModeChange, scanner.GetLineNumber());
+    ReportWarning(kStepModeChange, tokenLine);
     scanner.SetStepMode(stepMode);
 }
 
@@ -190,7 +194,7 @@ void CDrillInterpreter::BuildToolTableOnce() {
     if (toolTableBuilt) {
         return;
     }
-    CountErrors(toolTable.BuildToolTable(scanner.GetToolLines(), scanner.GetLineNumber()));
+    CountErrors(toolTable.BuildToolTable(scanner.GetToolLines(), tokenLine));
     toolTableBuilt = true;
     // The table is built once; tool definitions found later are never read.
     scanner.StopCollectingToolLines();
@@ -198,8 +202,7 @@ void CDrillInterpreter::BuildToolTableOnce() {
 
 void CDrillInterpreter::StartContourBody() {
     if (inContour) {
-        WriteMessage(messageStream, kContourNotClosed, scanner.GetFilePath().c_str(),
-                     scanner.GetLineNumber());
+        WriteMessage(messageStream, kContourNotClosed, scanner.GetFilePath().c_str(), tokenLine);
     }
     contour.SetTool(currentTool);
     routing = true;
@@ -209,8 +212,7 @@ void CDrillInterpreter::StartContourBody() {
 
 void CDrillInterpreter::EndContourBody() {
     if (!inContour) {
-        WriteMessage(messageStream, kContourNotStarted, scanner.GetFilePath().c_str(),
-                     scanner.GetLineNumber());
+        WriteMessage(messageStream, kContourNotStarted, scanner.GetFilePath().c_str(), tokenLine);
     }
     routing = false;
     drillMode = false;
@@ -220,8 +222,7 @@ void CDrillInterpreter::EndContourBody() {
 
 void CDrillInterpreter::EndProgram() {
     if (inContour) {
-        WriteMessage(messageStream, kContourNotClosed, scanner.GetFilePath().c_str(),
-                     scanner.GetLineNumber());
+        WriteMessage(messageStream, kContourNotClosed, scanner.GetFilePath().c_str(), tokenLine);
         inContour = false;
     }
 }
@@ -248,7 +249,7 @@ inline void CDrillInterpreter::ProcessBlock() {
             AppendArc();
             break;
         default:
-            ReportError(kUnknownArcMode, scanner.GetLineNumber());
+            ReportError(kUnknownArcMode, tokenLine);
             break;
     }
 }
@@ -295,7 +296,7 @@ void CDrillInterpreter::DrillRepeatedHoles() {
         }
         // One message per block: a count of billions would otherwise write billions of them.
         if (!reported) {
-            ReportError(kValueOutOfRange, scanner.GetLineNumber());
+            ReportError(kValueOutOfRange, tokenLine);
             reported = true;
         }
         if ((!xFits && StaysBeyondRange(holeX, stepX)) ||
@@ -330,7 +331,7 @@ void CDrillInterpreter::AppendArc() {
 
 void CDrillInterpreter::AppendArcVertices() {
     if (!contour.HasVertex()) {
-        ReportError(kArcWithoutStart, scanner.GetLineNumber());
+        ReportError(kArcWithoutStart, tokenLine);
         return;
     }
     int endX = 0;
@@ -342,7 +343,7 @@ void CDrillInterpreter::AppendArcVertices() {
     ArcCentre::Vertex centre{};
     if (!ArcCentre::Place({contour.LastX(), contour.LastY()}, {endX, endY}, words, lengths,
                           centre)) {
-        ReportError(kValueOutOfRange, scanner.GetLineNumber());
+        ReportError(kValueOutOfRange, tokenLine);
         return;
     }
     contour.AppendVertex(centre.x, centre.y, centre.r);
@@ -353,7 +354,7 @@ void CDrillInterpreter::AppendG93Point(const std::string& text) {
     int x = 0;
     int y = 0;
     if (!G93Text::ReadPoint(text, x, y)) {
-        ReportError(kValueOutOfRange, scanner.GetLineNumber());
+        ReportError(kValueOutOfRange, tokenLine);
         return;
     }
     blockX = lastX = x;
@@ -373,6 +374,6 @@ inline bool CDrillInterpreter::PointToNanometres(double x, double y, int& nx, in
     if (lengths.ToNanometres(x, nx) && lengths.ToNanometres(y, ny)) {
         return true;
     }
-    ReportError(kValueOutOfRange, scanner.GetLineNumber());
+    ReportError(kValueOutOfRange, tokenLine);
     return false;
 }

@@ -36,6 +36,8 @@ class CDrillInterpreter {
     static constexpr int kClockwiseArc = 1;
     static constexpr int kCounterClockwiseArc = 2;
     static constexpr int kRapidMove = 3;
+    // Largest repeat count: no machine repeats a hole more often.
+    static constexpr double kMostRepeats = 65535.0;
 
     // Acts on one token; returns false when the token ends the program.
     bool Dispatch(const NCToken& token);
@@ -46,7 +48,8 @@ class CDrillInterpreter {
     void TakeBlockWord(int type, double value);
     // Selects a tool, warning about numbers above 999 and tools the table does not hold.
     void SelectTool(int tool);
-    // Keeps the count of an R word for the repeat block it opens.
+    // Keeps the count of an R word for the repeat block it opens; a count out of range is
+    // reported and leaves the block without holes.
     void TakeRepeatCount(double value);
     // Switches the scanner to absolute or incremental steps, warning when that is a change.
     void ChangeStepMode(int stepMode);
@@ -108,6 +111,9 @@ class CDrillInterpreter {
     ToolTable toolTable;
     ContourBuilder contour;
     bool fileOpened;
+    // Line of the token being acted on, which every message names: a block is processed at its
+    // last word.
+    int tokenLine = 1;
     int errorCount = 0;
     int warningCount = 0;
     int arcMode = kLine;

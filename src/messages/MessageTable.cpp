@@ -39,6 +39,9 @@ const char* const kMessages[kLastMessageId] = {
     "Error: Number expected after %c at line number %d\n",
     "Error: Arc without a start point at line number %d\n",
     "Error: Value out of range at line number %d\n",
+    "Warning: Program text skipped after a %% from line number %d to line number %d\n",
+    "Warning: Header block from line number %d has no %% before the end of the input\n",
+    "Warning: G04 comment from line number %d runs to the end of the input\n",
 };
 
 }  // namespace

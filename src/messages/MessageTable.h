@@ -32,10 +32,13 @@ enum MessageId : int {
     kNumberExpected = 25,
     kArcWithoutStart = 26,
     kValueOutOfRange = 27,
+    kSkippedAfterPercent = 28,
+    kHeaderWithoutPercent = 29,
+    kG04CommentToEnd = 30,
 };
 
 // Number of the last message of the reader's message table (ids run from 1).
-constexpr int kLastMessageId = kValueOutOfRange;
+constexpr int kLastMessageId = kG04CommentToEnd;
 
 // Returns the text of message id exactly as stored, or nullptr for an id outside the table.
 const char* MessageText(int id);

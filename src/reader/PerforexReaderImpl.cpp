@@ -37,6 +37,14 @@ void CPerforexReaderImpl::CopyStateFrom(const CPerforexReaderImpl& source) {
     messageStream = source.messageStream;
 }
 
+void CPerforexReaderImpl::SetMachineFormatFile(const std::string& path) {
+    // A loaded format always came from the file named last.
+    if (path != machineFormatFile) {
+        settings.reset();
+    }
+    machineFormatFile = path;
+}
+
 int CPerforexReaderImpl::Read(FILE* stream, const std::string& drillFilePath) {
     messageStream = stream;
     // A null stream could never receive a message, so no read is attempted with one.

@@ -19,7 +19,9 @@ class CPerforexReaderImpl {
     CPerforexReaderImpl& operator=(const CPerforexReaderImpl&) = delete;
 
     int Read(FILE* messageStream, const std::string& drillFilePath);
-    void SetMachineFormatFile(const std::string& path) { machineFormatFile = path; }
+    // Names the machine format file; a name other than the loaded format's discards that format,
+    // so that the next read loads the named file.
+    void SetMachineFormatFile(const std::string& path);
     // Takes over the file name and a copy of the loaded machine format of another reader.
     void CopyStateFrom(const CPerforexReaderImpl& source);
 

@@ -47,6 +47,20 @@ void CharacterSource::UngetAcrossBlocks(int count) {
     }
 }
 
+int CharacterSource::PendingLineFeeds() const {
+    const unsigned char* const nextBlock = buffers[current ^ 1];
+    int lineFeeds = 0;
+    for (int index = position; index < position + redeliveries; ++index) {
+        // Beyond the current buffer lie the bytes a pushback left in the other one, then ends.
+        const int inNext = index - currentCount;
+        const bool lineFeed =
+            inNext < 0 ? currentBlock[index] == '\n'
+                       : noRefill && inNext < counts[current ^ 1] && nextBlock[inNext] == '\n';
+        lineFeeds += lineFeed;
+    }
+    return lineFeeds;
+}
+
 bool CharacterSource::LookAheadAcrossBlocksIs(int first, int second) {
     const int next = NextChar();
     const int afterNext = NextChar();

@@ -152,6 +152,12 @@ class CharacterSource {
 
     // Returns the number of the line that holds the character last delivered for the first time.
     int LineNumber() const { return lineNumber; }
+    // Returns the line count as it stood when the character last delivered was delivered first:
+    // the line of that character, or the line after it when it is a line feed. Line feeds that
+    // were looked at beyond it and pushed back do not count.
+    int LineOfLastChar() const {
+        return redeliveries == 0 ? lineNumber : lineNumber - PendingLineFeeds();
+    }
 
   private:
     // Powers of ten 10^0 to 10^8, by which a value moves over for the digits read after it.
@@ -184,6 +190,8 @@ class CharacterSource {
         }
         return end;
     }
+    // Counts the line feeds among the characters pushed back and not yet delivered again.
+    int PendingLineFeeds() const;
     // Makes the other buffer the current one.
     void SwitchBlock() {
         current ^= 1;

@@ -28,7 +28,7 @@ bool CoordinateReader::ReadNumber(int letter, NCToken& token) {
         number.sign = -1;
         c = source.NextChar();
     } else if (!classes.IsDigit(c)) {
-        WriteMessage(messageStream, kNumberExpected, letter, source.LineNumber());
+        WriteMessage(messageStream, kNumberExpected, letter, token.line);
         c = source.NextChar();
     }
     if (classes.IsDigit(c)) {
@@ -40,13 +40,14 @@ bool CoordinateReader::ReadNumber(int letter, NCToken& token) {
     return EndsBlock(number.after);
 }
 
-double CoordinateReader::CheckedValue(NCTokenType type, CharacterSource::DigitRun run, int sign) {
+double CoordinateReader::CheckedValue(NCTokenType type, CharacterSource::DigitRun run, int sign,
+                                      int line) {
     const std::string_view digits = run.text;
     if (static_cast<long long>(digits.size()) > digitLimit) {
-        WarnAboutLength(digits);
+        WarnAboutLength(digits, line);
     }
     if (trailing && EndsInZero(digits)) {
-        WarnAboutTrailingZero(digits);
+        WarnAboutTrailingZero(digits, line);
     }
     const double value = digits.size() <= CharacterSource::kDigitsInValue
                              ? static_cast<double>(run.value)
@@ -85,18 +86,17 @@ double CoordinateReader::DivideByUntabledPowerOfTen(double value, long long expo
     return value / std::pow(10.0, static_cast<double>(exponent));
 }
 
-void CoordinateReader::WarnAboutLength(std::string_view digits) const {
+void CoordinateReader::WarnAboutLength(std::string_view digits, int line) const {
     const int shownLimit = static_cast<int>(std::clamp<long long>(digitLimit, INT_MIN, INT_MAX));
-    WriteMessage(messageStream, kNumberTooLong, std::string(digits).c_str(), shownLimit,
-                 source.LineNumber());
+    WriteMessage(messageStream, kNumberTooLong, std::string(digits).c_str(), shownLimit, line);
     EndMessageLine();
 }
 
-void CoordinateReader::WarnAboutTrailingZero(std::string_view digits) const {
+void CoordinateReader::WarnAboutTrailingZero(std::string_view digits, int line) const {
     if (digits.find_first_not_of('0') == std::string_view::npos) {
         return;
     }
-    WriteMessage(messageStream, kTrailingZeroWritten, source.LineNumber());
+    WriteMessage(messageStream, kTrailingZeroWritten, line);
     EndMessageLine();
 }
 

@@ -20,8 +20,8 @@ class CoordinateReader {
                      const CDrillMachineFormat& settings, FILE* messageStream);
 
     // Reads the number after letter (R, X, Y, A, I or J) into token's type and value and pushes
-    // back the character that ended it. Returns true when that character ends the block: a
-    // separator or the end of the input.
+    // back the character that ended it; its messages name token's line, the letter's. Returns
+    // true when that character ends the block: a separator or the end of the input.
     bool ReadNumber(int letter, NCToken& token);
     // Reads the number after letter as ReadNumber does when the number lies whole in the
     // source's current buffer, setting endsBlock to whether it ends the block; returns false and
@@ -68,17 +68,18 @@ class CoordinateReader {
         const NCTokenType type = TokenTypeOf(letter);
         token.type = type;
         if (type == TOKEN_R || static_cast<long long>(run.text.size()) > plainDigitLimit) {
-            token.value = CheckedValue(type, run, number.sign);
+            token.value = CheckedValue(type, run, number.sign, token.line);
             return;
         }
         if (trailing && EndsInZero(run.text)) {
-            WarnAboutTrailingZero(run.text);
+            WarnAboutTrailingZero(run.text, token.line);
         }
         token.value = ConvertDigits(run.text, static_cast<double>(run.value), type, number.sign);
     }
-    // Converts a number of the uncommon kinds, warning about its length and trailing zero. Takes
-    // the run by value, so that the common path keeps its number in registers.
-    double CheckedValue(NCTokenType type, CharacterSource::DigitRun run, int sign);
+    // Converts a number of the uncommon kinds, warning about its length and trailing zero with
+    // the line of its letter. Takes the run by value, so that the common path keeps its number
+    // in registers.
+    double CheckedValue(NCTokenType type, CharacterSource::DigitRun run, int sign, int line);
     // Converts a digit text whose value is already known, as ConvertCoordinate does, for a
     // token of the given type.
     double ConvertDigits(std::string_view digits, double value, NCTokenType type, int sign) {
@@ -131,10 +132,10 @@ class CoordinateReader {
     static bool EndsInZero(std::string_view digits) {
         return !digits.empty() && digits.back() == '0';
     }
-    // Warns when the digit text is longer than the format expects.
-    void WarnAboutLength(std::string_view digits) const;
+    // Warns when the digit text, written on line, is longer than the format expects.
+    void WarnAboutLength(std::string_view digits, int line) const;
     // Warns about a text that ends in 0 under trailing zero suppression unless it is all zeros.
-    void WarnAboutTrailingZero(std::string_view digits) const;
+    void WarnAboutTrailingZero(std::string_view digits, int line) const;
     // Writes the line feed that follows the warnings of this reader.
     void EndMessageLine() const;
     // Returns the token type of a number letter.

@@ -1,6 +1,7 @@
 #include "scanner/DrillScanner.h"
 
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <utility>
 
@@ -108,6 +109,7 @@ NCToken* CDrillScanner::NextToken(NCToken& token) {
     while (c != kEnd) {
         // Numbers come first: they are most of a program and never a comment, separator or "%".
         if (classes.IsNumberLetter(c)) {
+            token.line = source.LineOfLastChar();
             bool endsBlock = false;
             if (coordinates.ReadNumberInBlock(c, token, endsBlock)) {
                 blockEnd = blockEnd || endsBlock;
@@ -125,8 +127,9 @@ NCToken* CDrillScanner::NextToken(NCToken& token) {
                 break;
             }
         }
+        token.line = source.LineOfLastChar();
         if (StartsG04Comment(c)) {
-            c = SkipG04Comment();
+            c = SkipG04Comment(token.line);
             continue;
         }
         if (ScanToken(c, token)) {
@@ -141,6 +144,13 @@ template <typename... Arguments>
 void CDrillScanner::ReportError(MessageId messageId, Arguments... arguments) {
     WriteMessage(messageStream, messageId, arguments...);
     tokenValid = false;
+}
+
+template <typename... Arguments>
+void CDrillScanner::ReportWarning(MessageId messageId, Arguments... arguments) {
+    WriteMessage(messageStream, messageId, arguments...);
+    // Each "%" may warn once; a file of billions of them must not overflow the count.
+    warningCount += warningCount < INT_MAX;
 }
 
 bool CDrillScanner::ScanToken(int& c, NCToken& token) {
@@ -162,8 +172,6 @@ bool CDrillScanner::ScanToken(int& c, NCToken& token) {
             switch (ReadMCode(token)) {
                 case MCodeOutcome::Token:
                     return true;
-                case MCodeOutcome::NotDigits:
-                    return false;
                 case MCodeOutcome::EndOfInput:
                     c = kEnd;
                     return false;
@@ -184,7 +192,7 @@ bool CDrillScanner::ScanToken(int& c, NCToken& token) {
         default:
             break;
     }
-    ReportError(kUnknownCharacter, c, source.LineNumber());
+    ReportError(kUnknownCharacter, c, token.line);
     c = source.NextChar();
     return false;
 }
@@ -229,9 +237,21 @@ int CDrillScanner::CollectCommentToolDefinition(int first, int second) {
 }
 
 int CDrillScanner::SkipToNextM() {
+    int firstTextLine = 0;
+    int last = '%';
     int c = source.NextChar();
     while (c != 'M' && c != kEnd) {
+        if (firstTextLine == 0 && !classes.IsSeparator(c)) {
+            firstTextLine = source.LineOfLastChar();
+        }
+        last = c;
         c = source.NextChar();
+    }
+    if (firstTextLine != 0) {
+        // At the end of the input the skip ends on its last character; a line feed belongs to
+        // the line it ends.
+        const int endLine = source.LineOfLastChar() - (c == kEnd && last == '\n');
+        ReportWarning(kSkippedAfterPercent, firstTextLine, endLine);
     }
     return c;
 }
@@ -246,10 +266,17 @@ bool CDrillScanner::StartsG04Comment(int c) {
     return true;
 }
 
-int CDrillScanner::SkipG04Comment() {
+int CDrillScanner::SkipG04Comment(int line) {
+    bool afterLineFeed = false;
+    bool spansLines = false;
     int c = source.NextChar();
     while (c != delimiter && c != kEnd) {
+        spansLines = spansLines || (afterLineFeed && !classes.IsSeparator(c));
+        afterLineFeed = afterLineFeed || c == '\n';
         c = source.NextChar();
+    }
+    if (c == kEnd && spansLines) {
+        ReportWarning(kG04CommentToEnd, line);
     }
     return source.NextChar();
 }
@@ -291,7 +318,7 @@ bool CDrillScanner::ReadGCode(NCToken& token) {
     const int code = twoDigits ? kGCodes[TwoDigitValue(first, second)] : kNoCode;
     if (code == kNoCode) {
         const char text[] = {static_cast<char>(first), static_cast<char>(second), '\0'};
-        ReportError(kUnknownGCode, text, source.LineNumber());
+        ReportError(kUnknownGCode, text, token.line);
         return false;
     }
     token.code = code;
@@ -315,34 +342,50 @@ void CDrillScanner::ReadG93Text(NCToken& token) {
     }
 }
 
+bool CDrillScanner::ReadDigitsAfterM(int line, int& first, int& second) {
+    for (;;) {
+        first = source.NextChar();
+        if (first == kEnd) {
+            return false;
+        }
+        second = source.NextChar();
+        if (second == kEnd) {
+            return false;
+        }
+        if (classes.IsDigit(first) && classes.IsDigit(second)) {
+            return true;
+        }
+        const char text[] = {static_cast<char>(first), static_cast<char>(second), '\0'};
+        WriteMessage(messageStream, kUnknownMCode, text, line);
+    }
+}
+
 CDrillScanner::MCodeOutcome CDrillScanner::ReadMCode(NCToken& token) {
-    const int first = source.NextChar();
-    if (first == kEnd) {
+    int first = 0;
+    int second = 0;
+    if (!ReadDigitsAfterM(token.line, first, second)) {
         return MCodeOutcome::EndOfInput;
-    }
-    const int second = source.NextChar();
-    if (second == kEnd) {
-        return MCodeOutcome::EndOfInput;
-    }
-    const char text[] = {static_cast<char>(first), static_cast<char>(second), '\0'};
-    if (!classes.IsDigit(first) || !classes.IsDigit(second)) {
-        // Only reported: the scan moves on two characters at a time until digits follow the M.
-        WriteMessage(messageStream, kUnknownMCode, text, source.LineNumber());
-        return MCodeOutcome::NotDigits;
     }
     const int code = kMCodes[TwoDigitValue(first, second)];
     if (code == kNoCode) {
-        ReportError(kUnknownMCode, text, source.LineNumber());
+        const char text[] = {static_cast<char>(first), static_cast<char>(second), '\0'};
+        ReportError(kUnknownMCode, text, token.line);
         return MCodeOutcome::UnknownCode;
     }
     token.type = TOKEN_CODE;
     token.code = code;
     if (code == CODE_M48) {
-        const std::size_t collected = toolLines.size();
-        HeaderReader(source, toolLines).ReadHeader();
-        if (!collectingToolLines) {
-            toolLines.resize(collected);
-        }
+        ReadHeaderBlock(token.line);
     }
     return MCodeOutcome::Token;
+}
+
+void CDrillScanner::ReadHeaderBlock(int line) {
+    const std::size_t collected = toolLines.size();
+    if (!HeaderReader(source, toolLines).ReadHeader()) {
+        ReportWarning(kHeaderWithoutPercent, line);
+    }
+    if (!collectingToolLines) {
+        toolLines.resize(collected);
+    }
 }

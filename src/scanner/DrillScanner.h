@@ -21,7 +21,8 @@ class CDrillScanner {
     CDrillScanner(const CDrillScanner&) = delete;
     CDrillScanner& operator=(const CDrillScanner&) = delete;
 
-    // Fills token with the next token and returns its address, or nullptr at the end of input.
+    // Fills token with the next token and the line on which it begins and returns its address,
+    // or nullptr at the end of input.
     NCToken* NextToken(NCToken& token);
 
     const std::string& GetFilePath() const;
@@ -37,6 +38,9 @@ class CDrillScanner {
     // Stops adding tool definitions to the tool lines, once nothing will read them again, so
     // that memory does not grow with the definitions a long program repeats in its comments.
     void StopCollectingToolLines() { collectingToolLines = false; }
+    // Number of warnings written about program text the scan passed over: text skipped after a
+    // "%", a header block without its "%", a G04 comment running to the end of the input.
+    int GetWarningCount() const { return warningCount; }
     int GetStepMode() const;
     void SetStepMode(int stepMode);
 
@@ -47,7 +51,7 @@ class CDrillScanner {
     static constexpr std::size_t kG93TextCapacity = 63;
 
     // Outcomes of reading the two characters after an M.
-    enum class MCodeOutcome { Token, NotDigits, UnknownCode, EndOfInput };
+    enum class MCodeOutcome { Token, UnknownCode, EndOfInput };
 
     // Reads the token that begins with c (sequence number, tool, code or number) into token and
     // returns true; returns false with the character to go on with in c when there is none.
@@ -58,13 +62,15 @@ class CDrillScanner {
     // Appends a comment line's tool definition, which begins with the digits first and second;
     // returns the line feed that ends it or the end value.
     int CollectCommentToolDefinition(int first, int second);
-    // Returns the next "M" or the end value.
+    // Returns the next "M" or the end value, warning when the characters passed over hold more
+    // than separators.
     int SkipToNextM();
     // Tells whether c and the two characters after it open a G04 comment; gives those two back
     // when they do not.
     bool StartsG04Comment(int c);
-    // Skips a G04 comment up to the delimiter; returns the character after it.
-    int SkipG04Comment();
+    // Skips a G04 comment up to the delimiter; returns the character after it. Warns when the
+    // comment, begun on line, takes program text of later lines with it to the end of the input.
+    int SkipG04Comment(int line);
     // Skips the digits of a sequence number; returns the first character after them.
     int SkipSequenceNumber();
     // Reads the tool number after a "T" into token; returns false when two digits do not follow.
@@ -75,9 +81,17 @@ class CDrillScanner {
     void ReadG93Text(NCToken& token);
     // Reads the code after an "M" into token, reading the header block after M48.
     MCodeOutcome ReadMCode(NCToken& token);
+    // Reads the two characters after an M of the given line, moving on two characters at a time
+    // and reporting each pair until both are digits; returns false at the end of the input.
+    bool ReadDigitsAfterM(int line, int& first, int& second);
+    // Reads the header block after the M48 of the given line.
+    void ReadHeaderBlock(int line);
     // Writes an error message and marks the current token invalid.
     template <typename... Arguments>
     void ReportError(MessageId messageId, Arguments... arguments);
+    // Writes a warning message and counts it.
+    template <typename... Arguments>
+    void ReportWarning(MessageId messageId, Arguments... arguments);
 
     std::string filePath;
     FILE* messageStream;
@@ -99,4 +113,6 @@ class CDrillScanner {
     bool blockEnd = false;
     // False once the owner has taken the tool lines for good.
     bool collectingToolLines = true;
+    // Warnings about program text passed over, for the owner's totals.
+    int warningCount = 0;
 };

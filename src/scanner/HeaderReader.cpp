@@ -9,11 +9,12 @@ constexpr int kEnd = CharacterSource::kEndOfInput;
 HeaderReader::HeaderReader(CharacterSource& source, std::vector<std::string>& toolLines)
     : source(source), toolLines(toolLines) {}
 
-void HeaderReader::ReadHeader() {
+bool HeaderReader::ReadHeader() {
     int current = 'M';
     while (current != '%' && current != kEnd) {
         ReadHeaderStep(current);
     }
+    return current == '%';
 }
 
 void HeaderReader::ReadHeaderStep(int& current) {

@@ -15,8 +15,8 @@ class HeaderReader {
     HeaderReader(CharacterSource& source, std::vector<std::string>& toolLines);
 
     // Reads the block after the M48 code up to and including the "%" that ends it, or to the end
-    // of the input.
-    void ReadHeader();
+    // of the input; returns false when the input ended first.
+    bool ReadHeader();
 
     // Performs one step on the caller's current character, leaving the last character read in it.
     void ReadHeaderStep(int& current);

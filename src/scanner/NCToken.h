@@ -62,4 +62,6 @@ struct NCToken {
     // Text after G93; the caller empties it before each call of NextToken.
     std::string text;
     double value = 0.0;
+    // Line on which the token begins, for messages about it.
+    int line = 1;
 };

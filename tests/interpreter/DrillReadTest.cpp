@@ -38,15 +38,23 @@ std::string Totals(int errors, int warnings) {
            " Warnings:" + std::to_string(warnings) + " in parsing\n\n  ";
 }
 
-// Encodes the characters of the traced program in EBCDIC (IBM code page 037).
+// Encodes upper-case letters, digits and the characters "\n %,.+;" in EBCDIC (IBM code page 037).
 std::string ToEbcdic(const std::string& text) {
-    const std::string ascii = "\n%,.01234568ACGHILMNTXYZ";
-    const std::string ebcdic =
-        "\x25\x6C\x6B\x4B\xF0\xF1\xF2\xF3\xF4\xF5\xF6\xF8\xC1\xC3\xC7\xC8\xC9\xD3\xD4\xD5\xE3\xE7"
-        "\xE8\xE9";
+    const std::string ascii = "\n %,.+;";
+    const std::string ebcdic = "\x25\x40\x6C\x6B\x4B\x4E\x5E";
     std::string bytes;
     for (const char c : text) {
-        bytes += ebcdic.at(ascii.find(c));
+        const int letter = c - 'A';
+        if (c >= '0' && c <= '9') {
+            bytes += static_cast<char>(0xF0 + (c - '0'));
+        } else if (letter >= 0 && letter < 26) {
+            // A to I, J to R and S to Z are three runs of codes with gaps between them.
+            bytes += static_cast<char>(letter < 9    ? 0xC1 + letter
+                                       : letter < 18 ? 0xD1 + letter - 9
+                                                     : 0xE2 + letter - 18);
+        } else {
+            bytes += ebcdic.at(ascii.find(c));
+        }
     }
     return bytes;
 }
@@ -169,6 +177,133 @@ TEST_P(DrillReadFormats, DeliversExactIntegers) {
 INSTANTIATE_TEST_SUITE_P(Programs, DrillReadFormats, ::testing::ValuesIn(kFormatCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+struct MessageCase {
+    const char* name;
+    const char* formatLines;
+    const char* program;
+    const char* transcript;
+    // The messages, with <drill> standing for the drill file's path.
+    std::string messages;
+    int result;
+};
+
+void PrintTo(const MessageCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+std::string WithPath(std::string text, const std::string& path) {
+    const std::string mark = "<drill>";
+    for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at)) {
+        text.replace(at, mark.size(), path);
+    }
+    return text;
+}
+
+const std::string kOutOfRange = "Error: Value out of range at line number ";
+const std::string kNotClosed =
+    "Warning: M16/M17 token missing to close contour in Perforex file "
+    "'<drill>' before line ";
+
+const MessageCase kMessageCases[] = {
+    {"PercentWithoutHeaderSkipsTheProgram", kInch24, "%\nT01\nX010000Y010000\nM30\n", "",
+     "Warning: Program text skipped after a % from line number 2 to line number 4\n" + Totals(0, 1),
+     0},
+    {"PercentSkipsToTheEndOfTheInput", kInch24,
+     "G05\nX010000Y010000\n%\nX020000Y020000\nX030000Y030000\n", "hit 25400000 25400000 -1\n",
+     "Warning: Program text skipped after a % from line number 4 to line number 5\n" + Totals(0, 1),
+     0},
+    {"PercentBeforeTheHeaderSkipsNothing", kInch24,
+     "%\nM48\nT01C0.035\n%\nT01\nX010000Y010000\nM30\n",
+     "tool 1 0 889000 0 0 0 0 0 0 0 0\nhit 25400000 25400000 1\n", "", 1},
+    {"HeaderWithoutPercent", kInch24, ";HEADER\nM48\nT01C0.035\nINCH,LZ\n", kToolOne,
+     "Warning: Header block from line number 2 has no % before the end of the input\n" +
+         Totals(0, 1),
+     0},
+    {"G04CommentWithoutDelimiterInTheMiddle", kInch24,
+     "M48\nT01C0.035\n%\nT01\nG04 DRILLED BY HAND\nX010000Y010000\nM30\n", kToolOne,
+     "Warning: G04 comment from line number 5 runs to the end of the input\n" + Totals(0, 1), 0},
+    {"G04CommentWithoutDelimiterOnTheLastLine", kInch24,
+     "M48\nT01C0.035\n%\nT01\nX010000Y010000\nG04 END OF PROGRAM\n",
+     "tool 1 0 889000 0 0 0 0 0 0 0 0\nhit 25400000 25400000 1\n", "", 1},
+    // Each message names the line of its token, whether the token ends its line or not.
+    {"ScannerErrorLines", kInch24, "G99 G98\nM95 M96\nQ QQ\nT1 T1\nQX\n", "",
+     "Error: Unknown token G99 found at the line 1\n"
+     "Error: Unknown character G found at line number 1\n"
+     "Error: Unknown token G98 found at the line 1\n"
+     "Error: Unknown character G found at line number 1\n"
+     "Error: Unknown keyword M95 found at line number 2\n"
+     "Error: Unknown character M found at line number 2\n"
+     "Error: Unknown keyword M96 found at line number 2\n"
+     "Error: Unknown character M found at line number 2\n"
+     "Error: Unknown character Q found at line number 3\n"
+     "Error: Unknown character Q found at line number 3\n"
+     "Error: Unknown character Q found at line number 3\n"
+     "Error: Unknown character T found at line number 4\n"
+     "Error: Unknown character T found at line number 4\n"
+     "Error: Unknown character Q found at line number 5\n"
+     "Error: Number expected after X at line number 5\n" +
+         Totals(1, 0),
+     0},
+    // 10 is 10.0, 5 is 50.0 and 0000001 is 0.0001 inch.
+    {"NumberMessageLines", ".DataFormat 2,4\n.ZeroTruncation TRAILING\n",
+     "G05X10Y5\nX5Y10\nX0000001Y5\nX5Y0000001\nX+5Y5\nX5Y\nM30\n",
+     "hit 254000000 1270000000 -1\nhit 1270000000 254000000 -1\nhit 2540 1270000000 -1\n"
+     "hit 1270000000 2540 -1\nhit 1270000000 1270000000 -1\n",
+     "Warning: data should not end with a zero in trailing zero case at line number 1, which may "
+     "result in loss of data\n"
+     "Warning: data should not end with a zero in trailing zero case at line number 2, which may "
+     "result in loss of data\n"
+     "Warning: Length of co-ordinate data 0000001 is found to be greater than M+N length 6 at "
+     "line number 3 Which may cause loss of data\n"
+     "Warning: Length of co-ordinate data 0000001 is found to be greater than M+N length 6 at "
+     "line number 4 Which may cause loss of data\n"
+     "Error: Number expected after X at line number 5\n"
+     "Error: Number expected after Y at line number 6\n",
+     1},
+    // Blocks are processed at their last word; an R out of range is reported at its own line.
+    {"InterpreterMessageLines", kInch24,
+     "M48\nT01C0.035\n%\nT01\nG91\nG90T1200\nT1500X0010Y0010\nG70 G70\nM16 M16\n"
+     "G02X0020Y0A0010 G03X0030Y0A0010\nG05X990000Y0 X990000Y0\nR70000\nX0010\nR70000X0010\n"
+     "M15 M15\nM15X0010Y0010 M30\n",
+     "tool 1 0 889000 0 0 0 0 0 0 0 0\nhit 25400 25400 1500\nhit 25400 25400 1500\n",
+     "Warning: Change of step mode wanted from input gerb file at line number 5 and doing the "
+     "change\n"
+     "Warning: Change of step mode wanted from input gerb file at line number 6 and doing the "
+     "change\n"
+     "Warning: Aperture number of 1200 found at line number 6. Allowed range is [10-999]\n"
+     "Warning: Tool definition not found for tool number 1200 at line number 6\n"
+     "Warning: Aperture number of 1500 found at line number 7. Allowed range is [10-999]\n"
+     "Warning: Tool definition not found for tool number 1500 at line number 7\n"
+     "Unknown Token found in drill file at line no 8:\n"
+     "Unknown Token found in drill file at line no 8:\n"
+     "Warning: M15 token missing to start contour in Perforex file '<drill>' before line 9\n"
+     "Warning: M15 token missing to start contour in Perforex file '<drill>' before line 9\n"
+     "Error: Arc without a start point at line number 10\n"
+     "Error: Arc without a start point at line number 10\n" +
+         kOutOfRange + "11\n" + kOutOfRange + "11\n" + kOutOfRange + "12\n" + kOutOfRange + "14\n" +
+         kNotClosed + "15\n" + kNotClosed + "16\n" + kNotClosed + "16\n" + Totals(10, 4),
+     0},
+};
+
+class DrillReadMessages : public ::testing::TestWithParam<MessageCase> {};
+
+// Read as written, with carriage returns before the line feeds and in EBCDIC alike.
+TEST_P(DrillReadMessages, GiveTheirCallbacksMessagesAndResult) {
+    const MessageCase& c = GetParam();
+    const ReadOutcome outcomes[] = {
+        ReadDrill(c.formatLines, c.program),
+        ReadDrill(c.formatLines, WithCarriageReturns(c.program)),
+        ReadDrill(std::string(c.formatLines) + ".CharacterSet EBCDIC\n", ToEbcdic(c.program))};
+    for (const ReadOutcome& outcome : outcomes) {
+        EXPECT_EQ(outcome.transcript, c.transcript);
+        EXPECT_EQ(outcome.messages, WithPath(c.messages, outcome.drillPath));
+        EXPECT_EQ(outcome.result, c.result);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, DrillReadMessages, ::testing::ValuesIn(kMessageCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST(DrillRead, IncrementalProgramSwitchedToAbsoluteWarns) {
     const ReadOutcome outcome =
         ReadDrill(std::string(kInch24) + ".StepMode INCREMENTAL\n",
@@ -188,10 +323,10 @@ TEST(DrillRead, ToolSelectionsOutOfRangeOrUndefined) {
     const ReadOutcome outcome = ReadDrill(kInch24, "M48\nT01C0.035\n%\nT1200\nT05\nT00\nM30\n");
     EXPECT_EQ(outcome.transcript, kToolOne);
     EXPECT_EQ(outcome.messages,
-              "Warning: Aperture number of 1200 found at line number 5. Allowed range is "
+              "Warning: Aperture number of 1200 found at line number 4. Allowed range is "
               "[10-999]\n"
-              "Warning: Tool definition not found for tool number 1200 at line number 5\n"
-              "Warning: Tool definition not found for tool number 5 at line number 6\n" +
+              "Warning: Tool definition not found for tool number 1200 at line number 4\n"
+              "Warning: Tool definition not found for tool number 5 at line number 5\n" +
                   Totals(2, 1));
     EXPECT_EQ(outcome.result, 0);
 }
@@ -201,7 +336,7 @@ TEST(DrillRead, ToolTableIsBuiltOnlyAtTheHeaderCode) {
     EXPECT_EQ(outcome.transcript, "tool 5 0 1270000 0 0 0 0 0 0 0 0\n");
     EXPECT_EQ(
         outcome.messages,
-        "Warning: Tool definition not found for tool number 5 at line number 3\n" + Totals(1, 0));
+        "Warning: Tool definition not found for tool number 5 at line number 2\n" + Totals(1, 0));
     EXPECT_EQ(outcome.result, 0);
 }
 
@@ -240,14 +375,14 @@ TEST(DrillRead, G93PointsStartAContourWithoutATool) {
               std::string(kToolOne) + "contour -1: 7 0 25400000 50800000 0 50800000 50800000 0\n");
     EXPECT_EQ(outcome.messages, "Warning: M15 token missing to start contour in Perforex file '" +
                                     outcome.drillPath + "' before line 7\n" +
-                                    "Error: Value out of range at line number 9\n" + Totals(1, 0));
+                                    "Error: Value out of range at line number 8\n" + Totals(1, 0));
     EXPECT_EQ(outcome.result, 0);
 }
 
 TEST(DrillRead, HoleBeyond32BitsIsSkippedAndHolesWithoutToolUseMinusOne) {
     const ReadOutcome outcome = ReadDrill(kInch24, "G05\nX10000Y10000\nX990000Y0\nM30\n");
     EXPECT_EQ(outcome.transcript, "hit 25400000 25400000 -1\n");
-    EXPECT_EQ(outcome.messages, "Error: Value out of range at line number 4\n" + Totals(1, 0));
+    EXPECT_EQ(outcome.messages, "Error: Value out of range at line number 3\n" + Totals(1, 0));
     EXPECT_EQ(outcome.result, 0);
 }
 
@@ -260,7 +395,7 @@ TEST(DrillRead, ArcWithoutStartPointIsSkipped) {
               "contour -1: 7 0 76200000 0 0 88900000 0 -12700000 101600000 0 0\n");
     EXPECT_EQ(outcome.messages, "Warning: M15 token missing to start contour in Perforex file '" +
                                     outcome.drillPath + "' before line 3\n" +
-                                    "Error: Arc without a start point at line number 5\n" +
+                                    "Error: Arc without a start point at line number 4\n" +
                                     Totals(1, 0));
     EXPECT_EQ(outcome.result, 0);
 }

@@ -48,6 +48,9 @@ const MessageCase kMessageCases[] = {
     {25, "Error: Number expected after %c at line number %d\n"},
     {26, "Error: Arc without a start point at line number %d\n"},
     {27, "Error: Value out of range at line number %d\n"},
+    {28, "Warning: Program text skipped after a %% from line number %d to line number %d\n"},
+    {29, "Warning: Header block from line number %d has no %% before the end of the input\n"},
+    {30, "Warning: G04 comment from line number %d runs to the end of the input\n"},
 };
 
 TEST(MessageTable, HoldsEveryTextByteForByte) {

@@ -69,16 +69,31 @@ TEST(Reader, MissingDrillFileFailsSilentlyAndKeepsTheMachineFormat) {
     EXPECT_EQ(capture.Text(), "");
 }
 
-TEST(Reader, LaterMachineFormatNamesDoNotReplaceALoadedFormat) {
-    TempFile format(kDefaultFormat);
-    TempFile drill("");
+// Another name replaces the loaded format at the next read; the loaded format's own name again
+// loads nothing, so its file may be gone by then.
+TEST(Reader, AnotherMachineFormatNameIsLoadedAtTheNextRead) {
+    TempFile inch(kDefaultFormat);
+    auto metric = std::make_unique<TempFile>(
+        ".FILETYPE DRILL_MACHINE_FILE\n.VERSION \"QK2002.1\"\n.Unit MM\n.DataFormat 3,3\n");
+    TempFile drill("G05\nX10000Y0\nM30\n");
     RecordingHost host;
     MessageCapture capture;
-    host.SetDrillMachineFormatFile(format.Path());
+    host.SetDrillMachineFormatFile(inch.Path());
     ASSERT_EQ(host.Read(capture.Stream(), drill.Path()), 1);
-    host.SetDrillMachineFormatFile(kMissingPath);
+    host.SetDrillMachineFormatFile(metric->Path());
+    ASSERT_EQ(host.Read(capture.Stream(), drill.Path()), 1);
+    host.SetDrillMachineFormatFile(metric->Path());
+    metric.reset();
     EXPECT_EQ(host.Read(capture.Stream(), drill.Path()), 1);
+    EXPECT_EQ(host.Transcript(), "hit 25400000 0 -1\nhit 10000000 0 -1\nhit 10000000 0 -1\n");
     EXPECT_EQ(capture.Text(), "");
+    host.SetDrillMachineFormatFile(kMissingPath);
+    EXPECT_EQ(host.Read(capture.Stream(), drill.Path()), 0);
+    EXPECT_EQ(capture.Text(), std::string("\nError: on opening parser input file (") +
+                                  kMissingPath +
+                                  ") for reading.\n(check for a file or directory permission "
+                                  "problem)\n\nError reading Drill Machine Format File \\\"" +
+                                  kMissingPath + "\\\"\n");
 }
 
 TEST(ReaderCopy, CopyKeepsItsOwnLoadedFormatAfterTheSourceIsGone) {

@@ -51,7 +51,7 @@ TEST(DrillScanner, MissingFileIsNotOpenAndGivesNoToken) {
 // A program that exercises every look-ahead and pushback of the scanner.
 const char kBusyProgram[] =
     "M48\nINCH,LZ\nT01C0.0200\n%\nG93X5Y7\nT01\nG04 comment#N12X12345Y-500\n;T02C0.5\n"
-    "G00X1Y1\nM15\nG01X20000\nG02X3Y4I5J6\nM16\nR05X1\nQ\nM30\n";
+    "G00X1Y1\nM15\nG01X20000\nG02X3Y4I5J6\nM16\nR05X1\nQQ\nM30\n";
 
 // clang-format off
 const Tokens kBusyTokens = {
@@ -60,11 +60,16 @@ const Tokens kBusyTokens = {
     "X 0.0003 @12", "Y 0.0004 @12", "I 0.0005 @12", "J 0.0006 end @13", "code 37 @13", "R 5 @14",
     "X 0.0001 end @15", "code 39 invalid @16"};
 // clang-format on
+const std::vector<int> kBusyLines = {1,  5,  6,  7,  7,  9,  9,  9,  10, 11,
+                                     11, 12, 12, 12, 12, 12, 13, 14, 14, 16};
 
 void ExpectBusyTrace(const std::string& program) {
     const ScanTrace trace(program, kFormat);
     EXPECT_EQ(trace.tokens, kBusyTokens);
-    EXPECT_EQ(trace.messages, "Error: Unknown character Q found at line number 16\n");
+    EXPECT_EQ(trace.tokenLines, kBusyLines);
+    EXPECT_EQ(trace.messages,
+              "Error: Unknown character Q found at line number 15\n"
+              "Error: Unknown character Q found at line number 15\n");
     EXPECT_EQ(trace.toolLines, (Tokens{"01C0.0200", "02C0.5"}));
     EXPECT_EQ(trace.finalLine, 17);
 }

@@ -52,6 +52,7 @@ ScanTrace::ScanTrace(const std::string& bytes, const CDrillMachineFormat& settin
     // Bounded, so that a scanner that never ends fails its test instead of hanging it.
     while (tokens.size() < kTokenLimit && scanner.NextToken(token) != nullptr) {
         tokens.push_back(Describe(token, scanner));
+        tokenLines.push_back(token.line);
         scanner.ResetBlockEnd();
         token.text.clear();
     }

@@ -13,6 +13,8 @@ class ScanTrace {
     ScanTrace(const std::string& bytes, const CDrillMachineFormat& settings);
 
     std::vector<std::string> tokens;
+    // The line on which each token begins, as the token gives it.
+    std::vector<int> tokenLines;
     std::string messages;
     std::vector<std::string> toolLines;
     // Line number once the scan has ended.
