@@ -40,7 +40,7 @@ TEST(DumpOptions, RefusesMalformedCommandLinesWithAReason) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{}, "no drill file given"},
         {{"--json"}, "no drill file given"},
-        {{"--help", "a.drl"}, "unknown option '--help'"},
+        {{"--verbose", "a.drl"}, "unknown option '--verbose'"},
         {{"a.drl", "-f"}, "option -f needs a file name"},
         {{"--svg", "", "a.drl"}, "option --svg needs a file name"},
         {{"-f", "a.fmt", "-f", "b.fmt", "a.drl"}, "option -f given twice"},

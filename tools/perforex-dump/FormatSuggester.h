@@ -14,6 +14,12 @@ class FormatSuggester {
     // Takes in one line of the drill program; returns false once the header has ended.
     bool TakeLine(const std::string& line);
     bool FoundHeader() const { return foundHeader_; }
+    // What the header states: the unit (0 none, 1 inch, 2 millimetre), the zero mode word (LZ,
+    // TZ or empty) and the digit pattern (-1 when absent).
+    int StatedUnit() const { return unit_; }
+    const std::string& StatedZeros() const { return zeros_; }
+    int StatedIntegerDigits() const { return integerDigits_; }
+    int StatedDecimalDigits() const { return decimalDigits_; }
     // Returns the complete machine format file, naming the drill file it was made from.
     std::string FormatFile(const std::string& drillFileName) const;
 

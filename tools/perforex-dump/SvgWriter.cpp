@@ -225,7 +225,9 @@ void SvgWriter::WriteArc(const ContourStep& arc, double fromX, double fromY) {
                  PictureX(arc.x), PictureY(arc.y));
 }
 
-void SvgWriter::EndFile(int) {}
+void SvgWriter::EndFile(const FileVerdict&) {}
+
+void SvgWriter::NotRead(const std::string&, const std::string&) {}
 
 std::string SvgWriter::LegendLabel(const ToolStyle& style) const {
     std::string label;

@@ -29,7 +29,8 @@ class SvgWriter : public DumpSink {
     void Tool(const ToolDefinition& tool) override;
     void Hit(int x, int y, int tool) override;
     void Contour(const CVbVrtxGeom& path, int tool) override;
-    void EndFile(int result) override;
+    void EndFile(const FileVerdict& verdict) override;
+    void NotRead(const std::string& path, const std::string& reason) override;
 
   private:
     // What the picture knows of one tool of one drill file.
