@@ -21,7 +21,7 @@ const char* const DumpOptions::kHelp =
     "Exit status:\n"
     "  0  every file was read cleanly (result 1)\n"
     "  1  a file was read but with errors or warnings, or a check of perforex-dump warned: a\n"
-    "     header that contradicts the -f format, a non-empty file that yields nothing\n"
+    "     header that contradicts the -f format, an empty file or one that yields nothing\n"
     "  2  perforex-dump could not do its job: a bad option, a drill file that cannot be read,\n"
     "     a machine format file that cannot be read or has errors, an output that cannot be\n"
     "     written\n";
