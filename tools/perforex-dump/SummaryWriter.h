@@ -9,7 +9,7 @@
 #include "Extents.h"
 
 // Writes, for a person, one summary per drill file: the tool table with hole and contour counts,
-// the total contour length, the extents of everything and the reader's result.
+// the total contour length, the extents of everything and the verdict of the read.
 class SummaryWriter : public DumpSink {
   public:
     explicit SummaryWriter(FILE* out) : out_(out) {}
