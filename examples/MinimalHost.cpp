@@ -7,8 +7,12 @@ namespace {
 
 class PrintingHost : public CPerforexReader {
   public:
-    void AddContour(const CVbVrtxGeom&, int tool) override {
-        std::printf("contour tool %d\n", tool);
+    void AddContour(const CVbVrtxGeom& contour, int tool) override {
+        std::printf("contour tool %d", tool);
+        for (const PolyarcVertex& vertex : ContourVertices(contour)) {
+            std::printf(" [%d %d %d]", vertex.x, vertex.y, vertex.r);
+        }
+        std::printf("\n");
     }
     void AddHit(int x, int y, int tool) override { std::printf("hit %d %d tool %d\n", x, y, tool); }
     void AddTool(int tool, int holeType, int diameter, int width, int height, double angle, int,
@@ -25,6 +29,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s MACHINE_FORMAT_FILE DRILL_FILE\n", argv[0]);
         return 2;
     }
+    std::printf("PerforexReader %s\n", PERFOREX_VERSION_STRING);
     PrintingHost host;
     host.SetDrillMachineFormatFile(argv[1]);
     const int result = host.Read(stderr, argv[2]);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "perforex/CString.h"
+#include "perforex/ContourVertices.h"
 #include "perforex/PerforexReader.h"
 #include "perforex/VbCirclePath.h"
 #include "perforex/VbCircleShape.h"
@@ -11,3 +12,4 @@
 #include "perforex/VbRectPath.h"
 #include "perforex/VbRectShape.h"
 #include "perforex/VbVrtxGeom.h"
+#include "perforex/Version.h"

@@ -51,28 +51,4 @@ TEST(FormatSuggester, MatchesTheHeaderDirectives) {
     }
 }
 
-TEST(FormatSuggester, WritesACompleteFileWhoseCommentsStayOnTheirLines) {
-    FormatSuggester suggester;
-    suggester.TakeLine("M48");
-    suggester.TakeLine("FMAT,2");
-    const std::string format = suggester.FormatFile("evil\nname.drl");
-    EXPECT_EQ(format.rfind(".FILETYPE DRILL_MACHINE_FILE\n", 0), 0u);
-    EXPECT_NE(format.find("evil?name.drl"), std::string::npos);
-    EXPECT_NE(format.find("! FMAT,2:"), std::string::npos);
-    const char* const keywords[] = {".VERSION",        ".CREATOR",           ".DataType",
-                                    ".CharacterSet",   ".SequenceNumbering", ".Delimiter \"#\"",
-                                    ".Comments ON",    ".CommentStr \"; \"", ".ArcStyle RADIUS",
-                                    ".RecordLength 0", ".DataMode MODAL"};
-    for (const char* keyword : keywords) {
-        EXPECT_NE(format.find(keyword), std::string::npos) << keyword;
-    }
-    std::size_t start = 0;
-    while (start < format.size()) {
-        const std::size_t end = format.find('\n', start);
-        const std::string line = format.substr(start, end - start);
-        EXPECT_TRUE(line.empty() || line[0] == '.' || line[0] == '!') << line;
-        start = end + 1;
-    }
-}
-
 }  // namespace

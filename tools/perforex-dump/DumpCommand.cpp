@@ -1,16 +1,22 @@
 #include "DumpCommand.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
 
 #include "DumpHost.h"
 #include "FormatSuggester.h"
+#include "HeaderCheck.h"
 #include "JsonWriter.h"
 #include "MachineFormatLocator.h"
+#include "MessageRelay.h"
 #include "NcParamFile.h"
 #include "SummaryWriter.h"
 #include "SvgWriter.h"
+#include "perforex/Version.h"
 
 DumpCommand::DumpCommand(FILE* out, FILE* messages, std::string executableDirectory)
     : out_(out),
@@ -21,27 +27,44 @@ DumpCommand::DumpCommand(FILE* out, FILE* messages, std::string executableDirect
 int DumpCommand::Run(const std::vector<std::string>& arguments) {
     std::string error;
     if (!options_.Parse(arguments, error)) {
-        return Fail(kUsageError, error + " (" + DumpOptions::kUsage + ")");
+        return Fail(kFailed, error + " (" + DumpOptions::kUsage + ")");
+    }
+    if (options_.help) {
+        std::fputs(DumpOptions::kHelp, out_);
+        return kClean;
+    }
+    if (options_.version) {
+        std::fprintf(out_, "perforex-dump (PerforexReader) %s\n", PERFOREX_VERSION_STRING);
+        return kClean;
     }
     if (options_.suggestFormat) {
         return SuggestFormat(options_.drillFiles.front());
     }
-    if (!ResolveMachineFormat()) {
-        return kUsageError;
+    machineFormatFile_ = ChooseMachineFormat();
+    if (machineFormatFile_.empty()) {
+        return Fail(kFailed, std::string("no default machine format (") +
+                                 MachineFormatLocator::kFileName +
+                                 ") next to the executable or in share/perforex; give one with -f");
     }
-    for (const std::string& drillFile : options_.drillFiles) {
-        if (!CheckReadable(drillFile, "drill file")) {
-            return kUsageError;
-        }
+    const std::string reason = UnreadableReason(machineFormatFile_);
+    if (!reason.empty()) {
+        return Fail(kFailed,
+                    "cannot read machine format file '" + machineFormatFile_ + "': " + reason);
+    }
+    if (!options_.machineFormatFile.empty()) {
+        machineFormat_.Read(machineFormatFile_);
+    } else if (!inferredFormats_.Load(machineFormatFile_, error)) {
+        return Fail(kFailed, error);
     }
     return ReadDrillFiles();
 }
 
 int DumpCommand::SuggestFormat(const std::string& drillFile) {
-    FILE* file = std::fopen(drillFile.c_str(), "r");
+    const std::string reason = UnreadableReason(drillFile);
+    FILE* file = reason.empty() ? std::fopen(drillFile.c_str(), "r") : nullptr;
     if (file == nullptr) {
-        return Fail(kUsageError,
-                    "cannot read drill file '" + drillFile + "': " + std::strerror(errno));
+        return Fail(kFailed, "cannot read drill file '" + drillFile +
+                                 "': " + (reason.empty() ? std::strerror(errno) : reason));
     }
     FormatSuggester suggester;
     const bool found = suggester.ReadProgram(file);
@@ -58,58 +81,91 @@ int DumpCommand::SuggestFormat(const std::string& drillFile) {
     return kClean;
 }
 
-bool DumpCommand::ResolveMachineFormat() {
-    machineFormatFile_ = options_.machineFormatFile;
-    if (machineFormatFile_.empty()) {
-        machineFormatFile_ = MachineFormatLocator::FindDefault(executableDirectory_);
-        if (machineFormatFile_.empty()) {
-            Fail(kUsageError,
-                 std::string("no default machine format (") + MachineFormatLocator::kFileName +
-                     ") next to the executable or in share/perforex; give one with -f");
-            return false;
-        }
+std::string DumpCommand::ChooseMachineFormat() const {
+    if (!options_.machineFormatFile.empty()) {
+        return options_.machineFormatFile;
     }
-    std::string error;
-    if (options_.machineFormatFile.empty() && !inferredFormats_.Load(machineFormatFile_, error)) {
-        Fail(kUsageError, error);
-        return false;
-    }
-    return CheckReadable(machineFormatFile_, "machine format file");
+    return MachineFormatLocator::FindDefault(executableDirectory_);
 }
 
-bool DumpCommand::ChooseMachineFormat(CPerforexReader& reader, const std::string& drillFile) {
-    if (!options_.machineFormatFile.empty()) {
+std::string DumpCommand::UnreadableReason(const std::string& path) {
+    struct stat status;
+    if (stat(path.c_str(), &status) != 0) {
+        return std::strerror(errno);
+    }
+    if (S_ISDIR(status.st_mode)) {
+        return std::strerror(EISDIR);
+    }
+    FILE* file = std::fopen(path.c_str(), "r");
+    if (file == nullptr) {
+        return std::strerror(errno);
+    }
+    std::fclose(file);
+    return std::string();
+}
+
+std::string DumpCommand::CapturedMessages(const std::function<int(FILE*)>& read, int& result) {
+    FILE* scratch = std::tmpfile();
+    if (scratch == nullptr) {
+        result = read(messages_);
+        return std::string();
+    }
+    result = read(scratch);
+    std::string text;
+    std::rewind(scratch);
+    char block[4096];
+    std::size_t count = 0;
+    while ((count = std::fread(block, 1, sizeof block, scratch)) > 0) {
+        text.append(block, count);
+    }
+    std::fclose(scratch);
+    return text;
+}
+
+bool DumpCommand::LoadMachineFormat(DumpHost& host) {
+    // A read of no file loads the machine format and writes nothing unless the load fails.
+    int result = 0;
+    const std::string messages =
+        CapturedMessages([&](FILE* stream) { return host.Read(stream, ""); }, result);
+    if (messages.empty()) {
         return true;
     }
+    MessageRelay().Relay(messages, messages_);
+    return false;
+}
+
+bool DumpCommand::UseInferredFormat(DumpHost& host, const std::string& drillFile) {
     std::string error;
     const std::string machineFormat = inferredFormats_.Write(drillFile, error);
     if (machineFormat.empty()) {
-        Fail(kUsageError, error);
+        Fail(kFailed, error);
         return false;
     }
-    reader.SetDrillMachineFormatFile(machineFormat);
-    return true;
-}
-
-bool DumpCommand::CheckReadable(const std::string& path, const char* what) {
-    FILE* file = std::fopen(path.c_str(), "r");
-    if (file == nullptr) {
-        Fail(kUsageError,
-             std::string("cannot read ") + what + " '" + path + "': " + std::strerror(errno));
+    host.SetDrillMachineFormatFile(machineFormat);
+    if (!LoadMachineFormat(host)) {
+        Fail(kFailed, "the machine format inferred for '" + drillFile +
+                          "' cannot be used: see the messages above");
         return false;
     }
-    std::fclose(file);
     return true;
 }
 
 int DumpCommand::ReadDrillFiles() {
-    SvgWriter svg;
-    if (!options_.svgFile.empty() && !svg.Open(options_.svgFile)) {
-        return Fail(kUsageError,
-                    "cannot write picture '" + options_.svgFile + "': " + std::strerror(errno));
-    }
     DumpHost host;
     host.SetDrillMachineFormatFile(machineFormatFile_);
+    // A reader keeps the first machine format it loads, so without -f the host loads none: each
+    // drill file is read by a copy of it given the format inferred for that file, and the bundled
+    // format is only checked, on a copy of its own.
+    DumpHost bundledCheck(host);
+    if (!LoadMachineFormat(options_.machineFormatFile.empty() ? bundledCheck : host)) {
+        return Fail(kFailed, "the machine format file '" + machineFormatFile_ +
+                                 "' cannot be used: see the messages above; nothing read");
+    }
+    SvgWriter svg;
+    if (!options_.svgFile.empty() && !svg.Open(options_.svgFile)) {
+        return Fail(kFailed,
+                    "cannot write picture '" + options_.svgFile + "': " + std::strerror(errno));
+    }
     SummaryWriter summary(out_);
     std::unique_ptr<JsonWriter> json;
     if (options_.json) {
@@ -122,26 +178,73 @@ int DumpCommand::ReadDrillFiles() {
         host.AddSink(&svg);
     }
 
-    bool allClean = true;
+    int status = kClean;
     for (const std::string& drillFile : options_.drillFiles) {
-        if (!ChooseMachineFormat(host, drillFile)) {
-            return kUsageError;
-        }
-        allClean = host.ReadFile(messages_, drillFile) == 1 && allClean;
+        status = std::max(status, ReadDrillFile(host, drillFile));
     }
     if (json) {
         json->Finish();
     }
     if (!options_.svgFile.empty() && !svg.Finish()) {
-        return Fail(kUsageError, "cannot write picture '" + options_.svgFile + "'");
+        return Fail(kFailed, "cannot write picture '" + options_.svgFile + "'");
     }
     if (std::fflush(out_) != 0 || std::ferror(out_) != 0) {
-        return Fail(kUsageError, "cannot write the standard output");
+        return Fail(kFailed, "cannot write the standard output");
     }
-    return allClean ? kClean : kNotClean;
+    return status;
+}
+
+int DumpCommand::ReadDrillFile(DumpHost& host, const std::string& drillFile) {
+    const std::string reason = UnreadableReason(drillFile);
+    if (!reason.empty()) {
+        host.SkipFile(drillFile, "cannot read drill file: " + reason);
+        return Fail(kFailed, "cannot read drill file '" + drillFile + "': " + reason);
+    }
+    if (!options_.machineFormatFile.empty()) {
+        return ReadAndJudge(host, drillFile);
+    }
+    DumpHost inferredHost(host);
+    if (!UseInferredFormat(inferredHost, drillFile)) {
+        host.SkipFile(drillFile, "no machine format could be made for it");
+        return kFailed;
+    }
+    return ReadAndJudge(inferredHost, drillFile);
+}
+
+int DumpCommand::ReadAndJudge(DumpHost& host, const std::string& drillFile) {
+    FileVerdict verdict;
+    MessageRelay relay;
+    const std::string messages = CapturedMessages(
+        [&](FILE* stream) { return host.ReadFile(stream, drillFile); }, verdict.result);
+    relay.Relay(messages, messages_);
+    verdict.errors = relay.Errors();
+    verdict.warnings = relay.Warnings();
+    verdict.messages = relay.Messages();
+    verdict.checks = Check(drillFile, host.Delivered());
+    for (const std::string& check : verdict.checks) {
+        Fail(kNotClean, drillFile + ": warning: " + check);
+    }
+    host.FinishFile(verdict);
+    return verdict.result == 1 && verdict.checks.empty() ? kClean : kNotClean;
+}
+
+std::vector<std::string> DumpCommand::Check(const std::string& drillFile,
+                                            long long delivered) const {
+    std::vector<std::string> warnings;
+    if (!options_.machineFormatFile.empty()) {
+        warnings = HeaderCheck::Contradictions(drillFile, machineFormat_);
+    }
+    struct stat status;
+    const bool empty = stat(drillFile.c_str(), &status) == 0 && status.st_size == 0;
+    if (empty) {
+        warnings.push_back("the file is empty");
+    } else if (delivered == 0) {
+        warnings.push_back("the file yields no tool, hole or contour: is it a drill program?");
+    }
+    return warnings;
 }
 
 int DumpCommand::Fail(int status, const std::string& message) {
-    std::fprintf(messages_, "perforex-dump: %s\n", message.c_str());
+    std::fprintf(messages_, "perforex-dump: %s\n", MessageRelay::Escaped(message).c_str());
     return status;
 }

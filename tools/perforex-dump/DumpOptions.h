@@ -5,12 +5,16 @@
 
 // The command line of perforex-dump:
 // perforex-dump [-f MACHINE_FORMAT_FILE] [--json] [--svg OUT.svg] [--suggest-format] DRILL_FILE...
+// perforex-dump -h | --help | -V | --version
 class DumpOptions {
   public:
     // One line that shows every option.
     static constexpr const char* kUsage =
         "usage: perforex-dump [-f MACHINE_FORMAT_FILE] [--json] [--svg OUT.svg] "
         "[--suggest-format] DRILL_FILE...";
+
+    // The text of --help.
+    static const char* const kHelp;
 
     // Parses the arguments after the program name; returns false and a one-line reason in error
     // when they do not form a valid command line.
@@ -22,6 +26,8 @@ class DumpOptions {
     // Picture file given with --svg, empty for none.
     std::string svgFile;
     bool suggestFormat = false;
+    bool help = false;
+    bool version = false;
     std::vector<std::string> drillFiles;
 
   private:

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "FileVerdict.h"
 #include "ToolDefinition.h"
 
 class CVbVrtxGeom;
@@ -17,6 +18,8 @@ class DumpSink {
     virtual void Hit(int x, int y, int tool) = 0;
     // Receives a contour that lives only during the call.
     virtual void Contour(const CVbVrtxGeom& path, int tool) = 0;
-    // Ends the drill file with the reader's result (1 clean, 0 otherwise).
-    virtual void EndFile(int result) = 0;
+    // Ends the drill file with how its reading went.
+    virtual void EndFile(const FileVerdict& verdict) = 0;
+    // Tells of a drill file that could not be read, instead of BeginFile ... EndFile.
+    virtual void NotRead(const std::string& path, const std::string& reason) = 0;
 };

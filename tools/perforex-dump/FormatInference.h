@@ -30,6 +30,12 @@ class FormatInference {
                       std::vector<std::string>& evidence) const;
 
     bool HasHeader() const { return headerSeen_; }
+    // What the program states: the unit (0 when none), the zero suppression (-1 when none) and
+    // the digit pattern of an INCH or METRIC line (-1 when none), as DrillFormat values.
+    int StatedUnit() const { return statedUnit_; }
+    int StatedZeroTruncation() const { return statedZeros_; }
+    int StatedIntegerDigits() const { return patternIntegers_; }
+    int StatedDecimalDigits() const { return patternDecimals_; }
     // The command set an FMAT line names (the text after FMAT,), empty when none does.
     const std::string& CommandSet() const { return commandSet_; }
     // What only the AUTO reading takes, each with the line it first shows on.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "FormatInference.h"
+#include "MessageRelay.h"
 #include "NcParamFile.h"
 
 InferredFormatFiles::InferredFormatFiles(FILE* messages) : messages_(messages) {}
@@ -58,13 +59,13 @@ void InferredFormatFiles::RemoveLast() {
 
 // Infers the format of the drill file, tells the evidence and returns the machine format text.
 std::string InferredFormatFiles::InferFormatText(const std::string& drillFile) {
-    const std::string prefix = "perforex-dump: " + drillFile + ": ";
+    const std::string prefix = "perforex-dump: " + MessageRelay::Escaped(drillFile) + ": ";
     NcParamFile sideFile;
     if (sideFile.LoadBeside(drillFile)) {
         const DrillFormat side = sideFile.ApplyTo(bundled_.Fallback());
         std::fprintf(messages_, "%sfallback format from %s: %s %s %s %s\n", prefix.c_str(),
-                     sideFile.Path().c_str(), side.UnitName(), side.DigitsText().c_str(),
-                     side.ZeroTruncationName(), side.StepModeName());
+                     MessageRelay::Escaped(sideFile.Path()).c_str(), side.UnitName(),
+                     side.DigitsText().c_str(), side.ZeroTruncationName(), side.StepModeName());
     }
     FormatInference inference;
     FILE* program = std::fopen(drillFile.c_str(), "rb");
@@ -75,7 +76,7 @@ std::string InferredFormatFiles::InferFormatText(const std::string& drillFile) {
     std::vector<std::string> evidence;
     const DrillFormat format = inference.Infer(bundled_.Fallback(), sideFile, evidence);
     for (const std::string& line : evidence) {
-        std::fprintf(messages_, "%s%s\n", prefix.c_str(), line.c_str());
+        std::fprintf(messages_, "%s%s\n", prefix.c_str(), MessageRelay::Escaped(line).c_str());
     }
     return bundled_.TextFor(format);
 }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "Utf8Text.h"
+#include "perforex/ContourVertices.h"
 #include "perforex/VbVrtxGeom.h"
 
 namespace {
@@ -23,6 +24,14 @@ void WriteNumber(FILE* out, double value) {
     std::fputs(text, out);
 }
 
+// Names of the geometry kinds 1 to 8, by which the JSON tells them apart.
+const char* KindName(int kind) {
+    static const char* const kNames[] = {"circlePath",  "circleShape",  "rectPath",
+                                         "rectShape",   "polylinePath", "polylineShape",
+                                         "polyarcPath", "polyarcShape"};
+    return kind >= 1 && kind <= 8 ? kNames[kind - 1] : "unknown";
+}
+
 void WriteFlag(FILE* out, const char* name, int header, int bit) {
     std::fprintf(out, ", \"%s\": %s", name, (header & bit) != 0 ? "true" : "false");
 }
@@ -39,12 +48,23 @@ void JsonWriter::Finish() {
     std::fputs("\n]}\n", out_);
 }
 
-void JsonWriter::BeginFile(const std::string& path) {
+void JsonWriter::BeginFileObject(const std::string& path) {
     std::fputs(firstFile_ ? "\n{\"file\": " : ",\n{\"file\": ", out_);
     firstFile_ = false;
-    firstCallback_ = true;
     WriteString(out_, path);
+}
+
+void JsonWriter::BeginFile(const std::string& path) {
+    BeginFileObject(path);
+    firstCallback_ = true;
     std::fputs(", \"callbacks\": [", out_);
+}
+
+void JsonWriter::NotRead(const std::string& path, const std::string& reason) {
+    BeginFileObject(path);
+    std::fputs(", \"notRead\": ", out_);
+    WriteString(out_, reason);
+    std::fputs("}", out_);
 }
 
 void JsonWriter::BeginCallback(const char* name) {
@@ -74,17 +94,19 @@ void JsonWriter::Contour(const CVbVrtxGeom& path, int tool) {
     const int* record = path.GetRecord();
     const int words = path.GetWordCount();
     const int header = words > 0 ? record[0] : 0;
-    std::fprintf(out_, ", \"tool\": %d, \"kind\": %d, \"width\": %d", tool,
-                 header & CVbVrtxGeom::kGeomKindMask, path.GetWidth());
+    const int kind = header & CVbVrtxGeom::kGeomKindMask;
+    std::fprintf(out_, ", \"tool\": %d, \"kind\": \"%s\", \"kindCode\": %d, \"width\": %d", tool,
+                 KindName(kind), kind, path.GetWidth());
     WriteFlag(out_, "closed", header, CVbVrtxGeom::kClosedBit);
     WriteFlag(out_, "breaks", header, CVbVrtxGeom::kBreaksBit);
     WriteFlag(out_, "counterClockwise", header, CVbVrtxGeom::kCounterClockwiseBit);
     WriteFlag(out_, "userFlag", header, CVbVrtxGeom::kUserFlagBit);
     WriteFlag(out_, "auxFlag", header, CVbVrtxGeom::kAuxFlagBit);
     std::fputs(", \"vertices\": [", out_);
-    for (int word = 2; word + 2 < words; word += 3) {
-        std::fprintf(out_, "%s[%d, %d, %d]", word == 2 ? "" : ", ", record[word], record[word + 1],
-                     record[word + 2]);
+    const char* separator = "";
+    for (const PolyarcVertex& vertex : ContourVertices(path)) {
+        std::fprintf(out_, "%s[%d, %d, %d]", separator, vertex.x, vertex.y, vertex.r);
+        separator = ", ";
     }
     std::fputs("], \"record\": [", out_);
     for (int word = 0; word < words; ++word) {
@@ -93,8 +115,19 @@ void JsonWriter::Contour(const CVbVrtxGeom& path, int tool) {
     std::fputs("]}", out_);
 }
 
-void JsonWriter::EndFile(int result) {
-    std::fprintf(out_, "%s], \"result\": %d}", firstCallback_ ? "" : "\n", result);
+void JsonWriter::EndFile(const FileVerdict& verdict) {
+    std::fprintf(out_,
+                 "%s], \"result\": %d, \"errors\": %d, \"warnings\": %d, \"messages\": %d, "
+                 "\"checks\": [",
+                 firstCallback_ ? "" : "\n", verdict.result, verdict.errors, verdict.warnings,
+                 verdict.messages);
+    const char* separator = "";
+    for (const std::string& check : verdict.checks) {
+        std::fputs(separator, out_);
+        WriteString(out_, check);
+        separator = ", ";
+    }
+    std::fputs("]}", out_);
 }
 
 void JsonWriter::WriteString(FILE* out, const std::string& text) {

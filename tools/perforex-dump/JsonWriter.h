@@ -21,13 +21,16 @@ class JsonWriter : public DumpSink {
     void Tool(const ToolDefinition& tool) override;
     void Hit(int x, int y, int tool) override;
     void Contour(const CVbVrtxGeom& path, int tool) override;
-    void EndFile(int result) override;
+    void EndFile(const FileVerdict& verdict) override;
+    void NotRead(const std::string& path, const std::string& reason) override;
 
     // Writes text as a JSON string literal: quotes, backslashes and control characters escaped,
     // valid UTF-8 kept, every byte that is not part of valid UTF-8 replaced by U+FFFD.
     static void WriteString(FILE* out, const std::string& text);
 
   private:
+    // Starts the object of one drill file, with the separator its place needs.
+    void BeginFileObject(const std::string& path);
     // Starts one callback object, with the separator its place needs.
     void BeginCallback(const char* name);
 

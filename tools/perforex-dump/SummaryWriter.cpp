@@ -70,10 +70,14 @@ void SummaryWriter::Contour(const CVbVrtxGeom& path, int tool) {
     extents_.Merge(outline_.Bounds());
 }
 
-void SummaryWriter::EndFile(int result) {
+void SummaryWriter::EndFile(const FileVerdict& verdict) {
     WriteToolTable();
-    WriteTotals(result);
-    std::fputc('\n', out_);
+    WriteTotals();
+    std::fprintf(out_, "  %s\n\n", verdict.Text().c_str());
+}
+
+void SummaryWriter::NotRead(const std::string& path, const std::string& reason) {
+    std::fprintf(out_, "%s\n  not read: %s\n\n", path.c_str(), reason.c_str());
 }
 
 void SummaryWriter::WriteToolTable() const {
@@ -100,7 +104,7 @@ void SummaryWriter::WriteToolRow(int tool, const ToolRow& row) const {
                  Millimetres(row.length).c_str());
 }
 
-void SummaryWriter::WriteTotals(int result) const {
+void SummaryWriter::WriteTotals() const {
     long long holes = 0;
     long long contours = 0;
     double length = 0.0;
@@ -122,7 +126,4 @@ void SummaryWriter::WriteTotals(int result) const {
                      Millimetres(extents_.Width()).c_str(), Millimetres(extents_.Height()).c_str(),
                      Inches(extents_.Width()).c_str(), Inches(extents_.Height()).c_str());
     }
-    std::fprintf(out_, "  result: %d (%s)\n", result,
-                 result == 1 ? "read without error or warning"
-                             : "errors or warnings, see the messages on standard error");
 }

@@ -9,7 +9,7 @@
 #include "Extents.h"
 
 // Writes, for a person, one summary per drill file: the tool table with hole and contour counts,
-// the total contour length, the extents of everything and the reader's result.
+// the total contour length, the extents of everything and the verdict of the read.
 class SummaryWriter : public DumpSink {
   public:
     explicit SummaryWriter(FILE* out) : out_(out) {}
@@ -18,7 +18,8 @@ class SummaryWriter : public DumpSink {
     void Tool(const ToolDefinition& tool) override;
     void Hit(int x, int y, int tool) override;
     void Contour(const CVbVrtxGeom& path, int tool) override;
-    void EndFile(int result) override;
+    void EndFile(const FileVerdict& verdict) override;
+    void NotRead(const std::string& path, const std::string& reason) override;
 
   private:
     struct ToolRow {
@@ -32,7 +33,7 @@ class SummaryWriter : public DumpSink {
     ToolRow& RowOf(int tool);
     void WriteToolTable() const;
     void WriteToolRow(int tool, const ToolRow& row) const;
-    void WriteTotals(int result) const;
+    void WriteTotals() const;
 
     FILE* out_;
     std::map<int, ToolRow> rows_;

@@ -15,9 +15,22 @@ constexpr double kMarkerRadius = 50000.0;
 // Side of the square drawn when nothing at all was drawn, in millimetres.
 constexpr double kEmptyBoardSide = 10.0;
 
-const char* const kPalette[] = {"#1f77b4", "#ff7f0e", "#2ca02c", "#d62728", "#9467bd",
-                                "#8c564b", "#e377c2", "#7f7f7f", "#bcbd22", "#17becf"};
-constexpr int kPaletteSize = sizeof kPalette / sizeof kPalette[0];
+// Returns the colour of tool style index of count: hues spread evenly round the circle, so that
+// no two tools share one, with neighbours told apart by lightness too.
+std::string Colour(std::size_t index, std::size_t count) {
+    char colour[48];
+    std::snprintf(colour, sizeof colour, "hsl(%.4f,75%%,%d%%)",
+                  360.0 * static_cast<double>(index) / static_cast<double>(count),
+                  index % 2 == 0 ? 40 : 55);
+    return colour;
+}
+
+// Returns a length in nanometres as millimetres with four decimals.
+std::string Millimetres(double nanometres) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%.4f", nanometres / kNanometresPerMillimetre);
+    return text;
+}
 
 // Returns a program x in nanometres as picture x in millimetres.
 double PictureX(double x) {
@@ -61,12 +74,6 @@ std::string EscapeXml(const std::string& text) {
     return escaped;
 }
 
-// Returns the last component of a path.
-std::string BaseName(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // Returns the longest length of 1, 2 or 5 times a power of ten that is not above limit.
 double RoundScaleLength(double limit) {
     const double power = std::pow(10.0, std::floor(std::log10(limit)));
@@ -105,10 +112,21 @@ void SvgWriter::CloseFiles() {
 }
 
 void SvgWriter::BeginFile(const std::string& path) {
-    files_.push_back(path);
+    Drawing drawing;
+    drawing.path = path;
+    drawing.bodyStart = std::ftell(body_);
+    drawing.firstStyle = styles_.size();
+    drawings_.push_back(drawing);
     fileStyles_.clear();
     cachedStyle_ = -1;
 }
+
+void SvgWriter::EndFile(const FileVerdict&) {
+    drawings_.back().bodyEnd = std::ftell(body_);
+    drawings_.back().endStyle = styles_.size();
+}
+
+void SvgWriter::NotRead(const std::string&, const std::string&) {}
 
 int SvgWriter::StyleOf(int tool) {
     if (cachedStyle_ >= 0 && cachedTool_ == tool) {
@@ -119,7 +137,6 @@ int SvgWriter::StyleOf(int tool) {
         cachedStyle_ = found->second;
     } else {
         ToolStyle style;
-        style.file = static_cast<int>(files_.size()) - 1;
         style.tool = tool;
         cachedStyle_ = static_cast<int>(styles_.size());
         styles_.push_back(style);
@@ -137,6 +154,7 @@ void SvgWriter::Tool(const ToolDefinition& tool) {
 
 void SvgWriter::Hit(int x, int y, int tool) {
     const int style = StyleOf(tool);
+    ++styles_[style].holes;
     WriteHole(x, y, style);
 }
 
@@ -149,10 +167,10 @@ void SvgWriter::WriteHole(double x, double y, int styleIndex) {
         std::fprintf(
             body_, "<circle class=\"hole marker c%d\" cx=\"%.4f\" cy=\"%.4f\" r=\"%.4f\"/>\n",
             styleIndex, PictureX(x), PictureY(y), kMarkerRadius / kNanometresPerMillimetre);
-        board_.AddPoint(x, y);
+        drawings_.back().board.AddPoint(x, y);
         return;
     }
-    board_.AddBox(x, y, tool.HalfSpanX(), tool.HalfSpanY());
+    drawings_.back().board.AddBox(x, y, tool.HalfSpanX(), tool.HalfSpanY());
     if (tool.holeType == 0) {
         std::fprintf(body_, "<circle class=\"hole c%d\" cx=\"%.4f\" cy=\"%.4f\" r=\"%.4f\"/>\n",
                      styleIndex, PictureX(x), PictureY(y), sizeX / 2.0 / kNanometresPerMillimetre);
@@ -171,11 +189,12 @@ void SvgWriter::WriteHole(double x, double y, int styleIndex) {
 
 void SvgWriter::Contour(const CVbVrtxGeom& path, int tool) {
     const int style = StyleOf(tool);
+    ++styles_[style].contours;
     outline_.Decode(path.GetRecord(), path.GetWordCount());
     if (outline_.Steps().empty()) {
         return;
     }
-    board_.Merge(outline_.Bounds());
+    drawings_.back().board.Merge(outline_.Bounds());
     if (outline_.Width() > 0) {
         std::fprintf(body_, "<path class=\"contour c%d\" stroke-width=\"%.4f\" d=\"", style,
                      outline_.Width() / kNanometresPerMillimetre);
@@ -225,71 +244,100 @@ void SvgWriter::WriteArc(const ContourStep& arc, double fromX, double fromY) {
                  PictureX(arc.x), PictureY(arc.y));
 }
 
-void SvgWriter::EndFile(int) {}
-
 std::string SvgWriter::LegendLabel(const ToolStyle& style) const {
-    std::string label;
-    if (files_.size() > 1) {
-        label = BaseName(files_[style.file]) + " ";
-    }
-    label += style.tool < 0 ? std::string("no tool") : "T" + std::to_string(style.tool);
+    std::string label = style.tool < 0 ? std::string("no tool") : "T" + std::to_string(style.tool);
     if (!style.defined) {
-        return label + " undefined";
-    }
-    const ToolDefinition& tool = style.definition;
-    char size[96];
-    if (tool.holeType == 0) {
-        std::snprintf(size, sizeof size, " %s %.4f mm", tool.HoleTypeName(),
-                      tool.diameter / kNanometresPerMillimetre);
+        label += " undefined";
+    } else if (style.definition.holeType == 0) {
+        label += std::string(" ") + style.definition.HoleTypeName() + " " +
+                 Millimetres(style.definition.diameter) + " mm";
     } else {
-        std::snprintf(size, sizeof size, " %s %.4f x %.4f mm R%g", tool.HoleTypeName(),
-                      tool.SizeX() / kNanometresPerMillimetre,
-                      tool.SizeY() / kNanometresPerMillimetre, tool.angle);
+        char angle[32];
+        std::snprintf(angle, sizeof angle, " R%g", style.definition.angle);
+        label += std::string(" ") + style.definition.HoleTypeName() + " " +
+                 Millimetres(style.definition.SizeX()) + " x " +
+                 Millimetres(style.definition.SizeY()) + " mm" + angle;
     }
-    return label + size;
+    return label + ": " + std::to_string(style.holes) +
+           (style.holes == 1 ? " hole, " : " holes, ") + std::to_string(style.contours) +
+           (style.contours == 1 ? " contour" : " contours");
+}
+
+struct SvgWriter::Layout {
+    // The drawing with the origin, the legend's left edge and width, and the whole panel.
+    double left, right, top, bottom;
+    double fontSize, margin;
+    double legendLeft, legendWidth;
+    double panelLeft, panelTop, panelRight, panelBottom;
+    // The frame around the extents; empty when nothing was drawn.
+    Extents frame;
+};
+
+SvgWriter::Layout SvgWriter::LayoutOf(const Drawing& drawing) const {
+    Layout layout;
+    layout.frame = drawing.board;
+    Extents view = drawing.board;
+    view.AddPoint(0.0, 0.0);
+    if (drawing.board.IsEmpty()) {
+        view.AddPoint(kEmptyBoardSide * kNanometresPerMillimetre,
+                      kEmptyBoardSide * kNanometresPerMillimetre);
+    }
+    layout.left = PictureX(view.MinX());
+    layout.right = PictureX(view.MaxX());
+    layout.top = PictureY(view.MaxY());
+    layout.bottom = PictureY(view.MinY());
+    double side = std::max(layout.right - layout.left, layout.bottom - layout.top);
+    if (side <= 0.0) {
+        side = kEmptyBoardSide;
+    }
+    layout.fontSize = side / 25.0;
+    layout.margin = side / 20.0;
+
+    std::size_t longestLabel = 0;
+    for (std::size_t style = drawing.firstStyle; style < drawing.endStyle; ++style) {
+        longestLabel = std::max(longestLabel, LegendLabel(styles_[style]).size());
+    }
+    const double characterWidth = 0.6 * layout.fontSize;
+    const std::size_t tools = drawing.endStyle - drawing.firstStyle;
+    layout.legendLeft = layout.right + 2.0 * layout.margin;
+    layout.legendWidth = tools == 0 ? 0.0 : 1.5 * layout.fontSize + characterWidth * longestLabel;
+    const double legendBottom = layout.top + 1.6 * layout.fontSize * static_cast<double>(tools);
+
+    layout.panelLeft = layout.left - layout.margin;
+    layout.panelTop = layout.top - 2.0 * layout.margin - 1.5 * layout.fontSize;
+    layout.panelRight =
+        std::max(layout.legendLeft + layout.legendWidth,
+                 layout.left + characterWidth * static_cast<double>(drawing.path.size())) +
+        layout.margin;
+    layout.panelBottom =
+        std::max(layout.bottom + layout.margin + 6.0 * layout.fontSize, legendBottom) +
+        layout.margin;
+    return layout;
 }
 
 bool SvgWriter::Finish() {
     if (out_ == nullptr || body_ == nullptr) {
         return false;
     }
-    Extents board = board_;
-    if (board.IsEmpty()) {
-        board.AddPoint(0.0, 0.0);
-        board.AddPoint(kEmptyBoardSide * kNanometresPerMillimetre,
-                       kEmptyBoardSide * kNanometresPerMillimetre);
+    std::vector<Layout> layouts;
+    double width = 0.0;
+    double height = 0.0;
+    for (const Drawing& drawing : drawings_) {
+        layouts.push_back(LayoutOf(drawing));
+        width += layouts.back().panelRight - layouts.back().panelLeft;
+        height = std::max(height, layouts.back().panelBottom - layouts.back().panelTop);
     }
-    const double left = PictureX(board.MinX());
-    const double right = PictureX(board.MaxX());
-    const double top = PictureY(board.MaxY());
-    const double bottom = PictureY(board.MinY());
-    double side = std::max(right - left, bottom - top);
-    if (side <= 0.0) {
-        side = kEmptyBoardSide;
+    if (drawings_.empty()) {
+        width = kEmptyBoardSide;
+        height = kEmptyBoardSide;
     }
-    const double fontSize = side / 25.0;
-    const double margin = side / 20.0;
-
-    std::size_t longestLabel = 0;
-    for (const ToolStyle& style : styles_) {
-        longestLabel = std::max(longestLabel, LegendLabel(style).size());
+    WriteHeader(out_, width, height);
+    bool copied = true;
+    double offsetX = 0.0;
+    for (std::size_t index = 0; index < drawings_.size(); ++index) {
+        copied = WriteDrawing(out_, drawings_[index], layouts[index], offsetX) && copied;
+        offsetX += layouts[index].panelRight - layouts[index].panelLeft;
     }
-    const double legendLeft = right + margin;
-    const double legendWidth = styles_.empty() ? 0.0 : fontSize * (1.5 + 0.6 * longestLabel);
-    const double legendBottom = top + 1.6 * fontSize * static_cast<double>(styles_.size());
-    const double scaleY = bottom + margin + fontSize;
-
-    const double viewX = left - margin;
-    const double viewY = top - margin;
-    const double viewRight = legendLeft + legendWidth + margin;
-    const double viewBottom = std::max(scaleY + 2.0 * fontSize, legendBottom) + margin;
-
-    WriteHeader(out_, viewX, viewY, viewRight - viewX, viewBottom - viewY);
-    std::fputs("<g id=\"board\">\n", out_);
-    const bool copied = CopyBody(out_);
-    std::fputs("</g>\n", out_);
-    WriteLegend(out_, legendLeft, top, fontSize);
-    WriteScaleBar(out_, left, scaleY, right - left > 0.0 ? right - left : side, fontSize);
     std::fputs("</svg>\n", out_);
 
     const bool written = copied && std::ferror(out_) == 0;
@@ -299,42 +347,89 @@ bool SvgWriter::Finish() {
     return written && closed;
 }
 
-void SvgWriter::WriteHeader(FILE* out, double viewX, double viewY, double viewWidth,
-                            double viewHeight) const {
+void SvgWriter::WriteHeader(FILE* out, double width, double height) const {
     std::fprintf(out,
                  "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                 "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"%.4f %.4f %.4f %.4f\" "
+                 "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 %.4f %.4f\" "
                  "width=\"%.4fmm\" height=\"%.4fmm\">\n",
-                 viewX, viewY, viewWidth, viewHeight, viewWidth, viewHeight);
+                 width, height, width, height);
     std::string title = "perforex-dump:";
-    for (const std::string& file : files_) {
-        title += " " + file;
+    for (const Drawing& drawing : drawings_) {
+        title += " " + drawing.path;
     }
     std::fprintf(out, "<title>%s</title>\n<style>\n", EscapeXml(title).c_str());
     for (std::size_t index = 0; index < styles_.size(); ++index) {
-        const char* colour = kPalette[index % kPaletteSize];
-        std::fprintf(out, ".c%zu{fill:%s;stroke:%s}\n", index, colour, colour);
+        const std::string colour = Colour(index, styles_.size());
+        std::fprintf(out, ".c%zu{fill:%s;stroke:%s}\n", index, colour.c_str(), colour.c_str());
     }
     std::fputs(
         ".hole{stroke:none;fill-opacity:0.85}\n"
         ".contour{fill:none;stroke-linecap:round;stroke-linejoin:round;stroke-opacity:0.7}\n"
         ".hairline{stroke-width:1px;vector-effect:non-scaling-stroke}\n"
-        ".scale{fill:none;stroke:#000;stroke-width:1px;vector-effect:non-scaling-stroke}\n"
+        ".frame,.origin,.scale{fill:none;stroke:#000;stroke-width:1px;"
+        "vector-effect:non-scaling-stroke}\n"
+        ".frame{stroke:#888;stroke-dasharray:4 2}\n"
         "text{font-family:sans-serif;fill:#000}\n"
         "</style>\n",
         out);
 }
 
-void SvgWriter::WriteLegend(FILE* out, double x, double top, double fontSize) const {
-    std::fputs("<g id=\"legend\">\n", out);
-    for (std::size_t index = 0; index < styles_.size(); ++index) {
-        const double rowTop = top + 1.6 * fontSize * static_cast<double>(index);
+bool SvgWriter::WriteDrawing(FILE* out, const Drawing& drawing, const Layout& layout,
+                             double offsetX) {
+    std::fprintf(out, "<g class=\"drawing\" transform=\"translate(%.4f %.4f)\">\n",
+                 offsetX - layout.panelLeft, -layout.panelTop);
+    std::fprintf(out, "<text class=\"title\" x=\"%.4f\" y=\"%.4f\" font-size=\"%.4f\">%s</text>\n",
+                 layout.left, layout.top - 2.0 * layout.margin, 1.2 * layout.fontSize,
+                 EscapeXml(drawing.path).c_str());
+    std::fputs("<g class=\"board\">\n", out);
+    const bool copied = CopyBody(out, drawing);
+    std::fputs("</g>\n", out);
+    WriteFrame(out, layout);
+    WriteOrigin(out, layout);
+    WriteLegend(out, drawing, layout);
+    WriteScaleBar(out, layout.left, layout.bottom + layout.margin + 4.0 * layout.fontSize,
+                  layout.right - layout.left, layout.fontSize);
+    std::fputs("</g>\n", out);
+    return copied;
+}
+
+void SvgWriter::WriteFrame(FILE* out, const Layout& layout) const {
+    const Extents& frame = layout.frame;
+    if (frame.IsEmpty()) {
+        return;
+    }
+    std::fprintf(
+        out, "<rect class=\"frame\" x=\"%.4f\" y=\"%.4f\" width=\"%.4f\" height=\"%.4f\"/>\n",
+        PictureX(frame.MinX()), PictureY(frame.MaxY()), frame.Width() / kNanometresPerMillimetre,
+        frame.Height() / kNanometresPerMillimetre);
+    std::fprintf(out,
+                 "<text class=\"frame-size\" x=\"%.4f\" y=\"%.4f\" font-size=\"%.4f\">%s x %s "
+                 "mm</text>\n",
+                 PictureX(frame.MinX()), layout.bottom + layout.margin + layout.fontSize,
+                 layout.fontSize, Millimetres(frame.Width()).c_str(),
+                 Millimetres(frame.Height()).c_str());
+}
+
+void SvgWriter::WriteOrigin(FILE* out, const Layout& layout) const {
+    const double arm = layout.fontSize;
+    std::fprintf(out,
+                 "<path class=\"origin\" d=\"M%.4f 0 H%.4f M0 %.4f V%.4f\"/>\n"
+                 "<circle class=\"origin\" cx=\"0\" cy=\"0\" r=\"%.4f\"/>\n",
+                 -arm, arm, -arm, arm, arm / 2.0);
+}
+
+void SvgWriter::WriteLegend(FILE* out, const Drawing& drawing, const Layout& layout) const {
+    std::fputs("<g class=\"legend\">\n", out);
+    const double fontSize = layout.fontSize;
+    for (std::size_t index = drawing.firstStyle; index < drawing.endStyle; ++index) {
+        const double rowTop =
+            layout.top + 1.6 * fontSize * static_cast<double>(index - drawing.firstStyle);
         std::fprintf(out,
                      "<rect class=\"swatch c%zu\" x=\"%.4f\" y=\"%.4f\" width=\"%.4f\" "
                      "height=\"%.4f\"/>\n",
-                     index, x, rowTop, fontSize, fontSize);
+                     index, layout.legendLeft, rowTop, fontSize, fontSize);
         std::fprintf(out, "<text x=\"%.4f\" y=\"%.4f\" font-size=\"%.4f\">%s</text>\n",
-                     x + 1.5 * fontSize, rowTop + 0.85 * fontSize, fontSize,
+                     layout.legendLeft + 1.5 * fontSize, rowTop + 0.85 * fontSize, fontSize,
                      EscapeXml(LegendLabel(styles_[index])).c_str());
     }
     std::fputs("</g>\n", out);
@@ -345,24 +440,27 @@ void SvgWriter::WriteScaleBar(FILE* out, double x, double y, double boardWidth,
     const double length = RoundScaleLength(boardWidth * 0.3);
     const double tick = fontSize / 2.0;
     std::fprintf(out,
-                 "<g id=\"scale-bar\">\n<path class=\"scale\" d=\"M%.4f %.4f v%.4f h%.4f "
+                 "<g class=\"scale-bar\">\n<path class=\"scale\" d=\"M%.4f %.4f v%.4f h%.4f "
                  "v%.4f\"/>\n",
                  x, y - tick, tick, length, -tick);
     std::fprintf(out, "<text x=\"%.4f\" y=\"%.4f\" font-size=\"%.4f\">%g mm</text>\n</g>\n", x,
                  y + 1.2 * fontSize, fontSize, length);
 }
 
-bool SvgWriter::CopyBody(FILE* out) {
-    if (std::fflush(body_) != 0 || std::ferror(body_) != 0) {
+bool SvgWriter::CopyBody(FILE* out, const Drawing& drawing) {
+    if (std::fflush(body_) != 0 || std::ferror(body_) != 0 ||
+        std::fseek(body_, drawing.bodyStart, SEEK_SET) != 0) {
         return false;
     }
-    std::rewind(body_);
     char block[8192];
-    std::size_t count = 0;
-    while ((count = std::fread(block, 1, sizeof block, body_)) > 0) {
-        if (std::fwrite(block, 1, count, out) != count) {
+    long left = drawing.bodyEnd - drawing.bodyStart;
+    while (left > 0) {
+        const std::size_t wanted = static_cast<std::size_t>(std::min<long>(left, sizeof block));
+        const std::size_t count = std::fread(block, 1, wanted, body_);
+        if (count != wanted || std::fwrite(block, 1, count, out) != count) {
             return false;
         }
+        left -= static_cast<long>(count);
     }
-    return std::ferror(body_) == 0;
+    return true;
 }

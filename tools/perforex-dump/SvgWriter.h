@@ -9,10 +9,12 @@
 #include "DumpSink.h"
 #include "Extents.h"
 
-// Draws every drill file read into one SVG picture with y pointing up: holes in the size and
-// shape of their tool, contours stroked with their width (arcs as true arcs), one colour per
-// tool, a legend and a scale bar. The drawing goes to a scratch file as it arrives; the picture
-// is put together once its size is known.
+// Draws every drill file read into one SVG picture, one drawing per file side by side, each with
+// y pointing up: holes in the size and shape of their tool, contours stroked with their width
+// (arcs as true arcs), a colour of its own for every tool, the file name as a title, the extents
+// as a thin frame with their sizes, the origin marked, a legend beside the drawing with each
+// tool's hole and contour count, and a scale bar. The drawing goes to a scratch file as it
+// arrives; the picture is put together once the sizes are known.
 class SvgWriter : public DumpSink {
   public:
     SvgWriter() = default;
@@ -29,37 +31,54 @@ class SvgWriter : public DumpSink {
     void Tool(const ToolDefinition& tool) override;
     void Hit(int x, int y, int tool) override;
     void Contour(const CVbVrtxGeom& path, int tool) override;
-    void EndFile(int result) override;
+    void EndFile(const FileVerdict& verdict) override;
+    void NotRead(const std::string& path, const std::string& reason) override;
 
   private:
     // What the picture knows of one tool of one drill file.
     struct ToolStyle {
-        int file = 0;
         int tool = 0;
         bool defined = false;
         ToolDefinition definition;
+        long long holes = 0;
+        long long contours = 0;
     };
+    // One drill file: its name, its extents, its part of the scratch file and its tools.
+    struct Drawing {
+        std::string path;
+        Extents board;
+        long bodyStart = 0;
+        long bodyEnd = 0;
+        std::size_t firstStyle = 0;
+        std::size_t endStyle = 0;
+    };
+
+    // Where the parts of one drawing go, in millimetres with y pointing down.
+    struct Layout;
 
     int StyleOf(int tool);
     void WriteHole(double x, double y, int style);
     void WritePathData(const ContourOutline& outline);
     void WriteArc(const ContourStep& arc, double fromX, double fromY);
     std::string LegendLabel(const ToolStyle& style) const;
-    void WriteHeader(FILE* out, double viewX, double viewY, double viewWidth,
-                     double viewHeight) const;
-    void WriteLegend(FILE* out, double x, double top, double fontSize) const;
+    Layout LayoutOf(const Drawing& drawing) const;
+    void WriteHeader(FILE* out, double width, double height) const;
+    // Writes one drawing moved right by offsetX; returns false when its body cannot be copied.
+    bool WriteDrawing(FILE* out, const Drawing& drawing, const Layout& layout, double offsetX);
+    void WriteFrame(FILE* out, const Layout& layout) const;
+    void WriteOrigin(FILE* out, const Layout& layout) const;
+    void WriteLegend(FILE* out, const Drawing& drawing, const Layout& layout) const;
     void WriteScaleBar(FILE* out, double x, double y, double boardWidth, double fontSize) const;
-    bool CopyBody(FILE* out);
+    bool CopyBody(FILE* out, const Drawing& drawing);
     void CloseFiles();
 
     FILE* out_ = nullptr;
     FILE* body_ = nullptr;
-    std::vector<std::string> files_;
+    std::vector<Drawing> drawings_;
     std::vector<ToolStyle> styles_;
     // Style index of each tool number of the drill file being read.
     std::map<int, int> fileStyles_;
     int cachedTool_ = 0;
     int cachedStyle_ = -1;
-    Extents board_;
     ContourOutline outline_;
 };
