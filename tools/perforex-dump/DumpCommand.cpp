@@ -153,11 +153,9 @@ bool DumpCommand::UseInferredFormat(DumpHost& host, const std::string& drillFile
 int DumpCommand::ReadDrillFiles() {
     DumpHost host;
     host.SetDrillMachineFormatFile(machineFormatFile_);
-    // A reader keeps the first machine format it loads, so without -f the host loads none: each
-    // drill file is read by a copy of it given the format inferred for that file, and the bundled
-    // format is only checked, on a copy of its own.
-    DumpHost bundledCheck(host);
-    if (!LoadMachineFormat(options_.machineFormatFile.empty() ? bundledCheck : host)) {
+    // Without -f the bundled format is checked here; each drill file then names the format
+    // inferred for it, which the reader loads in place of the one before.
+    if (!LoadMachineFormat(host)) {
         return Fail(kFailed, "the machine format file '" + machineFormatFile_ +
                                  "' cannot be used: see the messages above; nothing read");
     }
@@ -200,15 +198,11 @@ int DumpCommand::ReadDrillFile(DumpHost& host, const std::string& drillFile) {
         host.SkipFile(drillFile, "cannot read drill file: " + reason);
         return Fail(kFailed, "cannot read drill file '" + drillFile + "': " + reason);
     }
-    if (!options_.machineFormatFile.empty()) {
-        return ReadAndJudge(host, drillFile);
-    }
-    DumpHost inferredHost(host);
-    if (!UseInferredFormat(inferredHost, drillFile)) {
+    if (options_.machineFormatFile.empty() && !UseInferredFormat(host, drillFile)) {
         host.SkipFile(drillFile, "no machine format could be made for it");
         return kFailed;
     }
-    return ReadAndJudge(inferredHost, drillFile);
+    return ReadAndJudge(host, drillFile);
 }
 
 int DumpCommand::ReadAndJudge(DumpHost& host, const std::string& drillFile) {
