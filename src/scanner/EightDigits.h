@@ -24,8 +24,9 @@ class EightDigits {
 
     // Returns how many of the word's bytes, from the first, are the digits "0" to "9".
     static int LeadingDigits(std::uint64_t word) {
-        // A digit byte 0x3D has 3 in its high nibble, and so has the digit plus 6. A carry out
-        // of a byte only comes from a byte that is no digit, so it never hides the first one.
+        // A digit byte (0x30 to 0x39) has 3 in its high nibble, and so has the digit plus 6. A
+        // carry out of a byte only comes from a byte that is no digit, so it never hides the
+        // first one.
         const std::uint64_t nibbles =
             (word & kHighNibbles) | (((word + kSixes) & kHighNibbles) >> 4);
         const std::uint64_t mismatch = nibbles ^ kThrees;
