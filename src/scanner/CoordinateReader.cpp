@@ -21,6 +21,14 @@ CoordinateReader::CoordinateReader(CharacterSource& source, const CharacterClass
           std::min(digitLimit, static_cast<long long>(CharacterSource::kDigitsInValue))),
       trailing(settings.zeroTruncation == CDrillMachineFormat::TRAILING) {}
 
+void CoordinateReader::TakeFormat() {
+    integerDigits = settings.integerDigits;
+    decimalDigits = settings.decimalDigits;
+    digitLimit = integerDigits + decimalDigits;
+    plainDigitLimit = std::min(digitLimit, static_cast<long long>(CharacterSource::kDigitsInValue));
+    trailing = settings.zeroTruncation == CDrillMachineFormat::TRAILING;
+}
+
 bool CoordinateReader::ReadNumber(int letter, NCToken& token) {
     CharacterSource::NumberText number;
     int c = source.NextChar();
@@ -40,13 +48,14 @@ bool CoordinateReader::ReadNumber(int letter, NCToken& token) {
     return EndsBlock(number.after);
 }
 
-double CoordinateReader::CheckedValue(NCTokenType type, CharacterSource::DigitRun run, int sign) {
+double CoordinateReader::CheckedValue(NCTokenType type, CharacterSource::DigitRun run, int sign,
+                                      int lineNumber) {
     const std::string_view digits = run.text;
     if (static_cast<long long>(digits.size()) > digitLimit) {
-        WarnAboutLength(digits);
+        WarnAboutLength(digits, lineNumber);
     }
     if (trailing && EndsInZero(digits)) {
-        WarnAboutTrailingZero(digits);
+        WarnAboutTrailingZero(digits, lineNumber);
     }
     const double value = digits.size() <= CharacterSource::kDigitsInValue
                              ? static_cast<double>(run.value)
@@ -85,17 +94,18 @@ double CoordinateReader::DivideByUntabledPowerOfTen(double value, long long expo
     return value / std::pow(10.0, static_cast<double>(exponent));
 }
 
-void CoordinateReader::WarnAboutLength(std::string_view digits) const {
+void CoordinateReader::WarnAboutLength(std::string_view digits, int lineNumber) const {
     const int shownLimit = static_cast<int>(std::clamp<long long>(digitLimit, INT_MIN, INT_MAX));
-    WriteMessage(messageStream, kNumberTooLong, std::string(digits).c_str(), shownLimit, source.LineNumber());
+    WriteMessage(messageStream, kNumberTooLong, std::string(digits).c_str(), shownLimit,
+                 lineNumber);
     EndMessageLine();
 }
 
-void CoordinateReader::WarnAboutTrailingZero(std::string_view digits) const {
+void CoordinateReader::WarnAboutTrailingZero(std::string_view digits, int lineNumber) const {
     if (digits.find_first_not_of('0') == std::string_view::npos) {
         return;
     }
-    WriteMessage(messageStream, kTrailingZeroWritten, source.LineNumber());
+    WriteMessage(messageStream, kTrailingZeroWritten, lineNumber);
     EndMessageLine();
 }
 

@@ -39,9 +39,30 @@ class CoordinateReader {
     // Converts a digit text written after letter with the given sign (+1 or -1) and moves the
     // current position of X, Y or A to the result.
     double ConvertCoordinate(std::string_view digits, int letter, int sign);
+    // Converts a number written without a point, for a token of the given type, as a number read
+    // here is converted, naming lineNumber in its warnings.
+    double ConvertImplied(const CharacterSource::DigitRun& run, NCTokenType type, int sign,
+                          int lineNumber) {
+        return CheckedValue(type, run, sign, lineNumber);
+    }
+    // Converts a number written with a decimal point, as written: value is the value of its
+    // digits without the point and decimals the number of digits after the point. Moves the
+    // position of X, Y or A as every number does.
+    double ConvertWithPoint(double value, long long decimals, NCTokenType type, int sign) {
+        double result = DivideByPowerOfTen(value, decimals);
+        if (sign < 0) {
+            result = 0.0 - result;
+        }
+        return type <= TOKEN_A ? MoveTo(positions[type - TOKEN_X], result) : result;
+    }
+    // Takes the digit counts and zero suppression of the settings again, after the owner has
+    // changed them.
+    void TakeFormat();
 
     // Returns the value of a decimal digit text, saturated at the largest 32-bit signed integer.
     static int SaturatedValue(std::string_view digits);
+    // Returns the digit text's full value, rounded to the nearest double beyond 2^53.
+    static double DigitValue(std::string_view digits);
 
   private:
     // Tells whether the character after a number ends its block: a separator, or the end of the
@@ -68,17 +89,18 @@ class CoordinateReader {
         const NCTokenType type = TokenTypeOf(letter);
         token.type = type;
         if (type == TOKEN_R || static_cast<long long>(run.text.size()) > plainDigitLimit) {
-            token.value = CheckedValue(type, run, number.sign);
+            token.value = CheckedValue(type, run, number.sign, source.LineNumber());
             return;
         }
         if (trailing && EndsInZero(run.text)) {
-            WarnAboutTrailingZero(run.text);
+            WarnAboutTrailingZero(run.text, source.LineNumber());
         }
         token.value = ConvertDigits(run.text, static_cast<double>(run.value), type, number.sign);
     }
-    // Converts a number of the uncommon kinds, warning about its length and trailing zero. Takes
-    // the run by value, so that the common path keeps its number in registers.
-    double CheckedValue(NCTokenType type, CharacterSource::DigitRun run, int sign);
+    // Converts a number of the uncommon kinds, warning about its length and trailing zero with
+    // the line number given. Takes the run by value, so that the common path keeps its number in
+    // registers.
+    double CheckedValue(NCTokenType type, CharacterSource::DigitRun run, int sign, int lineNumber);
     // Converts a digit text whose value is already known, as ConvertCoordinate does, for a
     // token of the given type.
     double ConvertDigits(std::string_view digits, double value, NCTokenType type, int sign) {
@@ -105,8 +127,6 @@ class CoordinateReader {
         }
         return decimalDigits;
     }
-    // Returns the digit text's full value, rounded to the nearest double beyond 2^53.
-    static double DigitValue(std::string_view digits);
     // Divides value, a digit text's value and so never -0.0, by 10 raised to exponent.
     static double DivideByPowerOfTen(double value, long long exponent) {
         if (exponent >= 0 && exponent <= kTabledExponents) {
@@ -132,9 +152,9 @@ class CoordinateReader {
         return !digits.empty() && digits.back() == '0';
     }
     // Warns when the digit text is longer than the format expects.
-    void WarnAboutLength(std::string_view digits) const;
+    void WarnAboutLength(std::string_view digits, int lineNumber) const;
     // Warns about a text that ends in 0 under trailing zero suppression unless it is all zeros.
-    void WarnAboutTrailingZero(std::string_view digits) const;
+    void WarnAboutTrailingZero(std::string_view digits, int lineNumber) const;
     // Writes the line feed that follows the warnings of this reader.
     void EndMessageLine() const;
     // Returns the token type of a number letter.

@@ -12,6 +12,15 @@ enum NCTokenType : int {
     TOKEN_I = 5,
     TOKEN_J = 6,
     TOKEN_R = 7,
+    // Only the AUTO reading delivers the types below.
+    // A tool definition read where it stands: toolNumber and, in text, the definition in the form
+    // the tool table reads (number, hole type word, sizes); code is 1 for a comment table entry,
+    // which yields to a real definition of its number, and 0 otherwise.
+    TOKEN_TOOL_DEFINITION = 8,
+    // A change of the unit of everything that follows: code is CDrillMachineFormat::IN or MM.
+    TOKEN_UNIT = 9,
+    // An error the scanner has reported; it is counted and the read goes on.
+    TOKEN_COUNTED_ERROR = 10,
 };
 
 // Code numbers of TOKEN_CODE for the G and M codes the scanner knows.
@@ -62,4 +71,6 @@ struct NCToken {
     // Text after G93; the caller empties it before each call of NextToken.
     std::string text;
     double value = 0.0;
+    // Line on which the token begins, for messages about it.
+    int line = 1;
 };
