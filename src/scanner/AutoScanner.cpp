@@ -405,6 +405,10 @@ void CAutoScanner::ReadNumber(NCToken& token) {
         token.value = coordinates.ConvertImplied({integerText, value}, type, sign, tokenLine);
     }
     cursor = end;
+    // Feed and speed words after the number belong to its block and do not hide its end.
+    while ((At(0) == 'F' || At(0) == 'S') && StartsNumber(At(1))) {
+        SkipWord();
+    }
     const char after = At(0);
     blockEnd =
         blockEnd || LineDone() || static_cast<unsigned char>(after) == delimiter || after == ';';
