@@ -19,6 +19,21 @@ class AutoDirective {
         int decimalDigits = kNotStated;
     };
 
+    // Tells whether a line that begins with c can be one of the directives below, so that the
+    // lines of a program body are passed on at one test.
+    static bool MayStartDirective(char c) {
+        switch (c & ~0x20) {
+            case 'I':
+            case 'M':
+            case 'F':
+            case 'V':
+            case 'D':
+            case 'A':
+                return true;
+            default:
+                return false;
+        }
+    }
     // Reads a line INCH or METRIC with its fields; returns false for any other line.
     static bool ReadUnitLine(std::string_view line, UnitStatement& statement);
     // Reads the comma-separated fields that follow a unit word or M71 or M72: LZ (leading zeros

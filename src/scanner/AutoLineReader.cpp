@@ -1,5 +1,7 @@
 #include "scanner/AutoLineReader.h"
 
+#include <cstring>
+
 namespace {
 
 constexpr int kEnd = CharacterSource::kEndOfInput;
@@ -8,26 +10,43 @@ constexpr int kEnd = CharacterSource::kEndOfInput;
 
 AutoLineReader::AutoLineReader(CharacterSource& source, int delimiter)
     : source(source), delimiter(delimiter) {
-    text.reserve(128);
+    copied.reserve(128);
 }
 
 bool AutoLineReader::ReadLine() {
-    text.clear();
+    text = {};
     if (ended) {
         return false;
     }
-    int c = source.NextChar();
-    if (c == kEnd) {
-        ended = true;
+    if (source.ReadPlainLineInBlock(text)) {
+        ++lineNumber;
+        return true;
+    }
+    copied.clear();
+    const int end = source.ReadLineInto(copied);
+    ended = end == kEnd;
+    if (ended && copied.empty()) {
         return false;
     }
     ++lineNumber;
-    while (c != '\n' && c != '\r' && c != kEnd) {
-        if (!IsBlank(c) || (!text.empty() && text[0] == ';')) {
-            text.push_back(static_cast<char>(c));
-        }
-        c = source.NextChar();
-    }
-    ended = c == kEnd;
+    RemoveBlanks();
+    text = copied;
     return true;
+}
+
+void AutoLineReader::RemoveBlanks() {
+    const std::size_t size = copied.size();
+    if (std::memchr(copied.data(), ' ', size) == nullptr &&
+        std::memchr(copied.data(), '\t', size) == nullptr) {
+        return;
+    }
+    std::size_t kept = 0;
+    bool comment = false;
+    for (const char c : copied) {
+        if (!IsBlank(static_cast<unsigned char>(c)) || comment) {
+            comment = comment || (kept == 0 && c == ';');
+            copied[kept++] = c;
+        }
+    }
+    copied.resize(kept);
 }

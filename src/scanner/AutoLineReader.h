@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "scanner/CharacterSource.h"
 
@@ -14,18 +15,25 @@ class AutoLineReader {
 
     // Reads the next line into Text(); returns false when the input has ended before it.
     bool ReadLine();
-    // The line last read, without its line end.
-    const std::string& Text() const { return text; }
+    // The line last read, without its line end; valid until the next ReadLine. The character
+    // after it is readable and is a line feed or a zero byte.
+    std::string_view Text() const { return text; }
     // Number of the line last read, from 1.
     int LineNumber() const { return lineNumber; }
 
   private:
+    // Removes from copied the spaces and tabs of a line that is no comment, and those before a
+    // comment's ";".
+    void RemoveBlanks();
     // Tells whether c is left out of a line that is no comment.
     bool IsBlank(int c) const { return (c == ' ' || c == '\t') && c != delimiter; }
 
     CharacterSource& source;
     int delimiter;
-    std::string text;
+    // The line, in the source's buffer or in copied.
+    std::string_view text;
+    // A line that needed more than a look into the source's buffer.
+    std::string copied;
     int lineNumber = 0;
     // True once the input has ended.
     bool ended = false;

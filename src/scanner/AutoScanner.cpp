@@ -48,7 +48,7 @@ bool IsNumberLetter(char c) {
 }
 
 // Returns the end of the run of digits in text from begin on.
-std::size_t DigitsEnd(const std::string& text, std::size_t begin) {
+std::size_t DigitsEnd(std::string_view text, std::size_t begin) {
     while (begin < text.size() && IsDigit(text[begin])) {
         ++begin;
     }
@@ -108,7 +108,7 @@ bool CAutoScanner::ReadLine(NCToken& token) {
         return false;
     }
     tokenLine = lines.LineNumber();
-    const std::string& text = lines.Text();
+    const std::string_view text = lines.Text();
     if (text.empty()) {
         return false;
     }
@@ -130,6 +130,9 @@ bool CAutoScanner::ReadLine(NCToken& token) {
         }
         return false;
     }
+    if (!AutoDirective::MayStartDirective(text[0])) {
+        return inHeader && ReadHeaderLine(token);
+    }
     AutoDirective::UnitStatement unit;
     if (AutoDirective::ReadUnitLine(text, unit)) {
         cursor = text.size();
@@ -146,10 +149,7 @@ bool CAutoScanner::ReadLine(NCToken& token) {
         cursor = text.size();
         return false;
     }
-    if (inHeader) {
-        return ReadHeaderLine(token);
-    }
-    return false;
+    return inHeader && ReadHeaderLine(token);
 }
 
 bool CAutoScanner::ReadHeaderLine(NCToken& token) {
@@ -157,7 +157,7 @@ bool CAutoScanner::ReadHeaderLine(NCToken& token) {
         inHeader = false;
         return false;
     }
-    const std::string& text = lines.Text();
+    const std::string_view text = lines.Text();
     if (text[0] == '%' || text[0] == 'M') {
         return false;
     }
@@ -172,7 +172,7 @@ bool CAutoScanner::ReadHeaderLine(NCToken& token) {
 }
 
 bool CAutoScanner::IsProgramCommand() const {
-    const std::string& text = lines.Text();
+    const std::string_view text = lines.Text();
     std::size_t start = 0;
     if (text[0] == 'N') {
         start = DigitsEnd(text, 1);
@@ -186,7 +186,7 @@ bool CAutoScanner::IsProgramCommand() const {
         return true;
     }
     if (first == 'M') {
-        return text.compare(start, 3, "M30") == 0;
+        return text.substr(start, 3) == "M30";
     }
     if (first != 'T' || !IsDigit(second)) {
         return false;
@@ -241,7 +241,7 @@ bool CAutoScanner::ScanToken(NCToken& token) {
 }
 
 bool CAutoScanner::ReadTool(NCToken& token) {
-    const std::string& text = lines.Text();
+    const std::string_view text = lines.Text();
     int tool = 0;
     if (AutoToolDefinition::Read(text, cursor, tool, definition)) {
         MakeDefinition(token, tool, false, 0.0);
@@ -256,8 +256,8 @@ bool CAutoScanner::ReadTool(NCToken& token) {
         return false;
     }
     token.type = TOKEN_TOOL;
-    token.toolNumber = CoordinateReader::SaturatedValue(
-        std::string_view(text).substr(cursor + 1, digitsEnd - cursor - 1));
+    token.toolNumber =
+        CoordinateReader::SaturatedValue(text.substr(cursor + 1, digitsEnd - cursor - 1));
     cursor = digitsEnd;
     return true;
 }
@@ -288,7 +288,7 @@ bool CAutoScanner::ReadGCode(NCToken& token) {
     token.type = TOKEN_CODE;
     token.code = code;
     if (code == CODE_G93) {
-        const std::string& text = lines.Text();
+        const std::string_view text = lines.Text();
         token.text.clear();
         while (cursor < text.size()) {
             const char c = text[cursor++];
@@ -325,8 +325,7 @@ bool CAutoScanner::ReadMCode(NCToken& token) {
             AutoDirective::UnitStatement unit;
             unit.unit = value == kMillimetres ? CDrillMachineFormat::MM : CDrillMachineFormat::IN;
             if (At(0) == ',') {
-                AutoDirective::ReadUnitFields(std::string_view(lines.Text()).substr(cursor + 1),
-                                              unit);
+                AutoDirective::ReadUnitFields(lines.Text().substr(cursor + 1), unit);
                 cursor = lines.Text().size();
             }
             StateUnit(unit, token);
@@ -359,52 +358,49 @@ bool CAutoScanner::ReadMCode(NCToken& token) {
 }
 
 void CAutoScanner::ReadNumber(NCToken& token) {
-    const std::string& text = lines.Text();
-    const char letter = text[cursor];
-    std::size_t end = cursor + 1;
+    // The character after the line is no digit, sign or point, so the scan needs no bounds.
+    const std::string_view text = lines.Text();
+    const char* const line = text.data();
+    const char letter = line[cursor];
+    const char* next = line + cursor + 1;
     int sign = 1;
-    if (end < text.size() && (text[end] == '-' || text[end] == '+')) {
-        sign = text[end] == '-' ? -1 : 1;
-        ++end;
+    if (*next == '-' || *next == '+') {
+        sign = *next == '-' ? -1 : 1;
+        ++next;
     }
-    const std::size_t integerBegin = end;
+    const char* const integerBegin = next;
     std::uint64_t value = 0;
-    for (; end < text.size() && IsDigit(text[end]); ++end) {
-        value = value * 10 + static_cast<std::uint64_t>(text[end] - '0');
+    for (; IsDigit(*next); ++next) {
+        value = value * 10 + static_cast<std::uint64_t>(*next - '0');
     }
-    const std::size_t integerEnd = end;
-    const bool point = end < text.size() && text[end] == '.';
-    std::size_t fractionBegin = end + 1;
+    const std::string_view integerText(integerBegin, static_cast<std::size_t>(next - integerBegin));
+    const bool point = *next == '.';
+    const char* fractionBegin = next;
     if (point) {
-        for (end = fractionBegin; end < text.size() && IsDigit(text[end]); ++end) {
-            value = value * 10 + static_cast<std::uint64_t>(text[end] - '0');
+        for (fractionBegin = ++next; IsDigit(*next); ++next) {
+            value = value * 10 + static_cast<std::uint64_t>(*next - '0');
         }
-    } else {
-        fractionBegin = end;
     }
-    const std::size_t decimals = end - fractionBegin;
-    const std::size_t digits = integerEnd - integerBegin + decimals;
+    const std::size_t decimals = static_cast<std::size_t>(next - fractionBegin);
+    const std::size_t digits = integerText.size() + decimals;
     if (digits == 0) {
         WriteMessage(messageStream, kNumberExpected, static_cast<int>(letter), tokenLine);
     }
-    const std::string_view integerText =
-        std::string_view(text).substr(integerBegin, integerEnd - integerBegin);
     const NCTokenType type = NumberType(letter);
     token.type = type;
     if (type == TOKEN_R) {
         token.value = CoordinateReader::SaturatedValue(integerText);
     } else if (point) {
-        const double whole =
-            digits <= CharacterSource::kDigitsInValue
-                ? static_cast<double>(value)
-                : CoordinateReader::DigitValue(
-                      std::string(integerText).append(text, fractionBegin, decimals));
+        const double whole = digits <= CharacterSource::kDigitsInValue
+                                 ? static_cast<double>(value)
+                                 : CoordinateReader::DigitValue(
+                                       std::string(integerText).append(fractionBegin, decimals));
         token.value =
             coordinates.ConvertWithPoint(whole, static_cast<long long>(decimals), type, sign);
     } else {
         token.value = coordinates.ConvertImplied({integerText, value}, type, sign, tokenLine);
     }
-    cursor = end;
+    cursor = static_cast<std::size_t>(next - line);
     // Feed and speed words after the number belong to its block and do not hide its end.
     while ((At(0) == 'F' || At(0) == 'S') && StartsNumber(At(1))) {
         SkipWord();

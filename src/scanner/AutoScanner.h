@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "machineformat/DrillMachineFormat.h"
@@ -80,7 +81,7 @@ class CAutoScanner {
     }
     // Returns the character at the cursor plus offset, or 0 beyond the line.
     char At(std::size_t offset) const {
-        const std::string& text = lines.Text();
+        const std::string_view text = lines.Text();
         return cursor + offset < text.size() ? text[cursor + offset] : '\0';
     }
     // Tells whether the line is read to its end.
