@@ -8,18 +8,6 @@ char UpperCase(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-bool EqualsIgnoringCase(std::string_view text, std::string_view word) {
-    if (text.size() != word.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (UpperCase(text[i]) != word[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -138,6 +126,18 @@ bool AutoDirective::ReadFileFormat(std::string_view comment, int& integerDigits,
     return true;
 }
 
+bool AutoDirective::EqualsIgnoringCase(std::string_view text, std::string_view word) {
+    if (text.size() != word.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (UpperCase(text[i]) != word[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool AutoDirective::StartsWithWord(std::string_view line, std::string_view word,
                                    std::string_view& rest) {
     if (line.size() < word.size() || !EqualsIgnoringCase(line.substr(0, word.size()), word)) {
@@ -154,14 +154,13 @@ bool AutoDirective::StartsWithWord(std::string_view line, std::string_view word,
     return true;
 }
 
-bool AutoDirective::ReadDigitPattern(std::string_view field, UnitStatement& statement) {
+void AutoDirective::ReadDigitPattern(std::string_view field, UnitStatement& statement) {
     const std::size_t point = field.find('.');
     if (point == std::string_view::npos || field.size() < 2 ||
         field.find_first_not_of("0.") != std::string_view::npos ||
         field.find('.', point + 1) != std::string_view::npos) {
-        return false;
+        return;
     }
     statement.integerDigits = static_cast<int>(point);
     statement.decimalDigits = static_cast<int>(field.size() - point - 1);
-    return true;
 }

@@ -48,10 +48,14 @@ class AutoDirective {
     // such comment or is malformed.
     static bool ReadFileFormat(std::string_view comment, int& integerDigits, int& decimalDigits);
 
+    // Tells whether text is word (written in capitals), ignoring the case of text.
+    static bool EqualsIgnoringCase(std::string_view text, std::string_view word);
+
   private:
     // Tells whether line is word, alone or followed by a comma, and gives what follows the word.
     static bool StartsWithWord(std::string_view line, std::string_view word,
                                std::string_view& rest);
-    // Reads a digit pattern such as 00.0000 into the statement's digits.
-    static bool ReadDigitPattern(std::string_view field, UnitStatement& statement);
+    // Reads a digit pattern such as 00.0000 into the statement's digits; other fields change
+    // nothing.
+    static void ReadDigitPattern(std::string_view field, UnitStatement& statement);
 };

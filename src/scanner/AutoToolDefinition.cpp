@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "machineformat/DrillMachineFormat.h"
+#include "scanner/AutoDirective.h"
 #include "scanner/CoordinateReader.h"
 
 namespace {
@@ -55,19 +56,6 @@ std::string_view TakeWord(std::string_view& text) {
     return word;
 }
 
-bool EqualsIgnoringCase(std::string_view text, std::string_view word) {
-    if (text.size() != word.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i] >= 'a' && text[i] <= 'z' ? static_cast<char>(text[i] - 32) : text[i];
-        if (c != word[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
 bool AutoToolDefinition::Read(std::string_view text, std::size_t& cursor, int& tool,
@@ -108,7 +96,7 @@ bool AutoToolDefinition::ReadCommentTable(std::string_view comment, int& tool, d
     }
     const std::string_view digits = comment.substr(1, digitsEnd - 1);
     comment.remove_prefix(digitsEnd);
-    if (!EqualsIgnoringCase(TakeWord(comment), "HOLESIZE")) {
+    if (!AutoDirective::EqualsIgnoringCase(TakeWord(comment), "HOLESIZE")) {
         return false;
     }
     const std::size_t equals = comment.find('=');
@@ -153,13 +141,13 @@ bool AutoToolDefinition::ReadParameters(std::string_view text, std::size_t& curs
 }
 
 double AutoToolDefinition::NanometresPerUnit(std::string_view word) {
-    if (EqualsIgnoringCase(word, "MILS")) {
+    if (AutoDirective::EqualsIgnoringCase(word, "MILS")) {
         return CDrillMachineFormat::NANOMETRES_PER_INCH / 1000.0;
     }
-    if (EqualsIgnoringCase(word, "MM")) {
+    if (AutoDirective::EqualsIgnoringCase(word, "MM")) {
         return CDrillMachineFormat::NANOMETRES_PER_MM;
     }
-    if (EqualsIgnoringCase(word, "INCH")) {
+    if (AutoDirective::EqualsIgnoringCase(word, "INCH")) {
         return CDrillMachineFormat::NANOMETRES_PER_INCH;
     }
     return 0.0;
