@@ -120,6 +120,7 @@ void CDrillInterpreter<Scanner>::ChangeUnit(int unit) {
     lengths =
         LengthConverter(unit == CDrillMachineFormat::MM ? CDrillMachineFormat::NANOMETRES_PER_MM
                                                         : CDrillMachineFormat::NANOMETRES_PER_INCH);
+    toolTable.SetLengths(lengths);
 }
 
 template <class Scanner>

@@ -15,8 +15,10 @@ class CPerforexReader;
 class ToolTable {
   public:
     // Starts an empty table that reports tools to owner and messages to messageStream and takes
-    // sizes in the unit lengths holds when each definition is read; lengths outlives the table.
+    // sizes in the unit of lengths.
     ToolTable(CPerforexReader& owner, FILE* messageStream, const LengthConverter& lengths);
+    // Takes the sizes of the definitions that follow in the unit of lengths.
+    void SetLengths(const LengthConverter& newLengths) { lengths = newLengths; }
 
     // Defines a tool for every usable line, in order; lineNumber goes into range messages.
     // Returns the number of errors reported.
@@ -44,6 +46,6 @@ class ToolTable {
 
     CPerforexReader& owner;
     FILE* messageStream;
-    const LengthConverter& lengths;
+    LengthConverter lengths;
     std::map<int, int> toolWidths;
 };
