@@ -170,16 +170,16 @@ bool CDrillInterpreter<Scanner>::ActOnCode(const NCToken& token) {
         case CODE_G40:
         case CODE_G41:
         case CODE_G42:
+        case CODE_G83:
+        case CODE_G84:
+        case CODE_G92:
+            break;
         case CODE_G85:
             if constexpr (kAuto) {
                 slotPending = true;
                 slotStartX = blockX;
                 slotStartY = blockY;
             }
-            break;
-        case CODE_G83:
-        case CODE_G84:
-        case CODE_G92:
             break;
         case CODE_G90:
             ChangeStepMode(CDrillMachineFormat::ABSOLUTE);
