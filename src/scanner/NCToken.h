@@ -13,9 +13,10 @@ enum NCTokenType : int {
     TOKEN_J = 6,
     TOKEN_R = 7,
     // Only the AUTO reading delivers the types below.
-    // A tool definition read where it stands: toolNumber and, in text, the definition in the form
-    // the tool table reads (number, hole type word, sizes); code is 1 for a comment table entry,
-    // which yields to a real definition of its number, and 0 otherwise.
+    // A tool definition read where it stands, for toolNumber: code 0 for a real definition, whose
+    // text is in the form the tool table reads (number, hole type word, sizes); code 1 for a
+    // comment table entry, which yields to a real definition of its number and whose value is
+    // its round diameter in nanometres.
     TOKEN_TOOL_DEFINITION = 8,
     // A change of the unit of everything that follows: code is CDrillMachineFormat::IN or MM.
     TOKEN_UNIT = 9,
