@@ -1,5 +1,6 @@
 #include "CoordinateText.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -18,6 +19,27 @@ std::string CoordinateText::Block(Position& written, Position target, bool incre
     }
     written = target;
     return block;
+}
+
+std::string CoordinateText::DecimalBlock(Position& written, Position target) {
+    std::string block;
+    if (target.x != written.x || target.y == written.y) {
+        block += "X" + Decimal(target.x);
+    }
+    if (target.y != written.y) {
+        block += "Y" + Decimal(target.y);
+    }
+    written = target;
+    return block;
+}
+
+std::string CoordinateText::Decimal(long long value) {
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%s%lld.%04lld", value < 0 ? "-" : "",
+                  std::llabs(value) / 10000, std::llabs(value) % 10000);
+    std::string text = digits;
+    text.erase(std::max(text.find_last_not_of('0') + 1, text.find('.') + 2));
+    return text;
 }
 
 std::string CoordinateText::LeadingSuppressed(long long value) {

@@ -15,6 +15,11 @@ class CoordinateText {
     // change (X alone when none does): absolute with leading zeros suppressed, or incremental with
     // trailing zeros suppressed. Updates written to target.
     static std::string Block(Position& written, Position target, bool incremental);
+    // Returns the absolute block that moves from written to target with decimal points, as CAD
+    // tools write it (X12.3456Y7.89), naming only the coordinates that change. Updates written.
+    static std::string DecimalBlock(Position& written, Position target);
+    // Returns value in units of 0.0001 as a decimal number without trailing zeros ("12.5", "3.0").
+    static std::string Decimal(long long value);
     // Returns value with leading zeros suppressed ("0" for zero).
     static std::string LeadingSuppressed(long long value);
     // Returns value as six digits with trailing zeros suppressed ("0" for zero).

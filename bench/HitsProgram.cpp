@@ -21,22 +21,25 @@ HitsProgram::HitsProgram(long long hits, int tools, Form form, bool ebcdic, std:
 
 void HitsProgram::WriteProgram(FILE* file) const {
     ProgramSink out(file, ebcdic);
-    out << "M48\nINCH," << (form == Form::LeadingAbsolute ? "LZ" : "TZ") << "\n";
+    const bool decimal = form == Form::DecimalAuto;
+    out << "M48\nINCH" << (decimal ? "" : form == Form::LeadingAbsolute ? ",LZ" : ",TZ") << "\n";
     for (int tool = 1; tool <= tools; ++tool) {
-        out << "T" << CoordinateText::TwoDigits(tool) << "C0.0" << (100 + tool * 10) << "\n";
+        out << "T" << ToolNumber(tool) << "C0.0" << (100 + tool * 10) << "\n";
     }
     out << "%\n";
     std::mt19937 random(seed);
     const bool incremental = form == Form::TrailingIncremental;
     CoordinateText::Position written;
     for (int tool = 1; tool <= tools; ++tool) {
-        out << "T" << CoordinateText::TwoDigits(tool) << "\n";
+        out << "T" << ToolNumber(tool) << "\n";
         long long remaining = hits / tools + (tool <= hits % tools ? 1 : 0);
         while (remaining > 0) {
             const long long y = random() % kPanelHeight;
             long long x = random() % kPanelWidth;
             for (unsigned row = 1 + random() % kLongestRow; row > 0 && remaining > 0; --row) {
-                out << CoordinateText::Block(written, {x, y}, incremental) << "\n";
+                out << (decimal ? CoordinateText::DecimalBlock(written, {x, y})
+                                : CoordinateText::Block(written, {x, y}, incremental))
+                    << "\n";
                 x += 100 + random() % 900;
                 --remaining;
             }
@@ -46,12 +49,16 @@ void HitsProgram::WriteProgram(FILE* file) const {
 }
 
 void HitsProgram::WriteMachineFormat(FILE* file) const {
-    const bool leading = form == Form::LeadingAbsolute;
+    const bool leading = form != Form::TrailingIncremental;
     std::fprintf(file,
-                 ".FILETYPE DRILL_MACHINE_FILE\n.CharacterSet %s\n.Unit IN\n.DataFormat 2,4\n"
-                 ".ZeroTruncation %s\n.StepMode %s\n",
-                 ebcdic ? "EBCDIC" : "ASCII", leading ? "LEADING" : "TRAILING",
-                 leading ? "ABSOLUTE" : "INCREMENTAL");
+                 ".FILETYPE DRILL_MACHINE_FILE\n.DataType %s\n.CharacterSet %s\n.Unit IN\n"
+                 ".DataFormat 2,4\n.ZeroTruncation %s\n.StepMode %s\n",
+                 form == Form::DecimalAuto ? "AUTO" : "EXCELLON", ebcdic ? "EBCDIC" : "ASCII",
+                 leading ? "LEADING" : "TRAILING", leading ? "ABSOLUTE" : "INCREMENTAL");
+}
+
+std::string HitsProgram::ToolNumber(int tool) const {
+    return form == Form::DecimalAuto ? std::to_string(tool) : CoordinateText::TwoDigits(tool);
 }
 
 int HitsProgram::LineFeedByte() const {

@@ -2,14 +2,16 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 // Generates a drill program of many holes over several tools, in inches with the format 2,4,
 // written either in absolute steps with leading zeros suppressed or in incremental steps with
-// trailing zeros suppressed, in ASCII or EBCDIC. The same seed gives the same holes in every form.
+// trailing zeros suppressed, in ASCII or EBCDIC; or, as CAD tools write for the AUTO dialect, with
+// decimal points and tools T1 to T20. The same seed gives the same holes in every form.
 class HitsProgram {
   public:
     // How the coordinates are written.
-    enum class Form { LeadingAbsolute, TrailingIncremental };
+    enum class Form { LeadingAbsolute, TrailingIncremental, DecimalAuto };
 
     HitsProgram(long long hits, int tools, Form form, bool ebcdic, std::uint32_t seed = 20261206);
 
@@ -21,6 +23,9 @@ class HitsProgram {
     int LineFeedByte() const;
 
   private:
+    // Returns the tool number as the form writes it: two digits, or as few as it needs.
+    std::string ToolNumber(int tool) const;
+
     long long hits;
     int tools;
     Form form;

@@ -104,6 +104,12 @@ void ReadHits(benchmark::State& state) {
     ReadProgram(state, program, program.hits);
 }
 
+// The same holes written with decimal points and tools T1 to T20, read in the AUTO dialect.
+void ReadHitsAuto(benchmark::State& state) {
+    const GeneratedProgram& program = Hits(state.range(0), HitsProgram::Form::DecimalAuto, false);
+    ReadProgram(state, program, program.hits);
+}
+
 void ReadHitsEbcdic(benchmark::State& state) {
     const GeneratedProgram& program =
         Hits(state.range(0), HitsProgram::Form::LeadingAbsolute, true);
@@ -127,6 +133,7 @@ void ReadLongContour(benchmark::State& state) {
 
 // Each program at half and at full size, so that the two rows show whether reading is linear.
 BENCHMARK(ReadHits)->Arg(1000000)->Arg(2000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadHitsAuto)->Arg(1000000)->Arg(2000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadHitsEbcdic)->Arg(1000000)->Arg(2000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadHitsTrailingIncremental)->Arg(1000000)->Arg(2000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadRouts)->Arg(100000)->Arg(200000)->Unit(benchmark::kMillisecond);

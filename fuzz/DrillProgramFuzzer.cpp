@@ -1,7 +1,8 @@
 // Reads fuzzed drill programs through Read with a host that checks every callback. The first two
 // input bytes choose the machine format: unit, zero truncation, step mode, character set,
-// delimiter and the digits m,n; the rest is the program, written in ASCII and encoded to EBCDIC
-// byte by byte when that character set is chosen (bytes above 127 are kept as they are).
+// delimiter, the digits m,n and the dialect (strict EXCELLON or AUTO); the rest is the program,
+// written in ASCII and encoded to EBCDIC byte by byte when that character set is chosen (bytes
+// above 127 are kept as they are).
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -28,6 +29,7 @@ std::string MachineFormatText(std::uint8_t modes, std::uint8_t digits) {
     text += std::string(".Delimiter \"") + kDelimiters[modes >> 5] + "\"\n";
     text +=
         ".DataFormat " + std::to_string(digits & 7) + "," + std::to_string(digits >> 3 & 7) + "\n";
+    text += (digits & 64) != 0 ? ".DataType AUTO\n" : ".DataType EXCELLON\n";
     return text;
 }
 

@@ -20,9 +20,10 @@ bool StaysBeyondRange(double coordinate, double step) {
 
 }  // namespace
 
-CDrillInterpreter::CDrillInterpreter(CPerforexReader* owner, FILE* messageStream,
-                                     const CDrillMachineFormat& settings,
-                                     const std::string& drillFilePath)
+template <class Scanner>
+CDrillInterpreter<Scanner>::CDrillInterpreter(CPerforexReader* owner, FILE* messageStream,
+                                              const CDrillMachineFormat& settings,
+                                              const std::string& drillFilePath)
     : owner(owner),
       messageStream(messageStream),
       lengths(settings.unitLength),
@@ -31,7 +32,8 @@ CDrillInterpreter::CDrillInterpreter(CPerforexReader* owner, FILE* messageStream
       contour(*owner),
       fileOpened(scanner.IsOpen()) {}
 
-bool CDrillInterpreter::Run() {
+template <class Scanner>
+bool CDrillInterpreter<Scanner>::Run() {
     NCToken token;
     bool running = true;
     while (running) {
@@ -56,7 +58,8 @@ bool CDrillInterpreter::Run() {
     return false;
 }
 
-inline bool CDrillInterpreter::Dispatch(const NCToken& token) {
+template <class Scanner>
+inline bool CDrillInterpreter<Scanner>::Dispatch(const NCToken& token) {
     tokenLine = token.line;
     if (token.type >= TOKEN_X && token.type <= TOKEN_J) {
         TakeBlockWord(token.type, token.value);
@@ -73,17 +76,61 @@ inline bool CDrillInterpreter::Dispatch(const NCToken& token) {
             TakeRepeatCount(token.value);
             break;
         default:
-            ReportError(kWrongTokenType);
+            if constexpr (kAuto) {
+                DispatchAutoToken(token);
+            } else {
+                ReportError(kWrongTokenType);
+            }
             break;
     }
     return true;
 }
 
-inline void CDrillInterpreter::TakeBlockWord(int type, double value) {
+template <class Scanner>
+void CDrillInterpreter<Scanner>::DispatchAutoToken(const NCToken& token) {
+    switch (token.type) {
+        case TOKEN_TOOL_DEFINITION:
+            DefineTool(token);
+            break;
+        case TOKEN_UNIT:
+            ChangeUnit(token.code);
+            break;
+        case TOKEN_COUNTED_ERROR:
+            // The scanner has written the message.
+            CountErrors(1);
+            break;
+        default:
+            ReportError(kWrongTokenType);
+            break;
+    }
+}
+
+template <class Scanner>
+void CDrillInterpreter<Scanner>::DefineTool(const NCToken& token) {
+    const bool commentTable = token.code != 0;
+    if (!commentTable) {
+        statedTools.insert(token.toolNumber);
+        CountErrors(toolTable.DefineTool(token.text, tokenLine));
+    } else if (statedTools.count(token.toolNumber) == 0) {
+        CountErrors(toolTable.DefineRoundTool(token.toolNumber, token.value, tokenLine));
+    }
+}
+
+template <class Scanner>
+void CDrillInterpreter<Scanner>::ChangeUnit(int unit) {
+    lengths =
+        LengthConverter(unit == CDrillMachineFormat::MM ? CDrillMachineFormat::NANOMETRES_PER_MM
+                                                        : CDrillMachineFormat::NANOMETRES_PER_INCH);
+    toolTable.SetLengths(lengths);
+}
+
+template <class Scanner>
+inline void CDrillInterpreter<Scanner>::TakeBlockWord(int type, double value) {
     // Block words of the token types TOKEN_X to TOKEN_J, in that order.
-    static constexpr double CDrillInterpreter::*kBlockWords[] = {
-        &CDrillInterpreter::blockX, &CDrillInterpreter::blockY, &CDrillInterpreter::blockA,
-        &CDrillInterpreter::blockI, &CDrillInterpreter::blockJ};
+    static constexpr double CDrillInterpreter<Scanner>::*kBlockWords[] = {
+        &CDrillInterpreter<Scanner>::blockX, &CDrillInterpreter<Scanner>::blockY,
+        &CDrillInterpreter<Scanner>::blockA, &CDrillInterpreter<Scanner>::blockI,
+        &CDrillInterpreter<Scanner>::blockJ};
     static_assert(std::size(kBlockWords) == TOKEN_J - TOKEN_X + 1);
     this->*kBlockWords[type - TOKEN_X] = value;
     if (repeatPending) {
@@ -92,7 +139,8 @@ inline void CDrillInterpreter::TakeBlockWord(int type, double value) {
     }
 }
 
-bool CDrillInterpreter::ActOnCode(const NCToken& token) {
+template <class Scanner>
+bool CDrillInterpreter<Scanner>::ActOnCode(const NCToken& token) {
     switch (token.code) {
         case CODE_G00:
             arcMode = kRapidMove;
@@ -125,8 +173,14 @@ bool CDrillInterpreter::ActOnCode(const NCToken& token) {
         case CODE_G42:
         case CODE_G83:
         case CODE_G84:
-        case CODE_G85:
         case CODE_G92:
+            break;
+        case CODE_G85:
+            if constexpr (kAuto) {
+                slotPending = true;
+                slotStartX = blockX;
+                slotStartY = blockY;
+            }
             break;
         case CODE_G90:
             ChangeStepMode(CDrillMachineFormat::ABSOLUTE);
@@ -160,7 +214,8 @@ bool CDrillInterpreter::ActOnCode(const NCToken& token) {
     return true;
 }
 
-void CDrillInterpreter::SelectTool(int tool) {
+template <class Scanner>
+void CDrillInterpreter<Scanner>::SelectTool(int tool) {
     currentTool = tool;
     positioning = true;
     routing = false;
@@ -172,7 +227,8 @@ void CDrillInterpreter::SelectTool(int tool) {
     }
 }
 
-void CDrillInterpreter::TakeRepeatCount(double value) {
+template <class Scanner>
+void CDrillInterpreter<Scanner>::TakeRepeatCount(double value) {
     repeatPending = true;
     // Written so that NaN is out of range as well.
     if (!(value <= kMostRepeats) || !LengthConverter::Truncate(value, repeatCount)) {
@@ -182,7 +238,8 @@ void CDrillInterpreter::TakeRepeatCount(double value) {
     }
 }
 
-void CDrillInterpreter::ChangeStepMode(int stepMode) {
+template <class Scanner>
+void CDrillInterpreter<Scanner>::ChangeStepMode(int stepMode) {
     if (scanner.GetStepMode() == stepMode) {
         return;
     }
@@ -190,7 +247,8 @@ void CDrillInterpreter::ChangeStepMode(int stepMode) {
     scanner.SetStepMode(stepMode);
 }
 
-void CDrillInterpreter::BuildToolTableOnce() {
+template <class Scanner>
+void CDrillInterpreter<Scanner>::BuildToolTableOnce() {
     if (toolTableBuilt) {
         return;
     }
@@ -200,7 +258,8 @@ void CDrillInterpreter::BuildToolTableOnce() {
     scanner.StopCollectingToolLines();
 }
 
-void CDrillInterpreter::StartContourBody() {
+template <class Scanner>
+void CDrillInterpreter<Scanner>::StartContourBody() {
     if (inContour) {
         WriteMessage(messageStream, kContourNotClosed, scanner.GetFilePath().c_str(), tokenLine);
     }
@@ -210,7 +269,8 @@ void CDrillInterpreter::StartContourBody() {
     positioning = false;
 }
 
-void CDrillInterpreter::EndContourBody() {
+template <class Scanner>
+void CDrillInterpreter<Scanner>::EndContourBody() {
     if (!inContour) {
         WriteMessage(messageStream, kContourNotStarted, scanner.GetFilePath().c_str(), tokenLine);
     }
@@ -220,21 +280,30 @@ void CDrillInterpreter::EndContourBody() {
     FlushContour();
 }
 
-void CDrillInterpreter::EndProgram() {
+template <class Scanner>
+void CDrillInterpreter<Scanner>::EndProgram() {
     if (inContour) {
         WriteMessage(messageStream, kContourNotClosed, scanner.GetFilePath().c_str(), tokenLine);
         inContour = false;
     }
 }
 
-inline void CDrillInterpreter::ProcessBlockIfEnded() {
+template <class Scanner>
+inline void CDrillInterpreter<Scanner>::ProcessBlockIfEnded() {
     if (scanner.GetBlockEnd()) {
         ProcessBlock();
         scanner.ResetBlockEnd();
     }
 }
 
-inline void CDrillInterpreter::ProcessBlock() {
+template <class Scanner>
+inline void CDrillInterpreter<Scanner>::ProcessBlock() {
+    if constexpr (kAuto) {
+        if (slotPending) {
+            DeliverSlot();
+            return;
+        }
+    }
     const bool positionBlock = (positioning && !routing) || arcMode == kRapidMove || drillMode;
     if (positionBlock) {
         ProcessPositionBlock();
@@ -254,7 +323,8 @@ inline void CDrillInterpreter::ProcessBlock() {
     }
 }
 
-inline void CDrillInterpreter::ProcessPositionBlock() {
+template <class Scanner>
+inline void CDrillInterpreter<Scanner>::ProcessPositionBlock() {
     if (repeatPending) {
         DrillRepeatedHoles();
         return;
@@ -277,7 +347,8 @@ inline void CDrillInterpreter::ProcessPositionBlock() {
     }
 }
 
-void CDrillInterpreter::DrillRepeatedHoles() {
+template <class Scanner>
+void CDrillInterpreter<Scanner>::DrillRepeatedHoles() {
     const double stepX = repeatHasX ? blockX : 0.0;
     const double stepY = repeatHasY ? blockY : 0.0;
     double holeX = lastX;
@@ -309,7 +380,8 @@ void CDrillInterpreter::DrillRepeatedHoles() {
     repeatHasY = false;
 }
 
-void CDrillInterpreter::AppendLine() {
+template <class Scanner>
+void CDrillInterpreter<Scanner>::AppendLine() {
     lastX = blockX;
     lastY = blockY;
     int x = 0;
@@ -319,7 +391,8 @@ void CDrillInterpreter::AppendLine() {
     }
 }
 
-void CDrillInterpreter::AppendArc() {
+template <class Scanner>
+void CDrillInterpreter<Scanner>::AppendArc() {
     AppendArcVertices();
     lastX = blockX;
     lastY = blockY;
@@ -329,7 +402,8 @@ void CDrillInterpreter::AppendArc() {
     blockJ = 0.0;
 }
 
-void CDrillInterpreter::AppendArcVertices() {
+template <class Scanner>
+void CDrillInterpreter<Scanner>::AppendArcVertices() {
     if (!contour.HasVertex()) {
         ReportError(kArcWithoutStart, tokenLine);
         return;
@@ -350,7 +424,8 @@ void CDrillInterpreter::AppendArcVertices() {
     contour.AppendVertex(endX, endY, 0);
 }
 
-void CDrillInterpreter::AppendG93Point(const std::string& text) {
+template <class Scanner>
+void CDrillInterpreter<Scanner>::AppendG93Point(const std::string& text) {
     int x = 0;
     int y = 0;
     if (!G93Text::ReadPoint(text, x, y)) {
@@ -366,14 +441,39 @@ void CDrillInterpreter::AppendG93Point(const std::string& text) {
     }
 }
 
-void CDrillInterpreter::FlushContour() {
+template <class Scanner>
+void CDrillInterpreter<Scanner>::FlushContour() {
     contour.Flush(toolTable.WidthOf(contour.Tool()));
 }
 
-inline bool CDrillInterpreter::PointToNanometres(double x, double y, int& nx, int& ny) {
+template <class Scanner>
+inline bool CDrillInterpreter<Scanner>::PointToNanometres(double x, double y, int& nx, int& ny) {
     if (lengths.ToNanometres(x, nx) && lengths.ToNanometres(y, ny)) {
         return true;
     }
     ReportError(kValueOutOfRange, tokenLine);
     return false;
 }
+
+template <class Scanner>
+void CDrillInterpreter<Scanner>::DeliverSlot() {
+    slotPending = false;
+    lastX = blockX;
+    lastY = blockY;
+    int startX = 0;
+    int startY = 0;
+    int endX = 0;
+    int endY = 0;
+    if (!PointToNanometres(slotStartX, slotStartY, startX, startY) ||
+        !PointToNanometres(blockX, blockY, endX, endY)) {
+        return;
+    }
+    ContourBuilder slot(*owner);
+    slot.SetTool(currentTool);
+    slot.AppendVertex(startX, startY, 0);
+    slot.AppendVertex(endX, endY, 0);
+    slot.Flush(toolTable.WidthOf(currentTool));
+}
+
+template class CDrillInterpreter<CDrillScanner>;
+template class CDrillInterpreter<CAutoScanner>;

@@ -2,13 +2,16 @@
 
 #include <climits>
 #include <cstdio>
+#include <set>
 #include <string>
+#include <type_traits>
 
 #include "interpreter/ContourBuilder.h"
 #include "interpreter/LengthConverter.h"
 #include "interpreter/ToolTable.h"
 #include "machineformat/DrillMachineFormat.h"
 #include "messages/MessageTable.h"
+#include "scanner/AutoScanner.h"
 #include "scanner/DrillScanner.h"
 #include "scanner/NCToken.h"
 
@@ -16,7 +19,10 @@ class CPerforexReader;
 
 // The context of one read: pulls the tokens of a drill program from its scanner, keeps the
 // program's modal state, delivers tools, holes and contours to the owner and counts the errors
-// and warnings it finds.
+// and warnings it finds. Scanner is CDrillScanner for the strict reading of the machine format's
+// dialect and CAutoScanner for the AUTO reading, which adds tool definitions where they stand,
+// unit changes and G85 slots.
+template <class Scanner>
 class CDrillInterpreter {
   public:
     // Opens the drill file through the scanner; IsFileOpened() tells whether that worked.
@@ -31,6 +37,8 @@ class CDrillInterpreter {
     bool Run();
 
   private:
+    // True for the AUTO reading.
+    static constexpr bool kAuto = std::is_same_v<Scanner, CAutoScanner>;
     // Motion codes kept in arcMode.
     static constexpr int kLine = 0;
     static constexpr int kClockwiseArc = 1;
@@ -43,6 +51,15 @@ class CDrillInterpreter {
     bool Dispatch(const NCToken& token);
     // Acts on a G or M code; returns false at the end of the program.
     bool ActOnCode(const NCToken& token);
+    // Acts on the tokens only the AUTO reading delivers.
+    void DispatchAutoToken(const NCToken& token);
+    // Defines a tool where its definition stands; a comment table entry only while no real
+    // definition of its number has been read.
+    void DefineTool(const NCToken& token);
+    // Makes unit (CDrillMachineFormat::IN or MM) the unit of everything read after it.
+    void ChangeUnit(int unit);
+    // Delivers the slot of a G85 block from its first point to the block position.
+    void DeliverSlot();
     // Keeps the value of an X, Y, A, I or J token (by its type) as the block's word; without a
     // branch on the type, which alternates unpredictably between X and Y.
     void TakeBlockWord(int type, double value);
@@ -107,7 +124,7 @@ class CDrillInterpreter {
     CPerforexReader* owner;
     FILE* messageStream;
     LengthConverter lengths;
-    CDrillScanner scanner;
+    Scanner scanner;
     ToolTable toolTable;
     ContourBuilder contour;
     bool fileOpened;
@@ -134,4 +151,10 @@ class CDrillInterpreter {
     bool inContour = false;
     bool toolTableBuilt = false;
     int currentTool = -1;
+    // A G85 was read: the block ends a slot that starts at slotStartX, slotStartY.
+    bool slotPending = false;
+    double slotStartX = 0.0;
+    double slotStartY = 0.0;
+    // Tools defined by a real definition, which a comment table entry does not replace.
+    std::set<int> statedTools;
 };

@@ -184,12 +184,19 @@ int ToolTable::DefineTool(std::string_view line, int lineNumber) {
 int ToolTable::DefineRoundTool(int tool, std::string_view parameters, int lineNumber) {
     const double number = TakeLeadingNumber(parameters);
     // The diameter passes through single precision, as the drilling machines' tables hold it.
-    int diameter = 0;
-    if (!(number <= FLT_MAX) || !lengths.ToNanometres(static_cast<float>(number), diameter)) {
+    if (!(number <= FLT_MAX)) {
         return ReportOutOfRange(lineNumber);
     }
-    owner.AddTool(tool, CPerforexReader::Round, diameter, 0, 0, 0.0, 0, 0, 0, 0, 0);
-    toolWidths[tool] = diameter;
+    return DefineRoundTool(tool, static_cast<float>(number) * lengths.UnitLength(), lineNumber);
+}
+
+int ToolTable::DefineRoundTool(int tool, double diameter, int lineNumber) {
+    int nanometres = 0;
+    if (!LengthConverter::Truncate(diameter, nanometres)) {
+        return ReportOutOfRange(lineNumber);
+    }
+    owner.AddTool(tool, CPerforexReader::Round, nanometres, 0, 0, 0.0, 0, 0, 0, 0, 0);
+    toolWidths[tool] = nanometres;
     return 0;
 }
 

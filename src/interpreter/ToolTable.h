@@ -14,12 +14,20 @@ class CPerforexReader;
 // and keeps each defined tool's route width.
 class ToolTable {
   public:
-    // Starts an empty table that reports tools to owner and messages to messageStream.
+    // Starts an empty table that reports tools to owner and messages to messageStream and takes
+    // sizes in the unit of lengths.
     ToolTable(CPerforexReader& owner, FILE* messageStream, const LengthConverter& lengths);
+    // Takes the sizes of the definitions that follow in the unit of lengths.
+    void SetLengths(const LengthConverter& newLengths) { lengths = newLengths; }
 
     // Defines a tool for every usable line, in order; lineNumber goes into range messages.
     // Returns the number of errors reported.
     int BuildToolTable(const std::vector<std::string>& toolLines, int lineNumber);
+    // Defines the tool of one line; returns the number of errors reported for it.
+    int DefineTool(std::string_view line, int lineNumber);
+    // Defines a round tool of the given diameter in nanometres; returns the number of errors
+    // reported.
+    int DefineRoundTool(int tool, double diameter, int lineNumber);
     // Tells whether a definition of tool was taken into the table, whatever its width.
     bool IsToolDefined(int tool) const;
     // Returns the route width of tool, or 0 when the table does not hold it.
@@ -28,8 +36,6 @@ class ToolTable {
     static int RouteWidth(int holeType, int diameter, int width, int height, int angle);
 
   private:
-    // Defines the tool of one line; returns the number of errors reported for it.
-    int DefineTool(std::string_view line, int lineNumber);
     // Defines a round tool from its diameter; returns the number of errors reported.
     int DefineRoundTool(int tool, std::string_view parameters, int lineNumber);
     // Defines a square, slot or rectangle tool from its sizes and rotation; returns the number

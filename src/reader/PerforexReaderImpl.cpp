@@ -70,7 +70,15 @@ bool CPerforexReaderImpl::LoadMachineFormat() {
 }
 
 int CPerforexReaderImpl::Interpret(const std::string& drillFilePath) {
-    CDrillInterpreter interpreter(owner, messageStream, *settings, drillFilePath);
+    if (settings->dataType == CDrillMachineFormat::AUTO) {
+        return InterpretWith<CAutoScanner>(drillFilePath);
+    }
+    return InterpretWith<CDrillScanner>(drillFilePath);
+}
+
+template <class Scanner>
+int CPerforexReaderImpl::InterpretWith(const std::string& drillFilePath) {
+    CDrillInterpreter<Scanner> interpreter(owner, messageStream, *settings, drillFilePath);
     if (!interpreter.IsFileOpened()) {
         return 0;
     }

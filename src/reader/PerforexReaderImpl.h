@@ -29,8 +29,12 @@ class CPerforexReaderImpl {
     // Loads the machine format file; returns false, keeping none, when it cannot be read or has
     // errors.
     bool LoadMachineFormat();
-    // Runs the interpreter over an openable drill file; returns the result of the read.
+    // Runs the interpreter of the machine format's dialect over an openable drill file; returns
+    // the result of the read.
     int Interpret(const std::string& drillFilePath);
+    // Runs the interpreter with the given scanner over the drill file.
+    template <class Scanner>
+    int InterpretWith(const std::string& drillFilePath);
 
     std::string machineFormatFile;
     std::unique_ptr<CDrillMachineFormat> settings;

@@ -81,6 +81,25 @@ CharacterSource::DigitRun CharacterSource::ReadDigitRunAcrossBlocks(int first, i
     return {runText, value};
 }
 
+int CharacterSource::ReadLineInto(std::string& line) {
+    for (;;) {
+        if (redeliveries == 0) {
+            int end = position;
+            while (end < currentCount && currentBlock[end] != '\n' && currentBlock[end] != '\r') {
+                ++end;
+            }
+            line.append(reinterpret_cast<const char*>(currentBlock) + position,
+                        static_cast<std::size_t>(end - position));
+            position = end;
+        }
+        const int c = NextChar();
+        if (c == '\n' || c == '\r' || c == kEndOfInput) {
+            return c;
+        }
+        line.push_back(static_cast<char>(c));
+    }
+}
+
 int CharacterSource::ReadAcrossBlocks() {
     for (;;) {
         if (position < currentCount) {

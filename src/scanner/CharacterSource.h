@@ -150,6 +150,29 @@ class CharacterSource {
         return true;
     }
 
+    // Delivers the characters up to the next line feed and that line feed, as NextChar would,
+    // when they all lie in the current buffer and none of them is a space or a control character
+    // (a tab, a carriage return); gives them without the line feed in line, which stays valid
+    // until the next read. Returns false and delivers nothing otherwise.
+    bool ReadPlainLineInBlock(std::string_view& line) {
+        if (redeliveries != 0) {
+            return false;
+        }
+        const int end = PlainRunEnd(currentBlock, position, currentCount);
+        if (end == currentCount || currentBlock[end] != '\n') {
+            return false;
+        }
+        line = {reinterpret_cast<const char*>(currentBlock) + position,
+                static_cast<std::size_t>(end - position)};
+        position = end + 1;
+        ++lineNumber;
+        return true;
+    }
+    // Appends to line the characters up to the next line feed or carriage return and returns the
+    // character that ends them (a line feed, a carriage return or kEndOfInput), all delivered as
+    // by NextChar; takes the runs that lie in the current buffer whole.
+    int ReadLineInto(std::string& line);
+
     // Returns the number of the line that holds the character last delivered for the first time.
     int LineNumber() const { return lineNumber; }
     // Returns the line count as it stood when the character last delivered was delivered first:
@@ -192,6 +215,29 @@ class CharacterSource {
     }
     // Counts the line feeds among the characters pushed back and not yet delivered again.
     int PendingLineFeeds() const;
+    // Returns the index of the first byte of block from index from on, up to count, that is a
+    // space or a control character, or count.
+    static int PlainRunEnd(const unsigned char* block, int from, int count) {
+        int end = from;
+        if constexpr (EightDigits::kAvailable) {
+            constexpr std::uint64_t kBelowPlain = 0x2121212121212121ULL;
+            constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+            while (end + 8 <= count) {
+                const std::uint64_t word = EightDigits::Load(block + end);
+                // The lowest high bit set marks the first byte below "!"; bytes from 0x80 up
+                // never set theirs.
+                const std::uint64_t below = (word - kBelowPlain) & ~word & kHighBits;
+                if (below != 0) {
+                    return end + __builtin_ctzll(below) / 8;
+                }
+                end += 8;
+            }
+        }
+        while (end < count && block[end] > ' ') {
+            ++end;
+        }
+        return end;
+    }
     // Makes the other buffer the current one.
     void SwitchBlock() {
         current ^= 1;

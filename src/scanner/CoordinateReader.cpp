@@ -21,6 +21,14 @@ CoordinateReader::CoordinateReader(CharacterSource& source, const CharacterClass
           std::min(digitLimit, static_cast<long long>(CharacterSource::kDigitsInValue))),
       trailing(settings.zeroTruncation == CDrillMachineFormat::TRAILING) {}
 
+void CoordinateReader::TakeFormat() {
+    integerDigits = settings.integerDigits;
+    decimalDigits = settings.decimalDigits;
+    digitLimit = integerDigits + decimalDigits;
+    plainDigitLimit = std::min(digitLimit, static_cast<long long>(CharacterSource::kDigitsInValue));
+    trailing = settings.zeroTruncation == CDrillMachineFormat::TRAILING;
+}
+
 bool CoordinateReader::ReadNumber(int letter, NCToken& token) {
     CharacterSource::NumberText number;
     int c = source.NextChar();

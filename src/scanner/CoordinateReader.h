@@ -39,9 +39,30 @@ class CoordinateReader {
     // Converts a digit text written after letter with the given sign (+1 or -1) and moves the
     // current position of X, Y or A to the result.
     double ConvertCoordinate(std::string_view digits, int letter, int sign);
+    // Converts a number written without a point, for a token of the given type, as a number read
+    // here is converted, naming lineNumber in its warnings.
+    double ConvertImplied(const CharacterSource::DigitRun& run, NCTokenType type, int sign,
+                          int lineNumber) {
+        return CheckedValue(type, run, sign, lineNumber);
+    }
+    // Converts a number written with a decimal point, as written: value is the value of its
+    // digits without the point and decimals the number of digits after the point. Moves the
+    // position of X, Y or A as every number does.
+    double ConvertWithPoint(double value, long long decimals, NCTokenType type, int sign) {
+        double result = DivideByPowerOfTen(value, decimals);
+        if (sign < 0) {
+            result = 0.0 - result;
+        }
+        return type <= TOKEN_A ? MoveTo(positions[type - TOKEN_X], result) : result;
+    }
+    // Takes the digit counts and zero suppression of the settings again, after the owner has
+    // changed them.
+    void TakeFormat();
 
     // Returns the value of a decimal digit text, saturated at the largest 32-bit signed integer.
     static int SaturatedValue(std::string_view digits);
+    // Returns the digit text's full value, rounded to the nearest double beyond 2^53.
+    static double DigitValue(std::string_view digits);
 
   private:
     // Tells whether the character after a number ends its block: a separator, or the end of the
@@ -106,8 +127,6 @@ class CoordinateReader {
         }
         return decimalDigits;
     }
-    // Returns the digit text's full value, rounded to the nearest double beyond 2^53.
-    static double DigitValue(std::string_view digits);
     // Divides value, a digit text's value and so never -0.0, by 10 raised to exponent.
     static double DivideByPowerOfTen(double value, long long exponent) {
         if (exponent >= 0 && exponent <= kTabledExponents) {

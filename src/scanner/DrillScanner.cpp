@@ -1,59 +1,15 @@
 #include "scanner/DrillScanner.h"
 
-#include <array>
 #include <climits>
-#include <cstdint>
 #include <utility>
 
 #include "messages/MessageTable.h"
 #include "scanner/HeaderReader.h"
+#include "scanner/NCCodeTable.h"
 
 namespace {
 
 constexpr int kEnd = CharacterSource::kEndOfInput;
-constexpr std::int8_t kNoCode = -1;
-
-// Code numbers of the two digits after G, indexed by their value 0 to 99.
-constexpr std::array<std::int8_t, 100> MakeGCodeTable() {
-    std::array<std::int8_t, 100> table{};
-    for (auto& entry : table) {
-        entry = kNoCode;
-    }
-    const std::pair<int, NCCode> codes[] = {
-        {0, CODE_G00},  {1, CODE_G01},  {2, CODE_G02},  {3, CODE_G03},  {4, CODE_G04},
-        {5, CODE_G05},  {6, CODE_G06},  {7, CODE_G07},  {10, CODE_G10}, {11, CODE_G11},
-        {12, CODE_G12}, {36, CODE_G36}, {37, CODE_G37}, {40, CODE_G40}, {41, CODE_G41},
-        {42, CODE_G42}, {54, CODE_G54}, {70, CODE_G70}, {71, CODE_G71}, {74, CODE_G74},
-        {75, CODE_G75}, {82, CODE_G82}, {83, CODE_G83}, {84, CODE_G84}, {85, CODE_G85},
-        {90, CODE_G90}, {91, CODE_G91}, {92, CODE_G92}, {93, CODE_G93}};
-    for (const auto& [digits, code] : codes) {
-        table[digits] = static_cast<std::int8_t>(code);
-    }
-    return table;
-}
-
-// Code numbers of the two digits after M, indexed by their value 0 to 99.
-constexpr std::array<std::int8_t, 100> MakeMCodeTable() {
-    std::array<std::int8_t, 100> table{};
-    for (auto& entry : table) {
-        entry = kNoCode;
-    }
-    const std::pair<int, NCCode> codes[] = {{48, CODE_M48}, {71, CODE_M71}, {72, CODE_M72},
-                                            {15, CODE_M15}, {16, CODE_M16}, {17, CODE_M17},
-                                            {30, CODE_M30}};
-    for (const auto& [digits, code] : codes) {
-        table[digits] = static_cast<std::int8_t>(code);
-    }
-    return table;
-}
-
-constexpr std::array<std::int8_t, 100> kGCodes = MakeGCodeTable();
-constexpr std::array<std::int8_t, 100> kMCodes = MakeMCodeTable();
-
-// Returns the value of two digit characters.
-int TwoDigitValue(int first, int second) {
-    return (first - '0') * 10 + (second - '0');
-}
 
 // Returns the first character of text as an unsigned value, or 0 (its terminator) when empty.
 int FirstCharacter(const std::string& text) {
@@ -315,8 +271,9 @@ bool CDrillScanner::ReadGCode(NCToken& token) {
     if (!twoDigits) {
         ReportError(kGCodeWithoutTwoDigits);
     }
-    const int code = twoDigits ? kGCodes[TwoDigitValue(first, second)] : kNoCode;
-    if (code == kNoCode) {
+    const int code = twoDigits ? NCCodeTable::GCode(NCCodeTable::TwoDigitValue(first, second))
+                               : NCCodeTable::kNoCode;
+    if (code == NCCodeTable::kNoCode) {
         const char text[] = {static_cast<char>(first), static_cast<char>(second), '\0'};
         ReportError(kUnknownGCode, text, token.line);
         return false;
@@ -366,8 +323,8 @@ CDrillScanner::MCodeOutcome CDrillScanner::ReadMCode(NCToken& token) {
     if (!ReadDigitsAfterM(token.line, first, second)) {
         return MCodeOutcome::EndOfInput;
     }
-    const int code = kMCodes[TwoDigitValue(first, second)];
-    if (code == kNoCode) {
+    const int code = NCCodeTable::MCode(NCCodeTable::TwoDigitValue(first, second));
+    if (code == NCCodeTable::kNoCode) {
         const char text[] = {static_cast<char>(first), static_cast<char>(second), '\0'};
         ReportError(kUnknownMCode, text, token.line);
         return MCodeOutcome::UnknownCode;

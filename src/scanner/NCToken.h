@@ -12,6 +12,16 @@ enum NCTokenType : int {
     TOKEN_I = 5,
     TOKEN_J = 6,
     TOKEN_R = 7,
+    // Only the AUTO reading delivers the types below.
+    // A tool definition read where it stands, for toolNumber: code 0 for a real definition, whose
+    // text is in the form the tool table reads (number, hole type word, sizes); code 1 for a
+    // comment table entry, which yields to a real definition of its number and whose value is
+    // its round diameter in nanometres.
+    TOKEN_TOOL_DEFINITION = 8,
+    // A change of the unit of everything that follows: code is CDrillMachineFormat::IN or MM.
+    TOKEN_UNIT = 9,
+    // An error the scanner has reported; it is counted and the read goes on.
+    TOKEN_COUNTED_ERROR = 10,
 };
 
 // Code numbers of TOKEN_CODE for the G and M codes the scanner knows.

@@ -47,6 +47,15 @@ void Apply(ScanCase& c, const std::string& key, const std::string& text) {
         c.toolLines.push_back(text);
     } else if (key == "line") {
         c.finalLine = std::stoi(text);
+    } else if (key == "unit") {
+        c.format.unit = std::stoi(text);
+        c.format.unitLength = c.format.unit == CDrillMachineFormat::MM
+                                  ? CDrillMachineFormat::NANOMETRES_PER_MM
+                                  : CDrillMachineFormat::NANOMETRES_PER_INCH;
+    } else if (key == "callback") {
+        c.callbacks.push_back(text);
+    } else if (key == "result") {
+        c.result = std::stoi(text);
     } else {
         ADD_FAILURE() << "unknown key " << key << " in case " << c.name;
     }

@@ -15,6 +15,9 @@
 //   message <bytes>              expected message bytes, appended in order
 //   tool <text>                  one expected tool line
 //   line <n>                     expected line number at the end
+//   unit <n>                     unit 1 (inch) or 2 (millimetre) of the settings (default 1)
+//   callback <text>              one expected callback of a whole read, as RecordingHost writes it
+//   result <n>                   expected result of a whole read (1 or 0)
 // Lines starting with "#" and empty lines are ignored.
 class ScanCase {
   public:
@@ -28,4 +31,6 @@ class ScanCase {
     std::string messages;
     std::vector<std::string> toolLines;
     int finalLine = 0;
+    std::vector<std::string> callbacks;
+    int result = 1;
 };

@@ -228,7 +228,8 @@ class ExitStatus(Scratch):
                                      "messages above; nothing read\n$", ""),
             ([self.write("empty.drl")], 1, "^%sperforex-dump: .*empty.drl: warning: the file is "
                                            "empty\n$" % EVIDENCE, None),
-            ([gerber], 1, r"Unknown keyword MOM[^$]*\nperforex-dump: .*top.gbr: warning: the file "
+            ([gerber], 1, r"\nError: Unknown character F found at line number 1\n[^$]*\n"
+                          r"perforex-dump: .*top.gbr: warning: the file "
                           r"yields no tool, hole or contour: is it a drill program\?\n$", None),
             (["-f", example("default.fmt"), example("metric.drl")], 1, warned % (
                 "metric.drl", "METRIC but the machine format has .Unit IN: the numbers are 25.4 "
@@ -259,8 +260,9 @@ class ExitStatus(Scratch):
         drill = self.write("bad.drl", b"M48\nINCH,TZ\nT01C0.035\n%\nT01\nX1000Y1000\n\x1b\nG99\n")
         # The reader counts one error; three error lines are shown. Its totals end with two
         # spaces, after which the tool ends the line.
-        result = self.check([drill], 1, "^" + EVIDENCE + r"Error: Unknown character \\x1B found at line number "
-                            r"\d+\nError: Unknown token G99 found at the line 8\nError: Unknown "
+        result = self.check(["-f", example("default.fmt"), drill], 1,
+                            r"^Error: Unknown character \\x1B found at line number "
+                            r"7\nError: Unknown token G99 found at the line 8\nError: Unknown "
                             r"character G found at line number 8\n\n The Total number of Errors: 1 "
                             r"Warnings:0 in parsing\n\n  \n$")
         self.assertTrue(result.out.endswith("  result: 0 (3 errors, 0 warnings in 3 messages)\n\n"))

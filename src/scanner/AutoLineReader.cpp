@@ -1,0 +1,52 @@
+#include "scanner/AutoLineReader.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr int kEnd = CharacterSource::kEndOfInput;
+
+}  // namespace
+
+AutoLineReader::AutoLineReader(CharacterSource& source, int delimiter)
+    : source(source), delimiter(delimiter) {
+    copied.reserve(128);
+}
+
+bool AutoLineReader::ReadLine() {
+    text = {};
+    if (ended) {
+        return false;
+    }
+    if (source.ReadPlainLineInBlock(text)) {
+        ++lineNumber;
+        return true;
+    }
+    copied.clear();
+    const int end = source.ReadLineInto(copied);
+    ended = end == kEnd;
+    if (ended && copied.empty()) {
+        return false;
+    }
+    ++lineNumber;
+    RemoveBlanks();
+    text = copied;
+    return true;
+}
+
+void AutoLineReader::RemoveBlanks() {
+    const std::size_t size = copied.size();
+    if (std::memchr(copied.data(), ' ', size) == nullptr &&
+        std::memchr(copied.data(), '\t', size) == nullptr) {
+        return;
+    }
+    std::size_t kept = 0;
+    bool comment = false;
+    for (const char c : copied) {
+        if (!IsBlank(static_cast<unsigned char>(c)) || comment) {
+            comment = comment || (kept == 0 && c == ';');
+            copied[kept++] = c;
+        }
+    }
+    copied.resize(kept);
+}

@@ -1,0 +1,444 @@
+#include "scanner/AutoScanner.h"
+
+#include "scanner/AutoDirective.h"
+#include "scanner/AutoToolDefinition.h"
+#include "scanner/NCCodeTable.h"
+
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Tells whether c may follow a number letter as the start of its number.
+bool StartsNumber(char c) {
+    return IsDigit(c) || c == '-' || c == '+' || c == '.';
+}
+
+// Returns the token type of a number letter.
+NCTokenType NumberType(char letter) {
+    switch (letter) {
+        case 'X':
+            return TOKEN_X;
+        case 'Y':
+            return TOKEN_Y;
+        case 'A':
+            return TOKEN_A;
+        case 'I':
+            return TOKEN_I;
+        case 'J':
+            return TOKEN_J;
+        default:
+            return TOKEN_R;
+    }
+}
+
+bool IsNumberLetter(char c) {
+    switch (c) {
+        case 'X':
+        case 'Y':
+        case 'A':
+        case 'I':
+        case 'J':
+        case 'R':
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Returns the end of the run of digits in text from begin on.
+std::size_t DigitsEnd(std::string_view text, std::size_t begin) {
+    while (begin < text.size() && IsDigit(text[begin])) {
+        ++begin;
+    }
+    return begin;
+}
+
+// Codes read without effect; M47, M97 and M98 take the rest of their line with them.
+constexpr int kStop = 0, kOptionalStop = 1, kToolChange = 6, kCoolantOn = 8, kCoolantOff = 9;
+constexpr int kOperatorMessage = 47, kHeaderEnd = 95, kCanned = 97, kCannedText = 98;
+constexpr int kHeaderStart = 48, kMillimetres = 71, kInches = 72;
+constexpr int kDrillMode = 81, kComment = 4;
+
+// First character of the delimiter text, or 0 (its terminator) when it is empty.
+int FirstCharacter(const std::string& text) {
+    return text.empty() ? 0 : static_cast<unsigned char>(text[0]);
+}
+
+}  // namespace
+
+CAutoScanner::CAutoScanner(const std::string& filePath, const CDrillMachineFormat& settings,
+                           FILE* messageStream)
+    : filePath(filePath),
+      messageStream(messageStream),
+      settings(settings),
+      format(settings),
+      delimiter(FirstCharacter(settings.delimiter)),
+      classes(static_cast<char>(delimiter)),
+      source(filePath, settings.characterSet == CDrillMachineFormat::EBCDIC),
+      coordinates(source, classes, this->settings, messageStream),
+      lines(source, delimiter) {
+    definition.reserve(64);
+}
+
+NCToken* CAutoScanner::NextToken(NCToken& token) {
+    tokenValid = true;
+    if (selectionPending) {
+        selectionPending = false;
+        token.type = TOKEN_TOOL;
+        token.toolNumber = pendingTool;
+        token.line = tokenLine;
+        return &token;
+    }
+    while (!endOfInput) {
+        const bool gave = LineDone() ? ReadLine(token) : ScanToken(token);
+        if (gave || !tokenValid) {
+            token.line = tokenLine;
+            return &token;
+        }
+    }
+    return nullptr;
+}
+
+bool CAutoScanner::ReadLine(NCToken& token) {
+    cursor = 0;
+    if (!lines.ReadLine()) {
+        endOfInput = true;
+        return false;
+    }
+    tokenLine = lines.LineNumber();
+    const std::string_view text = lines.Text();
+    if (text.empty()) {
+        return false;
+    }
+    if (text[0] == ';') {
+        cursor = text.size();
+        int integerDigits = 0;
+        int decimalDigits = 0;
+        if (AutoDirective::ReadFileFormat(text, integerDigits, decimalDigits)) {
+            format.StateDigits(integerDigits, decimalDigits);
+            ApplyFormat();
+            return false;
+        }
+        int tool = 0;
+        double diameter = 0.0;
+        if (AutoToolDefinition::ReadCommentTable(text, tool, diameter)) {
+            definition.clear();
+            MakeDefinition(token, tool, true, diameter);
+            return true;
+        }
+        return false;
+    }
+    if (!AutoDirective::MayStartDirective(text[0])) {
+        return inHeader && ReadHeaderLine(token);
+    }
+    AutoDirective::UnitStatement unit;
+    if (AutoDirective::ReadUnitLine(text, unit)) {
+        cursor = text.size();
+        StateUnit(unit, token);
+        return true;
+    }
+    int stepMode = 0;
+    if (AutoDirective::ReadIncrementalLine(text, stepMode)) {
+        cursor = text.size();
+        settings.stepMode = stepMode;
+        return false;
+    }
+    if (AutoDirective::IsIgnoredDirective(text)) {
+        cursor = text.size();
+        return false;
+    }
+    return inHeader && ReadHeaderLine(token);
+}
+
+bool CAutoScanner::ReadHeaderLine(NCToken& token) {
+    if (IsProgramCommand()) {
+        inHeader = false;
+        return false;
+    }
+    const std::string_view text = lines.Text();
+    if (text[0] == '%' || text[0] == 'M') {
+        return false;
+    }
+    int tool = 0;
+    const bool defines = text[0] == 'T' && AutoToolDefinition::Read(text, cursor, tool, definition);
+    // The rest of a definition line, and every other line, is a directive read and ignored.
+    cursor = text.size();
+    if (defines) {
+        MakeDefinition(token, tool, false, 0.0);
+    }
+    return defines;
+}
+
+bool CAutoScanner::IsProgramCommand() const {
+    const std::string_view text = lines.Text();
+    std::size_t start = 0;
+    if (text[0] == 'N') {
+        start = DigitsEnd(text, 1);
+    }
+    if (start >= text.size()) {
+        return false;
+    }
+    const char first = text[start];
+    const char second = start + 1 < text.size() ? text[start + 1] : '\0';
+    if (first == 'G' || (IsNumberLetter(first) && StartsNumber(second))) {
+        return true;
+    }
+    if (first == 'M') {
+        return text.substr(start, 3) == "M30";
+    }
+    if (first != 'T' || !IsDigit(second)) {
+        return false;
+    }
+    std::size_t end = start;
+    int tool = 0;
+    std::string unused;
+    return !AutoToolDefinition::Read(text, end, tool, unused);
+}
+
+bool CAutoScanner::ScanToken(NCToken& token) {
+    const char c = At(0);
+    if (static_cast<unsigned char>(c) == delimiter) {
+        ++cursor;
+        return false;
+    }
+    switch (c) {
+        case '%':
+            // Ends the header; outside it a rewind stop that skips nothing.
+            inHeader = false;
+            ++cursor;
+            return false;
+        case ';':
+            cursor = lines.Text().size();
+            return false;
+        case 'N':
+            cursor = DigitsEnd(lines.Text(), cursor + 1);
+            return false;
+        case 'T':
+            return ReadTool(token);
+        case 'G':
+            return ReadGCode(token);
+        case 'M':
+            return ReadMCode(token);
+        case 'F':
+        case 'S':
+            if (StartsNumber(At(1))) {
+                SkipWord();
+                return false;
+            }
+            break;
+        default:
+            if (IsNumberLetter(c)) {
+                ReadNumber(token);
+                return true;
+            }
+            break;
+    }
+    ReportError(kUnknownCharacter, static_cast<int>(static_cast<unsigned char>(c)), tokenLine);
+    ++cursor;
+    return false;
+}
+
+bool CAutoScanner::ReadTool(NCToken& token) {
+    const std::string_view text = lines.Text();
+    int tool = 0;
+    if (AutoToolDefinition::Read(text, cursor, tool, definition)) {
+        MakeDefinition(token, tool, false, 0.0);
+        selectionPending = !inHeader;
+        pendingTool = tool;
+        return true;
+    }
+    const std::size_t digitsEnd = DigitsEnd(text, cursor + 1);
+    if (digitsEnd == cursor + 1) {
+        ReportError(kUnknownCharacter, static_cast<int>('T'), tokenLine);
+        ++cursor;
+        return false;
+    }
+    token.type = TOKEN_TOOL;
+    token.toolNumber =
+        CoordinateReader::SaturatedValue(text.substr(cursor + 1, digitsEnd - cursor - 1));
+    cursor = digitsEnd;
+    return true;
+}
+
+bool CAutoScanner::ReadGCode(NCToken& token) {
+    const char first = At(1);
+    const char second = At(2);
+    const char shown[] = {first, first == '\0' ? '\0' : second, '\0'};
+    if (!IsDigit(first) || !IsDigit(second)) {
+        ReportError(kGCodeWithoutTwoDigits);
+        ReportError(kUnknownGCode, shown, tokenLine);
+        ReportError(kUnknownCharacter, static_cast<int>('G'), tokenLine);
+        ++cursor;
+        return false;
+    }
+    const int value = NCCodeTable::TwoDigitValue(first, second);
+    cursor += 3;
+    if (value == kComment) {
+        cursor = lines.Text().size();
+        return false;
+    }
+    const int code = value == kDrillMode ? CODE_G05 : NCCodeTable::GCode(value);
+    if (code == NCCodeTable::kNoCode) {
+        ReportError(kUnknownGCode, shown, tokenLine);
+        ReportError(kUnknownCharacter, static_cast<int>('G'), tokenLine);
+        return false;
+    }
+    token.type = TOKEN_CODE;
+    token.code = code;
+    if (code == CODE_G93) {
+        const std::string_view text = lines.Text();
+        token.text.clear();
+        while (cursor < text.size()) {
+            const char c = text[cursor++];
+            token.text.push_back(c);
+            if (c == 'F' || c == 'T' || c == 'I') {
+                break;
+            }
+        }
+    }
+    return true;
+}
+
+bool CAutoScanner::ReadMCode(NCToken& token) {
+    const char first = At(1);
+    const char second = At(2);
+    if (!IsDigit(first) || !IsDigit(second)) {
+        const char shown[] = {first, first == '\0' ? '\0' : second, '\0'};
+        WriteMessage(messageStream, kUnknownMCode, shown, tokenLine);
+        token.type = TOKEN_COUNTED_ERROR;
+        ++cursor;
+        return true;
+    }
+    const int value = NCCodeTable::TwoDigitValue(first, second);
+    cursor += 3;
+    switch (value) {
+        case kHeaderStart:
+            inHeader = true;
+            return false;
+        case kHeaderEnd:
+            inHeader = false;
+            return false;
+        case kMillimetres:
+        case kInches: {
+            AutoDirective::UnitStatement unit;
+            unit.unit = value == kMillimetres ? CDrillMachineFormat::MM : CDrillMachineFormat::IN;
+            if (At(0) == ',') {
+                AutoDirective::ReadUnitFields(lines.Text().substr(cursor + 1), unit);
+                cursor = lines.Text().size();
+            }
+            StateUnit(unit, token);
+            return true;
+        }
+        case kStop:
+        case kOptionalStop:
+        case kToolChange:
+        case kCoolantOn:
+        case kCoolantOff:
+            return false;
+        case kOperatorMessage:
+        case kCanned:
+        case kCannedText:
+            cursor = lines.Text().size();
+            return false;
+        default:
+            break;
+    }
+    const int code = NCCodeTable::MCode(value);
+    if (code == NCCodeTable::kNoCode) {
+        const char shown[] = {first, second, '\0'};
+        WriteMessage(messageStream, kUnknownMCode, shown, tokenLine);
+        token.type = TOKEN_COUNTED_ERROR;
+        return true;
+    }
+    token.type = TOKEN_CODE;
+    token.code = code;
+    return true;
+}
+
+void CAutoScanner::ReadNumber(NCToken& token) {
+    // The character after the line is no digit, sign or point, so the scan needs no bounds.
+    const std::string_view text = lines.Text();
+    const char* const line = text.data();
+    const char letter = line[cursor];
+    const char* next = line + cursor + 1;
+    int sign = 1;
+    if (*next == '-' || *next == '+') {
+        sign = *next == '-' ? -1 : 1;
+        ++next;
+    }
+    const char* const integerBegin = next;
+    std::uint64_t value = 0;
+    for (; IsDigit(*next); ++next) {
+        value = value * 10 + static_cast<std::uint64_t>(*next - '0');
+    }
+    const std::string_view integerText(integerBegin, static_cast<std::size_t>(next - integerBegin));
+    const bool point = *next == '.';
+    const char* fractionBegin = next;
+    if (point) {
+        for (fractionBegin = ++next; IsDigit(*next); ++next) {
+            value = value * 10 + static_cast<std::uint64_t>(*next - '0');
+        }
+    }
+    const std::size_t decimals = static_cast<std::size_t>(next - fractionBegin);
+    const std::size_t digits = integerText.size() + decimals;
+    if (digits == 0) {
+        WriteMessage(messageStream, kNumberExpected, static_cast<int>(letter), tokenLine);
+    }
+    const NCTokenType type = NumberType(letter);
+    token.type = type;
+    if (type == TOKEN_R) {
+        token.value = CoordinateReader::SaturatedValue(integerText);
+    } else if (point) {
+        const double whole = digits <= CharacterSource::kDigitsInValue
+                                 ? static_cast<double>(value)
+                                 : CoordinateReader::DigitValue(
+                                       std::string(integerText).append(fractionBegin, decimals));
+        token.value =
+            coordinates.ConvertWithPoint(whole, static_cast<long long>(decimals), type, sign);
+    } else {
+        token.value = coordinates.ConvertImplied({integerText, value}, type, sign, tokenLine);
+    }
+    cursor = static_cast<std::size_t>(next - line);
+    // Feed and speed words after the number belong to its block and do not hide its end.
+    while ((At(0) == 'F' || At(0) == 'S') && StartsNumber(At(1))) {
+        SkipWord();
+    }
+    const char after = At(0);
+    blockEnd =
+        blockEnd || LineDone() || static_cast<unsigned char>(after) == delimiter || after == ';';
+}
+
+void CAutoScanner::SkipWord() {
+    ++cursor;
+    while (StartsNumber(At(0))) {
+        ++cursor;
+    }
+}
+
+void CAutoScanner::StateUnit(const AutoDirective::UnitStatement& unit, NCToken& token) {
+    format.StateUnit(unit.unit);
+    if (unit.zeroTruncation != AutoDirective::kNotStated) {
+        format.StateZeroTruncation(unit.zeroTruncation);
+    }
+    if (unit.integerDigits != AutoDirective::kNotStated) {
+        format.StateDigits(unit.integerDigits, unit.decimalDigits);
+    }
+    ApplyFormat();
+    token.type = TOKEN_UNIT;
+    token.code = unit.unit;
+}
+
+void CAutoScanner::ApplyFormat() {
+    format.ApplyTo(settings);
+    coordinates.TakeFormat();
+}
+
+void CAutoScanner::MakeDefinition(NCToken& token, int tool, bool commentTable, double diameter) {
+    token.type = TOKEN_TOOL_DEFINITION;
+    token.toolNumber = tool;
+    token.code = commentTable ? 1 : 0;
+    token.value = diameter;
+    token.text = definition;
+}

@@ -1,0 +1,115 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "machineformat/DrillMachineFormat.h"
+#include "messages/MessageTable.h"
+#include "scanner/AutoDirective.h"
+#include "scanner/AutoLineReader.h"
+#include "scanner/AutoNumberFormat.h"
+#include "scanner/CharacterClassTable.h"
+#include "scanner/CharacterSource.h"
+#include "scanner/CoordinateReader.h"
+#include "scanner/NCToken.h"
+
+// Turns a drill program into tokens for the AUTO reading, line by line: the program states its
+// unit, digits, zero suppression and step mode where it can (the machine format is the fallback);
+// numbers may carry a decimal point and a sign; tools are defined in the header or the body and
+// delivered where they stand; the header ends at "%", at M95 or before the first program command.
+// Offers the interface of CDrillScanner that the interpreter uses.
+class CAutoScanner {
+  public:
+    // Opens filePath and takes its own copy of settings; never fails (see IsOpen).
+    CAutoScanner(const std::string& filePath, const CDrillMachineFormat& settings,
+                 FILE* messageStream);
+    CAutoScanner(const CAutoScanner&) = delete;
+    CAutoScanner& operator=(const CAutoScanner&) = delete;
+
+    // Fills token with the next token and returns its address, or nullptr at the end of input.
+    NCToken* NextToken(NCToken& token);
+
+    const std::string& GetFilePath() const { return filePath; }
+    bool IsOpen() const { return source.IsOpen(); }
+    // False once the current NextToken call reported an error that ends the read.
+    bool IsTokenValid() const { return tokenValid; }
+    // True when the last number ended its block; the interpreter resets it.
+    bool GetBlockEnd() const { return blockEnd; }
+    void ResetBlockEnd() { blockEnd = false; }
+    // Line of the token last delivered.
+    int GetLineNumber() const { return tokenLine; }
+    // Always empty: tool definitions come as tokens where they stand.
+    const std::vector<std::string>& GetToolLines() const { return noToolLines; }
+    void StopCollectingToolLines() {}
+    // Always 0: this reading skips no program text, so the scanner has nothing to warn about.
+    int GetWarningCount() const { return 0; }
+    int GetStepMode() const { return settings.stepMode; }
+    void SetStepMode(int stepMode) { settings.stepMode = stepMode; }
+
+  private:
+    // Reads the next line and acts on what it is as a whole; returns true when that gave token.
+    bool ReadLine(NCToken& token);
+    // Acts on a header line that is no program command; returns true when it gave token.
+    bool ReadHeaderLine(NCToken& token);
+    // Tells whether the line, from the cursor on, is a program command that ends the header.
+    bool IsProgramCommand() const;
+    // Reads the token at the cursor into token; returns false when what stood there gave none.
+    bool ScanToken(NCToken& token);
+    // Reads a tool definition or selection at the cursor.
+    bool ReadTool(NCToken& token);
+    // Reads the G code at the cursor.
+    bool ReadGCode(NCToken& token);
+    // Reads the M code at the cursor.
+    bool ReadMCode(NCToken& token);
+    // Reads the number after the letter at the cursor.
+    void ReadNumber(NCToken& token);
+    // Passes over the feed or speed word at the cursor.
+    void SkipWord();
+    // Takes what a unit line or M71 or M72 states and gives the unit token.
+    void StateUnit(const AutoDirective::UnitStatement& unit, NCToken& token);
+    // Applies what the program has stated to the settings and the number conversion.
+    void ApplyFormat();
+    // Fills token as a tool definition; a comment table entry carries its diameter in nanometres.
+    void MakeDefinition(NCToken& token, int tool, bool commentTable, double diameter);
+    // Writes an error message that ends the read.
+    template <typename... Arguments>
+    void ReportError(MessageId messageId, Arguments... arguments) {
+        WriteMessage(messageStream, messageId, arguments...);
+        tokenValid = false;
+    }
+    // Returns the character at the cursor plus offset, or 0 beyond the line.
+    char At(std::size_t offset) const {
+        const std::string_view text = lines.Text();
+        return cursor + offset < text.size() ? text[cursor + offset] : '\0';
+    }
+    // Tells whether the line is read to its end.
+    bool LineDone() const { return cursor >= lines.Text().size(); }
+
+    std::string filePath;
+    FILE* messageStream;
+    CDrillMachineFormat settings;
+    AutoNumberFormat format;
+    int delimiter;
+    CharacterClassTable classes;
+    CharacterSource source;
+    CoordinateReader coordinates;
+    AutoLineReader lines;
+    std::vector<std::string> noToolLines;
+    // The tool definition text of the token being made; keeps its capacity.
+    std::string definition;
+    // Position of the next character to read in the current line.
+    std::size_t cursor = 0;
+    int tokenLine = 1;
+    // True from the start and after M48 until "%", M95 or the first program command.
+    bool inHeader = true;
+    // A definition in the body selects its tool: the selection waits for the next call.
+    bool selectionPending = false;
+    int pendingTool = 0;
+    bool tokenValid = true;
+    bool endOfInput = false;
+    bool blockEnd = false;
+};

@@ -1,0 +1,154 @@
+#include "scanner/AutoToolDefinition.h"
+
+#include <cstdlib>
+
+#include "machineformat/DrillMachineFormat.h"
+#include "scanner/AutoDirective.h"
+#include "scanner/CoordinateReader.h"
+
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool IsLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+bool IsNumberCharacter(char c) {
+    return IsDigit(c) || c == '.' || c == '+' || c == '-';
+}
+
+bool IsParameterLetter(char c) {
+    switch (c) {
+        case 'C':
+        case 'F':
+        case 'S':
+        case 'B':
+        case 'H':
+        case 'Z':
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// Returns the end of the run of characters from begin on that satisfy belongs.
+template <typename Predicate>
+std::size_t RunEnd(std::string_view text, std::size_t begin, Predicate belongs) {
+    while (begin < text.size() && belongs(text[begin])) {
+        ++begin;
+    }
+    return begin;
+}
+
+// Splits the next word (a run of characters other than spaces) off text.
+std::string_view TakeWord(std::string_view& text) {
+    const std::size_t begin = RunEnd(text, 0, IsBlank);
+    const std::size_t end = RunEnd(text, begin, [](char c) { return !IsBlank(c); });
+    const std::string_view word = text.substr(begin, end - begin);
+    text.remove_prefix(end);
+    return word;
+}
+
+}  // namespace
+
+bool AutoToolDefinition::Read(std::string_view text, std::size_t& cursor, int& tool,
+                              std::string& definition) {
+    const std::size_t digitsBegin = cursor + 1;
+    const std::size_t digitsEnd = RunEnd(text, digitsBegin, IsDigit);
+    if (digitsEnd == digitsBegin || digitsEnd == text.size()) {
+        return false;
+    }
+    const std::string_view digits = text.substr(digitsBegin, digitsEnd - digitsBegin);
+    const std::size_t wordEnd = RunEnd(text, digitsEnd, IsLetter);
+    std::size_t end = digitsEnd;
+    std::string_view sizes;
+    std::string_view word = "C";
+    if (wordEnd - digitsEnd >= 2) {
+        // A hole type word: the tool table reads the word and everything after it.
+        word = text.substr(digitsEnd, wordEnd - digitsEnd);
+        sizes = text.substr(wordEnd);
+        end = text.size();
+    } else if (!ReadParameters(text, end, sizes)) {
+        return false;
+    }
+    tool = CoordinateReader::SaturatedValue(digits);
+    definition.assign(digits).append(" ").append(word).append(" ").append(sizes);
+    cursor = end;
+    return true;
+}
+
+bool AutoToolDefinition::ReadCommentTable(std::string_view comment, int& tool, double& diameter) {
+    if (comment.empty() || comment.front() != ';') {
+        return false;
+    }
+    comment.remove_prefix(1);
+    comment.remove_prefix(RunEnd(comment, 0, IsBlank));
+    const std::size_t digitsEnd = RunEnd(comment, 1, IsDigit);
+    if (comment.empty() || comment.front() != 'T' || digitsEnd == 1) {
+        return false;
+    }
+    const std::string_view digits = comment.substr(1, digitsEnd - 1);
+    comment.remove_prefix(digitsEnd);
+    if (!AutoDirective::EqualsIgnoringCase(TakeWord(comment), "HOLESIZE")) {
+        return false;
+    }
+    const std::size_t equals = comment.find('=');
+    if (equals == std::string_view::npos) {
+        return false;
+    }
+    comment.remove_prefix(equals + 1);
+    const std::string_view size = TakeWord(comment);
+    if (size.empty() ||
+        RunEnd(size, 0, [](char c) { return IsDigit(c) || c == '.'; }) != size.size()) {
+        return false;
+    }
+    double unit = 0.0;
+    while (unit == 0.0 && !comment.empty()) {
+        unit = NanometresPerUnit(TakeWord(comment));
+    }
+    if (unit == 0.0) {
+        return false;
+    }
+    tool = CoordinateReader::SaturatedValue(digits);
+    diameter = std::atof(std::string(size).c_str()) * unit;
+    return true;
+}
+
+bool AutoToolDefinition::ReadParameters(std::string_view text, std::size_t& cursor,
+                                        std::string_view& diameter) {
+    bool hasDiameter = false;
+    while (cursor + 1 < text.size() && IsParameterLetter(text[cursor]) &&
+           IsNumberCharacter(text[cursor + 1])) {
+        const std::size_t numberBegin = cursor + 1;
+        const std::size_t numberEnd = RunEnd(text, numberBegin, IsNumberCharacter);
+        if (text[cursor] == 'C') {
+            diameter = text.substr(numberBegin, numberEnd - numberBegin);
+            if (diameter.front() == '+') {
+                diameter.remove_prefix(1);
+            }
+            hasDiameter = true;
+        }
+        cursor = numberEnd;
+    }
+    return hasDiameter;
+}
+
+double AutoToolDefinition::NanometresPerUnit(std::string_view word) {
+    if (AutoDirective::EqualsIgnoringCase(word, "MILS")) {
+        return CDrillMachineFormat::NANOMETRES_PER_INCH / 1000.0;
+    }
+    if (AutoDirective::EqualsIgnoringCase(word, "MM")) {
+        return CDrillMachineFormat::NANOMETRES_PER_MM;
+    }
+    if (AutoDirective::EqualsIgnoringCase(word, "INCH")) {
+        return CDrillMachineFormat::NANOMETRES_PER_INCH;
+    }
+    return 0.0;
+}
