@@ -316,6 +316,36 @@ class NoFormatFile(Scratch):
                          [(10000000, 5000000, 1), (12540000, 5000000, 1), (15080000, 5000000, 1),
                           (3000000, 3000000, 2), (57000000, 37000000, 2)])
 
+    def test_cad_programs_read_to_their_holes_slots_and_contours(self):
+        # Worked out from the programs by hand: the counts of tools, holes and slots or contours,
+        # and the first hole in nanometres (inch 25400000, mm 1000000 per unit, truncated).
+        examples = {
+            "allegro": (3, 6, 0, [41910000, 58419999, 1]),
+            "altium": (4, 6, 1, [59690000, 25400000, 1]),
+            "diptrace": (2, 5, 0, [30480000, 21590000, 1]),
+            "eagle": (3, 9, 0, [13335000, 8255000, 1]),
+            "easyeda": (2, 4, 0, [33655000, -30861000, 1]),
+            "fritzing": (3, 5, 0, [3175000, 3175000, 1]),
+            "geda": (2, 3, 0, [31750000, 15875000, 99]),
+            "kicad": (4, 7, 1, [112500000, -84250000, 1]),
+            "orcad": (2, 6, 0, [25400000, 12700000, 1]),
+            "pads": (3, 6, 0, [31750000, 12700000, 1]),
+            "target3001": (3, 3, 1, [12700000, 7620000, 1]),
+            "upverter": (2, 3, 0, [25400000, 50800000, 1]),
+            "zuken": (2, 4, 0, [12700000, 5080000, 1]),
+        }
+        for name, (tools, holes, contours, first) in examples.items():
+            with self.subTest(name):
+                result = run("--json", example("cad/%s.drl" % name))
+                self.assertEqual(result.returncode, 0, result.err)
+                read_ = json.loads(result.out)["reads"][0]
+                kinds = [c["callback"] for c in read_["callbacks"]]
+                hits = [[c["x"], c["y"], c["tool"]] for c in read_["callbacks"]
+                        if c["callback"] == "AddHit"]
+                self.assertEqual((kinds.count("AddTool"), len(hits), kinds.count("AddContour")),
+                                 (tools, holes, contours))
+                self.assertEqual(hits[0], first)
+
 
 if __name__ == "__main__":
     unittest.main(argv=sys.argv[:1] + sys.argv[1:])
