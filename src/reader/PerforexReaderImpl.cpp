@@ -1,25 +1,6 @@
 #include "reader/PerforexReaderImpl.h"
 
-#include <sys/stat.h>
-
 #include "interpreter/DrillInterpreter.h"
-
-namespace {
-
-// Tells whether path opens as a file with text to read; a directory, which the C runtime opens
-// on some systems, does not count, so that it is never read as an empty program.
-bool FileOpensForReading(const std::string& path) {
-    FILE* file = std::fopen(path.c_str(), "r");
-    if (file == nullptr) {
-        return false;
-    }
-    struct stat status;
-    const bool directory = fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode);
-    std::fclose(file);
-    return !directory;
-}
-
-}  // namespace
 
 CPerforexReaderImpl::CPerforexReaderImpl(CPerforexReader* owner) : owner(owner) {}
 
@@ -52,9 +33,6 @@ int CPerforexReaderImpl::Read(FILE* stream, const std::string& drillFilePath) {
         return 0;
     }
     if (!settings && !LoadMachineFormat()) {
-        return 0;
-    }
-    if (!FileOpensForReading(drillFilePath)) {
         return 0;
     }
     return Interpret(drillFilePath);

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstring>
 
+#include <sys/stat.h>
+
 #include "scanner/EbcdicTable.h"
 
 namespace {
@@ -21,13 +23,25 @@ std::array<unsigned char, 256> MakeEbcdicDecoder() {
 
 const std::array<unsigned char, 256> kEbcdicToAscii = MakeEbcdicDecoder();
 
+// Opens the drill file at path for reading. A directory, which the C runtime opens on some
+// systems, is refused, so that it is never read as an empty program.
+FILE* OpenDrillFile(const std::string& path) {
+    FILE* file = std::fopen(path.c_str(), "rb");
+    struct stat status;
+    if (file != nullptr && fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode)) {
+        std::fclose(file);
+        return nullptr;
+    }
+    return file;
+}
+
 // The byte that ends an ASCII drill file wherever it stands.
 constexpr unsigned char kAsciiEndByte = 0xFF;
 
 }  // namespace
 
 CharacterSource::CharacterSource(const std::string& path, bool ebcdic)
-    : file(std::fopen(path.c_str(), "rb")), ebcdic(ebcdic), fileExhausted(file == nullptr) {}
+    : file(OpenDrillFile(path)), ebcdic(ebcdic), fileExhausted(file == nullptr) {}
 
 CharacterSource::~CharacterSource() {
     if (file != nullptr) {

@@ -18,10 +18,9 @@ class HeaderReader {
     // of the input; returns false when the input ended first.
     bool ReadHeader();
 
-    // Performs one step on the caller's current character, leaving the last character read in it.
-    void ReadHeaderStep(int& current);
-
   private:
+    // Performs one step on the current character, leaving the last character read in it.
+    void ReadHeaderStep(int& current);
     // Appends the text after a "T" up to the line feed; leaves the line feed in current.
     void ReadToolDefinition(int& current);
     // Reads on past the next line feed; leaves the line feed in current.
