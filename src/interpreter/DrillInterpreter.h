@@ -115,8 +115,7 @@ class CDrillInterpreter {
     }
     // Adds errors to the count.
     void CountErrors(int errors) { errorCount = SaturatingSum(errorCount, errors); }
-    // Adds a non-negative count, stopping at the largest 32-bit value: one short repeat block
-    // can report billions of holes.
+    // Adds a non-negative count, stopping at the largest 32-bit value.
     static int SaturatingSum(int count, int added) {
         return count > INT_MAX - added ? INT_MAX : count + added;
     }
@@ -141,12 +140,20 @@ class CDrillInterpreter {
     double blockA = 0.0;
     double blockI = 0.0;
     double blockJ = 0.0;
+    // An R word waits for its block (repeatPending); repeatHasX and repeatHasY tell which of the
+    // block's words came after it and so make the step of the row.
     int repeatCount = 0;
-    bool positioning = false;
-    bool routing = false;
     bool repeatPending = false;
     bool repeatHasX = false;
     bool repeatHasY = false;
+    // The motion state, which decides what a finished block is: a position block (a hole, a row
+    // of repeated holes or a contour start) while positioning is set and routing is not, after
+    // G00 (arcMode), or in drill mode; otherwise a cut of the kind arcMode names. A tool
+    // selection and G00 set positioning; G01 to G03 and M15 set routing, which a tool selection
+    // and M16/M17 clear; G05 sets drillMode until a motion code or M16/M17; inContour lies
+    // between M15 and M16/M17 and only decides messages 15 and 16.
+    bool positioning = false;
+    bool routing = false;
     bool drillMode = false;
     bool inContour = false;
     bool toolTableBuilt = false;
