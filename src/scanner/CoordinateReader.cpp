@@ -63,10 +63,6 @@ double CoordinateReader::CheckedValue(NCTokenType type, CharacterSource::DigitRu
     return ConvertDigits(digits, value, type, sign);
 }
 
-double CoordinateReader::ConvertCoordinate(std::string_view text, int letter, int sign) {
-    return ConvertDigits(text, DigitValue(text), TokenTypeOf(letter), sign);
-}
-
 int CoordinateReader::SaturatedValue(std::string_view text) {
     long long value = 0;
     for (const char digit : text) {

@@ -36,9 +36,6 @@ class CoordinateReader {
         return true;
     }
 
-    // Converts a digit text written after letter with the given sign (+1 or -1) and moves the
-    // current position of X, Y or A to the result.
-    double ConvertCoordinate(std::string_view digits, int letter, int sign);
     // Converts a number written without a point, for a token of the given type, as a number read
     // here is converted, naming lineNumber in its warnings.
     double ConvertImplied(const CharacterSource::DigitRun& run, NCTokenType type, int sign,
@@ -101,8 +98,8 @@ class CoordinateReader {
     // the line of its letter. Takes the run by value, so that the common path keeps its number
     // in registers.
     double CheckedValue(NCTokenType type, CharacterSource::DigitRun run, int sign, int line);
-    // Converts a digit text whose value is already known, as ConvertCoordinate does, for a
-    // token of the given type.
+    // Converts a digit text whose value is already known for a token of the given type, and
+    // moves the current position of X, Y or A to the result.
     double ConvertDigits(std::string_view digits, double value, NCTokenType type, int sign) {
         if (type == TOKEN_R) {
             return SaturatedValue(digits);
