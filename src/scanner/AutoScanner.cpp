@@ -15,24 +15,6 @@ bool StartsNumber(char c) {
     return IsDigit(c) || c == '-' || c == '+' || c == '.';
 }
 
-// Returns the token type of a number letter.
-NCTokenType NumberType(char letter) {
-    switch (letter) {
-        case 'X':
-            return TOKEN_X;
-        case 'Y':
-            return TOKEN_Y;
-        case 'A':
-            return TOKEN_A;
-        case 'I':
-            return TOKEN_I;
-        case 'J':
-            return TOKEN_J;
-        default:
-            return TOKEN_R;
-    }
-}
-
 bool IsNumberLetter(char c) {
     switch (c) {
         case 'X':
@@ -386,7 +368,7 @@ void CAutoScanner::ReadNumber(NCToken& token) {
     if (digits == 0) {
         WriteMessage(messageStream, kNumberExpected, static_cast<int>(letter), tokenLine);
     }
-    const NCTokenType type = NumberType(letter);
+    const NCTokenType type = CoordinateReader::TokenTypeOf(letter);
     token.type = type;
     if (type == TOKEN_R) {
         token.value = CoordinateReader::SaturatedValue(integerText);

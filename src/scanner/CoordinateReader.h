@@ -61,6 +61,24 @@ class CoordinateReader {
     // Returns the digit text's full value, rounded to the nearest double beyond 2^53.
     static double DigitValue(std::string_view digits);
 
+    // Returns the token type of a number letter.
+    static NCTokenType TokenTypeOf(int letter) {
+        switch (letter) {
+            case 'X':
+                return TOKEN_X;
+            case 'Y':
+                return TOKEN_Y;
+            case 'A':
+                return TOKEN_A;
+            case 'I':
+                return TOKEN_I;
+            case 'J':
+                return TOKEN_J;
+            default:
+                return TOKEN_R;
+        }
+    }
+
   private:
     // Tells whether the character after a number ends its block: a separator, or the end of the
     // input, so that a last line without a line feed is still a block.
@@ -154,23 +172,6 @@ class CoordinateReader {
     void WarnAboutTrailingZero(std::string_view digits, int line) const;
     // Writes the line feed that follows the warnings of this reader.
     void EndMessageLine() const;
-    // Returns the token type of a number letter.
-    static NCTokenType TokenTypeOf(int letter) {
-        switch (letter) {
-            case 'X':
-                return TOKEN_X;
-            case 'Y':
-                return TOKEN_Y;
-            case 'A':
-                return TOKEN_A;
-            case 'I':
-                return TOKEN_I;
-            case 'J':
-                return TOKEN_J;
-            default:
-                return TOKEN_R;
-        }
-    }
 
     CharacterSource& source;
     const CharacterClassTable& classes;
