@@ -22,6 +22,11 @@ class CDrillMachineFormat {
     // Reads the drill machine format file at path into this record. Returns 0 when it was read
     // without error, 1 when it could not be read, otherwise the number of errors found.
     int Load(FILE* messageStream, std::string path);
+    // Returns the character that separates blocks: the first of the delimiter text as an
+    // unsigned value, or 0 (its terminator) when the text is empty.
+    int DelimiterCharacter() const {
+        return delimiter.empty() ? 0 : static_cast<unsigned char>(delimiter[0]);
+    }
 
     int dataType = EXCELLON;
     int dataMode = MODAL;

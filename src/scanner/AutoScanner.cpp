@@ -43,11 +43,6 @@ constexpr int kOperatorMessage = 47, kHeaderEnd = 95, kCanned = 97, kCannedText 
 constexpr int kHeaderStart = 48, kMillimetres = 71, kInches = 72;
 constexpr int kDrillMode = 81, kComment = 4;
 
-// First character of the delimiter text, or 0 (its terminator) when it is empty.
-int FirstCharacter(const std::string& text) {
-    return text.empty() ? 0 : static_cast<unsigned char>(text[0]);
-}
-
 }  // namespace
 
 CAutoScanner::CAutoScanner(const std::string& filePath, const CDrillMachineFormat& settings,
@@ -56,7 +51,7 @@ CAutoScanner::CAutoScanner(const std::string& filePath, const CDrillMachineForma
       messageStream(messageStream),
       settings(settings),
       format(settings),
-      delimiter(FirstCharacter(settings.delimiter)),
+      delimiter(settings.DelimiterCharacter()),
       classes(static_cast<char>(delimiter)),
       source(filePath, settings.characterSet == CDrillMachineFormat::EBCDIC),
       coordinates(source, classes, this->settings, messageStream),

@@ -11,11 +11,6 @@ namespace {
 
 constexpr int kEnd = CharacterSource::kEndOfInput;
 
-// Returns the first character of text as an unsigned value, or 0 (its terminator) when empty.
-int FirstCharacter(const std::string& text) {
-    return text.empty() ? 0 : static_cast<unsigned char>(text[0]);
-}
-
 }  // namespace
 
 CDrillScanner::CDrillScanner(const std::string& filePath, const CDrillMachineFormat& settings,
@@ -23,7 +18,7 @@ CDrillScanner::CDrillScanner(const std::string& filePath, const CDrillMachineFor
     : filePath(filePath),
       messageStream(messageStream),
       settings(settings),
-      delimiter(FirstCharacter(settings.delimiter)),
+      delimiter(settings.DelimiterCharacter()),
       classes(static_cast<char>(delimiter)),
       source(filePath, settings.characterSet == CDrillMachineFormat::EBCDIC),
       coordinates(source, classes, this->settings, messageStream) {
