@@ -85,7 +85,7 @@ TEST_P(ToolTableCases, DefinesToolsAsWritten) {
     MessageCapture capture;
     ToolTable table(host, capture.Stream(), LengthConverter(c.unitLength));
     EXPECT_EQ(table.BuildToolTable(c.lines, kLine), c.errors);
-    EXPECT_EQ(host.Transcript(), c.transcript);
+    EXPECT_EQ(host.transcript, c.transcript);
     EXPECT_EQ(capture.Text(), c.messages);
     EXPECT_EQ(table.IsToolDefined(c.tool), c.width >= 0);
     EXPECT_EQ(table.WidthOf(c.tool), c.width >= 0 ? c.width : 0);
