@@ -128,17 +128,6 @@ std::string BoundaryBytes() {
     return bytes;
 }
 
-TEST(CharacterSource, LookAheadCountsTheLineFeedsItPassesOnce) {
-    TempFile file("X\n\nY");
-    CharacterSource source(file.Path(), false);
-    EXPECT_EQ(source.NextChar(), 'X');
-    EXPECT_TRUE(source.LookAheadIs('\n', '\n'));
-    EXPECT_EQ(source.LineNumber(), 3);
-    EXPECT_FALSE(source.LookAheadIs('\n', 'Y'));
-    EXPECT_EQ(Trail(source, 4),
-              (std::vector<std::pair<int, int>>{{'\n', 3}, {'\n', 3}, {'Y', 3}, {kEnd, 3}}));
-}
-
 TEST(CharacterSource, LookAheadActsAsTwoReadsAndAPushbackEverywhere) {
     const std::string bytes = BoundaryBytes();
     TempFile file(bytes);
@@ -160,114 +149,6 @@ TEST(CharacterSource, LookAheadActsAsTwoReadsAndAPushbackEverywhere) {
                 << "consumed " << consumed << ", pushback " << pushback;
         }
     }
-}
-
-TEST(CharacterSource, DigitRunHoldsItsTextAndValueOnBothSidesOfABlockBoundary) {
-    for (std::size_t lead = 2035; lead <= 2050; ++lead) {
-        TempFile file(std::string(lead, ' ') + "X1234567890123456789\n.");
-        CharacterSource source(file.Path(), false);
-        Trail(source, static_cast<int>(lead) + 2);
-        int after = 0;
-        const CharacterSource::DigitRun run = source.ReadDigitRun('1', after);
-        EXPECT_EQ(run.text, "1234567890123456789") << lead;
-        EXPECT_EQ(run.value, 1234567890123456789u) << lead;
-        EXPECT_EQ(after, '\n');
-        EXPECT_EQ(source.LineNumber(), 2);
-        source.UngetChars(1);
-        EXPECT_EQ(Trail(source, 2), (std::vector<std::pair<int, int>>{{'\n', 2}, {'.', 2}}));
-    }
-}
-
-// Reads the number after the letter just delivered one step at a time, as the scanner's general
-// path does: look-ahead, sign or first digit, digit run, pushback of the character after it.
-CharacterSource::NumberText ReadNumberStepByStep(CharacterSource& source) {
-    CharacterSource::NumberText number;
-    source.LookAheadIs('0', '4');
-    int c = source.NextChar();
-    if (c == '-') {
-        number.sign = -1;
-        c = source.NextChar();
-    }
-    if (c >= '0' && c <= '9') {
-        number.digits = source.ReadDigitRun(c, c);
-    }
-    number.after = c;
-    source.UngetChars(1);
-    return number;
-}
-
-TEST(CharacterSource, NumberInBlockActsAsReadingItStepByStep) {
-    const std::string bytes = BoundaryBytes();
-    TempFile file(bytes);
-    int numbersRead = 0;
-    for (int consumed = 2030; consumed < static_cast<int>(bytes.size()); ++consumed) {
-        if (bytes[static_cast<std::size_t>(consumed) - 1] != 'X' &&
-            bytes[static_cast<std::size_t>(consumed) - 1] != 'Y') {
-            continue;
-        }
-        // The letter is the last character delivered, with up to two after it pushed back.
-        for (int pushback = 0; pushback <= 2; ++pushback) {
-            CharacterSource fused(file.Path(), false);
-            CharacterSource stepwise(file.Path(), false);
-            Trail(fused, consumed + pushback);
-            Trail(stepwise, consumed + pushback);
-            fused.UngetChars(pushback);
-            stepwise.UngetChars(pushback);
-            CharacterSource::NumberText number;
-            if (!fused.ReadNumberInBlock(number)) {
-                continue;
-            }
-            ++numbersRead;
-            const CharacterSource::NumberText expected = ReadNumberStepByStep(stepwise);
-            EXPECT_EQ(number.sign, expected.sign);
-            EXPECT_EQ(number.digits.text, expected.digits.text);
-            EXPECT_EQ(number.digits.value, expected.digits.value);
-            EXPECT_EQ(number.after, expected.after);
-            EXPECT_EQ(fused.LineNumber(), stepwise.LineNumber());
-            EXPECT_EQ(Trail(fused, 8), Trail(stepwise, 8))
-                << "consumed " << consumed << ", pushback " << pushback;
-        }
-    }
-    // Of the twelve numbers, the one whose letter ends the first block and the one ended by the
-    // end of the input are left to the general path.
-    EXPECT_EQ(numbersRead, 10 * 3);
-}
-
-TEST(CharacterSource, NumberInBlockReadsRunsOfEveryLength) {
-    const std::string digits = "123456789012345678901234";
-    for (std::size_t length = 1; length <= digits.size(); ++length) {
-        const std::string text = digits.substr(0, length);
-        TempFile file("X" + text + "Y" + std::string(16, ' '));
-        CharacterSource source(file.Path(), false);
-        source.NextChar();
-        CharacterSource::NumberText number;
-        ASSERT_TRUE(source.ReadNumberInBlock(number)) << length;
-        EXPECT_EQ(number.digits.text, text);
-        if (length <= CharacterSource::kDigitsInValue) {
-            EXPECT_EQ(number.digits.value, std::stoull(text)) << length;
-        }
-        EXPECT_EQ(number.after, 'Y');
-    }
-}
-
-TEST(CharacterSource, NumberInBlockReadsSignDigitsAndEndOfLine) {
-    TempFile file("X-0042\nY");
-    CharacterSource source(file.Path(), false);
-    EXPECT_EQ(source.NextChar(), 'X');
-    CharacterSource::NumberText number;
-    ASSERT_TRUE(source.ReadNumberInBlock(number));
-    EXPECT_EQ(number.sign, -1);
-    EXPECT_EQ(number.digits.text, "0042");
-    EXPECT_EQ(number.digits.value, 42u);
-    EXPECT_EQ(number.after, '\n');
-    EXPECT_EQ(source.LineNumber(), 2);
-    EXPECT_EQ(Trail(source, 2), (std::vector<std::pair<int, int>>{{'\n', 2}, {'Y', 2}}));
-    // A letter followed by neither sign nor digit is left alone.
-    TempFile plus("X+5");
-    CharacterSource other(plus.Path(), false);
-    other.NextChar();
-    EXPECT_FALSE(other.ReadNumberInBlock(number));
-    EXPECT_EQ(other.NextChar(), '+');
 }
 
 }  // namespace

@@ -1,13 +1,9 @@
-#include "scanner/DrillScanner.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "MessageCapture.h"
 #include "ScanTrace.h"
-#include "TempFile.h"
 
 namespace {
 
@@ -20,32 +16,6 @@ TEST(DrillScanner, CutsLongCollectedTextsAndReadsOnPastThem) {
     const ScanTrace trace(program, kFormat);
     EXPECT_EQ(trace.toolLines, (Tokens{"01" + std::string(233, 'C'), std::string(43, 'D')}));
     EXPECT_EQ(trace.tokens, (Tokens{"code 40 @4", "code 29 [" + std::string(63, 'X') + "] @6"}));
-}
-
-TEST(DrillScanner, KeepsNoToolLinesOnceToldToStopButReadsOnAlike) {
-    TempFile file(";T01C0.1\nM48\nT02C0.2\n%\n;T03C0.3\nM48\nT04C0.4\n%\nX1\n");
-    CDrillScanner scanner(file.Path(), kFormat, nullptr);
-    NCToken token;
-    ASSERT_NE(scanner.NextToken(token), nullptr);
-    EXPECT_EQ(token.code, CODE_M48);
-    EXPECT_EQ(scanner.GetToolLines(), (Tokens{"01C0.1", "02C0.2"}));
-    scanner.StopCollectingToolLines();
-    ASSERT_NE(scanner.NextToken(token), nullptr);
-    EXPECT_EQ(token.code, CODE_M48);
-    EXPECT_EQ(scanner.GetLineNumber(), 8);
-    ASSERT_NE(scanner.NextToken(token), nullptr);
-    EXPECT_EQ(token.type, TOKEN_X);
-    EXPECT_EQ(scanner.GetToolLines(), (Tokens{"01C0.1", "02C0.2"}));
-}
-
-TEST(DrillScanner, MissingFileIsNotOpenAndGivesNoToken) {
-    MessageCapture capture;
-    CDrillScanner scanner("/nonexistent/perforex/none.drl", kFormat, capture.Stream());
-    EXPECT_FALSE(scanner.IsOpen());
-    EXPECT_EQ(scanner.GetFilePath(), "/nonexistent/perforex/none.drl");
-    NCToken token;
-    EXPECT_EQ(scanner.NextToken(token), nullptr);
-    EXPECT_EQ(capture.Text(), "");
 }
 
 // A program that exercises every look-ahead and pushback of the scanner.

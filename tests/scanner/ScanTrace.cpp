@@ -55,7 +55,6 @@ ScanTrace::ScanTrace(const std::string& bytes, const CDrillMachineFormat& settin
         scanner.ResetBlockEnd();
         token.text.clear();
     }
-    validAtEnd = scanner.IsTokenValid();
     finalLine = scanner.GetLineNumber();
     endRepeats = scanner.NextToken(token) == nullptr;
     messages = capture.Text();

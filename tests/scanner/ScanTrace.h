@@ -17,8 +17,6 @@ class ScanTrace {
     std::vector<std::string> toolLines;
     // Line number once the scan has ended.
     int finalLine = 0;
-    // Whether the call that found the end of the input still had a valid token state.
-    bool validAtEnd = true;
     // Whether a further call after the end returned no token as well.
     bool endRepeats = false;
 };
