@@ -7,50 +7,6 @@
 
 namespace {
 
-class JNPDefinitionsTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_EQ(machine.Build(kDrillMachineKeywords, kDrillMachineConstants, sink), 0);
-        ASSERT_EQ(test.Build(kTestKeywords, kTestConstants, sink), 0);
-    }
-
-    MessageCapture capture;
-    JNPMessageSink sink;
-    JNPDefinitions machine;
-    JNPDefinitions test;
-};
-
-TEST_F(JNPDefinitionsTest, FindsKeywordsByTheirDottedTokensAndConstantsWithTheirValues) {
-    EXPECT_EQ(machine.FindKeyword("UNIT"), nullptr);
-    EXPECT_EQ(machine.FindKeyword(".INCH"), nullptr);
-    const JNPLookupNode* once = machine.FindKeyword(".UNIT");
-    ASSERT_NE(once, nullptr);
-    EXPECT_EQ(once->level, 1);
-    EXPECT_EQ(once->id, 15);
-    EXPECT_EQ(machine.FindKeyword("..UNIT"), once);
-    EXPECT_EQ(once->level, 2);
-    int value = -1;
-    EXPECT_TRUE(machine.FindConstant("IN", value));
-    EXPECT_EQ(value, 1);
-    EXPECT_FALSE(machine.FindConstant("INCH", value));
-    EXPECT_EQ(value, 0);
-    EXPECT_TRUE(machine.FindConstant("SEQUENCENUMBERING_ON", value));
-    EXPECT_EQ(value, 1);
-}
-
-TEST_F(JNPDefinitionsTest, AllowsConstantsAndChildrenOnlyByTheLists) {
-    const JNPLookupNode& comments = *machine.FindKeyword(".COMMENTS");
-    EXPECT_TRUE(JNPDefinitions::ConstantAllowed(comments, "ON"));
-    EXPECT_FALSE(JNPDefinitions::ConstantAllowed(comments, "TRAILING"));
-    EXPECT_FALSE(JNPDefinitions::ConstantAllowed(*test.FindKeyword(".SET"), "FAST"));
-    const JNPLookupNode& board = *test.FindKeyword(".BOARD");
-    EXPECT_TRUE(JNPDefinitions::ChildAllowed(board, *test.FindKeyword("..LAYER")));
-    EXPECT_TRUE(JNPDefinitions::ChildAllowed(board, *test.FindKeyword("..NOTE")));
-    EXPECT_FALSE(JNPDefinitions::ChildAllowed(board, *test.FindKeyword("..HOLE")));
-    EXPECT_FALSE(JNPDefinitions::ChildAllowed(comments, comments));
-    EXPECT_STREQ(test.RequiredName(kHole), "HOLE");
-}
-
 TEST(JNPDefinitions, KeepsTheFirstOfTwoRecordsWithOneName) {
     const JNP_KEYWORD_DEF keywords[] = {{"SAME", 4, JNP_STRING, 0, 1, nullptr, nullptr, nullptr},
                                         {"SAME", 9, JNP_INTEGER, 0, 2, nullptr, nullptr, nullptr},
@@ -80,7 +36,10 @@ TEST(JNPDefinitions, RefusesAKeywordTableThatCannotBeInserted) {
               "(check for problem with the include file created by JNPcc)\n\n");
 }
 
-TEST_F(JNPDefinitionsTest, AliasesCopyTheTargetAndCutLongNames) {
+TEST(JNPDefinitions, AliasesCopyTheTargetAndCutLongNames) {
+    JNPMessageSink sink;
+    JNPDefinitions machine;
+    ASSERT_EQ(machine.Build(kDrillMachineKeywords, kDrillMachineConstants, sink), 0);
     const JNPLookupNode& unit = *machine.FindKeyword(".UNIT");
     EXPECT_EQ(machine.AddAlias("..MEASURE", unit), 0);
     EXPECT_EQ(machine.AddAlias(".MEASURE", unit), 1);

@@ -74,25 +74,6 @@ TEST(JNPScanner, CutsTextIntoTypedTokens) {
     }
 }
 
-TEST(JNPScanner, PushedBackTokenReturnsWithItsType) {
-    ScannerRun run("\"s\" W");
-    EXPECT_EQ(run.scanner.ScanToken("", run.token), JNPScanner::kString);
-    run.scanner.PushBack(run.token);
-    EXPECT_EQ(run.scanner.ScanToken("", run.token), JNPScanner::kString);
-    EXPECT_STREQ(run.token, "s");
-    EXPECT_EQ(run.scanner.ScanToken("", run.token), JNPScanner::kWord);
-    run.scanner.PushBack("W");
-    EXPECT_EQ(run.scanner.ScanToken("", run.token), JNPScanner::kWord);
-    EXPECT_STREQ(run.token, "W");
-}
-
-TEST(JNPScanner, SkipLineDropsTheRestOfTheLineAndCountsIt) {
-    ScannerRun run("A b c\r\nD");
-    run.scanner.ScanToken("", run.token);
-    run.scanner.SkipLine();
-    EXPECT_EQ(run.Tokens(), "0:D 1: @2");
-}
-
 TEST(JNPScanner, CutsOverlongTokensAndScansTheRestAsFurtherTokens) {
     const std::string word(5000, 'w');
     const std::string string = "\n\"" + std::string(4100, 's') + "\"";

@@ -263,46 +263,6 @@ TEST(JNParser, KeepsThirtyTwoLevelsOfThousandsAndSkipsTheRest) {
     JNParser::FreeResult(top);
 }
 
-TEST(JNParser, SurvivesThousandsOfEverDeeperKeywordsThatAreNotAllowed) {
-    const ParseTranscript transcript =
-        Parse(EverDeeper(3000, "UNIT", "MM"), kDrillMachineKeywords, kDrillMachineConstants);
-    // Keywords of levels 2 to 32 are not allowed, one report for everything deeper.
-    EXPECT_EQ(transcript.errors, 32);
-    EXPECT_EQ(transcript.constructs, "15(2)");
-    std::size_t notAllowed = 0;
-    for (std::size_t at = 0;
-         (at = transcript.messages.find("not allowed", at)) != std::string::npos; ++at) {
-        ++notAllowed;
-    }
-    EXPECT_EQ(notAllowed, 31u);
-    EXPECT_NE(transcript.messages.find("Error: Keyword <...UNIT> not allowed\n"
-                                       "   in keyword <.UNIT> at line # 3\n"
-                                       "Error: Keyword <....UNIT> not allowed\n"
-                                       "   in keyword <..UNIT> at line # 4\n"),
-              std::string::npos);
-}
-
-TEST(JNParser, HandlesLongRunsOfSiblingsAndRejectedConstructs) {
-    std::string siblings = ".BOARD ..LAYER \"a\"\n";
-    std::string misplaced;
-    std::string incomplete;
-    for (int i = 0; i < 20000; ++i) {
-        siblings += "..NOTE \"n\"\n";
-        misplaced += "..NOTE \"n\"\nX\n";
-        incomplete += ".GROUP\n";
-    }
-    const ParseTranscript many = Parse(siblings, kTestKeywords, kTestConstants);
-    EXPECT_EQ(many.errors, 0);
-    EXPECT_EQ(many.constructs.size(), std::string("1(){2(\"a\")}").size() + 20000 * 7);
-    // Each NOTE is a bad hierarchy, each X an unknown keyword.
-    const ParseTranscript bad = Parse(misplaced, kTestKeywords, kTestConstants);
-    EXPECT_EQ(bad.errors, 40000);
-    EXPECT_EQ(bad.constructs, "");
-    const ParseTranscript missing = Parse(incomplete, kTestKeywords, kTestConstants);
-    EXPECT_EQ(missing.errors, 20000);
-    EXPECT_EQ(missing.constructs, "");
-}
-
 TEST(JNParser, ReadsAFileLikeTheSameTextInMemory) {
     const std::string text = ".UNIT MM\n.DATAFORMAT 2,4,6\n";
     TempFile file(text);
