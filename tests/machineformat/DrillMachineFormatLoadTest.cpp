@@ -29,20 +29,6 @@ const char kDefaultFile[] =
     ".ArcStyle RADIUS\n"
     ".RecordLength 0\n";
 
-// Returns the keyed form of text: marker, key length, key, then every byte XORed with the key.
-std::string Keyed(const std::string& text, const std::string& key, bool lengthAtOffsetFour) {
-    std::string file = "\x05\x06\x13";
-    if (lengthAtOffsetFour) {
-        file += '\0';
-    }
-    file += static_cast<char>(key.size());
-    file += key;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        file += static_cast<char>(text[i] ^ key[i % key.size()]);
-    }
-    return file;
-}
-
 struct Loaded {
     CDrillMachineFormat format;
     int result;
@@ -84,10 +70,8 @@ TEST(DrillMachineFormatLoad, SetsEveryFieldFromItsKeyword) {
     EXPECT_EQ(Fields(loaded.format), "2 0 2 2 2 1 [/] [\tX\"] 80 1 2 2 4 0 1e+06");
 }
 
-TEST(DrillMachineFormatLoad, LoadsTheDefaultFilePlainAndKeyedWithoutChange) {
-    for (const std::string& bytes :
-         {std::string(""), std::string(kDefaultFile), Keyed(kDefaultFile, "K3y!", false),
-          Keyed(kDefaultFile, std::string("\x7F\x80\x00\xFF", 4), true)}) {
+TEST(DrillMachineFormatLoad, LoadsTheDefaultFileWithoutChange) {
+    for (const std::string& bytes : {std::string(""), std::string(kDefaultFile)}) {
         const Loaded loaded = Load(bytes);
         EXPECT_EQ(loaded.result, 0);
         EXPECT_EQ(loaded.messages, "");
@@ -143,13 +127,6 @@ TEST(DrillMachineFormatLoad, ReportsAnUnreadableFileAndKeepsTheRecord) {
                                   "Error reading Drill Machine Format File \\\"" +
                                   path + "\\\"\n");
     EXPECT_EQ(format.integerDigits, 5);
-
-    const Loaded keyed = Load(std::string("\x05\x06\x13\x40", 4) + "short");
-    EXPECT_EQ(keyed.result, 1);
-    EXPECT_EQ(keyed.messages, "\nError: while trying to read parser input file (" + keyed.path +
-                                  ").\n(check for bad or corrupted file)\n\n"
-                                  "Error reading Drill Machine Format File \\\"" +
-                                  keyed.path + "\\\"\n");
 }
 
 }  // namespace

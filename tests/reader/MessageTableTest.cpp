@@ -59,13 +59,6 @@ TEST(MessageTable, HoldsEveryTextByteForByte) {
               static_cast<std::size_t>(kLastMessageId));
 }
 
-TEST(MessageTable, BackslashesAndTailsAreLiteral) {
-    EXPECT_EQ(std::string(MessageText(12)).back(), '\\');
-    const std::string total = MessageText(22);
-    EXPECT_EQ(total.substr(total.size() - 4), "\n\n  ");
-    EXPECT_EQ(std::string(MessageText(11)).find("\\\"%s\\\""), 40u);
-}
-
 TEST(MessageTable, IdsOutsideTheTableHaveNoText) {
     EXPECT_EQ(MessageText(0), nullptr);
     EXPECT_EQ(MessageText(kLastMessageId + 1), nullptr);
@@ -98,17 +91,6 @@ TEST(WriteMessage, WritesLongArgumentsWhole) {
     EXPECT_EQ(capture.Text(), "Warning: Length of co-ordinate data " + digits +
                                   " is found to be greater than M+N length 6 at line number 3 "
                                   "Which may cause loss of data");
-}
-
-TEST(WriteMessage, WritesMessagesAroundFiveHundredBytesWhole) {
-    const std::string prefix = "Error: Unknown hole type '";
-    const std::string suffix = "' in M48/M71/M72 block\n";
-    for (std::size_t total = 505; total <= 520; ++total) {
-        const std::string word(total - prefix.size() - suffix.size(), 'w');
-        MessageCapture capture;
-        WriteMessage(capture.Stream(), 13, word.c_str());
-        EXPECT_EQ(capture.Text(), prefix + word + suffix) << total;
-    }
 }
 
 TEST(WriteMessage, IgnoresNullStreamAndUnknownId) {

@@ -16,13 +16,6 @@ const char kDefaultFormat[] =
 
 const char kMissingPath[] = "/nonexistent/perforex/none.drl";
 
-TEST(Reader, SetDrillMachineFormatFileAcceptsAnyName) {
-    RecordingHost host;
-    EXPECT_EQ(host.SetDrillMachineFormatFile(""), 1);
-    EXPECT_EQ(host.SetDrillMachineFormatFile(kMissingPath), 1);
-    EXPECT_EQ(host.SetDrillMachineFormatFile(std::string("format.fmt")), 1);
-}
-
 TEST(Reader, RefusesANullMessageStreamBeforeAndAfterLoading) {
     TempFile format(kDefaultFormat);
     TempFile drill("");
@@ -93,19 +86,6 @@ TEST(ReaderCopy, CopyKeepsItsOwnLoadedFormatAfterTheSourceIsGone) {
         copy = std::make_unique<RecordingHost>(source);
     }
     EXPECT_EQ(copy->Read(capture.Stream(), drill.Path()), 1);
-}
-
-TEST(ReaderCopy, AssignmentCopiesTheFormatNameAndSelfAssignmentIsSafe) {
-    TempFile format(kDefaultFormat);
-    TempFile drill("");
-    MessageCapture capture;
-    RecordingHost source;
-    source.SetDrillMachineFormatFile(format.Path());
-    RecordingHost target;
-    target = source;
-    target = *&target;
-    EXPECT_EQ(target.Read(capture.Stream(), drill.Path()), 1);
-    EXPECT_EQ(source.Read(capture.Stream(), drill.Path()), 1);
 }
 
 }  // namespace
