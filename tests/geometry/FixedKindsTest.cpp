@@ -83,13 +83,6 @@ TEST(FixedValidate, AcceptsAnyCircleButOrdersOrRejectsARectangle) {
     EXPECT_EQ(path.GetWidth(), 0);
 }
 
-TEST(CircleSet, RewritesWordsAndFlagsButKeepsTheRestOfTheHeader) {
-    const int words[] = {1 | CVbVrtxGeom::kAuxFlagBit | kUser, 1, 2, 3, 4};
-    CVbCirclePath ring(words);
-    ring.Set(5, 6, 7, 8, 0, 1);
-    EXPECT_EQ(Words(ring), (Vertices{1 | CVbVrtxGeom::kAuxFlagBit | kCcw, 5, 6, 7, 8}));
-}
-
 TEST(RectRotate, YieldsARotatedPolylineAndLeavesTheRectangle) {
     CVbRectPath path(4, 0, 0, 10, 5, 1, 1);
     EXPECT_EQ(path.Rotate(0, 0, 0), nullptr);
@@ -102,16 +95,6 @@ TEST(RectRotate, YieldsARotatedPolylineAndLeavesTheRectangle) {
     const Owned tilted(shape.Rotate(300000, 0, 0));
     ASSERT_NE(tilted, nullptr);
     EXPECT_EQ(Words(*tilted), (Vertices{6 | kUser, 0, 0, 9, 5, 7, 8, -2, 3}));
-}
-
-TEST(RectTransform, MovesOnlyTheRotatedReplacement) {
-    CVbRectPath path(4, 0, 0, 10, 5, 0, 0);
-    const Owned replacement(path.Transform(1, 900000, 100, 0, 2.0));
-    // Scaled: width 8, (0, 0)-(20, 10); mirrored: (0, -10)-(20, 0).
-    EXPECT_EQ(Words(path), (Vertices{3, 8, 0, -10, 20, 0}));
-    ASSERT_NE(replacement, nullptr);
-    // The outline (0, -10), (20, -10), (20, 0), (0, 0) turned a quarter and moved by 100.
-    EXPECT_EQ(Words(*replacement), (Vertices{5 | kClosed, 8, 110, 0, 110, 20, 100, 20, 100, 0}));
 }
 
 }  // namespace

@@ -117,20 +117,6 @@ TEST_P(GeometryKinds, RotatesInPlaceUnlessItIsARectangle) {
     EXPECT_EQ(Words(*geom), GetParam().rotated.empty() ? before : GetParam().rotated);
 }
 
-TEST_P(GeometryKinds, NeutralOperationsChangeNothing) {
-    const Owned geom = Make();
-    const Vertices before = Words(*geom);
-    EXPECT_EQ(geom->Rotate(0, 5, 5), nullptr);
-    EXPECT_EQ(geom->Transform(0, 0, 0, 0, 1.0), nullptr);
-    EXPECT_EQ(geom->Transform(0, 0, 0, 0, 0.0), nullptr);
-    geom->Translate(0, 0);
-    geom->Reserved(12);
-    if (!IsPath()) {
-        geom->SetWidth(12);
-    }
-    EXPECT_EQ(Words(*geom), before);
-}
-
 TEST_P(GeometryKinds, HasWidthOnlyAsAPathAndConvertsToTheOtherForm) {
     const Owned geom = Make();
     const int kind = GetKind(geom->GetRecord());
@@ -167,51 +153,6 @@ INSTANTIATE_TEST_SUITE_P(AllEight, GeometryKinds, testing::ValuesIn(KindCases())
                          [](const testing::TestParamInfo<KindCase>& info) {
                              return info.param.name;
                          });
-
-TEST(GeometryRecord, DefaultObjectsHoldTheKindAndUnsetWords) {
-    const struct {
-        Owned geom;
-        Vertices words;
-    } cases[] = {
-        {Owned(new CVbCirclePath), {1, -1, -1, -1, -1}},
-        {Owned(new CVbCircleShape), {2, -1, -1, -1}},
-        {Owned(new CVbRectPath), {3, -1, -1, -1, -1, -1}},
-        {Owned(new CVbRectShape), {4, -1, -1, -1, -1}},
-        {Owned(new CVbPolylinePath), {5, -1}},
-        {Owned(new CVbPolylineShape), {6}},
-        {Owned(new CVbPolyarcPath), {7, -1}},
-        {Owned(new CVbPolyarcShape), {8}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Words(*c.geom), c.words);
-    }
-}
-
-TEST(GeometryRecord, ReadsKindAndAuxCodeFromTheHeader) {
-    const int kinds[][2] = {{0, 0}, {1, 1}, {8, 8}, {9, 0}, {31, 0}, {7 | 0x1E0, 7}};
-    for (const auto& kind : kinds) {
-        EXPECT_EQ(GetKind(&kind[0]), kind[1]) << kind[0];
-    }
-    const int auxCodes[][2] = {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 2}, {5, 5}, {7, 7}};
-    for (const auto& aux : auxCodes) {
-        const int header = 5 | (aux[0] << CVbVrtxGeom::kAuxCodeShift);
-        EXPECT_EQ(GetAuxCode(&header), aux[1]) << aux[0];
-    }
-}
-
-TEST(GeometryRecord, CreatesNothingForAnUnknownKindAndPadsAShortVariableRecord) {
-    const int kindZero[] = {0, 1, 2, 3, 4};
-    const int kindNine[] = {9, 1, 2, 3, 4};
-    EXPECT_EQ(CreateFromRecord(kindZero, 5), nullptr);
-    EXPECT_EQ(CreateFromRecord(kindNine, 5), nullptr);
-    EXPECT_EQ(CreateFromRecord(nullptr, 0), nullptr);
-    // A polyarc path of one word gets its width word instead of reading past the record.
-    const int header[] = {GEOM_POLYARC_PATH};
-    const Owned path(CreateFromRecord(header, 1));
-    ASSERT_NE(path, nullptr);
-    EXPECT_EQ(Words(*path), (Vertices{GEOM_POLYARC_PATH, 0}));
-    EXPECT_EQ(path->Validate(), 0);
-}
 
 TEST(GeometryTransform, ScalesThenMirrorsThenRotatesThenTranslates) {
     const int vertex[] = {10, 3};

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "GeometryTestSupport.h"
+#include "geometry/PlaneCalc.h"
 
 namespace {
 
@@ -80,14 +81,6 @@ TEST(PolyarcPathToShape, NeedsAClosedPathWithoutBreaks) {
     EXPECT_EQ(Owned(broken.ToShape()), nullptr);
 }
 
-TEST(PolyarcShapeToPath, GivesAClosedPathWithTheShapesFlags) {
-    const Vertices circle = {9, 0, 0, 0, 0, 9};
-    const CVbPolyarcShape shape(circle.data(), 6, 1, 1);
-    const Owned path(shape.ToPath(3));
-    ASSERT_NE(path, nullptr);
-    EXPECT_EQ(Words(*path), (Vertices{7 | kClosed | kUser | kCcw, 3, 9, 0, 0, 0, 0, 9}));
-}
-
 TEST(PolyarcExtents, BoundArcsNotTheirCentres) {
     // A point grown by half of width 10.
     EXPECT_EQ(Extents(CVbPolyarcPath(10, Vertices{7, -3, 0}.data(), 3, 0, 0, 0, 0)),
@@ -105,25 +98,34 @@ TEST(PolyarcExtents, BoundArcsNotTheirCentres) {
     EXPECT_EQ(Extents(Shape({10, 0, 0, 0, 0, 10})), (std::array<int, 4>{-10, -10, 10, 10}));
 }
 
-TEST(PolyarcExtents, SkipBreakMarkersAndAnArcWithoutStart) {
-    const Vertices withBreak = {0, 0, 0, kMin, kMin, 0, 0, 0, -10, 10, 0, 0, 20, 20, 0};
-    CVbPolyarcPath path(0, withBreak.data(), static_cast<int>(withBreak.size()), 0, 0, 0, 1);
-    // The centre after the marker has no start; its neighbours count as points.
-    EXPECT_EQ(Extents(path), (std::array<int, 4>{0, 0, 20, 20}));
+struct ArcRangeCase {
+    const char* name;
+    int xs, ys, xe, ye, xc, yc, radius, clockwise;
+    std::array<int, 4> box;
+};
 
-    // A centre in first place bounds nothing: only the two points remain.
-    EXPECT_EQ(Extents(Shape({0, 0, 10, 10, 0, 0, 0, 10, 0})), (std::array<int, 4>{0, 0, 10, 10}));
-}
-
-TEST(PolyarcBreaks, AreLeftAloneByEveryMove) {
-    const Vertices words = {10, 0, 0, kMin, 5, 0, 0, 0, 10};
-    CVbPolyarcPath path(0, words.data(), 9, 0, 0, 0, 1);
-    path.Translate(1, 1);
-    path.MirrorY();
-    path.Transform(0, 900000, 0, 0, 2.0);
-    // (10, 0, 0): (11, 1), (11, -1), (22, -2), (2, 22). (0, 0, 10): (1, 1, 10), (1, -1, -10),
-    // (2, -2, -20), (2, 2, -20).
-    EXPECT_EQ(VertexWords(path), (Vertices{2, 22, 0, kMin, 5, 0, 2, 2, -20}));
+TEST(PlaneCalcArcRange, SpansTheArcIncludingEveryAxisCrossing) {
+    const ArcRangeCase cases[] = {
+        {"ccw quarter", 1000, 0, 0, 1000, 0, 0, 1000, 0, {0, 0, 1000, 1000}},
+        {"cw three quarters", 1000, 0, 0, 1000, 0, 0, -1000, 1, {-1000, -1000, 1000, 1000}},
+        {"cw quarter", 0, 1000, 1000, 0, 0, 0, -1000, 1, {0, 0, 1000, 1000}},
+        {"ccw upper half", 1000, 0, -1000, 0, 0, 0, 1000, 0, {-1000, 0, 1000, 1000}},
+        {"cw lower half", 1000, 0, -1000, 0, 0, 0, -1000, 1, {-1000, -1000, 1000, 0}},
+        {"ccw across +x", 0, -1000, 0, 1000, 0, 0, 1000, 0, {0, -1000, 1000, 1000}},
+        {"full circle ccw", 1000, 0, 1000, 0, 0, 0, 1000, 0, {-1000, -1000, 1000, 1000}},
+        {"full circle cw", 1000, 0, 1000, 0, 0, 0, -1000, 1, {-1000, -1000, 1000, 1000}},
+        {"off the origin", 800, -200, 500, 100, 500, -200, 300, 0, {500, -200, 800, 100}},
+        // The start lies 999.85 from the centre; the arc of radius 1000 reaches x = 707.1.
+        {"start inside the radius", 707, 707, 0, 1000, 0, 0, 1000, 0, {0, 707, 708, 1000}},
+        // The circle reaches x = 2147484000, beyond the 32-bit range.
+        {"clamped", kMax, 0, kMax, 0, 2147483000, 0, 1000, 0, {2147482000, -1000, kMax, 1000}},
+    };
+    for (const ArcRangeCase& c : cases) {
+        std::array<int, 4> box{};
+        pcCircularArcRange(c.xs, c.ys, c.xe, c.ye, c.xc, c.yc, c.radius, c.clockwise, &box[0],
+                           &box[1], &box[2], &box[3]);
+        EXPECT_EQ(box, c.box) << c.name;
+    }
 }
 
 struct FlattenCase {
@@ -175,20 +177,6 @@ TEST(PolyarcToPolygon, FlattensAFullCircleInEitherDirection) {
         ASSERT_EQ(points.size(), 18u);
         EXPECT_EQ(Vertices(points.begin(), points.begin() + 4), start);
     }
-}
-
-TEST(PolyarcToPolygon, CopiesWidthAndFlags) {
-    const Vertices arc = {1000, 0, 0, 0, 0, -1000, 0, 1000, 0};
-    const CVbPolyarcPath path(6, arc.data(), 9, 1, 1, 1, 1);
-    const Owned polygon(path.ToPolygon(40));
-    ASSERT_NE(polygon, nullptr);
-    EXPECT_EQ(Words(*polygon),
-              (Vertices{5 | kClosed | kUser | kCcw | kBreaks, 6, 1000, 0, 736, 736, 0, 1000}));
-
-    const CVbPolyarcShape shape(arc.data(), 9, 1, 0);
-    const Owned outline(shape.ToPolygon(40));
-    ASSERT_NE(outline, nullptr);
-    EXPECT_EQ(Words(*outline), (Vertices{6 | kUser, 1000, 0, 736, 736, 0, 1000}));
 }
 
 }  // namespace

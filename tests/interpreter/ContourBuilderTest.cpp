@@ -5,20 +5,6 @@
 
 namespace {
 
-TEST(ContourBuilder, DeliversNothingForLessThanTwoVertices) {
-    RecordingHost host;
-    ContourBuilder contour(host);
-    contour.Flush(10);
-    contour.AppendVertex(1, 2, 0);
-    contour.Flush(10);
-    EXPECT_FALSE(contour.HasVertex());
-    // The single vertex was dropped: the next contour starts empty.
-    contour.AppendVertex(5, 6, 0);
-    contour.AppendVertex(7, 8, 0);
-    contour.Flush(10);
-    EXPECT_EQ(host.transcript, "contour -1: 7 10 5 6 0 7 8 0\n");
-}
-
 TEST(ContourBuilder, ReusesItsStorageWithoutOldWords) {
     RecordingHost host;
     ContourBuilder contour(host);

@@ -94,13 +94,4 @@ TEST_P(ToolTableCases, DefinesToolsAsWritten) {
 INSTANTIATE_TEST_SUITE_P(Lines, ToolTableCases, ::testing::ValuesIn(kToolCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(RouteWidth, FollowsShapeAndQuarterTurns) {
-    EXPECT_EQ(ToolTable::RouteWidth(0, 7, 8, 9, 45), 7);
-    EXPECT_EQ(ToolTable::RouteWidth(1, 7, 8, 9, 45), 8);
-    EXPECT_EQ(ToolTable::RouteWidth(2, 7, 8, 9, 360), 8);
-    EXPECT_EQ(ToolTable::RouteWidth(3, 7, 8, 9, 450), 9);
-    EXPECT_EQ(ToolTable::RouteWidth(3, 7, 8, 9, 91), 0);
-    EXPECT_EQ(ToolTable::RouteWidth(4, 7, 8, 9, 0), 0);
-}
-
 }  // namespace
