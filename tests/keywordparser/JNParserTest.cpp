@@ -4,7 +4,6 @@
 #include <string>
 
 #include "MessageCapture.h"
-#include "TempFile.h"
 #include "TestSchema.h"
 #include "keywordparser/JNParser.h"
 #include "machineformat/DrillMachineSchema.h"
@@ -54,14 +53,14 @@ std::string Describe(const JNPResult* construct) {
     return text;
 }
 
-// Parses source, a text or with fromMemory false a file path, the way a caller does, adding an
-// alias for every construct whose id is aliasId; top-level constructs are separated by "; ".
-ParseTranscript Parse(const std::string& source, const JNP_KEYWORD_DEF* keywords,
-                      const JNP_CONST_DEF* constants, int aliasId = 0, bool fromMemory = true) {
+// Parses text the way a caller does, adding an alias for every construct whose id is aliasId;
+// top-level constructs are separated by "; ".
+ParseTranscript Parse(const std::string& text, const JNP_KEYWORD_DEF* keywords,
+                      const JNP_CONST_DEF* constants, int aliasId = 0) {
     MessageCapture capture;
     JNParser parser;
     ParseTranscript transcript{"", "", 0};
-    if (parser.Initialise(source.c_str(), capture.Stream(), keywords, constants, fromMemory) != 0) {
+    if (parser.Initialise(text.c_str(), capture.Stream(), keywords, constants, true) != 0) {
         transcript.errors = -1;
         return transcript;
     }
@@ -103,6 +102,8 @@ const Case kMachineCases[] = {
     {".unit mm\n.DataFormat 2 4\n.DATAFORMAT (2, 4)", 0, "15(2); 7(2,4); 7(2,4)", ""},
     {"\n! header\n.UNIT IN!note\n.RECORDLENGTH 0X1F .RECORDLENGTH 010 .RECORDLENGTH -7", 0,
      "15(1); 12(31); 12(8); 12(-7)", ""},
+    {".RECORDLENGTH 2147483647 .RECORDLENGTH -2147483648 .RECORDLENGTH 0X7FFFFFFF", 0,
+     "12(2147483647); 12(-2147483648); 12(2147483647)", ""},
     {".FILETYPE DRILL_MACHINE_FILE 1 \"x\n.CREATOR any text\n.UNIT MM", 0, "11(); 6(); 15(2)", ""},
     {".UNIT INCH", 2, "15()",
      "Error: Bad constant value <INCH>\n   in keyword <.UNIT> at line # 1\n"
@@ -261,18 +262,6 @@ TEST(JNParser, KeepsThirtyTwoLevelsOfThousandsAndSkipsTheRest) {
               "   Keywords nested deeper than 32 levels skipped from <" +
                   std::string(33, '.') + "NEST> on\n");
     JNParser::FreeResult(top);
-}
-
-TEST(JNParser, ReadsAFileLikeTheSameTextInMemory) {
-    const std::string text = ".UNIT MM\n.DATAFORMAT 2,4,6\n";
-    TempFile file(text);
-    const ParseTranscript fromFile =
-        Parse(file.Path(), kDrillMachineKeywords, kDrillMachineConstants, 0, false);
-    const ParseTranscript fromMemory = Parse(text, kDrillMachineKeywords, kDrillMachineConstants);
-    EXPECT_EQ(fromFile.constructs, "15(2); 7(2,4)");
-    EXPECT_EQ(fromFile.constructs, fromMemory.constructs);
-    EXPECT_EQ(fromFile.messages, fromMemory.messages);
-    EXPECT_EQ(fromFile.errors, 1);
 }
 
 }  // namespace
