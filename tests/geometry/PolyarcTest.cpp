@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "GeometryTestSupport.h"
-#include "geometry/PlaneCalc.h"
 
 namespace {
 
@@ -96,36 +95,6 @@ TEST(PolyarcExtents, BoundArcsNotTheirCentres) {
               (std::array<int, 4>{0, 800, 600, 1000}));
     // The full circle of a point followed by its centre; the last centre runs to the first.
     EXPECT_EQ(Extents(Shape({10, 0, 0, 0, 0, 10})), (std::array<int, 4>{-10, -10, 10, 10}));
-}
-
-struct ArcRangeCase {
-    const char* name;
-    int xs, ys, xe, ye, xc, yc, radius, clockwise;
-    std::array<int, 4> box;
-};
-
-TEST(PlaneCalcArcRange, SpansTheArcIncludingEveryAxisCrossing) {
-    const ArcRangeCase cases[] = {
-        {"ccw quarter", 1000, 0, 0, 1000, 0, 0, 1000, 0, {0, 0, 1000, 1000}},
-        {"cw three quarters", 1000, 0, 0, 1000, 0, 0, -1000, 1, {-1000, -1000, 1000, 1000}},
-        {"cw quarter", 0, 1000, 1000, 0, 0, 0, -1000, 1, {0, 0, 1000, 1000}},
-        {"ccw upper half", 1000, 0, -1000, 0, 0, 0, 1000, 0, {-1000, 0, 1000, 1000}},
-        {"cw lower half", 1000, 0, -1000, 0, 0, 0, -1000, 1, {-1000, -1000, 1000, 0}},
-        {"ccw across +x", 0, -1000, 0, 1000, 0, 0, 1000, 0, {0, -1000, 1000, 1000}},
-        {"full circle ccw", 1000, 0, 1000, 0, 0, 0, 1000, 0, {-1000, -1000, 1000, 1000}},
-        {"full circle cw", 1000, 0, 1000, 0, 0, 0, -1000, 1, {-1000, -1000, 1000, 1000}},
-        {"off the origin", 800, -200, 500, 100, 500, -200, 300, 0, {500, -200, 800, 100}},
-        // The start lies 999.85 from the centre; the arc of radius 1000 reaches x = 707.1.
-        {"start inside the radius", 707, 707, 0, 1000, 0, 0, 1000, 0, {0, 707, 708, 1000}},
-        // The circle reaches x = 2147484000, beyond the 32-bit range.
-        {"clamped", kMax, 0, kMax, 0, 2147483000, 0, 1000, 0, {2147482000, -1000, kMax, 1000}},
-    };
-    for (const ArcRangeCase& c : cases) {
-        std::array<int, 4> box{};
-        pcCircularArcRange(c.xs, c.ys, c.xe, c.ye, c.xc, c.yc, c.radius, c.clockwise, &box[0],
-                           &box[1], &box[2], &box[3]);
-        EXPECT_EQ(box, c.box) << c.name;
-    }
 }
 
 struct FlattenCase {

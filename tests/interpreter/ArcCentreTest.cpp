@@ -26,12 +26,8 @@ void PrintTo(const ArcCase& c, std::ostream* os) {
 
 // clang-format off
 const ArcCase kArcCases[] = {
-    {"HalfCircleByRadiusClockwise", {0, 0}, {25400000, 0},
-     {0.5, 0.0, 0.0, true}, kInch, {12700000, 0, 12700000}},
     {"HalfCircleByRadiusCounterClockwise", {0, 0}, {25400000, 0},
      {0.5, 0.0, 0.0, false}, kInch, {12700000, 0, -12700000}},
-    {"QuarterCircleByOffsetsClockwise", {0, 0}, {25400000, 25400000},
-     {0.0, 1.0, 0.0, true}, kInch, {25400000, 0, 25400000}},
     // The offsets follow the computed direction: one written negative points away from it.
     {"NegativeOffsetIsAppliedAgainstTheDirection", {0, 0}, {25400000, 25400000},
      {0.0, -1.0, 0.0, true}, kInch, {-25400000, 0, 25400000}},

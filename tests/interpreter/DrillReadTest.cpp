@@ -40,48 +40,10 @@ ReadOutcome ReadDrill(const std::string& formatLines, const std::string& program
     return {result, host.transcript, messages};
 }
 
-// Encodes the characters of the traced program in EBCDIC (IBM code page 037).
-std::string ToEbcdic(const std::string& text) {
-    const std::string ascii = "\n%,.01234568ACGHILMNTXYZ";
-    const std::string ebcdic =
-        "\x25\x6C\x6B\x4B\xF0\xF1\xF2\xF3\xF4\xF5\xF6\xF8\xC1\xC3\xC7\xC8\xC9\xD3\xD4\xD5\xE3\xE7"
-        "\xE8\xE9";
-    std::string bytes;
-    for (const char c : text) {
-        bytes += ebcdic.at(ascii.find(c));
-    }
-    return bytes;
-}
-
-std::string WithCarriageReturns(const std::string& text) {
-    std::string result;
-    for (const char c : text) {
-        result += c == '\n' ? "\r\n" : std::string(1, c);
-    }
-    return result;
-}
-
 // Holes, then a contour of a line and a clockwise half circle, as a typical file has them.
 const char kTracedProgram[] =
     "M48\nINCH,LZ\nT01C0.035\n%\nT01\nX010000Y010000\nX020000Y010000\nG00X000000Y000000\nM15\n"
     "G01X010000Y000000\nG02X020000Y000000A005000\nM16\nM30\n";
-
-TEST(DrillRead, TracedProgramReadsAlikeInAsciiEbcdicAndWithCarriageReturns) {
-    const std::string transcript = TOOL_ONE
-        "hit 25400000 25400000 1\nhit 50800000 25400000 1\n"
-        "contour 1: 7 889000 0 0 0 25400000 0 0 38100000 0 12700000 50800000 0 0\n";
-    const std::pair<std::string, std::string> reads[] = {
-        {kInch24, kTracedProgram},
-        {std::string(kInch24) + ".CharacterSet EBCDIC\n", ToEbcdic(kTracedProgram)},
-        {kInch24, WithCarriageReturns(kTracedProgram)},
-    };
-    for (const auto& [format, program] : reads) {
-        const ReadOutcome outcome = ReadDrill(format, program);
-        EXPECT_EQ(outcome.transcript, transcript);
-        EXPECT_EQ(outcome.messages, "");
-        EXPECT_EQ(outcome.result, 1);
-    }
-}
 
 struct ReadCase {
     const char* name;
@@ -100,12 +62,11 @@ void PrintTo(const ReadCase& c, std::ostream* os) {
 const char kHoleProgram[] = "M48\nT01C0.035\n%\nT01\nX12345Y5\nX-5Y123456\nM30\n";
 
 const ReadCase kReadCases[] = {
-    {"LeadingZerosOmitted", ".DataFormat 2,4\n.ZeroTruncation LEADING\n", kHoleProgram,
-     TOOL_ONE "hit 31356300 12700 1\nhit -12700 313578240 1\n"},
+    {"TracedProgram", kInch24, kTracedProgram,
+     TOOL_ONE "hit 25400000 25400000 1\nhit 50800000 25400000 1\n"
+              "contour 1: 7 889000 0 0 0 25400000 0 0 38100000 0 12700000 50800000 0 0\n"},
     {"TrailingZerosOmitted", ".DataFormat 2,4\n.ZeroTruncation TRAILING\n", kHoleProgram,
      TOOL_ONE "hit 313563000 1270000000 1\nhit -1270000000 313578240 1\n"},
-    {"NoZerosOmitted", ".DataFormat 2,4\n.ZeroTruncation NONE\n", kHoleProgram,
-     TOOL_ONE "hit 31356300 12700 1\nhit -12700 313578240 1\n"},
     // The header's METRIC,TZ changes nothing: units and zeros come from the machine format.
     {"Millimetres", ".Unit MM\n.DataFormat 3,3\n",
      "M48\nMETRIC,TZ\nT01C0.7\n%\nT01\nX12345Y5\nM30\n",

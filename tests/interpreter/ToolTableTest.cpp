@@ -33,12 +33,8 @@ void PrintTo(const ToolCase& c, std::ostream* os) {
 
 // clang-format off
 const ToolCase kToolCases[] = {
-    {"HeaderRoundInInches", {"01C0.035"}, kInch,
-     "tool 1 0 889000 0 0 0 0 0 0 0 0\n", "", 0, 1, 889000},
     {"DiameterPassesThroughSinglePrecision", {"01C0.7"}, kInch,
      "tool 1 0 17779999 0 0 0 0 0 0 0 0\n", "", 0, 1, 17779999},
-    {"DiameterInMillimetres", {"01C0.7"}, kMillimetre,
-     "tool 1 0 699999 0 0 0 0 0 0 0 0\n", "", 0, 1, 699999},
     {"RoundWord", {"02 Round 0.05"}, kInch,
      "tool 2 0 1270000 0 0 0 0 0 0 0 0\n", "", 0, 2, 1270000},
     {"LowerCaseRoundIsUnknownAndDefinesNothing", {"02 round 0.05"}, kInch,

@@ -225,15 +225,6 @@ TEST(JNParser, ParsesNestedConstructsWithTheirDiagnostics) {
     ExpectTranscripts(kNestingCases, kTestKeywords, kTestConstants);
 }
 
-// Returns count lines, line i holding i dots, name and i (or argument).
-std::string EverDeeper(int count, const std::string& name, const char* argument = nullptr) {
-    std::string text;
-    for (int i = 1; i <= count; ++i) {
-        text += std::string(i, '.') + name + " " + (argument ? argument : std::to_string(i)) + "\n";
-    }
-    return text;
-}
-
 const int kNestOptional[] = {1, 0};
 const JNP_KEYWORD_DEF kNestKeywords[] = {
     {"NEST", 1, JNP_INTEGER, 0, 1, nullptr, nullptr, kNestOptional},
@@ -241,27 +232,20 @@ const JNP_KEYWORD_DEF kNestKeywords[] = {
 const JNP_CONST_DEF kNoConstants[] = {{nullptr, 0}};
 
 TEST(JNParser, KeepsThirtyTwoLevelsOfThousandsAndSkipsTheRest) {
-    const std::string text = EverDeeper(3000, "NEST");
-    MessageCapture capture;
-    JNParser parser;
-    ASSERT_EQ(parser.Initialise(text.c_str(), capture.Stream(), kNestKeywords, kNoConstants, true),
-              0);
-    JNPResult* top = parser.NextResult();
-    ASSERT_NE(top, nullptr);
-    const JNPResult* deepest = top;
-    int depth = 1;
-    for (; deepest->firstChild != nullptr; deepest = deepest->firstChild, ++depth) {
-        EXPECT_EQ(deepest->firstChild->integers[0], depth + 1);
+    std::string text, kept;
+    for (int level = 1; level <= 3000; ++level) {
+        text += std::string(level, '.') + "NEST " + std::to_string(level) + "\n";
     }
-    EXPECT_EQ(depth, JNParser::kMaxLevel);
-    EXPECT_EQ(std::string(deepest->name), std::string(31, '.'));
-    EXPECT_EQ(parser.NextResult(), nullptr);
-    EXPECT_EQ(parser.Errors(), 1);
-    EXPECT_EQ(capture.Text(),
+    for (int level = 32; level >= 1; --level) {
+        kept = "1(" + std::to_string(level) + ")" + (kept.empty() ? "" : "{" + kept + "}");
+    }
+    const ParseTranscript transcript = Parse(text, kNestKeywords, kNoConstants);
+    EXPECT_EQ(transcript.constructs, kept);
+    EXPECT_EQ(transcript.errors, 1);
+    EXPECT_EQ(transcript.messages,
               "Error: Bad keyword hierarchy above line # 33\n"
               "   Keywords nested deeper than 32 levels skipped from <" +
                   std::string(33, '.') + "NEST> on\n");
-    JNParser::FreeResult(top);
 }
 
 }  // namespace

@@ -88,18 +88,4 @@ TEST(DrillMachineFormatLoad, CountsErrorsAndNamesTheFile) {
     EXPECT_EQ(Fields(loaded.format), "1 1 1 1 1 2 [#] [; ] 0 0 1 2 3 1 2.54e+07");
 }
 
-TEST(DrillMachineFormatLoad, ReportsAnUnreadableFileAndKeepsTheRecord) {
-    const std::string path = "/nonexistent/perforex/format.fmt";
-    MessageCapture capture;
-    CDrillMachineFormat format;
-    format.integerDigits = 5;
-    EXPECT_EQ(format.Load(capture.Stream(), path), 1);
-    EXPECT_EQ(capture.Text(), "\nError: on opening parser input file (" + path +
-                                  ") for reading.\n"
-                                  "(check for a file or directory permission problem)\n\n"
-                                  "Error reading Drill Machine Format File \\\"" +
-                                  path + "\\\"\n");
-    EXPECT_EQ(format.integerDigits, 5);
-}
-
 }  // namespace

@@ -37,17 +37,6 @@ TEST(MessageTable, HoldsEveryTextByteForByteAndNothingOutside) {
     EXPECT_EQ(MessageText(-1), nullptr);
 }
 
-TEST(WriteMessage, FormatsArgumentsOnce) {
-    MessageCapture capture;
-    WriteMessage(capture.Stream(), 7, "99", 12);
-    WriteMessage(capture.Stream(), 22, 3, 4);
-    WriteMessage(capture.Stream(), 21);
-    EXPECT_EQ(capture.Text(),
-              "Error: Unknown token G99 found at the line 12\n"
-              "\n The Total number of Errors: 3 Warnings:4 in parsing\n\n  "
-              "Wrong NCToken Type found in PerforexReader\n");
-}
-
 TEST(WriteMessage, PrintsPercentSignsBroughtInByArguments) {
     MessageCapture capture;
     WriteMessage(capture.Stream(), 15, "board%d%s%n.drl", 7);

@@ -15,7 +15,6 @@ void RecordingHost::AddContour(const CVbVrtxGeom& path, int tool) {
 void RecordingHost::AddHit(int x, int y, int tool) {
     transcript +=
         "hit " + std::to_string(x) + ' ' + std::to_string(y) + ' ' + std::to_string(tool) + '\n';
-    ++hits;
 }
 
 void RecordingHost::AddTool(int tool, int holeType, int diameter, int width, int height,

@@ -15,5 +15,4 @@ class RecordingHost : public CPerforexReader {
                  int b, int c, int d, int e) override;
 
     std::string transcript;
-    int hits = 0;
 };
