@@ -3,6 +3,7 @@
 #include <string>
 
 #include "MessageCapture.h"
+#include "keywordparser/JNPConversion.h"
 #include "keywordparser/JNPScanner.h"
 
 namespace {
@@ -79,6 +80,23 @@ TEST(JNPScanner, CutsOverlongTokensAndScansTheRestAsFurtherTokens) {
                                 " 2:" + std::string(4095, 's') + " 0:SSSSS\" 1: @2");
     EXPECT_EQ(run.capture.Text(), report + "0\n" + report + "1\n");
     EXPECT_EQ(run.sink.Errors(), 2);
+}
+
+TEST(JNPConversion, ReplacesEscapeSequences) {
+    const struct {
+        const char* raw;
+        std::string text;
+    } cases[] = {
+        {"A\\\"B", "A\"B"},    {"\\'\\\\\\b\\f\\n\\r\\t\\v", "'\\\b\f\n\r\t\v"},
+        {"a\\\n  \t b", "ab"}, {"\\101BC", "ABC"},
+        {"\\1017", "\x0F"},    {"\\4018", std::string("\x01") + "8"},
+        {"x\\q", "x"},         {"\\x41", "41"},
+        {"\\N", ""},           {"a\\0b", "a"},
+        {"\\ 7", "\x07 7"},    {"end\\", "end"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(JNPConversion::Unescape(c.raw), c.text) << c.raw;
+    }
 }
 
 }  // namespace
