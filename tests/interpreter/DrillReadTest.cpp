@@ -101,6 +101,19 @@ const ReadCase kReadCases[] = {
      TOOL_ONE "contour 1: 7 889000 0 0 0 25400000 0 0 25400000 25400000 -25400000 50800000 "
               "25400000 0 76200000 25400000 25400000 76200000 50800000 0 76200000 76200000 "
               "-25400000 76200000 101600000 0 76200000 127000000 25400000 50800000 127000000 0\n"},
+    // Offsets take their direction from the computed centre: I-1 points back along x. A radius
+    // shorter than half the chord puts the centre on the chord and keeps its own radius.
+    {"ArcOffsetAgainstTheDirectionAndShortRadius", kInch24,
+     "G00X0Y0\nG02X10000Y10000I-10000J0\nG00X0Y0\nG02X10000Y0A2500\nM30\n",
+     "contour -1: 7 0 0 0 0 -25400000 0 25400000 25400000 25400000 0\n"
+     "contour -1: 7 0 0 0 0 6350000 0 6350000 25400000 0 0\n"},
+    // Radius 2 mm over the chord from (1, 2) to (3, 0.5) mm, both ways and by offsets.
+    {"SlantedChordArcs", ".Unit MM\n.DataFormat 3,5\n",
+     "G00X100000Y200000\nG02X300000Y50000A200000\nG00X100000Y200000\nG03X300000Y50000A200000\n"
+     "G00X100000Y200000\nG02X300000Y50000I6325J199900\nM30\n",
+     "contour -1: 7 0 1000000 2000000 0 1063250 1001 2000000 3000000 500000 0\n"
+     "contour -1: 7 0 1000000 2000000 0 2936749 2498999 -2000000 3000000 500000 0\n"
+     "contour -1: 7 0 1000000 2000000 0 1063250 1000 2000000 3000000 500000 0\n"},
     // Incremental A adds to the last A; I and J stay offsets. Radius 1 over a chord of 1 puts
     // the centre 60 degrees below the chord: (2 + cos 60, -sin 60) inch.
     {"IncrementalArcs", kInch24,
@@ -122,9 +135,12 @@ const ReadCase kReadCases[] = {
     // Only the last of two rapid moves starts the contour that the cut continues.
     {"RapidMoveAfterRapidMoveDropsTheLonePoint", kInch24,
      "G00X0Y0\nG00X10000Y0\nG01X20000Y0\nM30\n", "contour -1: 7 0 25400000 0 0 50800000 0 0\n"},
-    // The lone point after M17 shows that M17 ended the contour before it.
-    {"M17EndsTheContour", kInch24, "G00X0Y0\nM15\nG01X10000Y0\nM17\nG01X20000Y0\nM30\n",
-     "contour -1: 7 0 0 0 0 25400000 0 0\n"},
+    // Without M17 ending the first contour, M30 would find it open; the second contour, shorter
+    // than the first, shows no word of it.
+    {"M17EndsTheContour", kInch24,
+     "G00X0Y0\nM15\nG01X10000Y0\nG01X10000Y10000\nM17\nG00X20000Y0\nG01X30000Y0\nM30\n",
+     "contour -1: 7 0 0 0 0 25400000 0 0 25400000 25400000 0\n"
+     "contour -1: 7 0 50800000 0 0 76200000 0 0\n"},
     {"M71BuildsTheToolTable", kInch24, ";T05C0.050\nM71\nT05\nM30\n",
      "tool 5 0 1270000 0 0 0 0 0 0 0 0\n"},
     {"M72BuildsTheToolTable", kInch24, ";T05C0.050\nM72\nT05\nM30\n",
