@@ -71,8 +71,6 @@ const ReadCase kReadCases[] = {
     {"Millimetres", ".Unit MM\n.DataFormat 3,3\n",
      "M48\nMETRIC,TZ\nT01C0.7\n%\nT01\nX12345Y5\nM30\n",
      "tool 1 0 699999 0 0 0 0 0 0 0 0\nhit 12345000 5000 1\n"},
-    {"HeaderCutByTheEndOfTheInput", kInch24, "M48\nINCH,LZ\nT01C0.035\nT02C0.05",
-     TOOL_ONE "tool 2 0 1270000 0 0 0 0 0 0 0 0\n"},
     {"RepeatedHoles", kInch24,
      "M48\nT01C0.035\n%\nT01\nX10000Y10000\nR03X01000\nR02Y01000\nR00X05000\nX20000Y10000\nM30\n",
      TOOL_ONE "hit 25400000 25400000 1\nhit 27940000 25400000 1\nhit 30480000 25400000 1\n"
@@ -214,22 +212,6 @@ TEST(DrillRead, RepeatsSteppingBeyondTheRangeEndWithOneMessage) {
               "length 6 at line number 3 Which may cause loss of data\n"
               "Error: Value out of range at line number 4\n" TOTALS(1, 0));
     EXPECT_EQ(outcome.result, 0);
-}
-
-TEST(DrillReadCopy, CallbacksGoToTheCopy) {
-    TempFile format(std::string(kFormatHeader) + kInch24, ".fmt");
-    TempFile drill("G05\nX10000Y10000\nM30\n", ".drl");
-    MessageCapture capture;
-    RecordingHost source;
-    source.SetDrillMachineFormatFile(format.Path());
-    RecordingHost copy(source);
-    RecordingHost assigned;
-    assigned = source;
-    ASSERT_EQ(copy.Read(capture.Stream(), drill.Path()), 1);
-    ASSERT_EQ(assigned.Read(capture.Stream(), drill.Path()), 1);
-    EXPECT_EQ(copy.transcript, "hit 25400000 25400000 -1\n");
-    EXPECT_EQ(assigned.transcript, "hit 25400000 25400000 -1\n");
-    EXPECT_EQ(source.transcript, "");
 }
 
 }  // namespace

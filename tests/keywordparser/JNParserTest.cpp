@@ -61,22 +61,18 @@ struct ParseTranscript {
 // Joins a construct's integers, doubles and quoted strings with commas.
 std::string Arguments(const JNPResult& construct) {
     std::string text;
-    auto separate = [&text] { text += text.empty() ? "" : ","; };
     for (int value : construct.integers) {
-        separate();
-        text += std::to_string(value);
+        text += "," + std::to_string(value);
     }
     for (double value : construct.doubles) {
         char number[32];
-        std::snprintf(number, sizeof number, "%g", value);
-        separate();
+        std::snprintf(number, sizeof number, ",%g", value);
         text += number;
     }
     for (const std::string& value : construct.texts) {
-        separate();
-        text += "\"" + value + "\"";
+        text += ",\"" + value + "\"";
     }
-    return text;
+    return text.empty() ? text : text.substr(1);
 }
 
 // Renders a construct chain as "id(arguments){children} next ...": integers and constants as

@@ -37,14 +37,6 @@ TEST(MessageTable, HoldsEveryTextByteForByteAndNothingOutside) {
     EXPECT_EQ(MessageText(-1), nullptr);
 }
 
-TEST(WriteMessage, PrintsPercentSignsBroughtInByArguments) {
-    MessageCapture capture;
-    WriteMessage(capture.Stream(), 15, "board%d%s%n.drl", 7);
-    EXPECT_EQ(capture.Text(),
-              "Warning: M16/M17 token missing to close contour in Perforex file "
-              "'board%d%s%n.drl' before line 7\n");
-}
-
 TEST(WriteMessage, WritesLongArgumentsWhole) {
     MessageCapture capture;
     const std::string digits(5000, '7');

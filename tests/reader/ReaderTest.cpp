@@ -64,18 +64,28 @@ TEST(Reader, MissingDrillFileFailsSilentlyAndTheLoadedFormatIsKept) {
     EXPECT_EQ(capture.Text(), "");
 }
 
-TEST(ReaderCopy, CopyKeepsItsOwnLoadedFormatAfterTheSourceIsGone) {
-    TempFile drill("");
+// A copy made before the machine format is loaded and one made after it read with their own
+// format, also once the source is gone, and call themselves back.
+TEST(ReaderCopy, CopiesCallThemselvesBackWithTheirOwnFormat) {
+    const std::string hole = "hit 25400000 25400000 -1\n";
+    TempFile drill("G05\nX10000Y10000\nM30\n");
     MessageCapture capture;
+    RecordingHost assigned;
     std::unique_ptr<RecordingHost> copy;
     {
         TempFile format(kDefaultFormat);
         RecordingHost source;
         source.SetDrillMachineFormatFile(format.Path());
+        assigned = source;
         ASSERT_EQ(source.Read(capture.Stream(), drill.Path()), 1);
         copy = std::make_unique<RecordingHost>(source);
+        ASSERT_EQ(assigned.Read(capture.Stream(), drill.Path()), 1);
+        EXPECT_EQ(source.transcript, hole);
     }
-    EXPECT_EQ(copy->Read(capture.Stream(), drill.Path()), 1);
+    copy->transcript.clear();
+    ASSERT_EQ(copy->Read(capture.Stream(), drill.Path()), 1);
+    EXPECT_EQ(copy->transcript, hole);
+    EXPECT_EQ(assigned.transcript, hole);
 }
 
 }  // namespace
