@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 
 #include "MessageCapture.h"
@@ -53,11 +52,6 @@ struct ReadCase {
     const char* messages = "";
     int result = 1;
 };
-
-// Names the case in test listings.
-void PrintTo(const ReadCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 const char kHoleProgram[] = "M48\nT01C0.035\n%\nT01\nX12345Y5\nX-5Y123456\nM30\n";
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -25,11 +24,6 @@ struct ToolCase {
     int tool;
     int width;
 };
-
-// Names the case in test listings.
-void PrintTo(const ToolCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 // clang-format off
 const ToolCase kToolCases[] = {
