@@ -12,8 +12,7 @@ struct MessageCase {
     const char* text;
 };
 
-// The texts that no read in the other suites writes, typed out again independently; the others
-// are compared byte for byte where the reads write them.
+// The texts no read in the other suites writes (they compare the others), typed out anew.
 const MessageCase kMessageCases[] = {
     {1, "Error JNParser initialization error <%d>\n"},
     {2, "Error reading DrillPreference File \\\"%s\\\"\n"},

@@ -35,9 +35,8 @@ TEST(Reader, UnreadableMachineFormatFailsEveryReadAndIsRetried) {
     EXPECT_EQ(host.Read(capture.Stream(), drill.Path()), 1);
 }
 
-// A null message stream is refused before and after loading. The machine format is loaded by
-// the first read, even one whose drill file is missing, and is kept although its file is gone
-// and another name is set later.
+// A null message stream is refused. The first read loads the machine format, even with a missing
+// drill file, and it is kept although its file is gone and another name is set later.
 TEST(Reader, MissingDrillFileFailsSilentlyAndTheLoadedFormatIsKept) {
     auto format = std::make_unique<TempFile>(kDefaultFormat);
     TempFile drill("");
