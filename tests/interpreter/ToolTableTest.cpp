@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -26,19 +25,10 @@ struct ToolCase {
     int width;
 };
 
-// Names the case in test listings.
-void PrintTo(const ToolCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 // clang-format off
 const ToolCase kToolCases[] = {
-    {"HeaderRoundInInches", {"01C0.035"}, kInch,
-     "tool 1 0 889000 0 0 0 0 0 0 0 0\n", "", 0, 1, 889000},
     {"DiameterPassesThroughSinglePrecision", {"01C0.7"}, kInch,
      "tool 1 0 17779999 0 0 0 0 0 0 0 0\n", "", 0, 1, 17779999},
-    {"DiameterInMillimetres", {"01C0.7"}, kMillimetre,
-     "tool 1 0 699999 0 0 0 0 0 0 0 0\n", "", 0, 1, 699999},
     {"RoundWord", {"02 Round 0.05"}, kInch,
      "tool 2 0 1270000 0 0 0 0 0 0 0 0\n", "", 0, 2, 1270000},
     {"LowerCaseRoundIsUnknownAndDefinesNothing", {"02 round 0.05"}, kInch,
@@ -85,7 +75,7 @@ TEST_P(ToolTableCases, DefinesToolsAsWritten) {
     MessageCapture capture;
     ToolTable table(host, capture.Stream(), LengthConverter(c.unitLength));
     EXPECT_EQ(table.BuildToolTable(c.lines, kLine), c.errors);
-    EXPECT_EQ(host.Transcript(), c.transcript);
+    EXPECT_EQ(host.transcript, c.transcript);
     EXPECT_EQ(capture.Text(), c.messages);
     EXPECT_EQ(table.IsToolDefined(c.tool), c.width >= 0);
     EXPECT_EQ(table.WidthOf(c.tool), c.width >= 0 ? c.width : 0);
@@ -93,14 +83,5 @@ TEST_P(ToolTableCases, DefinesToolsAsWritten) {
 
 INSTANTIATE_TEST_SUITE_P(Lines, ToolTableCases, ::testing::ValuesIn(kToolCases),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(RouteWidth, FollowsShapeAndQuarterTurns) {
-    EXPECT_EQ(ToolTable::RouteWidth(0, 7, 8, 9, 45), 7);
-    EXPECT_EQ(ToolTable::RouteWidth(1, 7, 8, 9, 45), 8);
-    EXPECT_EQ(ToolTable::RouteWidth(2, 7, 8, 9, 360), 8);
-    EXPECT_EQ(ToolTable::RouteWidth(3, 7, 8, 9, 450), 9);
-    EXPECT_EQ(ToolTable::RouteWidth(3, 7, 8, 9, 91), 0);
-    EXPECT_EQ(ToolTable::RouteWidth(4, 7, 8, 9, 0), 0);
-}
 
 }  // namespace

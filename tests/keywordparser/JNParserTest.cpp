@@ -4,12 +4,51 @@
 #include <string>
 
 #include "MessageCapture.h"
-#include "TempFile.h"
-#include "TestSchema.h"
 #include "keywordparser/JNParser.h"
 #include "machineformat/DrillMachineSchema.h"
 
 namespace {
+
+// A small schema that takes the paths the machine format never takes: nesting, required and
+// optional sub-keywords, repeatable keywords, variable argument counts and doubles, an argument
+// type the parser does not know, and a name longer than is stored.
+enum TestKeywordId {
+    kBoard = 1,
+    kLayer,
+    kNote,
+    kPoints,
+    kOrigin,
+    kHole,
+    kAny = 8,
+    kSet,
+    kTags,
+    kGroup,
+    kLong
+};
+
+const int kBoardRequired[] = {kLayer, 0};
+const int kBoardOptional[] = {kNote, kPoints, kOrigin, kAny, kSet, kTags, kGroup, 0};
+const int kLayerOptional[] = {kHole, 0};
+const int kGroupRequired[] = {kHole, 0};
+const char* const kSpeeds[] = {"FAST", "SLOW", nullptr};
+
+const JNP_KEYWORD_DEF kTestKeywords[] = {
+    {"BOARD", kBoard, JNP_NO_ARGUMENTS, 0, 0, nullptr, kBoardRequired, kBoardOptional},
+    {"LAYER", kLayer, JNP_STRING, 0, 1, nullptr, nullptr, kLayerOptional},
+    {"NOTE", kNote, JNP_STRING, JNP_MAY_REPEAT, 1, nullptr, nullptr, nullptr},
+    {"POINTS", kPoints, JNP_DOUBLE, JNP_VARIABLE_COUNT, 2, nullptr, nullptr, nullptr},
+    {"ORIGIN", kOrigin, JNP_DOUBLE, 0, 2, nullptr, nullptr, nullptr},
+    {"HOLE", kHole, JNP_INTEGER, JNP_MAY_REPEAT, 3, nullptr, nullptr, nullptr},
+    {"ANY", kAny, 9, 0, 0, nullptr, nullptr, nullptr},
+    {"SET", kSet, JNP_CONSTANT, 0, 1, nullptr, nullptr, nullptr},
+    {"TAGS", kTags, JNP_CONSTANT, JNP_VARIABLE_COUNT, 1, kSpeeds, nullptr, nullptr},
+    {"GROUP", kGroup, JNP_NO_ARGUMENTS, 0, 0, nullptr, kGroupRequired, nullptr},
+    {"LONGKEYWORDNAMEWITHMORETHANTHIRTYTWOLETTERS", kLong, JNP_INTEGER, 0, 1, nullptr, nullptr,
+     nullptr},
+    {nullptr, 0, 0, 0, 0, nullptr, nullptr, nullptr},
+};
+
+const JNP_CONST_DEF kTestConstants[] = {{"FAST", 1}, {"HALF", 3}, {"SLOW", 2}, {nullptr, 0}};
 
 // Everything one parse of a text produced: the diagnostic bytes, the constructs in a compact
 // form and the error count.
@@ -22,22 +61,18 @@ struct ParseTranscript {
 // Joins a construct's integers, doubles and quoted strings with commas.
 std::string Arguments(const JNPResult& construct) {
     std::string text;
-    auto separate = [&text] { text += text.empty() ? "" : ","; };
     for (int value : construct.integers) {
-        separate();
-        text += std::to_string(value);
+        text += "," + std::to_string(value);
     }
     for (double value : construct.doubles) {
         char number[32];
-        std::snprintf(number, sizeof number, "%g", value);
-        separate();
+        std::snprintf(number, sizeof number, ",%g", value);
         text += number;
     }
     for (const std::string& value : construct.texts) {
-        separate();
-        text += "\"" + value + "\"";
+        text += ",\"" + value + "\"";
     }
-    return text;
+    return text.empty() ? text : text.substr(1);
 }
 
 // Renders a construct chain as "id(arguments){children} next ...": integers and constants as
@@ -54,14 +89,14 @@ std::string Describe(const JNPResult* construct) {
     return text;
 }
 
-// Parses source, a text or with fromMemory false a file path, the way a caller does, adding an
-// alias for every construct whose id is aliasId; top-level constructs are separated by "; ".
-ParseTranscript Parse(const std::string& source, const JNP_KEYWORD_DEF* keywords,
-                      const JNP_CONST_DEF* constants, int aliasId = 0, bool fromMemory = true) {
+// Parses text the way a caller does, adding an alias for every construct whose id is aliasId;
+// top-level constructs are separated by "; ".
+ParseTranscript Parse(const std::string& text, const JNP_KEYWORD_DEF* keywords,
+                      const JNP_CONST_DEF* constants, int aliasId = 0) {
     MessageCapture capture;
     JNParser parser;
     ParseTranscript transcript{"", "", 0};
-    if (parser.Initialise(source.c_str(), capture.Stream(), keywords, constants, fromMemory) != 0) {
+    if (parser.Initialise(text.c_str(), capture.Stream(), keywords, constants, true) != 0) {
         transcript.errors = -1;
         return transcript;
     }
@@ -103,6 +138,8 @@ const Case kMachineCases[] = {
     {".unit mm\n.DataFormat 2 4\n.DATAFORMAT (2, 4)", 0, "15(2); 7(2,4); 7(2,4)", ""},
     {"\n! header\n.UNIT IN!note\n.RECORDLENGTH 0X1F .RECORDLENGTH 010 .RECORDLENGTH -7", 0,
      "15(1); 12(31); 12(8); 12(-7)", ""},
+    {".RECORDLENGTH 2147483647 .RECORDLENGTH -2147483648 .RECORDLENGTH 0X7FFFFFFF", 0,
+     "12(2147483647); 12(-2147483648); 12(2147483647)", ""},
     {".FILETYPE DRILL_MACHINE_FILE 1 \"x\n.CREATOR any text\n.UNIT MM", 0, "11(); 6(); 15(2)", ""},
     {".UNIT INCH", 2, "15()",
      "Error: Bad constant value <INCH>\n   in keyword <.UNIT> at line # 1\n"
@@ -224,15 +261,6 @@ TEST(JNParser, ParsesNestedConstructsWithTheirDiagnostics) {
     ExpectTranscripts(kNestingCases, kTestKeywords, kTestConstants);
 }
 
-// Returns count lines, line i holding i dots, name and i (or argument).
-std::string EverDeeper(int count, const std::string& name, const char* argument = nullptr) {
-    std::string text;
-    for (int i = 1; i <= count; ++i) {
-        text += std::string(i, '.') + name + " " + (argument ? argument : std::to_string(i)) + "\n";
-    }
-    return text;
-}
-
 const int kNestOptional[] = {1, 0};
 const JNP_KEYWORD_DEF kNestKeywords[] = {
     {"NEST", 1, JNP_INTEGER, 0, 1, nullptr, nullptr, kNestOptional},
@@ -240,79 +268,20 @@ const JNP_KEYWORD_DEF kNestKeywords[] = {
 const JNP_CONST_DEF kNoConstants[] = {{nullptr, 0}};
 
 TEST(JNParser, KeepsThirtyTwoLevelsOfThousandsAndSkipsTheRest) {
-    const std::string text = EverDeeper(3000, "NEST");
-    MessageCapture capture;
-    JNParser parser;
-    ASSERT_EQ(parser.Initialise(text.c_str(), capture.Stream(), kNestKeywords, kNoConstants, true),
-              0);
-    JNPResult* top = parser.NextResult();
-    ASSERT_NE(top, nullptr);
-    const JNPResult* deepest = top;
-    int depth = 1;
-    for (; deepest->firstChild != nullptr; deepest = deepest->firstChild, ++depth) {
-        EXPECT_EQ(deepest->firstChild->integers[0], depth + 1);
+    std::string text, kept;
+    for (int level = 1; level <= 3000; ++level) {
+        text += std::string(level, '.') + "NEST " + std::to_string(level) + "\n";
     }
-    EXPECT_EQ(depth, JNParser::kMaxLevel);
-    EXPECT_EQ(std::string(deepest->name), std::string(31, '.'));
-    EXPECT_EQ(parser.NextResult(), nullptr);
-    EXPECT_EQ(parser.Errors(), 1);
-    EXPECT_EQ(capture.Text(),
+    for (int level = 32; level >= 1; --level) {
+        kept = "1(" + std::to_string(level) + ")" + (kept.empty() ? "" : "{" + kept + "}");
+    }
+    const ParseTranscript transcript = Parse(text, kNestKeywords, kNoConstants);
+    EXPECT_EQ(transcript.constructs, kept);
+    EXPECT_EQ(transcript.errors, 1);
+    EXPECT_EQ(transcript.messages,
               "Error: Bad keyword hierarchy above line # 33\n"
               "   Keywords nested deeper than 32 levels skipped from <" +
                   std::string(33, '.') + "NEST> on\n");
-    JNParser::FreeResult(top);
-}
-
-TEST(JNParser, SurvivesThousandsOfEverDeeperKeywordsThatAreNotAllowed) {
-    const ParseTranscript transcript =
-        Parse(EverDeeper(3000, "UNIT", "MM"), kDrillMachineKeywords, kDrillMachineConstants);
-    // Keywords of levels 2 to 32 are not allowed, one report for everything deeper.
-    EXPECT_EQ(transcript.errors, 32);
-    EXPECT_EQ(transcript.constructs, "15(2)");
-    std::size_t notAllowed = 0;
-    for (std::size_t at = 0;
-         (at = transcript.messages.find("not allowed", at)) != std::string::npos; ++at) {
-        ++notAllowed;
-    }
-    EXPECT_EQ(notAllowed, 31u);
-    EXPECT_NE(transcript.messages.find("Error: Keyword <...UNIT> not allowed\n"
-                                       "   in keyword <.UNIT> at line # 3\n"
-                                       "Error: Keyword <....UNIT> not allowed\n"
-                                       "   in keyword <..UNIT> at line # 4\n"),
-              std::string::npos);
-}
-
-TEST(JNParser, HandlesLongRunsOfSiblingsAndRejectedConstructs) {
-    std::string siblings = ".BOARD ..LAYER \"a\"\n";
-    std::string misplaced;
-    std::string incomplete;
-    for (int i = 0; i < 20000; ++i) {
-        siblings += "..NOTE \"n\"\n";
-        misplaced += "..NOTE \"n\"\nX\n";
-        incomplete += ".GROUP\n";
-    }
-    const ParseTranscript many = Parse(siblings, kTestKeywords, kTestConstants);
-    EXPECT_EQ(many.errors, 0);
-    EXPECT_EQ(many.constructs.size(), std::string("1(){2(\"a\")}").size() + 20000 * 7);
-    // Each NOTE is a bad hierarchy, each X an unknown keyword.
-    const ParseTranscript bad = Parse(misplaced, kTestKeywords, kTestConstants);
-    EXPECT_EQ(bad.errors, 40000);
-    EXPECT_EQ(bad.constructs, "");
-    const ParseTranscript missing = Parse(incomplete, kTestKeywords, kTestConstants);
-    EXPECT_EQ(missing.errors, 20000);
-    EXPECT_EQ(missing.constructs, "");
-}
-
-TEST(JNParser, ReadsAFileLikeTheSameTextInMemory) {
-    const std::string text = ".UNIT MM\n.DATAFORMAT 2,4,6\n";
-    TempFile file(text);
-    const ParseTranscript fromFile =
-        Parse(file.Path(), kDrillMachineKeywords, kDrillMachineConstants, 0, false);
-    const ParseTranscript fromMemory = Parse(text, kDrillMachineKeywords, kDrillMachineConstants);
-    EXPECT_EQ(fromFile.constructs, "15(2); 7(2,4)");
-    EXPECT_EQ(fromFile.constructs, fromMemory.constructs);
-    EXPECT_EQ(fromFile.messages, fromMemory.messages);
-    EXPECT_EQ(fromFile.errors, 1);
 }
 
 }  // namespace

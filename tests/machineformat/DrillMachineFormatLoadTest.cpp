@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -10,146 +9,59 @@
 
 namespace {
 
-const char kDefaultFile[] =
-    ".FILETYPE DRILL_MACHINE_FILE\n"
-    ".VERSION \"QK2002.1\"\n"
-    ".CREATOR \"Larkspur Corporation\"\n"
-    "\n"
-    ".DataType EXCELLON\n"
-    ".CharacterSet ASCII\n"
-    ".Unit IN\n"
-    ".DataFormat 3,3\n"
-    ".StepMode ABSOLUTE\n"
-    ".DataMode MODAL\n"
-    ".ZeroTruncation LEADING\n"
-    ".SequenceNumbering OFF\n"
-    ".Delimiter \"#\"\n"
-    ".Comments ON\n"
-    ".CommentStr \"; \"\n"
-    ".ArcStyle RADIUS\n"
-    ".RecordLength 0\n";
-
-// Returns the keyed form of text: marker, key length, key, then every byte XORed with the key.
-std::string Keyed(const std::string& text, const std::string& key, bool lengthAtOffsetFour) {
-    std::string file = "\x05\x06\x13";
-    if (lengthAtOffsetFour) {
-        file += '\0';
-    }
-    file += static_cast<char>(key.size());
-    file += key;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        file += static_cast<char>(text[i] ^ key[i % key.size()]);
-    }
-    return file;
-}
-
-struct Loaded {
-    CDrillMachineFormat format;
-    int result;
-    std::string messages;
-    std::string path;
-};
-
-Loaded Load(const std::string& bytes) {
-    TempFile file(bytes, ".fmt");
+// Loads the file at path and renders its result, its messages ("{path}" for the path) and every
+// field of the record in record order.
+std::string LoadAt(const std::string& path) {
     MessageCapture capture;
-    Loaded loaded;
-    loaded.result = loaded.format.Load(capture.Stream(), file.Path());
-    loaded.messages = capture.Text();
-    loaded.path = file.Path();
-    return loaded;
-}
-
-// Renders every field of format in record order.
-std::string Fields(const CDrillMachineFormat& f) {
+    CDrillMachineFormat f;
     std::ostringstream text;
-    text << f.dataType << ' ' << f.dataMode << ' ' << f.stepMode << ' ' << f.zeroTruncation << ' '
-         << f.characterSet << ' ' << f.arcStyle << " [" << f.delimiter << "] [" << f.commentStr
-         << "] " << f.recordLength << ' ' << f.sequenceNumbering << ' ' << f.unit << ' '
-         << f.integerDigits << ' ' << f.decimalDigits << ' ' << f.comments << ' ' << f.unitLength;
-    return text.str();
+    text << f.Load(capture.Stream(), path) << ": " << f.dataType << ' ' << f.dataMode << ' '
+         << f.stepMode << ' ' << f.zeroTruncation << ' ' << f.characterSet << ' ' << f.arcStyle
+         << " [" << f.delimiter << "] [" << f.commentStr << "] " << f.recordLength << ' '
+         << f.sequenceNumbering << ' ' << f.unit << ' ' << f.integerDigits << ' ' << f.decimalDigits
+         << ' ' << f.comments << ' ' << f.unitLength << '\n';
+    std::string messages = capture.Text();
+    for (auto at = messages.find(path); at != std::string::npos; at = messages.find(path)) {
+        messages.replace(at, path.size(), "{path}");
+    }
+    return text.str() + messages;
 }
 
-const char kDefaultFields[] = "1 1 1 1 1 2 [#] [; ] 0 0 1 3 3 1 2.54e+07";
+const char kDefaults[] = "0: 1 1 1 1 1 2 [#] [; ] 0 0 1 3 3 1 2.54e+07\n";
 
-TEST(DrillMachineFormatLoad, SetsEveryFieldFromItsKeyword) {
-    const Loaded loaded = Load(
-        ".FILETYPE DRILL_MACHINE_FILE\n.VERSION \"QK2002.1\"\n.CREATOR Someone else\n"
-        ".DataType TRUDRILL\n.CharacterSet EBCIDIC\n.Unit MM\n.DataFormat 2,4\n"
-        ".StepMode INCREMENTAL\n.DataMode NON_MODAL\n.ZeroTruncation TRAILING\n"
-        ".SequenceNumbering SEQUENCENUMBERING_ON\n.Delimiter \"/\"\n.Comments COMMENTS_OFF\n"
-        ".CommentStr \"\\tX\\\"\"\n.ArcStyle QUADRANT\n.RecordLength 0x50\n");
-    EXPECT_EQ(loaded.result, 0);
-    EXPECT_EQ(loaded.messages, "");
-    EXPECT_EQ(Fields(loaded.format), "2 0 2 2 2 1 [/] [\tX\"] 80 1 2 2 4 0 1e+06");
-}
-
-TEST(DrillMachineFormatLoad, LoadsTheDefaultFilePlainAndKeyedWithoutChange) {
-    for (const std::string& bytes :
-         {std::string(""), std::string(kDefaultFile), Keyed(kDefaultFile, "K3y!", false),
-          Keyed(kDefaultFile, std::string("\x7F\x80\x00\xFF", 4), true)}) {
-        const Loaded loaded = Load(bytes);
-        EXPECT_EQ(loaded.result, 0);
-        EXPECT_EQ(loaded.messages, "");
-        EXPECT_EQ(Fields(loaded.format), kDefaultFields);
+TEST(DrillMachineFormatLoad, SetsTheFieldsFromTheKeywordsInFileOrder) {
+    const struct {
+        const char* text;
+        const char* loaded;
+    } cases[] = {
+        {"", kDefaults},
+        {".Unit MM\n.Unit IN\n", kDefaults},
+        {".FILETYPE DRILL_MACHINE_FILE\n.VERSION \"QK2002.1\"\n.CREATOR Someone else\n"
+         ".DataType TRUDRILL\n.CharacterSet EBCIDIC\n.Unit MM\n.DataFormat 2,4\n"
+         ".StepMode INCREMENTAL\n.DataMode NON_MODAL\n.ZeroTruncation TRAILING\n"
+         ".SequenceNumbering SEQUENCENUMBERING_ON\n.Delimiter \"/\"\n.Comments COMMENTS_OFF\n"
+         ".CommentStr \"\\tX\\\"\"\n.ArcStyle QUADRANT\n.RecordLength 0x50\n",
+         "0: 2 0 2 2 2 1 [/] [\tX\"] 80 1 2 2 4 0 1e+06\n"},
+        {".Unit MM\n.Unit IN\n.DataType generic\n.Delimiter \"\"\n"
+         ".ALIAS \".Digits\" \".DataFormat\" .ALIAS \".Measure\" \".Unit\"\n.Digits 4 5\n"
+         ".Measure mm\n",
+         "0: 3 1 1 1 1 2 [*] [; ] 0 0 2 4 5 1 1e+06\n"},
+        {".Comments TRAILING\n.DataFormat 2\n.StepMode ABSOLUTE\n",
+         "3: 1 1 1 1 1 2 [#] [; ] 0 0 1 2 3 1 2.54e+07\n"
+         "Error: Constant <TRAILING> not allowed\n   in keyword <.COMMENTS> at line # 1\n"
+         "Error: Expected <1> arguments\n   in keyword <.COMMENTS> above line # 1\n"
+         "Error: Expected <2> arguments\n   in keyword <.DATAFORMAT> above line # 2\n"
+         "\nError, There were 3 machine format errors detected\n  in file \\\"{path}\\\"\n"},
+    };
+    for (const auto& c : cases) {
+        const TempFile file(c.text, ".fmt");
+        EXPECT_EQ(LoadAt(file.Path()), c.loaded) << c.text;
     }
 }
 
-TEST(DrillMachineFormatLoad, LoadsTheBundledDefaultFile) {
-    std::ifstream bundled(PERFOREX_SOURCE_DIR "/examples/default.fmt", std::ios::binary);
-    std::stringstream text;
-    text << bundled.rdbuf();
-    EXPECT_EQ(text.str(), kDefaultFile);
-    MessageCapture capture;
-    CDrillMachineFormat format;
-    EXPECT_EQ(format.Load(capture.Stream(), PERFOREX_SOURCE_DIR "/examples/default.fmt"), 0);
-    EXPECT_EQ(capture.Text(), "");
-}
-
-TEST(DrillMachineFormatLoad, AppliesValuesInFileOrderWithAliases) {
-    const Loaded loaded = Load(
-        ".Unit MM\n.Unit IN\n.DataType generic\n.Delimiter \"\"\n"
-        ".ALIAS \".Digits\" \".DataFormat\" .ALIAS \".Measure\" \".Unit\"\n.Digits 4 5\n"
-        ".Measure mm\n");
-    EXPECT_EQ(loaded.result, 0);
-    EXPECT_EQ(loaded.messages, "");
-    EXPECT_EQ(Fields(loaded.format), "3 1 1 1 1 2 [*] [; ] 0 0 2 4 5 1 1e+06");
-
-    const Loaded back = Load(".Unit MM\n.Unit IN\n");
-    EXPECT_EQ(Fields(back.format), kDefaultFields);
-}
-
-TEST(DrillMachineFormatLoad, CountsErrorsAndNamesTheFile) {
-    const Loaded loaded = Load(".Comments TRAILING\n.DataFormat 2\n.StepMode ABSOLUTE\n");
-    EXPECT_EQ(loaded.result, 3);
-    EXPECT_EQ(loaded.messages,
-              "Error: Constant <TRAILING> not allowed\n   in keyword <.COMMENTS> at line # 1\n"
-              "Error: Expected <1> arguments\n   in keyword <.COMMENTS> above line # 1\n"
-              "Error: Expected <2> arguments\n   in keyword <.DATAFORMAT> above line # 2\n"
-              "\nError, There were 3 machine format errors detected\n  in file \\\"" +
-                  loaded.path + "\\\"\n");
-    EXPECT_EQ(Fields(loaded.format), "1 1 1 1 1 2 [#] [; ] 0 0 1 2 3 1 2.54e+07");
-}
-
-TEST(DrillMachineFormatLoad, ReportsAnUnreadableFileAndKeepsTheRecord) {
-    const std::string path = "/nonexistent/perforex/format.fmt";
-    MessageCapture capture;
-    CDrillMachineFormat format;
-    format.integerDigits = 5;
-    EXPECT_EQ(format.Load(capture.Stream(), path), 1);
-    EXPECT_EQ(capture.Text(), "\nError: on opening parser input file (" + path +
-                                  ") for reading.\n"
-                                  "(check for a file or directory permission problem)\n\n"
-                                  "Error reading Drill Machine Format File \\\"" +
-                                  path + "\\\"\n");
-    EXPECT_EQ(format.integerDigits, 5);
-
-    const Loaded keyed = Load(std::string("\x05\x06\x13\x40", 4) + "short");
-    EXPECT_EQ(keyed.result, 1);
-    EXPECT_EQ(keyed.messages, "\nError: while trying to read parser input file (" + keyed.path +
-                                  ").\n(check for bad or corrupted file)\n\n"
-                                  "Error reading Drill Machine Format File \\\"" +
-                                  keyed.path + "\\\"\n");
+// The bundled file sets every keyword to the value it has without one.
+TEST(DrillMachineFormatLoad, LoadsTheBundledDefaultFileWithoutChange) {
+    EXPECT_EQ(LoadAt(PERFOREX_SOURCE_DIR "/examples/default.fmt"), kDefaults);
 }
 
 }  // namespace

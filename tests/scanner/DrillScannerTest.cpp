@@ -2,14 +2,224 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "MessageCapture.h"
-#include "ScanTrace.h"
+#include "RecordingHost.h"
 #include "TempFile.h"
+#include "interpreter/DrillInterpreter.h"
 
 namespace {
+
+// Scans a whole program written to a temporary file and records what the scanner delivered: one
+// text per token ("code 1", "T 102", "X 1.2345", flags " end" for a block end and " invalid",
+// then "@" and the line number right after the token), the line each token begins on, the
+// message bytes, the tool lines, the line number once the scan has ended and whether a further
+// call after the end gave no token.
+struct ScanTrace {
+    ScanTrace(const std::string& bytes, const CDrillMachineFormat& settings);
+
+    std::vector<std::string> tokens;
+    std::vector<int> tokenLines;
+    std::string messages;
+    std::vector<std::string> toolLines;
+    int finalLine = 0;
+    bool endRepeats = false;
+};
+
+constexpr std::size_t kTokenLimit = 1 << 16;
+
+// Writes a number token as its letter and its value in the shortest fixed-point form.
+std::string DescribeValue(const NCToken& token) {
+    static const char kLetters[] = "??XYAIJR";
+    char text[400];
+    const auto end = std::to_chars(text, text + sizeof text, token.value, std::chars_format::fixed);
+    return std::string(1, kLetters[token.type]) + " " + std::string(text, end.ptr);
+}
+
+std::string Describe(const NCToken& token, const CDrillScanner& scanner) {
+    std::string text;
+    if (token.type == TOKEN_CODE) {
+        text = "code " + std::to_string(token.code);
+        if (token.code == CODE_G93) {
+            text += " [" + token.text + "]";
+        }
+    } else if (token.type == TOKEN_TOOL) {
+        text = "T " + std::to_string(token.toolNumber);
+    } else {
+        text = DescribeValue(token);
+    }
+    if (scanner.GetBlockEnd()) {
+        text += " end";
+    }
+    if (!scanner.IsTokenValid()) {
+        text += " invalid";
+    }
+    return text + " @" + std::to_string(scanner.GetLineNumber());
+}
+
+ScanTrace::ScanTrace(const std::string& bytes, const CDrillMachineFormat& settings) {
+    TempFile file(bytes, ".drl");
+    MessageCapture capture;
+    CDrillScanner scanner(file.Path(), settings, capture.Stream());
+    NCToken token;
+    // Bounded, so that a scanner that never ends fails its test instead of hanging it.
+    while (tokens.size() < kTokenLimit && scanner.NextToken(token) != nullptr) {
+        tokens.push_back(Describe(token, scanner));
+        tokenLines.push_back(token.line);
+        scanner.ResetBlockEnd();
+        token.text.clear();
+    }
+    finalLine = scanner.GetLineNumber();
+    endRepeats = scanner.NextToken(token) == nullptr;
+    messages = capture.Text();
+    toolLines = scanner.GetToolLines();
+}
+
+// Returns the default machine format with the coordinate format m,n.
+CDrillMachineFormat MakeFormat(int integerDigits, int decimalDigits) {
+    CDrillMachineFormat format;
+    format.integerDigits = integerDigits;
+    format.decimalDigits = decimalDigits;
+    return format;
+}
+
+// The case files of data/: each case is a block of lines "<key> <text>", where the text
+// takes the escapes \n, \r, \t, \\ and \xHH:
+//   case <name>                  starts a case
+//   format <m> <n> <z>           digits and zero suppression 1, 2 or 0 (default 2 4 1)
+//   delimiter <c>, charset <n>, step <n>   other settings (default #, 1, 1)
+//   program <bytes>              the drill file, appended line by line
+//   token <text>                 one expected token, as ScanTrace writes it
+//   message <bytes>              expected message bytes, appended in order
+//   tool <text>                  one expected tool line
+//   line <n>                     expected line number at the end
+//   callback <text>              one expected callback of a whole read, as RecordingHost writes it
+//   result <n>                   expected result of a whole read (1 or 0)
+// Lines starting with "#" and empty lines are ignored.
+struct ScanCase {
+    std::string name;
+    CDrillMachineFormat format = MakeFormat(2, 4);
+    std::string program;
+    std::vector<std::string> tokens;
+    std::string messages;
+    std::vector<std::string> toolLines;
+    int finalLine = 0;
+    std::string callbacks;
+    int result = 1;
+};
+
+std::string Unescape(const std::string& text) {
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            bytes += text[i];
+            continue;
+        }
+        const char escape = text[++i];
+        if (escape == 'x') {
+            bytes += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            bytes += escape == 'n' ? '\n' : escape == 'r' ? '\r' : escape == 't' ? '\t' : escape;
+        }
+    }
+    return bytes;
+}
+
+void Apply(ScanCase& c, const std::string& key, const std::string& text) {
+    if (key == "format") {
+        std::istringstream fields(text);
+        fields >> c.format.integerDigits >> c.format.decimalDigits >> c.format.zeroTruncation;
+    } else if (key == "delimiter") {
+        c.format.delimiter = text;
+    } else if (key == "charset") {
+        c.format.characterSet = std::stoi(text);
+    } else if (key == "step") {
+        c.format.stepMode = std::stoi(text);
+    } else if (key == "program") {
+        c.program += text;
+    } else if (key == "token") {
+        c.tokens.push_back(text);
+    } else if (key == "message") {
+        c.messages += text;
+    } else if (key == "tool") {
+        c.toolLines.push_back(text);
+    } else if (key == "line") {
+        c.finalLine = std::stoi(text);
+    } else if (key == "callback") {
+        c.callbacks += text + "\n";
+    } else if (key == "result") {
+        c.result = std::stoi(text);
+    } else {
+        ADD_FAILURE() << "unknown key " << key << " in case " << c.name;
+    }
+}
+
+std::vector<ScanCase> Load(const std::string& path) {
+    std::ifstream file(path);
+    EXPECT_TRUE(file.is_open()) << path;
+    std::vector<ScanCase> cases;
+    std::string line;
+    while (std::getline(file, line)) {
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        const std::size_t space = line.find(' ');
+        const std::string key = line.substr(0, space);
+        const std::string text = space == std::string::npos ? "" : Unescape(line.substr(space + 1));
+        if (key == "case") {
+            cases.emplace_back();
+            cases.back().name = text;
+        } else if (cases.empty()) {
+            ADD_FAILURE() << "line before the first case: " << line;
+        } else {
+            Apply(cases.back(), key, text);
+        }
+    }
+    return cases;
+}
+
+class ScanCases : public testing::TestWithParam<const char*> {};
+
+TEST_P(ScanCases, GiveTheirTokensMessagesToolLinesAndLineNumber) {
+    const std::vector<ScanCase> cases = Load(std::string(PERFOREX_SCANNER_DATA "/") + GetParam());
+    EXPECT_FALSE(cases.empty());
+    for (const ScanCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ScanTrace trace(c.program, c.format);
+        EXPECT_EQ(trace.tokens, c.tokens);
+        EXPECT_EQ(trace.messages, c.messages);
+        EXPECT_EQ(trace.toolLines, c.toolLines);
+        EXPECT_EQ(trace.finalLine, c.finalLine);
+        EXPECT_TRUE(trace.endRepeats);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ScanCases,
+                         testing::Values("tokens.txt", "messages.txt", "header.txt",
+                                         "numbers.txt"));
+
+// Whole reads in the AUTO dialect, with the case's settings as the fallback format.
+TEST(AutoReadCases, GiveTheirCallbacksMessagesAndResult) {
+    const std::vector<ScanCase> cases = Load(PERFOREX_SCANNER_DATA "/auto.txt");
+    EXPECT_FALSE(cases.empty());
+    for (ScanCase c : cases) {
+        SCOPED_TRACE(c.name);
+        c.format.dataType = CDrillMachineFormat::AUTO;
+        TempFile file(c.program, ".drl");
+        RecordingHost host;
+        MessageCapture capture;
+        CDrillInterpreter<CAutoScanner> interpreter(&host, capture.Stream(), c.format, file.Path());
+        EXPECT_EQ(interpreter.Run() ? 1 : 0, c.result);
+        EXPECT_EQ(host.transcript, c.callbacks);
+        EXPECT_EQ(capture.Text(), c.messages);
+    }
+}
 
 using Tokens = std::vector<std::string>;
 const CDrillMachineFormat kFormat = MakeFormat(2, 4);
@@ -20,32 +230,6 @@ TEST(DrillScanner, CutsLongCollectedTextsAndReadsOnPastThem) {
     const ScanTrace trace(program, kFormat);
     EXPECT_EQ(trace.toolLines, (Tokens{"01" + std::string(233, 'C'), std::string(43, 'D')}));
     EXPECT_EQ(trace.tokens, (Tokens{"code 40 @4", "code 29 [" + std::string(63, 'X') + "] @6"}));
-}
-
-TEST(DrillScanner, KeepsNoToolLinesOnceToldToStopButReadsOnAlike) {
-    TempFile file(";T01C0.1\nM48\nT02C0.2\n%\n;T03C0.3\nM48\nT04C0.4\n%\nX1\n");
-    CDrillScanner scanner(file.Path(), kFormat, nullptr);
-    NCToken token;
-    ASSERT_NE(scanner.NextToken(token), nullptr);
-    EXPECT_EQ(token.code, CODE_M48);
-    EXPECT_EQ(scanner.GetToolLines(), (Tokens{"01C0.1", "02C0.2"}));
-    scanner.StopCollectingToolLines();
-    ASSERT_NE(scanner.NextToken(token), nullptr);
-    EXPECT_EQ(token.code, CODE_M48);
-    EXPECT_EQ(scanner.GetLineNumber(), 8);
-    ASSERT_NE(scanner.NextToken(token), nullptr);
-    EXPECT_EQ(token.type, TOKEN_X);
-    EXPECT_EQ(scanner.GetToolLines(), (Tokens{"01C0.1", "02C0.2"}));
-}
-
-TEST(DrillScanner, MissingFileIsNotOpenAndGivesNoToken) {
-    MessageCapture capture;
-    CDrillScanner scanner("/nonexistent/perforex/none.drl", kFormat, capture.Stream());
-    EXPECT_FALSE(scanner.IsOpen());
-    EXPECT_EQ(scanner.GetFilePath(), "/nonexistent/perforex/none.drl");
-    NCToken token;
-    EXPECT_EQ(scanner.NextToken(token), nullptr);
-    EXPECT_EQ(capture.Text(), "");
 }
 
 // A program that exercises every look-ahead and pushback of the scanner.

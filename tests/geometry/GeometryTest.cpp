@@ -1,0 +1,507 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "perforex/perforex.h"
+
+namespace {
+
+// An object returned by a conversion, owned by the test.
+using Owned = std::unique_ptr<CVbVrtxGeom>;
+
+// Returns a copy of an object's geometry record.
+std::vector<int> Words(const CVbVrtxGeom& geom) {
+    return std::vector<int>(geom.GetRecord(), geom.GetRecord() + geom.GetWordCount());
+}
+
+// Returns GetExtents as {xmin, ymin, xmax, ymax}.
+std::array<int, 4> Extents(const CVbVrtxGeom& geom) {
+    std::array<int, 4> box{};
+    geom.GetExtents(&box[0], &box[1], &box[2], &box[3]);
+    return box;
+}
+
+// Returns the vertex words of a polyline or polyarc object: the words after the header, and
+// after the width of a path.
+std::vector<int> VertexWords(const CVbVrtxGeom& geom) {
+    const int head = geom.IsShape() ? 1 : 2;
+    return std::vector<int>(geom.GetRecord() + head, geom.GetRecord() + geom.GetWordCount());
+}
+
+using Vertices = std::vector<int>;
+
+constexpr int kMin = -2147483647 - 1;
+constexpr int kMax = 2147483647;
+constexpr int kBreaks = CVbVrtxGeom::kBreaksBit;
+constexpr int kCcw = CVbVrtxGeom::kCounterClockwiseBit;
+constexpr int kUser = CVbVrtxGeom::kUserFlagBit;
+constexpr int kClosed = CVbVrtxGeom::kClosedBit;
+
+// One sample object of each class, with the records that the moving operations must leave.
+// The sample coordinates are odd so that scaling by 0.5 exercises rounding half away from zero.
+struct KindCase {
+    std::string name;
+    std::function<CVbVrtxGeom*()> make;
+    Vertices scaledByHalf, mirroredY, mirroredX;
+    Vertices translated;  // by (3, -4)
+    Vertices rotated;     // by 90 degrees about the origin; empty for rectangles
+};
+
+const std::vector<KindCase>& KindCases() {
+    static const int polyline[] = {-3, 5, 9, 11, 1, -1};
+    static const int polyarc[] = {-3, 5, 0, 9, 11, -3, 1, -1, 0};
+    static const std::vector<KindCase> cases = {
+        {"CirclePath",
+         [] { return new CVbCirclePath(7, -3, 5, 9, 1, 0); },
+         {1 | kUser, 4, -2, 3, 5},
+         {1 | kUser, 7, -3, -5, 9},
+         {1 | kUser, 7, 3, 5, 9},
+         {1 | kUser, 7, 0, 1, 9},
+         {1 | kUser, 7, -5, -3, 9}},
+        {"CircleShape",
+         [] { return new CVbCircleShape(-3, 5, 9, 1, 0); },
+         {2 | kUser, -2, 3, 5},
+         {2 | kUser, -3, -5, 9},
+         {2 | kUser, 3, 5, 9},
+         {2 | kUser, 0, 1, 9},
+         {2 | kUser, -5, -3, 9}},
+        {"RectPath",
+         [] { return new CVbRectPath(7, -3, 5, 9, 11, 1, 0); },
+         {3 | kUser, 4, -2, 3, 5, 6},
+         {3 | kUser, 7, -3, -11, 9, -5},
+         {3 | kUser, 7, -9, 5, 3, 11},
+         {3 | kUser, 7, 0, 1, 12, 7},
+         {}},
+        {"RectShape",
+         [] { return new CVbRectShape(-3, 5, 9, 11, 1, 0); },
+         {4 | kUser, -2, 3, 5, 6},
+         {4 | kUser, -3, -11, 9, -5},
+         {4 | kUser, -9, 5, 3, 11},
+         {4 | kUser, 0, 1, 12, 7},
+         {}},
+        {"PolylinePath",
+         [] { return new CVbPolylinePath(7, polyline, 6, 1, 1, 0, 0); },
+         {5 | kUser | kClosed, 4, -2, 3, 5, 6, 1, -1},
+         {5 | kUser | kClosed, 7, -3, -5, 9, -11, 1, 1},
+         {5 | kUser | kClosed, 7, 3, 5, -9, 11, -1, -1},
+         {5 | kUser | kClosed, 7, 0, 1, 12, 7, 4, -5},
+         {5 | kUser | kClosed, 7, -5, -3, -11, 9, 1, 1}},
+        {"PolylineShape",
+         [] { return new CVbPolylineShape(polyline, 6, 1, 0); },
+         {6 | kUser, -2, 3, 5, 6, 1, -1},
+         {6 | kUser, -3, -5, 9, -11, 1, 1},
+         {6 | kUser, 3, 5, -9, 11, -1, -1},
+         {6 | kUser, 0, 1, 12, 7, 4, -5},
+         {6 | kUser, -5, -3, -11, 9, 1, 1}},
+        {"PolyarcPath",
+         [] { return new CVbPolyarcPath(7, polyarc, 9, 1, 1, 0, 0); },
+         {7 | kUser | kClosed, 4, -2, 3, 0, 5, 6, -2, 1, -1, 0},
+         {7 | kUser | kClosed, 7, -3, -5, 0, 9, -11, 3, 1, 1, 0},
+         {7 | kUser | kClosed, 7, 3, 5, 0, -9, 11, 3, -1, -1, 0},
+         {7 | kUser | kClosed, 7, 0, 1, 0, 12, 7, -3, 4, -5, 0},
+         {7 | kUser | kClosed, 7, -5, -3, 0, -11, 9, -3, 1, 1, 0}},
+        {"PolyarcShape",
+         [] { return new CVbPolyarcShape(polyarc, 9, 1, 0); },
+         {8 | kUser, -2, 3, 0, 5, 6, -2, 1, -1, 0},
+         {8 | kUser, -3, -5, 0, 9, -11, 3, 1, 1, 0},
+         {8 | kUser, 3, 5, 0, -9, 11, 3, -1, -1, 0},
+         {8 | kUser, 0, 1, 0, 12, 7, -3, 4, -5, 0},
+         {8 | kUser, -5, -3, 0, -11, 9, -3, 1, 1, 0}},
+    };
+    return cases;
+}
+
+class GeometryKinds : public testing::TestWithParam<KindCase> {
+  protected:
+    Owned Make() const { return Owned(GetParam().make()); }
+    bool IsPath() const { return GetParam().name.find("Path") != std::string::npos; }
+};
+
+TEST_P(GeometryKinds, ScalesMirrorsAndTranslatesEveryWord) {
+    using Move = std::function<void(CVbVrtxGeom&)>;
+    const std::pair<Move, Vertices> moves[] = {
+        {[](CVbVrtxGeom& g) { EXPECT_EQ(g.Transform(0, 0, 0, 0, 0.5), nullptr); },
+         GetParam().scaledByHalf},
+        {[](CVbVrtxGeom& g) { g.MirrorY(); }, GetParam().mirroredY},
+        {[](CVbVrtxGeom& g) { g.MirrorX(); }, GetParam().mirroredX},
+        {[](CVbVrtxGeom& g) { g.Translate(3, -4); }, GetParam().translated},
+    };
+    for (const auto& [move, expected] : moves) {
+        const Owned geom = Make();
+        move(*geom);
+        EXPECT_EQ(Words(*geom), expected);
+    }
+}
+
+TEST_P(GeometryKinds, RotatesInPlaceUnlessItIsARectangle) {
+    const Owned geom = Make();
+    const Vertices before = Words(*geom);
+    const Owned replacement(geom->Rotate(900000, 0, 0));
+    EXPECT_EQ(replacement == nullptr, !GetParam().rotated.empty());
+    EXPECT_EQ(Words(*geom), GetParam().rotated.empty() ? before : GetParam().rotated);
+}
+
+TEST_P(GeometryKinds, HasWidthOnlyAsAPathAndConvertsToTheOtherForm) {
+    const Owned geom = Make();
+    const int kind = GetKind(geom->GetRecord());
+    EXPECT_EQ(geom->IsShape(), IsPath() ? 0 : 1);
+    EXPECT_EQ(geom->GetWidth(), IsPath() ? 7 : 0);
+    const Owned shape(geom->ToShape());
+    const Owned path(geom->ToPath(4));
+    if (IsPath()) {
+        EXPECT_EQ(path, nullptr);
+        ASSERT_NE(shape, nullptr);
+        EXPECT_EQ(shape->GetRecord()[0], (kind + 1) | kUser);
+        EXPECT_EQ(shape->IsShape(), 1);
+    } else {
+        EXPECT_EQ(shape, nullptr);
+        ASSERT_NE(path, nullptr);
+        EXPECT_EQ(GetKind(path->GetRecord()), kind - 1);
+        EXPECT_NE(path->GetRecord()[0] & kUser, 0);
+        EXPECT_EQ(path->GetWidth(), 4);
+    }
+}
+
+TEST_P(GeometryKinds, IsRebuiltFromItsRecordButNotFromAShortFixedOne) {
+    const Owned geom = Make();
+    const Owned copy(CreateFromRecord(geom->GetRecord(), geom->GetWordCount()));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(Words(*copy), Words(*geom));
+    const Owned shortCopy(CreateFromRecord(geom->GetRecord(), geom->GetWordCount() - 1));
+    EXPECT_EQ(shortCopy == nullptr, GetKind(geom->GetRecord()) <= GEOM_RECT_SHAPE);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllEight, GeometryKinds, testing::ValuesIn(KindCases()),
+                         [](const testing::TestParamInfo<KindCase>& info) {
+                             return info.param.name;
+                         });
+
+TEST(GeometryTransform, ScalesThenMirrorsThenRotatesThenTranslates) {
+    const int vertex[] = {10, 3};
+    CVbPolylineShape shape(vertex, 2, 0, 0);
+    // (10, 3) scaled by 2 is (20, 6), mirrored (20, -6), turned a quarter (6, 20), moved (11, 20).
+    EXPECT_EQ(shape.Transform(1, 900000, 5, 0, 2.0), nullptr);
+    EXPECT_EQ(VertexWords(shape), (Vertices{11, 20}));
+}
+
+TEST(GeometryTransform, SaturatesInsteadOfWrapping) {
+    const int far[] = {2000000000, -2000000000, 2147483000, kMin};
+    CVbPolylineShape scaled(far, 4, 0, 0), moved(far, 4, 0, 0), mirrored(far, 4, 0, 0);
+    scaled.Transform(0, 0, 0, 0, 2.0);
+    moved.Translate(147483647, -1000);
+    mirrored.MirrorY();
+    EXPECT_EQ(VertexWords(scaled), (Vertices{kMax, -kMax, kMax, -kMax}));
+    EXPECT_EQ(VertexWords(moved), (Vertices{kMax, -2000001000, kMax, -kMax}));
+    EXPECT_EQ(VertexWords(mirrored), (Vertices{2000000000, 2000000000, 2147483000, kMax}));
+}
+
+// A disc flattened at a step: the vertex count and the first vertices; no polygon at count 0.
+struct CirclePolygonCase {
+    int r, step, counterClockwise, count;
+    Vertices start;
+};
+
+TEST(CircleToPolygon, PlacesVerticesOnTheChordRadius) {
+    const CirclePolygonCase cases[] = {
+        // R = 1000 * (0.5 + 1 / (2 cos 45)) = 1207.1
+        {1000, 90, 0, 4, {1207, 0, 0, -1207, -1207, 0, 0, 1207}},
+        {1000, 90, 1, 4, {1207, 0, 0, 1207, -1207, 0, 0, -1207}},
+        // 360 / 7 = 51 vertices; R = 1000.95
+        {1000, 7, 0, 51, {1000, 0, 993, -123, 970, -244}},
+        // One vertex: the chord radius of a full-turn chord is 0.
+        {1000, 360, 0, 1, {0, 0}},
+        // Two vertices: cos 90 is nearly 0 and the chord radius explodes.
+        {1000, 180, 0, 0, {}},
+        {0, 180, 0, 2, {0, 0, 0, 0}},
+        {1000, 0, 0, 0, {}},
+        {1000, 361, 0, 0, {}},
+        // R = 2414213562, beyond the 32-bit range.
+        {2000000000, 90, 0, 0, {}},
+    };
+    for (const CirclePolygonCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << "r " << c.r << " step " << c.step);
+        const Owned polygon(CVbCircleShape(0, 0, c.r, 0, c.counterClockwise).ToPolygon(c.step));
+        ASSERT_EQ(polygon != nullptr, c.count != 0);
+        if (polygon != nullptr) {
+            const Vertices words = VertexWords(*polygon);
+            ASSERT_EQ(words.size(), 2u * c.count);
+            EXPECT_EQ(Vertices(words.begin(), words.begin() + c.start.size()), c.start);
+        }
+    }
+}
+
+TEST(CircleToPolygon, PathGivesAClosedPolylineWithItsWidthAndFlags) {
+    // The last vertex's x is 10 + cos(270 degrees) * R, a hair below 10, truncated to 9.
+    const CVbCirclePath ring(6, 10, 20, 1000, 1, 1);
+    const Owned polygon(ring.ToPolygon(90));
+    ASSERT_NE(polygon, nullptr);
+    EXPECT_EQ(Words(*polygon),
+              (Vertices{5 | kClosed | kUser | kCcw, 6, 1217, 20, 10, 1227, -1197, 20, 9, -1187}));
+}
+
+TEST(FixedExtents, CoverTheOutlineAndHalfThePathWidth) {
+    const struct {
+        Owned geom;
+        std::array<int, 4> box;
+    } cases[] = {
+        {Owned(new CVbCirclePath(25, 0, 0, 100, 0, 0)), {-112, -112, 112, 112}},
+        {Owned(new CVbCircleShape(10, -20, 5, 0, 0)), {5, -25, 15, -15}},
+        {Owned(new CVbCircleShape(2147483000, 0, 1000, 0, 0)), {2147482000, -1000, kMax, 1000}},
+        {Owned(new CVbRectPath(5, 0, 0, 10, 10, 0, 0)), {-2, -2, 12, 12}},
+        {Owned(new CVbRectShape(10, 20, 0, 5, 0, 0)), {10, 20, 0, 5}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Extents(*c.geom), c.box) << testing::PrintToString(Words(*c.geom));
+    }
+}
+
+TEST(FixedValidate, AcceptsAnyCircleButOrdersOrRejectsARectangle) {
+    CVbCircleShape disc(0, 0, -5, 0, 0);
+    CVbCirclePath ring(-3, 0, 0, -5, 0, 0);
+    CVbRectShape reversed(10, 20, 0, 5, 0, 0), flat(0, 0, 0, 10, 0, 0);
+    CVbRectPath path(-4, 5, 5, 5, 9, 0, 0);
+    EXPECT_EQ(disc.Validate(), 1);
+    EXPECT_EQ(ring.Validate(), 1);
+    EXPECT_EQ(reversed.Validate(), 1);
+    EXPECT_EQ(flat.Validate(), 0);
+    EXPECT_EQ(path.Validate(), 0);
+    // A negative width is cleared; the corners come out ordered.
+    EXPECT_EQ(Words(ring), (Vertices{1, 0, 0, 0, -5}));
+    EXPECT_EQ(Words(reversed), (Vertices{4, 0, 5, 10, 20}));
+    EXPECT_EQ(Words(flat), (Vertices{4, 0, 0, 0, 10}));
+    EXPECT_EQ(path.GetWidth(), 0);
+}
+
+TEST(RectRotate, YieldsARotatedPolylineAndLeavesTheRectangle) {
+    CVbRectPath path(4, 0, 0, 10, 5, 1, 1);
+    EXPECT_EQ(path.Rotate(0, 0, 0), nullptr);
+    const Owned turned(path.Rotate(900000, 0, 0));
+    ASSERT_NE(turned, nullptr);
+    EXPECT_EQ(Words(*turned), (Vertices{5 | kClosed, 4, 0, 0, 0, 10, -5, 10, -5, 0}));
+    EXPECT_EQ(Words(path), (Vertices{3 | kUser | kCcw, 4, 0, 0, 10, 5}));
+
+    CVbRectShape shape(0, 0, 10, 4, 1, 0);
+    const Owned tilted(shape.Rotate(300000, 0, 0));
+    ASSERT_NE(tilted, nullptr);
+    EXPECT_EQ(Words(*tilted), (Vertices{6 | kUser, 0, 0, 9, 5, 7, 8, -2, 3}));
+}
+
+CVbPolylinePath ClosedPath(const Vertices& vertices) {
+    return CVbPolylinePath(3, vertices.data(), static_cast<int>(vertices.size()), 1, 0, 0, 0);
+}
+
+// A contour before and after Validate; an empty after means unchanged.
+struct ValidateCase {
+    Vertices vertices;
+    int closedBefore, result;
+    Vertices after;
+    bool closedAfter;
+};
+
+TEST(PolylinePathValidate, DropsRepeatsOpensWhatDoesNotCloseAndClearsANegativeWidth) {
+    const ValidateCase cases[] = {
+        {{}, 1, 0, {}, true},
+        {{4, 4}, 1, 0, {4, 4}, true},
+        {{0, 0, 10, 0}, 1, 1, {0, 0, 10, 0}, false},
+        {{0, 0, 0, 0}, 1, 0, {0, 0}, true},
+        {{0, 0, 10, 0, 10, 10, 0, 0}, 1, 1, {0, 0, 10, 0, 10, 10, 0, 0}, false},
+        {{0, 0, 5, 5, 5, 5, 9, 0}, 1, 1, {0, 0, 5, 5, 9, 0}, true},
+        {{0, 0, 0, 0, 7, 0, 7, 0}, 1, 1, {0, 0, 7, 0}, false},
+        {{1, 1, 2, 2, 1, 1, 1, 1}, 1, 1, {1, 1, 2, 2, 1, 1}, false},
+    };
+    for (const ValidateCase& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.vertices));
+        CVbPolylinePath path = ClosedPath(c.vertices);
+        EXPECT_EQ(path.Validate(), c.result);
+        EXPECT_EQ(VertexWords(path), c.after.empty() ? c.vertices : c.after);
+        EXPECT_EQ((path.GetRecord()[0] & kClosed) != 0, c.closedAfter);
+    }
+    const int vertices[] = {0, 0, 10, 0};
+    CVbPolylinePath negative(-8, vertices, 4, 0, 0, 0, 0);
+    EXPECT_EQ(negative.Validate(), 1);
+    EXPECT_EQ(negative.GetWidth(), 0);
+}
+
+TEST(PolylineShapeValidate, KeepsThreeDistinctVerticesWithoutAClosingRepeat) {
+    const ValidateCase cases[] = {
+        {{0, 0, 10, 0, 10, 10, 0, 0}, 0, 1, {0, 0, 10, 0, 10, 10}, false},
+        {{0, 0, 10, 0, 10, 0, 0, 0}, 0, 0, {0, 0, 10, 0}, false},
+        {{0, 0, 10, 0, 10, 10}, 0, 1, {0, 0, 10, 0, 10, 10}, false},
+        {{0, 0, 10, 0}, 0, 0, {0, 0, 10, 0}, false},
+        {{3, 3, 3, 3, 3, 3}, 0, 0, {3, 3}, false},
+    };
+    for (const ValidateCase& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.vertices));
+        CVbPolylineShape shape(c.vertices.data(), static_cast<int>(c.vertices.size()), 0, 0);
+        EXPECT_EQ(shape.Validate(), c.result);
+        EXPECT_EQ(VertexWords(shape), c.after.empty() ? c.vertices : c.after);
+    }
+}
+
+TEST(PolylinePathToShape, NeedsAClosedPathWithoutBreaks) {
+    CVbPolylinePath triangle = ClosedPath({0, 0, 10, 0, 10, 10, 0, 0});
+    ASSERT_EQ(triangle.Validate(), 1);
+    const Owned fromRepeat(triangle.ToShape());
+    ASSERT_NE(fromRepeat, nullptr);
+    EXPECT_EQ(VertexWords(*fromRepeat), (Vertices{0, 0, 10, 0, 10, 10}));
+
+    CVbPolylinePath open = ClosedPath({0, 0, 10, 0, 10, 10});
+    const Owned fromClosed(open.ToShape());
+    ASSERT_NE(fromClosed, nullptr);
+    EXPECT_EQ(VertexWords(*fromClosed), (Vertices{0, 0, 10, 0, 10, 10}));
+    open.SetClosed(0);
+    EXPECT_EQ(Owned(open.ToShape()), nullptr);
+    open.SetClosed(1);
+    open.SetBreaks(1);
+    EXPECT_EQ(Owned(open.ToShape()), nullptr);
+}
+
+TEST(PolylineExtents, StartEmptyAndSaturateWhenGrown) {
+    const CVbPolylinePath empty(0, nullptr, 0, 0, 0, 0, 0);
+    EXPECT_EQ(Extents(empty), (std::array<int, 4>{kMax, kMax, kMin, kMin}));
+    const int edge[] = {kMax, 0, 0, kMin + 1};
+    EXPECT_EQ(Extents(CVbPolylinePath(10, edge, 4, 0, 0, 0, 0)),
+              (std::array<int, 4>{-5, kMin, kMax, 5}));
+    EXPECT_EQ(Extents(CVbPolylineShape(edge, 4, 0, 0)), (std::array<int, 4>{0, kMin + 1, kMax, 0}));
+}
+
+CVbPolyarcPath Path(const Vertices& vertices, int closed = 0) {
+    return CVbPolyarcPath(2, vertices.data(), static_cast<int>(vertices.size()), closed, 0, 0, 0);
+}
+
+CVbPolyarcShape Shape(const Vertices& vertices) {
+    return CVbPolyarcShape(vertices.data(), static_cast<int>(vertices.size()), 0, 0);
+}
+
+TEST(PolyarcPathValidate, NormalisesTheContour) {
+    const ValidateCase cases[] = {
+        {{}, 0, 0, {}, false},
+        {{1, 1, 0}, 1, 0, {}, true},
+        {{0, 0, 0, 9, 0, 0}, 1, 1, {}, false},
+        {{9, 0, 0, 0, 0, 9}, 0, 1, {}, true},  // a point and its centre: a full circle
+        {{4, 4, 0, 4, 4, 0}, 0, 1, {}, false},
+        {{9, 0, 0, 0, 0, 9, 9, 0, 0}, 1, 1, {}, false},
+        {{1, 1, 0, 1, 1, 0, 5, 5, 0}, 1, 1, {1, 1, 0, 5, 5, 0}, false},
+        {{1, 1, 0, 1, 1, 7, 5, 5, 0, 9, 9, 0}, 0, 1, {1, 1, 0, 5, 5, 0, 9, 9, 0}, false},
+        {{0, 0, 0, 5, 0, 5, 6, 0, 6, 10, 0, 0}, 0, 0, {}, false},  // two differing centres
+        {{0, 0, 0, 5, 0, 5, 5, 0, 5, 10, 0, 0}, 0, 1, {0, 0, 0, 5, 0, 5, 10, 0, 0}, false},
+        {{9, 0, 0, 0, 9, 0, 0, 0, -9}, 0, 1, {}, true},  // the last centre closes
+        {{3, 3, 0, 3, 3, 0, 3, 3, 0}, 0, 0, {3, 3, 0}, false},
+    };
+    for (const ValidateCase& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.vertices));
+        CVbPolyarcPath path = Path(c.vertices, c.closedBefore);
+        EXPECT_EQ(path.Validate(), c.result);
+        EXPECT_EQ(VertexWords(path), c.after.empty() ? c.vertices : c.after);
+        EXPECT_EQ((path.GetRecord()[0] & kClosed) != 0, c.closedAfter);
+    }
+}
+
+TEST(PolyarcShapeValidate, KeepsAnAreaWithoutAClosingRepeat) {
+    const ValidateCase cases[] = {
+        {{9, 0, 0, 0, 0, 9}, 0, 1, {}, false},
+        {{9, 0, 0, 0, 0, 0}, 0, 0, {}, false},
+        {{0, 0, 0, 9, 0, 0, 9, 9, 0, 0, 0, 0}, 0, 1, {0, 0, 0, 9, 0, 0, 9, 9, 0}, false},
+        {{9, 0, 0, 0, 0, 9, 9, 0, 0}, 0, 1, {9, 0, 0, 0, 0, 9}, false},
+        {{9, 0, 0, 0, 0, 9, 1, 0, 9}, 0, 0, {}, false},
+        {{0, 0, 0, 9, 0, 0, 9, 0, 0, 0, 0, 0}, 0, 0, {0, 0, 0, 9, 0, 0}, false},
+    };
+    for (const ValidateCase& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.vertices));
+        CVbPolyarcShape shape = Shape(c.vertices);
+        EXPECT_EQ(shape.Validate(), c.result);
+        EXPECT_EQ(VertexWords(shape), c.after.empty() ? c.vertices : c.after);
+    }
+}
+
+TEST(PolyarcPathToShape, NeedsAClosedPathWithoutBreaks) {
+    const Vertices arc = {1000, 0, 0, 0, 0, -1000, 0, 1000, 0};
+    EXPECT_EQ(Owned(Path(arc).ToShape()), nullptr);
+    const Owned closed(Path(arc, 1).ToShape());
+    ASSERT_NE(closed, nullptr);
+    EXPECT_EQ(Words(*closed), (Vertices{8, 1000, 0, 0, 0, 0, -1000, 0, 1000, 0}));
+
+    // Ends equal in x, y and r: the repeat is dropped even while the path is open.
+    const Owned repeated(Path({5, 5, 0, 0, 0, 7, 5, 5, 0}).ToShape());
+    ASSERT_NE(repeated, nullptr);
+    EXPECT_EQ(VertexWords(*repeated), (Vertices{5, 5, 0, 0, 0, 7}));
+
+    CVbPolyarcPath broken = Path(arc, 1);
+    broken.SetBreaks(1);
+    EXPECT_EQ(Owned(broken.ToShape()), nullptr);
+}
+
+TEST(PolyarcExtents, BoundArcsNotTheirCentres) {
+    // A point grown by half of width 10.
+    EXPECT_EQ(Extents(CVbPolyarcPath(10, Vertices{7, -3, 0}.data(), 3, 0, 0, 0, 0)),
+              (std::array<int, 4>{2, -8, 12, 2}));
+    // Counter-clockwise quarter: the centre (0, 0) is a corner only by coincidence.
+    EXPECT_EQ(Extents(Path({1000, 0, 0, 0, 0, -1000, 0, 1000, 0})),
+              (std::array<int, 4>{-1, -1, 1001, 1001}));
+    // Clockwise from (1000, 0) to (0, 1000): three quarters of the circle.
+    EXPECT_EQ(Extents(Shape({1000, 0, 0, 0, 0, 1000, 0, 1000, 0})),
+              (std::array<int, 4>{-1000, -1000, 1000, 1000}));
+    // A short arc about a far centre: the centre stays outside the box.
+    EXPECT_EQ(Extents(Shape({600, 800, 0, 0, 0, -1000, 0, 1000, 0})),
+              (std::array<int, 4>{0, 800, 600, 1000}));
+    // The full circle of a point followed by its centre; the last centre runs to the first.
+    EXPECT_EQ(Extents(Shape({10, 0, 0, 0, 0, 10})), (std::array<int, 4>{-10, -10, 10, 10}));
+}
+
+struct FlattenCase {
+    const char* name;
+    Vertices vertices;
+    int step;
+    Vertices points;  // empty: no polygon
+};
+
+TEST(PolyarcToPolygon, ReplacesArcsByChordsOnTheChordRadius) {
+    const FlattenCase cases[] = {
+        // n = 2, delta = 45 degrees, R = 1041.196: the single chord point (736, 736).
+        {"ccw quarter", {1000, 0, 0, 0, 0, -1000, 0, 1000, 0}, 40, {1000, 0, 736, 736, 0, 1000}},
+        {"no arc", {1, 2, 0, 3, 4, 0, 5, 6, 0}, 40, {1, 2, 3, 4, 5, 6}},
+        {"single vertex", {0, 0, 7}, 40, {0, 0}},
+        {"step of zero", {1, 2, 0, 3, 4, 0}, 0, {}},
+        {"no vertex", {}, 40, {}},
+        // A step larger than the sweep gives n = 0: no chord point.
+        {"coarse step", {1000, 0, 0, 0, 0, -1000, 0, 1000, 0}, 100, {1000, 0, 0, 1000}},
+        // The break marker starts no arc.
+        {"break marker", {kMin, kMin, 0, 0, 0, -1000, 0, 1000, 0}, 40, {kMin, kMin, 0, 1000}},
+        // A centre in first place starts no arc.
+        {"centre first", {0, 0, -1000, 1000, 0, 0, 0, 1000, 0}, 40, {1000, 0, 0, 1000}},
+        // n = 2 over a full turn: the chord radius explodes past the 32-bit range.
+        {"exploding radius", {1000, 0, 0, 0, 0, -1000}, 179, {}},
+        // A full turn from 135 degrees in quarters: n = 4 however the start angle rounds.
+        {"quarters", {-10, 10, 0, 0, 0, -14}, 90, {-10, 10, -11, -11, 11, -11, 11, 11}},
+    };
+    for (const FlattenCase& c : cases) {
+        const Owned polygon(Path(c.vertices).ToPolygon(c.step));
+        if (c.points.empty()) {
+            EXPECT_EQ(polygon, nullptr) << c.name;
+        } else {
+            ASSERT_NE(polygon, nullptr) << c.name;
+            EXPECT_EQ(VertexWords(*polygon), c.points) << c.name;
+        }
+    }
+}
+
+TEST(PolyarcToPolygon, FlattensAFullCircleInEitherDirection) {
+    // Step 40: n = 9 chords, so 8 chord points after the start; R = 1032.089.
+    const std::pair<Vertices, Vertices> cases[] = {
+        {{1000, 0, 0, 0, 0, 1000}, {1000, 0, 790, -663}},
+        {{1000, 0, 0, 0, 0, -1000}, {1000, 0, 790, 663}},
+    };
+    for (const auto& [circle, start] : cases) {
+        const Owned polygon(Shape(circle).ToPolygon(40));
+        ASSERT_NE(polygon, nullptr);
+        const Vertices points = VertexWords(*polygon);
+        ASSERT_EQ(points.size(), 18u);
+        EXPECT_EQ(Vertices(points.begin(), points.begin() + 4), start);
+    }
+}
+
+}  // namespace
