@@ -60,8 +60,7 @@ class CDrillInterpreter {
     void ChangeUnit(int unit);
     // Delivers the slot of a G85 block from its first point to the block position.
     void DeliverSlot();
-    // Keeps the value of an X, Y, A, I or J token (by its type) as the block's word; without a
-    // branch on the type, which alternates unpredictably between X and Y.
+    // Keeps the value of an X, Y, A, I or J token (by its type) as the block's word.
     void TakeBlockWord(int type, double value);
     // Selects a tool, warning about numbers above 999 and tools the table does not hold.
     void SelectTool(int tool);

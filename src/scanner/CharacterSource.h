@@ -11,7 +11,7 @@
 // Delivers the characters of one drill file with line counting and a pushback of up to two
 // characters. The file is read forward in blocks of kBlockSize bytes into two alternating buffers,
 // decoded to ASCII (EBCDIC files) and cleaned of carriage returns that precede a line feed, so that
-// the hot path only copies one byte from memory.
+// taking a character only copies one byte from memory.
 class CharacterSource {
   public:
     // Value delivered at the end of the input and for every read after it.
@@ -267,8 +267,7 @@ class CharacterSource {
     unsigned char buffers[2][kBlockSize];
     int counts[2] = {0, 0};
     int current = 0;
-    // The current buffer and its count, kept apart from the two arrays so that the hot path
-    // reads them without indexing.
+    // The current buffer and its count: the ones at buffers[current] and counts[current].
     const unsigned char* currentBlock = buffers[0];
     int currentCount = 0;
     int position = 0;

@@ -112,9 +112,8 @@ class CoordinateReader {
         }
         token.value = ConvertDigits(run.text, static_cast<double>(run.value), type, number.sign);
     }
-    // Converts a number of the uncommon kinds, warning about its length and trailing zero with
-    // the line of its letter. Takes the run by value, so that the common path keeps its number
-    // in registers.
+    // Converts a repeat count or a digit run too long for the format, warning about its length
+    // and trailing zero with the line of its letter.
     double CheckedValue(NCTokenType type, CharacterSource::DigitRun run, int sign, int line);
     // Converts a digit text whose value is already known for a token of the given type, and
     // moves the current position of X, Y or A to the result.
@@ -126,8 +125,6 @@ class CoordinateReader {
         if (sign < 0) {
             result = 0.0 - result;
         }
-        // Indexing the position by type, rather than branching on it, keeps alternating X and Y
-        // numbers free of mispredicted branches.
         if (type <= TOKEN_A) {
             return MoveTo(positions[type - TOKEN_X], result);
         }
