@@ -15,6 +15,7 @@ AutoLineReader::AutoLineReader(CharacterSource& source, int delimiter)
 
 bool AutoLineReader::ReadLine() {
     text = {};
+    blanksRemoved = false;
     if (ended) {
         return false;
     }
@@ -40,6 +41,8 @@ void AutoLineReader::RemoveBlanks() {
         std::memchr(copied.data(), '\t', size) == nullptr) {
         return;
     }
+    written = copied;
+    blanksRemoved = true;
     std::size_t kept = 0;
     bool comment = false;
     for (const char c : copied) {

@@ -18,6 +18,9 @@ class AutoLineReader {
     // The line last read, without its line end; valid until the next ReadLine. The character
     // after it is readable and is a line feed or a zero byte.
     std::string_view Text() const { return text; }
+    // The line last read as it was written, spaces and tabs included; valid until the next
+    // ReadLine.
+    std::string_view Written() const { return blanksRemoved ? std::string_view(written) : text; }
     // Number of the line last read, from 1.
     int LineNumber() const { return lineNumber; }
 
@@ -34,6 +37,9 @@ class AutoLineReader {
     std::string_view text;
     // A line that needed more than a look into the source's buffer.
     std::string copied;
+    // The copied line before its blanks were removed, when it had any.
+    std::string written;
+    bool blanksRemoved = false;
     int lineNumber = 0;
     // True once the input has ended.
     bool ended = false;

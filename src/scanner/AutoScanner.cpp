@@ -139,7 +139,8 @@ bool CAutoScanner::ReadHeaderLine(NCToken& token) {
         return false;
     }
     int tool = 0;
-    const bool defines = text[0] == 'T' && AutoToolDefinition::Read(text, cursor, tool, definition);
+    const bool defines =
+        text[0] == 'T' && AutoToolDefinition::Read(text, lines.Written(), cursor, tool, definition);
     // The rest of a definition line, and every other line, is a directive read and ignored.
     cursor = text.size();
     if (defines) {
@@ -171,7 +172,7 @@ bool CAutoScanner::IsProgramCommand() const {
     std::size_t end = start;
     int tool = 0;
     std::string unused;
-    return !AutoToolDefinition::Read(text, end, tool, unused);
+    return !AutoToolDefinition::Read(text, lines.Written(), end, tool, unused);
 }
 
 bool CAutoScanner::ScanToken(NCToken& token) {
@@ -220,7 +221,7 @@ bool CAutoScanner::ScanToken(NCToken& token) {
 bool CAutoScanner::ReadTool(NCToken& token) {
     const std::string_view text = lines.Text();
     int tool = 0;
-    if (AutoToolDefinition::Read(text, cursor, tool, definition)) {
+    if (AutoToolDefinition::Read(text, lines.Written(), cursor, tool, definition)) {
         MakeDefinition(token, tool, false, 0.0);
         selectionPending = !inHeader;
         pendingTool = tool;

@@ -56,10 +56,18 @@ std::string_view TakeWord(std::string_view& text) {
     return word;
 }
 
+// Returns what follows the hole type word in the line as written, where spaces may separate its
+// sizes ("Slot 0.1 0.05 R90"); the sizes without spaces when the word is not found there.
+std::string_view SizesAsWritten(std::string_view written, std::string_view word,
+                                std::string_view withoutSpaces) {
+    const std::size_t at = written.find(word);
+    return at == std::string_view::npos ? withoutSpaces : written.substr(at + word.size());
+}
+
 }  // namespace
 
-bool AutoToolDefinition::Read(std::string_view text, std::size_t& cursor, int& tool,
-                              std::string& definition) {
+bool AutoToolDefinition::Read(std::string_view text, std::string_view written, std::size_t& cursor,
+                              int& tool, std::string& definition) {
     const std::size_t digitsBegin = cursor + 1;
     const std::size_t digitsEnd = RunEnd(text, digitsBegin, IsDigit);
     if (digitsEnd == digitsBegin || digitsEnd == text.size()) {
@@ -73,7 +81,7 @@ bool AutoToolDefinition::Read(std::string_view text, std::size_t& cursor, int& t
     if (wordEnd - digitsEnd >= 2) {
         // A hole type word: the tool table reads the word and everything after it.
         word = text.substr(digitsEnd, wordEnd - digitsEnd);
-        sizes = text.substr(wordEnd);
+        sizes = SizesAsWritten(written, word, text.substr(wordEnd));
         end = text.size();
     } else if (!ReadParameters(text, end, sizes)) {
         return false;

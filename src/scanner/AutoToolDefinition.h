@@ -10,13 +10,14 @@
 // ";T01 Holesize 1. = 12.000000 Tolerance = +0.000000/-0.000000 PLATED MILS Quantity = 241".
 class AutoToolDefinition {
   public:
-    // Reads the definition whose T stands at text[cursor] (text without spaces). On success
-    // gives the tool number, the definition as the tool table reads it (the digits, a space, the
-    // hole type word, a space and the sizes), moves cursor past it and returns true. A T whose
-    // digits are followed by neither a diameter nor a hole type word is no definition: returns
-    // false and leaves cursor as it was.
-    static bool Read(std::string_view text, std::size_t& cursor, int& tool,
-                     std::string& definition);
+    // Reads the definition whose T stands at text[cursor] (text without spaces; written is the
+    // same line as written, whose spaces still separate the sizes after a hole type word). On
+    // success gives the tool number, the definition as the tool table reads it (the digits, a
+    // space, the hole type word, a space and the sizes), moves cursor past it and returns true. A T
+    // whose digits are followed by neither a diameter nor a hole type word is no definition:
+    // returns false and leaves cursor as it was.
+    static bool Read(std::string_view text, std::string_view written, std::size_t& cursor,
+                     int& tool, std::string& definition);
     // Reads a comment table entry; gives its tool number and its diameter in nanometres. Returns
     // false for any comment that is no such entry or names no unit (MILS, MM or INCH).
     static bool ReadCommentTable(std::string_view comment, int& tool, double& diameter);
