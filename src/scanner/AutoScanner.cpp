@@ -160,7 +160,11 @@ bool CAutoScanner::IsProgramCommand() const {
     }
     const char first = text[start];
     const char second = start + 1 < text.size() ? text[start + 1] : '\0';
-    if (first == 'G' || (IsNumberLetter(first) && StartsNumber(second))) {
+    if (first == 'G') {
+        // A G04 comment is no command: the header goes on after it.
+        return text.substr(start, 3) != "G04";
+    }
+    if (IsNumberLetter(first) && StartsNumber(second)) {
         return true;
     }
     if (first == 'M') {
