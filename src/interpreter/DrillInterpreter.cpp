@@ -49,6 +49,9 @@ bool CDrillInterpreter<Scanner>::Run() {
         }
         running = Dispatch(token);
     }
+    if constexpr (kAuto) {
+        DeliverCommentTools();
+    }
     FlushContour();
     warningCount = SaturatingSum(warningCount, scanner.GetWarningCount());
     if (errorCount == 0 && warningCount == 0) {
@@ -61,6 +64,12 @@ bool CDrillInterpreter<Scanner>::Run() {
 template <class Scanner>
 inline bool CDrillInterpreter<Scanner>::Dispatch(const NCToken& token) {
     tokenLine = token.line;
+    if constexpr (kAuto) {
+        if (!commentTools.empty() && token.type != TOKEN_TOOL_DEFINITION &&
+            token.type != TOKEN_UNIT) {
+            DeliverCommentTools();
+        }
+    }
     if (token.type >= TOKEN_X && token.type <= TOKEN_J) {
         TakeBlockWord(token.type, token.value);
         ProcessBlockIfEnded();
@@ -108,12 +117,26 @@ void CDrillInterpreter<Scanner>::DispatchAutoToken(const NCToken& token) {
 template <class Scanner>
 void CDrillInterpreter<Scanner>::DefineTool(const NCToken& token) {
     const bool commentTable = token.code != 0;
-    if (!commentTable) {
-        statedTools.insert(token.toolNumber);
-        CountErrors(toolTable.DefineTool(token.text, tokenLine));
-    } else if (statedTools.count(token.toolNumber) == 0) {
-        CountErrors(toolTable.DefineRoundTool(token.toolNumber, token.value, tokenLine));
+    if (commentTable) {
+        if (statedTools.count(token.toolNumber) == 0) {
+            commentTools[token.toolNumber] = {token.value, tokenLine};
+        }
+        return;
     }
+    const int errors = toolTable.DefineTool(token.text, tokenLine);
+    CountErrors(errors);
+    if (errors == 0) {
+        statedTools.insert(token.toolNumber);
+        commentTools.erase(token.toolNumber);
+    }
+}
+
+template <class Scanner>
+void CDrillInterpreter<Scanner>::DeliverCommentTools() {
+    for (const auto& [tool, entry] : commentTools) {
+        CountErrors(toolTable.DefineRoundTool(tool, entry.diameter, entry.line));
+    }
+    commentTools.clear();
 }
 
 template <class Scanner>

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <map>
 #include <set>
 #include <string>
 #include <type_traits>
@@ -53,9 +54,11 @@ class CDrillInterpreter {
     bool ActOnCode(const NCToken& token);
     // Acts on the tokens only the AUTO reading delivers.
     void DispatchAutoToken(const NCToken& token);
-    // Defines a tool where its definition stands; a comment table entry only while no real
-    // definition of its number has been read.
+    // Defines a tool where its definition stands; holds a comment table entry back until the
+    // program starts.
     void DefineTool(const NCToken& token);
+    // Delivers the comment table entries that no real definition has replaced.
+    void DeliverCommentTools();
     // Makes unit (CDrillMachineFormat::IN or MM) the unit of everything read after it.
     void ChangeUnit(int unit);
     // Delivers the slot of a G85 block from its first point to the block position.
@@ -163,4 +166,12 @@ class CDrillInterpreter {
     double slotStartY = 0.0;
     // Tools defined by a real definition, which a comment table entry does not replace.
     std::set<int> statedTools;
+    // A comment table entry: a round tool's diameter in nanometres and the line it stands on.
+    struct CommentTool {
+        double diameter;
+        int line;
+    };
+    // Comment table entries not yet delivered: they wait for the program to start, so that a real
+    // definition of the same tool read before then takes their place.
+    std::map<int, CommentTool> commentTools;
 };
