@@ -15,20 +15,6 @@ bool StartsNumber(char c) {
     return IsDigit(c) || c == '-' || c == '+' || c == '.';
 }
 
-bool IsNumberLetter(char c) {
-    switch (c) {
-        case 'X':
-        case 'Y':
-        case 'A':
-        case 'I':
-        case 'J':
-        case 'R':
-            return true;
-        default:
-            return false;
-    }
-}
-
 // Returns the end of the run of digits in text from begin on.
 std::size_t DigitsEnd(std::string_view text, std::size_t begin) {
     while (begin < text.size() && IsDigit(text[begin])) {
@@ -164,7 +150,7 @@ bool CAutoScanner::IsProgramCommand() const {
         // A G04 comment is no command: the header goes on after it.
         return text.substr(start, 3) != "G04";
     }
-    if (IsNumberLetter(first) && StartsNumber(second)) {
+    if (classes.IsNumberLetter(static_cast<unsigned char>(first)) && StartsNumber(second)) {
         return true;
     }
     if (first == 'M') {
@@ -211,7 +197,7 @@ bool CAutoScanner::ScanToken(NCToken& token) {
             }
             break;
         default:
-            if (IsNumberLetter(c)) {
+            if (classes.IsNumberLetter(static_cast<unsigned char>(c))) {
                 ReadNumber(token);
                 return true;
             }

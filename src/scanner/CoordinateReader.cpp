@@ -10,16 +10,9 @@
 
 CoordinateReader::CoordinateReader(CharacterSource& source, const CharacterClassTable& classes,
                                    const CDrillMachineFormat& settings, FILE* messageStream)
-    : source(source),
-      classes(classes),
-      settings(settings),
-      messageStream(messageStream),
-      integerDigits(settings.integerDigits),
-      decimalDigits(settings.decimalDigits),
-      digitLimit(integerDigits + decimalDigits),
-      plainDigitLimit(
-          std::min(digitLimit, static_cast<long long>(CharacterSource::kDigitsInValue))),
-      trailing(settings.zeroTruncation == CDrillMachineFormat::TRAILING) {}
+    : source(source), classes(classes), settings(settings), messageStream(messageStream) {
+    TakeFormat();
+}
 
 void CoordinateReader::TakeFormat() {
     integerDigits = settings.integerDigits;

@@ -42,9 +42,9 @@ class CoordinateReader {
                           int lineNumber) {
         return CheckedValue(type, run, sign, lineNumber);
     }
-    // Converts a number written with a decimal point, as written: value is the value of its
-    // digits without the point and decimals the number of digits after the point. Moves the
-    // position of X, Y or A as every number does.
+    // Converts a number whose decimal point stands decimals digits before the end of its digits
+    // (a negative count: that many zeros after them): value is the value of its digits. Moves
+    // the position of X, Y or A as every number does.
     double ConvertWithPoint(double value, long long decimals, NCTokenType type, int sign) {
         double result = DivideByPowerOfTen(value, decimals);
         if (sign < 0) {
@@ -121,14 +121,7 @@ class CoordinateReader {
         if (type == TOKEN_R) {
             return SaturatedValue(digits);
         }
-        double result = DivideByPowerOfTen(value, ImpliedDecimals(digits.size()));
-        if (sign < 0) {
-            result = 0.0 - result;
-        }
-        if (type <= TOKEN_A) {
-            return MoveTo(positions[type - TOKEN_X], result);
-        }
-        return result;
+        return ConvertWithPoint(value, ImpliedDecimals(digits.size()), type, sign);
     }
     // Returns how many of the digits lie after the implied decimal point (negative: missing
     // trailing zeros before it).
