@@ -239,6 +239,7 @@ class ExitStatus(Scratch):
                 "board.drl", "INCH but the machine format has .Unit MM: the numbers are 25.4 times "
                 "off", "board.drl", "the digits 3,3 but the machine format has .DataFormat 2,4"),
              None),
+            (["-f", example("auto.fmt"), example("metric.drl")], 0, "^$", None),
             (["--suggest-format", example("default.fmt")], 1, one % "no M48 header in", None),
         ]
         for arguments, status, stderr, stdout in cases:
