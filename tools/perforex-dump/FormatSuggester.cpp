@@ -18,12 +18,7 @@ std::string Printable(const std::string& text) {
 }  // namespace
 
 bool FormatSuggester::ReadProgram(FILE* drillFile) {
-    inference_.ReadProgram(drillFile);
-    return FoundHeader();
-}
-
-void FormatSuggester::TakeLine(const std::string& line) {
-    inference_.TakeLine(line);
+    return inference_.ReadProgram(drillFile);
 }
 
 std::string FormatSuggester::FormatFile(const std::string& drillFileName) const {
