@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -48,7 +49,7 @@ class DumpCommand {
     bool UseInferredFormat(DumpHost& host, const std::string& drillFile);
     // Returns the warnings of the tool's own checks of a file that was read.
     std::vector<std::string> Check(const std::string& drillFile, long long delivered) const;
-    // Runs read with a scratch message stream and returns what was written to it.
+    // Runs read with the scratch message stream and returns what it wrote to it.
     std::string CapturedMessages(const std::function<int(FILE*)>& read, int& result);
     // Returns why a file cannot be read, or an empty string when it can.
     static std::string UnreadableReason(const std::string& path);
@@ -62,4 +63,6 @@ class DumpCommand {
     std::string machineFormatFile_;
     MachineFormatSettings machineFormat_;
     InferredFormatFiles inferredFormats_;
+    // Takes the reader's messages of one read, so that they are counted and escaped.
+    std::unique_ptr<FILE, int (*)(FILE*)> scratch_;
 };
