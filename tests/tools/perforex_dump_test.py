@@ -240,7 +240,10 @@ class ExitStatus(Scratch):
                 "off", "board.drl", "the digits 3,3 but the machine format has .DataFormat 2,4"),
              None),
             (["-f", example("auto.fmt"), example("metric.drl")], 0, "^$", None),
-            (["--suggest-format", example("default.fmt")], 1, one % "no M48 header in", None),
+            (["--suggest-format", example("default.fmt")], 1, one % "no M48 header in '.*'; the "
+             "suggestion is for the AUTO reading", None),
+            (["--suggest-format", self.write("nothing.drl")], 1, one % "no M48 header in '.*'; the "
+             "suggestion is for the EXCELLON reading", None),
         ]
         for arguments, status, stderr, stdout in cases:
             with self.subTest(arguments):

@@ -76,8 +76,8 @@ int DumpCommand::SuggestFormat(const std::string& drillFile) {
     }
     std::fputs(suggester.FormatFile(drillFile).c_str(), out_);
     if (!found) {
-        return Fail(kNotClean,
-                    "no M48 header in '" + drillFile + "'; the suggestion needs the AUTO reading");
+        return Fail(kNotClean, "no M48 header in '" + drillFile + "'; the suggestion is for the " +
+                                   suggester.DataType() + " reading");
     }
     return kClean;
 }

@@ -17,6 +17,9 @@ class FormatSuggester {
     bool ReadProgram(FILE* drillFile);
     // Takes the settings of the nc_param.txt beside the program.
     void UseSideFile(const NcParamFile& sideFile) { sideFile_ = sideFile; }
+    // Returns the dialect the suggestion proposes: AUTO when the program uses anything only that
+    // reading takes, EXCELLON otherwise.
+    const char* DataType() const;
     // Returns the complete machine format file, naming the drill file it was made from.
     std::string FormatFile(const std::string& drillFileName) const;
 
