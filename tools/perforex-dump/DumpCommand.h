@@ -44,8 +44,8 @@ class DumpCommand {
     // Reads a drill file with the host's machine format, passes the messages on, runs the checks
     // and returns the file's exit status.
     int ReadAndJudge(DumpHost& host, const std::string& drillFile);
-    // Gives a host that has loaded no machine format the one inferred for the drill file and
-    // loads it.
+    // Gives the host the machine format inferred for the drill file, in place of the one it
+    // loaded before, and loads it.
     bool UseInferredFormat(DumpHost& host, const std::string& drillFile);
     // Returns the warnings of the tool's own checks of a file that was read.
     std::vector<std::string> Check(const std::string& drillFile, long long delivered) const;
