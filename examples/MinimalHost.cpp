@@ -9,7 +9,7 @@ class PrintingHost : public CPerforexReader {
   public:
     void AddContour(const CVbVrtxGeom& contour, int tool) override {
         std::printf("contour tool %d", tool);
-        for (const PolyarcVertex& vertex : ContourVertices(contour)) {
+        for (const CVbVertex& vertex : GetContourVertices(contour)) {
             std::printf(" [%d %d %d]", vertex.x, vertex.y, vertex.r);
         }
         std::printf("\n");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -81,12 +82,13 @@ TEST(FormatInference, TakesWhatTheProgramStatesAndInfersTheRestItemByItem) {
     for (const Case& entry : kCases) {
         FormatInference inference;
         FormatSuggester suggester;
-        const std::string program = entry.program;
-        for (std::size_t start = 0, end = 0; start < program.size(); start = end + 1) {
-            end = program.find('\n', start);
-            inference.TakeLine(program.substr(start, end - start));
-            suggester.TakeLine(program.substr(start, end - start));
-        }
+        std::string program = entry.program;
+        FILE* file = fmemopen(program.data(), program.size(), "r");
+        ASSERT_NE(file, nullptr);
+        inference.ReadProgram(file);
+        std::rewind(file);
+        suggester.ReadProgram(file);
+        std::fclose(file);
         NcParamFile sideFile;
         if (entry.ncParam != nullptr) {
             sideFile.Parse(entry.ncParam);

@@ -22,9 +22,13 @@ TEST(MessageRelay, EscapesWhatATerminalWouldNotSurvive) {
 }
 
 TEST(MessageRelay, CountsTheMessagesShownAndEndsTheLastLine) {
-    // A warning that ends without a line feed, a message split over two lines, the totals.
+    // Messages that end without a line feed, a message split over two lines, the totals.
     const std::string messages =
-        "Warning: x which may result in loss of dataWarning: Tool definition not found\n"
+        "Warning: data should not end with a zero in trailing zero case at line number 2, which "
+        "may result in loss of dataWarning: Tool definition not found\n"
+        "Warning: Length of co-ordinate data 1234567 is found to be greater than M+N length 6 at "
+        "line number 3 Which may cause loss of data"
+        "Error: ArcMode not found to be one of G00/G01/G02/G03 at line no 12"
         "Error: Unknown keyword M%\n found at line number 3\n"
         "Unknown Token found in drill file at line no 4:\n"
         "\n The Total number of Errors: 1 Warnings:2 in parsing\n\n  ";
@@ -32,9 +36,9 @@ TEST(MessageRelay, CountsTheMessagesShownAndEndsTheLastLine) {
     MessageRelay relay;
     relay.Relay(messages, capture.Stream());
     EXPECT_EQ(capture.Text(), messages + "\n");
-    EXPECT_EQ(relay.Errors(), 1);
-    EXPECT_EQ(relay.Warnings(), 2);
-    EXPECT_EQ(relay.Messages(), 4);
+    EXPECT_EQ(relay.Errors(), 2);
+    EXPECT_EQ(relay.Warnings(), 3);
+    EXPECT_EQ(relay.Messages(), 6);
 }
 
 }  // namespace

@@ -164,6 +164,12 @@ class Picture(Scratch):
         holes = [e.get("class").split()[-1] for e in root.iter(SVG + "circle")]
         self.assertEqual(len({colours[hole] for hole in holes if hole in colours}), 12)
 
+    def test_the_scale_bar_of_a_drawing_without_width(self):
+        # Holes on x = 0 up to 1 in: 0.3 of 25.4 mm gives a 5 mm bar.
+        root = self.picture(self.write("a.drl", b"M48\nINCH\nT1C0.035\n%\nT1\nX0Y0\nX0Y1.0\nM30\n"))
+        self.assertEqual([e.text for e in root.iter(SVG + "text") if e.text.endswith(" mm")][-1],
+                         "5 mm")
+
     def test_one_drawing_per_file_side_by_side(self):
         drawings = find(self.picture(OUTLINE, example("board.drl")), "g", "drawing")
         self.assertEqual([find(d, "text", "title")[0].text for d in drawings],
@@ -239,7 +245,11 @@ class ExitStatus(Scratch):
                 "board.drl", "INCH but the machine format has .Unit MM: the numbers are 25.4 times "
                 "off", "board.drl", "the digits 3,3 but the machine format has .DataFormat 2,4"),
              None),
-            (["--suggest-format", example("default.fmt")], 1, one % "no M48 header in", None),
+            (["-f", example("auto.fmt"), example("metric.drl")], 0, "^$", None),
+            (["--suggest-format", example("default.fmt")], 1, one % "no M48 header in '.*'; the "
+             "suggestion is for the AUTO reading", None),
+            (["--suggest-format", self.write("nothing.drl")], 1, one % "no M48 header in '.*'; the "
+             "suggestion is for the EXCELLON reading", None),
         ]
         for arguments, status, stderr, stdout in cases:
             with self.subTest(arguments):

@@ -22,7 +22,8 @@ DumpCommand::DumpCommand(FILE* out, FILE* messages, std::string executableDirect
     : out_(out),
       messages_(messages),
       executableDirectory_(std::move(executableDirectory)),
-      inferredFormats_(messages) {}
+      inferredFormats_(messages),
+      scratch_(nullptr, std::fclose) {}
 
 int DumpCommand::Run(const std::vector<std::string>& arguments) {
     std::string error;
@@ -75,8 +76,8 @@ int DumpCommand::SuggestFormat(const std::string& drillFile) {
     }
     std::fputs(suggester.FormatFile(drillFile).c_str(), out_);
     if (!found) {
-        return Fail(kNotClean,
-                    "no M48 header in '" + drillFile + "'; the suggestion needs the AUTO reading");
+        return Fail(kNotClean, "no M48 header in '" + drillFile + "'; the suggestion is for the " +
+                                   suggester.DataType() + " reading");
     }
     return kClean;
 }
@@ -105,20 +106,14 @@ std::string DumpCommand::UnreadableReason(const std::string& path) {
 }
 
 std::string DumpCommand::CapturedMessages(const std::function<int(FILE*)>& read, int& result) {
-    FILE* scratch = std::tmpfile();
-    if (scratch == nullptr) {
-        result = read(messages_);
-        return std::string();
-    }
-    result = read(scratch);
-    std::string text;
+    FILE* scratch = scratch_.get();
     std::rewind(scratch);
-    char block[4096];
-    std::size_t count = 0;
-    while ((count = std::fread(block, 1, sizeof block, scratch)) > 0) {
-        text.append(block, count);
-    }
-    std::fclose(scratch);
+    result = read(scratch);
+    // The stream is reused, so only what this read wrote, up to where it left off, is its own.
+    const long end = std::ftell(scratch);
+    std::string text(end > 0 ? static_cast<std::size_t>(end) : 0, '\0');
+    std::rewind(scratch);
+    text.resize(std::fread(&text[0], 1, text.size(), scratch));
     return text;
 }
 
@@ -151,6 +146,11 @@ bool DumpCommand::UseInferredFormat(DumpHost& host, const std::string& drillFile
 }
 
 int DumpCommand::ReadDrillFiles() {
+    scratch_.reset(std::tmpfile());
+    if (!scratch_) {
+        return Fail(kFailed, std::string("cannot make a scratch file for the reader's messages: ") +
+                                 std::strerror(errno) + "; nothing read");
+    }
     DumpHost host;
     host.SetDrillMachineFormatFile(machineFormatFile_);
     // Without -f the bundled format is checked here; each drill file then names the format

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,12 +44,12 @@ class DumpCommand {
     // Reads a drill file with the host's machine format, passes the messages on, runs the checks
     // and returns the file's exit status.
     int ReadAndJudge(DumpHost& host, const std::string& drillFile);
-    // Gives a host that has loaded no machine format the one inferred for the drill file and
-    // loads it.
+    // Gives the host the machine format inferred for the drill file, in place of the one it
+    // loaded before, and loads it.
     bool UseInferredFormat(DumpHost& host, const std::string& drillFile);
     // Returns the warnings of the tool's own checks of a file that was read.
     std::vector<std::string> Check(const std::string& drillFile, long long delivered) const;
-    // Runs read with a scratch message stream and returns what was written to it.
+    // Runs read with the scratch message stream and returns what it wrote to it.
     std::string CapturedMessages(const std::function<int(FILE*)>& read, int& result);
     // Returns why a file cannot be read, or an empty string when it can.
     static std::string UnreadableReason(const std::string& path);
@@ -62,4 +63,6 @@ class DumpCommand {
     std::string machineFormatFile_;
     MachineFormatSettings machineFormat_;
     InferredFormatFiles inferredFormats_;
+    // Takes the reader's messages of one read, so that they are counted and escaped.
+    std::unique_ptr<FILE, int (*)(FILE*)> scratch_;
 };

@@ -11,15 +11,11 @@ class FallbackFormatFile {
   public:
     // Reads the file; false with a one-line reason when it cannot be read.
     bool Load(const std::string& path, std::string& error);
-    const std::string& Path() const { return path_; }
     const DrillFormat& Fallback() const { return fallback_; }
     // Returns the machine format file text that reads a program in AUTO with the given fallback.
     std::string TextFor(const DrillFormat& format) const;
 
   private:
-    void TakeKeywordLine(const std::string& line);
-
-    std::string path_;
     std::string text_;
     DrillFormat fallback_;
 };

@@ -79,7 +79,7 @@ std::string ZerosName(int zeroTruncation) {
 
 }  // namespace
 
-void FormatInference::ReadProgram(FILE* program) {
+bool FormatInference::ReadProgram(FILE* program) {
     std::string line;
     bool afterCarriageReturn = false;
     char buffer[1 << 16];
@@ -106,6 +106,7 @@ void FormatInference::ReadProgram(FILE* program) {
     if (!line.empty()) {
         TakeLine(line);
     }
+    return headerSeen_;
 }
 
 void FormatInference::TakeLine(const std::string& line) {
@@ -118,7 +119,7 @@ void FormatInference::TakeLine(const std::string& line) {
         if (inHeader_ && line.find_first_of("T%") != std::string::npos) {
             NoteAutoOnly("a header comment holding T or %");
         }
-        TakeFileFormatComment(text);
+        TakeFileFormatComment(line.substr(line.find(';')));
         return;
     }
     if (StartsWith(text, "G04")) {
@@ -140,10 +141,15 @@ void FormatInference::TakeLine(const std::string& line) {
         }
         return;
     }
-    if (fields[0] == "ICI" && fields.size() > 1 && statedStep_ == 0) {
-        statedStep_ = fields[1] == "ON" ? DrillFormat::kIncremental : DrillFormat::kAbsolute;
-        incremental_ = statedStep_ == DrillFormat::kIncremental;
-        stepEvidence_ = OnLine(text);
+    if (fields[0] == "ICI") {
+        // Only OFF means absolute: a bare ICI and any other value mean incremental.
+        const int step = fields.size() > 1 && fields[1] == "OFF" ? DrillFormat::kAbsolute
+                                                                 : DrillFormat::kIncremental;
+        incremental_ = step == DrillFormat::kIncremental;
+        if (statedStep_ == 0) {
+            statedStep_ = step;
+            stepEvidence_ = OnLine(text);
+        }
         return;
     }
     if (fields[0] == "FMAT" && fields.size() > 1 && commandSet_.empty()) {
@@ -164,19 +170,38 @@ void FormatInference::TakeLine(const std::string& line) {
     TakeBlock(tokens);
 }
 
-void FormatInference::TakeFileFormatComment(const std::string& text) {
-    if (!StartsWith(text, ";FILE_FORMAT=")) {
+// The comment is read as written: ";", FILE_FORMAT in capitals, "=", then m:n of one or two
+// digits each, blanks allowed around the key and the "=" and after the digits.
+void FormatInference::TakeFileFormatComment(const std::string& comment) {
+    std::size_t at = comment.find_first_not_of(" \t", 1);
+    if (at == std::string::npos || comment.compare(at, 11, "FILE_FORMAT") != 0) {
         return;
     }
-    const std::string format = text.substr(13);
-    const std::size_t colon = format.find(':');
-    if (colon == std::string::npos || colon > 1 || format.size() != colon + 2 ||
-        !AllDigits(format.substr(0, colon)) || !AllDigits(format.substr(colon + 1))) {
+    at = comment.find_first_not_of(" \t", at + 11);
+    if (at == std::string::npos || comment[at] != '=') {
         return;
     }
-    fileFormatIntegers_ = format[0] - '0';
-    fileFormatDecimals_ = format[2] - '0';
-    fileFormatEvidence_ = OnLine(text);
+    at = comment.find_first_not_of(" \t", at + 1);
+    const std::size_t colon = comment.find(':', at == std::string::npos ? comment.size() : at);
+    if (at == std::string::npos || colon == std::string::npos) {
+        return;
+    }
+    const std::size_t end = comment.find_first_of(" \t", colon);
+    const std::string integers = comment.substr(at, colon - at);
+    const std::string decimals = comment.substr(colon + 1, end - colon - 1);
+    if (integers.size() > 2 || decimals.size() > 2 || !AllDigits(integers) ||
+        !AllDigits(decimals) ||
+        (end != std::string::npos && comment.find_first_not_of(" \t", end) != std::string::npos)) {
+        return;
+    }
+    const int m = std::stoi(integers);
+    const int n = std::stoi(decimals);
+    if (m + n == 0) {
+        return;
+    }
+    fileFormatIntegers_ = m;
+    fileFormatDecimals_ = n;
+    fileFormatEvidence_ = OnLine(Compact(comment));
 }
 
 void FormatInference::TakeUnitLine(const std::vector<std::string>& fields) {
@@ -349,7 +374,9 @@ void FormatInference::TakeCoordinate(const Token& token) {
     const bool negative = !token.value.empty() && token.value[0] == '-';
     const std::string digits =
         token.value.substr(!token.value.empty() && (negative || token.value[0] == '+') ? 1 : 0);
-    if (!AllDigits(digits)) {
+    const auto [magnitude, scale] = DigitValue(digits);
+    // Hundreds of digits overflow a double; no board is that large.
+    if (!AllDigits(digits) || !std::isfinite(scale)) {
         return;
     }
     ++pointless_;
@@ -362,7 +389,6 @@ void FormatInference::TakeCoordinate(const Token& token) {
             shortestNonZero_ == 0 ? digits.size() : std::min(shortestNonZero_, digits.size());
         longestNonZero_ = std::max(longestNonZero_, digits.size());
     }
-    const auto [magnitude, scale] = DigitValue(digits);
     const double value = negative ? -magnitude : magnitude;
     const int axis = token.letter == 'X' ? 0 : 1;
     pending_[kIntegerBase][axis] = value;

@@ -17,10 +17,9 @@
 // in the program only the AUTO reading takes.
 class FormatInference {
   public:
-    // Reads the whole program; a line ends at a line feed, at CR LF or at a bare CR.
-    void ReadProgram(FILE* program);
-    // Takes in one line of the program, without its line end.
-    void TakeLine(const std::string& line);
+    // Reads the whole program; a line ends at a line feed, at CR LF or at a bare CR. Returns
+    // whether it has an M48 header.
+    bool ReadProgram(FILE* program);
 
     // Returns the format of the program. The fallback and the side file's settings give what
     // neither the program states nor its numbers show. Adds to evidence one line for each item
@@ -29,7 +28,6 @@ class FormatInference {
     DrillFormat Infer(const DrillFormat& fallback, const NcParamFile& sideFile,
                       std::vector<std::string>& evidence) const;
 
-    bool HasHeader() const { return headerSeen_; }
     // What the program states: the unit (0 when none), the zero suppression (-1 when none) and
     // the digit pattern of an INCH or METRIC line (-1 when none), as DrillFormat values.
     int StatedUnit() const { return statedUnit_; }
@@ -42,6 +40,8 @@ class FormatInference {
     const std::vector<std::string>& AutoOnlyReasons() const { return autoOnlyReasons_; }
 
   private:
+    // Takes in one line of the program, without its line end.
+    void TakeLine(const std::string& line);
     // The two bases the holes are kept in: the digits as an integer (the scale is a power of
     // ten below it when leading zeros are left out or every zero is written), and as a fraction
     // of a number of whole units (when trailing zeros are left out).

@@ -18,12 +18,11 @@ std::string Printable(const std::string& text) {
 }  // namespace
 
 bool FormatSuggester::ReadProgram(FILE* drillFile) {
-    inference_.ReadProgram(drillFile);
-    return FoundHeader();
+    return inference_.ReadProgram(drillFile);
 }
 
-void FormatSuggester::TakeLine(const std::string& line) {
-    inference_.TakeLine(line);
+const char* FormatSuggester::DataType() const {
+    return inference_.AutoOnlyReasons().empty() ? "EXCELLON" : "AUTO";
 }
 
 std::string FormatSuggester::FormatFile(const std::string& drillFileName) const {
@@ -40,11 +39,9 @@ std::string FormatSuggester::FormatFile(const std::string& drillFileName) const 
         notes += "! " + Printable(line) + "\n";
     }
     const std::vector<std::string>& autoOnly = inference_.AutoOnlyReasons();
-    std::string dataType = "EXCELLON";
     if (autoOnly.empty()) {
         notes += "! EXCELLON: the strict reading takes everything the program uses.\n";
     } else {
-        dataType = "AUTO";
         std::string reasons;
         for (const std::string& reason : autoOnly) {
             reasons += (reasons.empty() ? "" : ", ") + reason;
@@ -66,7 +63,7 @@ std::string FormatSuggester::FormatFile(const std::string& drillFileName) const 
            ".CREATOR \"perforex-dump --suggest-format\"\n"
            "\n"
            ".DataType " +
-           dataType +
+           DataType() +
            "\n"
            ".CharacterSet ASCII\n"
            ".Unit " +

@@ -15,11 +15,11 @@ class FormatSuggester {
   public:
     // Reads the whole program; returns whether it has an M48 header.
     bool ReadProgram(FILE* drillFile);
-    // Takes in one line of the drill program.
-    void TakeLine(const std::string& line);
     // Takes the settings of the nc_param.txt beside the program.
     void UseSideFile(const NcParamFile& sideFile) { sideFile_ = sideFile; }
-    bool FoundHeader() const { return inference_.HasHeader(); }
+    // Returns the dialect the suggestion proposes: AUTO when the program uses anything only that
+    // reading takes, EXCELLON otherwise.
+    const char* DataType() const;
     // Returns the complete machine format file, naming the drill file it was made from.
     std::string FormatFile(const std::string& drillFileName) const;
 

@@ -6,8 +6,12 @@
 #include "FormatInference.h"
 
 std::vector<std::string> HeaderCheck::Contradictions(const std::string& drillFile,
-                                                     const MachineFormatSettings& format) {
+                                                     const MachineFormatSettings& settings) {
     std::vector<std::string> lines;
+    if (settings.IsAuto()) {
+        return lines;
+    }
+    const DrillFormat& format = settings.format;
     FILE* file = std::fopen(drillFile.c_str(), "rb");
     if (file == nullptr) {
         return lines;
@@ -17,11 +21,10 @@ std::vector<std::string> HeaderCheck::Contradictions(const std::string& drillFil
     std::fclose(file);
 
     const int unit = program.StatedUnit();
-    if ((unit == DrillFormat::kInch && format.unit == "MM") ||
-        (unit == DrillFormat::kMillimetre && format.unit == "IN")) {
+    if (unit != 0 && unit != format.unit) {
         lines.push_back(std::string("the header states ") +
                         (unit == DrillFormat::kInch ? "INCH" : "METRIC") +
-                        " but the machine format has .Unit " + format.unit +
+                        " but the machine format has .Unit " + format.UnitName() +
                         ": the numbers are 25.4 times off");
     }
     // LZ: leading zeros are written, so trailing ones are left out; TZ the other way round.
@@ -29,12 +32,12 @@ std::vector<std::string> HeaderCheck::Contradictions(const std::string& drillFil
     if (zeros >= 0) {
         DrillFormat stated;
         stated.zeroTruncation = zeros;
-        const std::string truncation = stated.ZeroTruncationName();
-        if (format.zeroTruncation != truncation) {
+        if (zeros != format.zeroTruncation) {
             lines.push_back(std::string("the header states ") +
                             (zeros == DrillFormat::kTrailing ? "LZ" : "TZ") + " (.ZeroTruncation " +
-                            truncation + ") but the machine format has .ZeroTruncation " +
-                            format.zeroTruncation);
+                            stated.ZeroTruncationName() +
+                            ") but the machine format has .ZeroTruncation " +
+                            format.ZeroTruncationName());
         }
     }
     const int integerDigits = program.StatedIntegerDigits();
@@ -43,8 +46,7 @@ std::vector<std::string> HeaderCheck::Contradictions(const std::string& drillFil
         (integerDigits != format.integerDigits || decimalDigits != format.decimalDigits)) {
         lines.push_back("the header states the digits " + std::to_string(integerDigits) + "," +
                         std::to_string(decimalDigits) + " but the machine format has .DataFormat " +
-                        std::to_string(format.integerDigits) + "," +
-                        std::to_string(format.decimalDigits));
+                        format.DigitsText());
     }
     return lines;
 }

@@ -10,8 +10,8 @@
 // means that the program's numbers are read wrong.
 class HeaderCheck {
   public:
-    // Returns one line for each contradiction; empty when the file cannot be opened, has no
-    // header or agrees with the format.
+    // Returns one line for each contradiction; empty when the format is AUTO (it reads the
+    // header's own statements), or the file cannot be opened, has no header or agrees with it.
     static std::vector<std::string> Contradictions(const std::string& drillFile,
-                                                   const MachineFormatSettings& format);
+                                                   const MachineFormatSettings& settings);
 };

@@ -20,7 +20,8 @@ class InferredFormatFiles {
     bool Load(const std::string& bundledPath, std::string& error);
     // Writes the machine format for the drill file, in place of the one written before, and
     // returns its name; an empty name and a one-line reason in error when it cannot be written.
-    // A reader keeps the first machine format it loads, so each name is for a reader of its own.
+    // Each file gets a new name, since a reader loads a machine format anew only when its name
+    // changes.
     std::string Write(const std::string& drillFile, std::string& error);
 
   private:

@@ -104,7 +104,7 @@ void JsonWriter::Contour(const CVbVrtxGeom& path, int tool) {
     WriteFlag(out_, "auxFlag", header, CVbVrtxGeom::kAuxFlagBit);
     std::fputs(", \"vertices\": [", out_);
     const char* separator = "";
-    for (const PolyarcVertex& vertex : ContourVertices(path)) {
+    for (const CVbVertex& vertex : GetContourVertices(path)) {
         std::fprintf(out_, "%s[%d, %d, %d]", separator, vertex.x, vertex.y, vertex.r);
         separator = ", ";
     }

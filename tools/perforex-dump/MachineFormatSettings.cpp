@@ -2,50 +2,65 @@
 
 #include <cctype>
 #include <cstdio>
-#include <cstdlib>
+#include <sstream>
 #include <vector>
 
 namespace {
 
 // Splits a keyword line at blanks, commas and parentheses, in upper case, up to a comment.
 std::vector<std::string> Words(const std::string& line) {
-    std::vector<std::string> words(1);
-    for (const char character : line.substr(0, line.find('!'))) {
+    std::vector<std::string> words;
+    std::string word;
+    for (const char character : line.substr(0, line.find('!')) + " ") {
         if (std::isspace(static_cast<unsigned char>(character)) != 0 || character == ',' ||
             character == '(' || character == ')') {
-            if (!words.back().empty()) {
-                words.emplace_back();
+            if (!word.empty()) {
+                words.push_back(word);
             }
+            word.clear();
         } else {
-            words.back() += static_cast<char>(std::toupper(static_cast<unsigned char>(character)));
+            word += static_cast<char>(std::toupper(static_cast<unsigned char>(character)));
         }
-    }
-    if (words.back().empty()) {
-        words.pop_back();
     }
     return words;
 }
 
+int Digits(const std::string& word, int otherwise) {
+    return !word.empty() && word.size() < 3 &&
+                   word.find_first_not_of("0123456789") == std::string::npos
+               ? std::stoi(word)
+               : otherwise;
+}
+
 }  // namespace
 
+MachineFormatSettings::MachineFormatSettings() {
+    format.integerDigits = 3;
+    format.decimalDigits = 3;
+}
+
 bool MachineFormatSettings::Read(const std::string& path) {
-    FILE* file = std::fopen(path.c_str(), "r");
+    FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) {
         return false;
     }
-    std::string line;
-    int character = 0;
-    while ((character = std::fgetc(file)) != EOF) {
-        if (character == '\n') {
-            TakeLine(line);
-            line.clear();
-        } else {
-            line += static_cast<char>(character);
-        }
+    std::string text;
+    char buffer[4096];
+    std::size_t count = 0;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        text.append(buffer, count);
     }
-    TakeLine(line);
     std::fclose(file);
+    ReadText(text);
     return true;
+}
+
+void MachineFormatSettings::ReadText(const std::string& text) {
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        TakeLine(line);
+    }
 }
 
 void MachineFormatSettings::TakeLine(const std::string& line) {
@@ -53,12 +68,21 @@ void MachineFormatSettings::TakeLine(const std::string& line) {
     if (words.size() < 2) {
         return;
     }
-    if (words[0] == ".UNIT") {
-        unit = words[1];
-    } else if (words[0] == ".ZEROTRUNCATION") {
-        zeroTruncation = words[1];
-    } else if (words[0] == ".DATAFORMAT" && words.size() >= 3) {
-        integerDigits = std::atoi(words[1].c_str());
-        decimalDigits = std::atoi(words[2].c_str());
+    const std::string& keyword = words[0];
+    const std::string& value = words[1];
+    if (keyword == ".DATATYPE") {
+        dataType = value;
+    } else if (keyword == ".UNIT") {
+        format.unit = value == "MM" ? DrillFormat::kMillimetre : DrillFormat::kInch;
+    } else if (keyword == ".DATAFORMAT" && words.size() > 2) {
+        format.integerDigits = Digits(value, format.integerDigits);
+        format.decimalDigits = Digits(words[2], format.decimalDigits);
+    } else if (keyword == ".ZEROTRUNCATION") {
+        format.zeroTruncation =
+            value == "TRAILING" ? DrillFormat::kTrailing
+                                : (value == "NONE" ? DrillFormat::kNone : DrillFormat::kLeading);
+    } else if (keyword == ".STEPMODE") {
+        format.stepMode =
+            value == "INCREMENTAL" ? DrillFormat::kIncremental : DrillFormat::kAbsolute;
     }
 }

@@ -2,19 +2,25 @@
 
 #include <string>
 
-// The unit, zero suppression and digits that a drill machine format file sets, read from its
-// keyword lines (.Unit, .ZeroTruncation, .DataFormat); what the file does not set keeps the
-// reader's default (inch, LEADING, 3,3). Used to compare a program's header with the format.
+#include "DrillFormat.h"
+
+// The dialect, unit, zero suppression, digits and step mode that a drill machine format file
+// sets, read from its keyword lines (.DataType, .Unit, .ZeroTruncation, .DataFormat, .StepMode);
+// what the file does not set keeps the reader's default (EXCELLON, inch, LEADING, 3,3, ABSOLUTE).
 class MachineFormatSettings {
   public:
+    MachineFormatSettings();
+
     // Reads the file; returns false when it cannot be opened.
     bool Read(const std::string& path);
+    // Reads the keyword lines of a machine format file's text.
+    void ReadText(const std::string& text);
+    // True when the format reads a program in AUTO, from the statements of its own header.
+    bool IsAuto() const { return dataType == "AUTO"; }
 
-    // Values as the machine format file writes them.
-    std::string unit = "IN";
-    std::string zeroTruncation = "LEADING";
-    int integerDigits = 3;
-    int decimalDigits = 3;
+    DrillFormat format;
+    // The .DataType constant in upper case.
+    std::string dataType = "EXCELLON";
 
   private:
     void TakeLine(const std::string& line);

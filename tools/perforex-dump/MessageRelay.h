@@ -6,7 +6,7 @@
 // Passes the reader's messages on to a terminal and counts them. Bytes that are control
 // characters (other than line feed and tab) or not part of valid UTF-8 are written as \xNN, so
 // that a binary file read by mistake cannot garble the screen. A message starts at the start of
-// a line or after one of the two warnings that end without a line feed; it is an error when it
+// a line or after one of the messages that end without a line feed; it is an error when it
 // starts with "Error", a warning when it starts with "Warning", and counts as a message unless
 // it starts with a blank (a continuation or the totals).
 class MessageRelay {

@@ -266,6 +266,8 @@ std::string SvgWriter::LegendLabel(const ToolStyle& style) const {
 struct SvgWriter::Layout {
     // The drawing with the origin, the legend's left edge and width, and the whole panel.
     double left, right, top, bottom;
+    // The larger side of the drawing, never zero; the text and the scale bar are sized from it.
+    double side;
     double fontSize, margin;
     double legendLeft, legendWidth;
     double panelLeft, panelTop, panelRight, panelBottom;
@@ -286,12 +288,12 @@ SvgWriter::Layout SvgWriter::LayoutOf(const Drawing& drawing) const {
     layout.right = PictureX(view.MaxX());
     layout.top = PictureY(view.MaxY());
     layout.bottom = PictureY(view.MinY());
-    double side = std::max(layout.right - layout.left, layout.bottom - layout.top);
-    if (side <= 0.0) {
-        side = kEmptyBoardSide;
+    layout.side = std::max(layout.right - layout.left, layout.bottom - layout.top);
+    if (layout.side <= 0.0) {
+        layout.side = kEmptyBoardSide;
     }
-    layout.fontSize = side / 25.0;
-    layout.margin = side / 20.0;
+    layout.fontSize = layout.side / 25.0;
+    layout.margin = layout.side / 20.0;
 
     std::size_t longestLabel = 0;
     for (std::size_t style = drawing.firstStyle; style < drawing.endStyle; ++style) {
@@ -387,8 +389,7 @@ bool SvgWriter::WriteDrawing(FILE* out, const Drawing& drawing, const Layout& la
     WriteFrame(out, layout);
     WriteOrigin(out, layout);
     WriteLegend(out, drawing, layout);
-    WriteScaleBar(out, layout.left, layout.bottom + layout.margin + 4.0 * layout.fontSize,
-                  layout.right - layout.left, layout.fontSize);
+    WriteScaleBar(out, layout);
     std::fputs("</g>\n", out);
     return copied;
 }
@@ -435,9 +436,11 @@ void SvgWriter::WriteLegend(FILE* out, const Drawing& drawing, const Layout& lay
     std::fputs("</g>\n", out);
 }
 
-void SvgWriter::WriteScaleBar(FILE* out, double x, double y, double boardWidth,
-                              double fontSize) const {
-    const double length = RoundScaleLength(boardWidth * 0.3);
+void SvgWriter::WriteScaleBar(FILE* out, const Layout& layout) const {
+    const double x = layout.left;
+    const double y = layout.bottom + layout.margin + 4.0 * layout.fontSize;
+    const double fontSize = layout.fontSize;
+    const double length = RoundScaleLength(layout.side * 0.3);
     const double tick = fontSize / 2.0;
     std::fprintf(out,
                  "<g class=\"scale-bar\">\n<path class=\"scale\" d=\"M%.4f %.4f v%.4f h%.4f "

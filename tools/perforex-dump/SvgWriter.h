@@ -68,7 +68,7 @@ class SvgWriter : public DumpSink {
     void WriteFrame(FILE* out, const Layout& layout) const;
     void WriteOrigin(FILE* out, const Layout& layout) const;
     void WriteLegend(FILE* out, const Drawing& drawing, const Layout& layout) const;
-    void WriteScaleBar(FILE* out, double x, double y, double boardWidth, double fontSize) const;
+    void WriteScaleBar(FILE* out, const Layout& layout) const;
     bool CopyBody(FILE* out, const Drawing& drawing);
     void CloseFiles();
 
