@@ -189,8 +189,8 @@ const ReadCase kReadCases[] = {
      0},
     // G93 values are raw integers times the unit: 100 inches is beyond the range.
     {"G93PointsStartAContourWithoutATool", kInch24,
-     "M48\nT01C0.035\n%\nT01\nG93X1Y2\nG01X020000Y020000\nM16\nG93X100Y0\nM30\n",
-     TOOL_ONE "contour -1: 7 0 25400000 50800000 0 50800000 50800000 0\n",
+     "M48\nT01C0.035\n%\nT01\nG93X-1Y+2\nG01X020000Y020000\nM16\nG93X100Y0\nM30\n",
+     TOOL_ONE "contour -1: 7 0 -25400000 50800000 0 50800000 50800000 0\n",
      "Warning: M15 token missing to start contour in Perforex file '{path}' before line 7\n"
      "Error: Value out of range at line number 8\n" TOTALS(1, 0),
      0},

@@ -223,6 +223,7 @@ const Case kNestingCases[] = {
      "Error: Arguments <3> must be modulo <2>\n   in keyword <..POINTS> above line # 3\n"},
     {".BOARD\n..LAYER \"a\"\n..POINTS 1\n", 1, "1(){2(\"a\") 4(1)}",
      "Error: Expected <2> arguments\n   in keyword <..POINTS> above line # 3\n"},
+    {".BOARD ..LAYER \"a\" ..ORIGIN 1.5e2 -2.5E-1", 0, "1(){2(\"a\") 5(150,-0.25)}", ""},
     {".BOARD ..LAYER \"a\" ..ORIGIN 0X10 FAST 1.5Q \"s\" 7", 5, "1(){2(\"a\") 5(7)}",
      "Error: Unexpected int <0X10>\n   in keyword <..ORIGIN> at line # 1\n"
      "Error: Unexpected constant <FAST>\n   in keyword <..ORIGIN> at line # 1\n"
