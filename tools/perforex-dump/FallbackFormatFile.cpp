@@ -1,23 +1,16 @@
 #include "FallbackFormatFile.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 
 #include "MachineFormatSettings.h"
+#include "TextFile.h"
 
 bool FallbackFormatFile::Load(const std::string& path, std::string& error) {
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
+    if (!TextFile::Read(path, text_)) {
         error = "cannot read machine format file '" + path + "': " + std::strerror(errno);
         return false;
     }
-    char buffer[4096];
-    std::size_t count = 0;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        text_.append(buffer, count);
-    }
-    std::fclose(file);
     MachineFormatSettings settings;
     settings.ReadText(text_);
     fallback_ = settings.format;

@@ -1,9 +1,10 @@
 #include "MachineFormatSettings.h"
 
 #include <cctype>
-#include <cstdio>
 #include <sstream>
 #include <vector>
+
+#include "TextFile.h"
 
 namespace {
 
@@ -40,17 +41,10 @@ MachineFormatSettings::MachineFormatSettings() {
 }
 
 bool MachineFormatSettings::Read(const std::string& path) {
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
+    std::string text;
+    if (!TextFile::Read(path, text)) {
         return false;
     }
-    std::string text;
-    char buffer[4096];
-    std::size_t count = 0;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        text.append(buffer, count);
-    }
-    std::fclose(file);
     ReadText(text);
     return true;
 }

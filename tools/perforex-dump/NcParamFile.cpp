@@ -1,8 +1,9 @@
 #include "NcParamFile.h"
 
 #include <cctype>
-#include <cstdio>
 #include <sstream>
+
+#include "TextFile.h"
 
 namespace {
 
@@ -33,17 +34,10 @@ bool NcParamFile::LoadBeside(const std::string& drillFile) {
     const std::size_t slash = drillFile.find_last_of('/');
     const std::string path =
         slash == std::string::npos ? kFileName : drillFile.substr(0, slash + 1) + kFileName;
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
+    std::string text;
+    if (!TextFile::Read(path, text)) {
         return false;
     }
-    std::string text;
-    char buffer[4096];
-    std::size_t count = 0;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        text.append(buffer, count);
-    }
-    std::fclose(file);
     path_ = path;
     Parse(text);
     return true;
