@@ -9,9 +9,14 @@ set(allowed_messages messages)
 set(allowed_machineformat machineformat keywordparser messages)
 set(allowed_scanner scanner machineformat messages)
 set(allowed_interpreter interpreter scanner geometry machineformat messages perforex)
-set(allowed_reader reader interpreter scanner geometry machineformat keywordparser messages perforex)
+set(allowed_detection detection interpreter scanner geometry machineformat keywordparser messages
+    perforex)
+set(allowed_reader reader detection interpreter scanner geometry machineformat keywordparser messages
+    perforex)
+set(allowed_capi capi reader detection messages perforex)
 set(allowed_perforex perforex)
-set(layers keywordparser geometry messages machineformat scanner interpreter reader perforex)
+set(layers keywordparser geometry messages machineformat scanner interpreter detection reader capi
+    perforex)
 
 file(GLOB_RECURSE sources RELATIVE ${ROOT} ${ROOT}/src/*.h ${ROOT}/src/*.cpp ${ROOT}/include/*.h)
 set(violations "")

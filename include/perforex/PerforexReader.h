@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 
 #include "perforex/CString.h"
 #include "perforex/Export.h"
+#include "perforex/ReaderMessage.h"
 
 class CVbVrtxGeom;
 class CPerforexReaderImpl;
@@ -28,11 +30,22 @@ class PERFOREX_API CPerforexReader {
     // Receives one tool definition; sizes in nanometres, angle in degrees, the last five are 0.
     virtual void AddTool(int tool, int holeType, int diameter, int width, int height, double angle,
                          int, int, int, int, int) = 0;
+    // Receives each message of a read as data, right after its text went to the message stream;
+    // does nothing unless the host overrides it.
+    virtual void AddMessage(const CReaderMessage& message);
 
     // Reads one drill file; returns 1 for a read without error or warning, 0 otherwise.
     int Read(FILE* messageStream, const CString& drillFilePath);
+    // Reads the size bytes at data as a drill program, straight from the caller's buffer, which
+    // must stay unchanged during the call; name stands for the file in messages. Gives the same
+    // callbacks, messages and result as Read of a file holding those bytes.
+    int ReadMemory(FILE* messageStream, const char* data, std::size_t size, const CString& name);
     // Names the drill machine format file used by the first successful read; always returns 1.
     int SetDrillMachineFormatFile(const CString& path);
+    // Gives the drill machine format as the text of a machine format file, loaded by the next
+    // read as a file would be; a text other than the loaded format's discards that format.
+    // Always returns 1.
+    int SetDrillMachineFormatText(const CString& text);
 
   private:
     CPerforexReaderImpl* impl;
