@@ -24,3 +24,5 @@ int CPerforexReader::SetDrillMachineFormatFile(const CString& path) {
     impl->SetMachineFormatFile(path.Str());
     return 1;
 }
+
+void CPerforexReader::AddMessage(const CReaderMessage&) {}
