@@ -216,12 +216,14 @@ class ExitStatus(Scratch):
         typo = self.write("typo.fmt", b".FILETYPE DRILL_MACHINE_FILE\n.Unit INCHES\n")
         mm24 = self.write("mm24.fmt", b".Unit MM\n.DataFormat 2,4\n")
         one = "^perforex-dump: %s.*\n$"
+        # A bad command line: its reason, then the usage exactly as --help begins.
+        bad = "^perforex-dump: %s\n" + re.escape(run("--help").out.split("\n\n")[0]) + "\n$"
         warned = r"^perforex-dump: .*%s: warning: the header states %s\nperforex-dump: .*%s: warn" \
                  r"ing: the header states %s\n$"
         cases = [
-            ([], 2, one % r"no drill file given \(usage: ", ""),
-            (["--verbose", board], 2, one % "unknown option '--verbose'", ""),
-            (["--svg"], 2, one % "option --svg needs a file name", ""),
+            ([], 2, bad % "no drill file given", ""),
+            (["--verbose", board], 2, bad % "unknown option '--verbose'", ""),
+            (["--svg"], 2, bad % "option --svg needs a file name", ""),
             (["--svg", "/nonexistent/x.svg", board], 2, one % "cannot write picture", ""),
             (["/nonexistent/x.drl"], 2, one % "cannot read drill file '/nonexistent/x.drl': No "
                                               "such file or directory", None),
@@ -246,9 +248,9 @@ class ExitStatus(Scratch):
                 "off", "board.drl", "the digits 3,3 but the machine format has .DataFormat 2,4"),
              None),
             (["-f", example("auto.fmt"), example("metric.drl")], 0, "^$", None),
-            (["--suggest-format", example("default.fmt")], 1, one % "no M48 header in '.*'; the "
+            (["--suggest-format", example("default.fmt")], 0, one % "no M48 header in '.*'; the "
              "suggestion is for the AUTO reading", None),
-            (["--suggest-format", self.write("nothing.drl")], 1, one % "no M48 header in '.*'; the "
+            (["--suggest-format", self.write("nothing.drl")], 0, one % "no M48 header in '.*'; the "
              "suggestion is for the EXCELLON reading", None),
         ]
         for arguments, status, stderr, stdout in cases:

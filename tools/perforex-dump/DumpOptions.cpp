@@ -1,9 +1,13 @@
 #include "DumpOptions.h"
 
-const char* const DumpOptions::kHelp =
+const char* const DumpOptions::kUsage =
     "usage: perforex-dump [-f MACHINE_FORMAT_FILE] [--json] [--svg OUT.svg] DRILL_FILE...\n"
     "       perforex-dump --suggest-format DRILL_FILE\n"
-    "       perforex-dump -h | --help | -V | --version\n"
+    "       perforex-dump -h | --help | -V | --version\n";
+
+namespace {
+
+const char* const kDetails =
     "\n"
     "Reads Excellon-family NC drill and rout programs and shows the tools, holes and contours\n"
     "they hold: per file a summary on standard output, the reader's messages on standard error.\n"
@@ -26,6 +30,12 @@ const char* const DumpOptions::kHelp =
     "  2  perforex-dump could not do its job: a bad option, a drill file that cannot be read,\n"
     "     a machine format file that cannot be read or has errors, an output that cannot be\n"
     "     written\n";
+
+}  // namespace
+
+std::string DumpOptions::Help() {
+    return std::string(kUsage) + kDetails;
+}
 
 bool DumpOptions::Parse(const std::vector<std::string>& arguments, std::string& error) {
     for (std::size_t index = 0; index < arguments.size(); ++index) {

@@ -8,13 +8,11 @@
 // perforex-dump -h | --help | -V | --version
 class DumpOptions {
   public:
-    // One line that shows every option.
-    static constexpr const char* kUsage =
-        "usage: perforex-dump [-f MACHINE_FORMAT_FILE] [--json] [--svg OUT.svg] "
-        "[--suggest-format] DRILL_FILE...";
+    // The forms of the command line, shown by --help and after a bad command line.
+    static const char* const kUsage;
 
-    // The text of --help.
-    static const char* const kHelp;
+    // Returns the text of --help: the usage, then the options and the exit statuses.
+    static std::string Help();
 
     // Parses the arguments after the program name; returns false and a one-line reason in error
     // when they do not form a valid command line.
