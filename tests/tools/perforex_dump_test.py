@@ -279,6 +279,27 @@ class ExitStatus(Scratch):
                             r"Warnings:0 in parsing\n\n  \n$")
         self.assertTrue(result.out.endswith("  result: 0 (3 errors, 0 warnings in 3 messages)\n\n"))
 
+    def test_each_file_s_messages_follow_a_line_naming_it(self):
+        bad = self.write("bad.drl", b"M48\nINCH,TZ\nT01C0.035\n%\nT01\nX1000Y1000\nG99\n")
+        board, missing = example("board.drl"), "/nonexistent.drl"
+        self.check(["-f", example("default.fmt"), board, missing, bad], 2, "^%s$" % re.escape(
+            "perforex-dump: ==> %s <==\nperforex-dump: ==> %s <==\nperforex-dump: cannot read "
+            "drill file '%s': No such file or directory\nperforex-dump: ==> %s <==\nError: "
+            "Unknown token G99 found at the line 7\nError: Unknown character G found at line "
+            "number 7\n\n The Total number of Errors: 1 Warnings:0 in parsing\n\n  \n"
+            % (board, missing, missing, bad)))
+
+    def test_a_long_message_line_keeps_its_ends_and_its_count(self):
+        digits = "1" * 1000
+        drill = self.write("long.drl", b"M48\nINCH,TZ\nT01C0.035\n%%\nT01\nX%sY1000\nM30\n"
+                           % digits.encode())
+        # The first and last 100 bytes of the message that echoes the number are kept.
+        line = ("Warning: Length of co-ordinate data %s is found to be greater than M+N length 6 "
+                "at line number 6 Which may cause loss of data" % digits)
+        result = self.check(["-f", example("default.fmt"), drill], 1, "^%s\n" % re.escape(
+            "%s...[%d bytes left out]...%s" % (line[:100], len(line) - 200, line[-100:])))
+        self.assertIn("  result: 0 (1 error, 1 warning in 2 messages)\n", result.out)
+
     def test_help_and_version(self):
         result = self.check(["--help"], 0, "^$")
         for text in ("-f MACHINE_FORMAT_FILE", "--json", "--svg OUT.svg", "-V, --version",

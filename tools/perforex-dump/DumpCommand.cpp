@@ -195,6 +195,10 @@ int DumpCommand::ReadDrillFiles() {
 }
 
 int DumpCommand::ReadDrillFile(DumpHost& host, const std::string& drillFile) {
+    // With several files, a line naming each one tells whose messages follow.
+    if (options_.drillFiles.size() > 1) {
+        Note("==> " + drillFile + " <==");
+    }
     const std::string reason = UnreadableReason(drillFile);
     if (!reason.empty()) {
         host.SkipFile(drillFile, "cannot read drill file: " + reason);
