@@ -179,6 +179,28 @@ class Picture(Scratch):
         self.assertLess(legend_right, shift[1] + float(find(drawings[1], "rect", "frame")[0].get(
             "x")))
 
+    def test_an_overlay_draws_a_drill_and_a_rout_program_in_one_frame(self):
+        drill = self.write("drill.drl", b"M48\nMETRIC\nT1C1.0\n%\nT1\nX10.0Y10.0\nX90.0Y50.0\n"
+                                         b"X110.0Y30.0\nM30\n")
+        rout = self.write("rout.drl", b"M48\nMETRIC\nT1C2.0\n%\nT1\nG00X0.0Y0.0\nM15\n"
+                                       b"G01X100.0Y0.0\nX100.0Y60.0\nX0.0Y60.0\nX0.0Y0.0\nM16\nM30\n")
+        (drawing,) = find(self.picture("--overlay", drill, rout), "g", "drawing")
+        self.assertEqual(find(drawing, "text", "title")[0].text, drill + " + " + rout)
+        # The holes reach x 110.5 mm, the 2 mm wide route x and y -1 mm and y 61 mm.
+        self.assertEqual([find(drawing, "rect", "frame")[0].get(key) for key in (
+            "x", "y", "width", "height")], ["-1.0000", "-61.0000", "111.5000", "62.0000"])
+        drilled, routed = find(drawing, "g", "board")
+        self.assertEqual([(e.get("class"), e.get("cx"), e.get("cy")) for e in drilled],
+                         [("hole c0", "10.0000", "-10.0000"), ("hole c0", "90.0000", "-50.0000"),
+                          ("hole c0", "110.0000", "-30.0000")])
+        self.assertEqual([(e.get("class"), e.get("d")) for e in routed], [(
+            "contour c1", "M0.0000 0.0000 L100.0000 0.0000 L100.0000 -60.0000 L0.0000 -60.0000 "
+                          "L0.0000 0.0000")])
+        (legend,) = find(drawing, "g", "legend")
+        self.assertEqual([text.text for text in legend.iter(SVG + "text")],
+                         [drill, "T1 Round 1.0000 mm: 3 holes, 0 contours",
+                          rout, "T1 Round 2.0000 mm: 0 holes, 1 contour"])
+
 
 class Json(Scratch):
     def test_output_follows_the_schema(self):
@@ -224,6 +246,8 @@ class ExitStatus(Scratch):
             ([], 2, bad % "no drill file given", ""),
             (["--verbose", board], 2, bad % "unknown option '--verbose'", ""),
             (["--svg"], 2, bad % "option --svg needs a file name", ""),
+            (["--overlay", board], 2, bad % "--overlay draws the picture of --svg, which is not "
+                                            "given", ""),
             (["--svg", "/nonexistent/x.svg", board], 2, one % "cannot write picture", ""),
             (["/nonexistent/x.drl"], 2, one % "cannot read drill file '/nonexistent/x.drl': No "
                                               "such file or directory", None),

@@ -161,7 +161,7 @@ int DumpCommand::ReadDrillFiles() {
         return Fail(kFailed, "the machine format file '" + machineFormatFile_ +
                                  "' cannot be used: see the messages above; nothing read");
     }
-    SvgWriter svg;
+    SvgWriter svg(options_.overlay);
     if (!options_.svgFile.empty() && !svg.Open(options_.svgFile)) {
         return Fail(kFailed,
                     "cannot write picture '" + options_.svgFile + "': " + std::strerror(errno));

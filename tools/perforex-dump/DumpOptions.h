@@ -4,7 +4,8 @@
 #include <vector>
 
 // The command line of perforex-dump:
-// perforex-dump [-f MACHINE_FORMAT_FILE] [--json] [--svg OUT.svg] [--suggest-format] DRILL_FILE...
+// perforex-dump [-f MACHINE_FORMAT_FILE] [--json] [--svg OUT.svg [--overlay]] DRILL_FILE...
+// perforex-dump --suggest-format DRILL_FILE
 // perforex-dump -h | --help | -V | --version
 class DumpOptions {
   public:
@@ -23,6 +24,8 @@ class DumpOptions {
     bool json = false;
     // Picture file given with --svg, empty for none.
     std::string svgFile;
+    // Draw all drill files in one drawing instead of side by side.
+    bool overlay = false;
     bool suggestFormat = false;
     bool help = false;
     bool version = false;
