@@ -175,6 +175,69 @@ TEST_P(GeometryKinds, IsRebuiltFromItsRecordButNotFromAShortFixedOne) {
     EXPECT_EQ(shortCopy == nullptr, GetKind(geom->GetRecord()) <= GEOM_RECT_SHAPE);
 }
 
+// Calls use on geom as a polyline or polyarc path, the classes with Closed and Breaks flags;
+// returns false for the other classes.
+template <class Use>
+bool AsPathWithBreaks(CVbVrtxGeom& geom, Use use) {
+    if (auto* polyline = dynamic_cast<CVbPolylinePath*>(&geom)) {
+        use(*polyline);
+        return true;
+    }
+    if (auto* polyarc = dynamic_cast<CVbPolyarcPath*>(&geom)) {
+        use(*polyarc);
+        return true;
+    }
+    return false;
+}
+
+TEST_P(GeometryKinds, ReadsBackEachFlagItsSetterSetsAndTouchesNoOtherBit) {
+    struct Flag {
+        int bit;
+        std::function<void(CVbVrtxGeom&, int)> set;
+        std::function<int(CVbVrtxGeom&)> get;
+    };
+    const Flag flags[] = {
+        {kCcw, [](CVbVrtxGeom& g, int on) { g.SetCounterClockwise(on); },
+         [](CVbVrtxGeom& g) { return g.GetCounterClockwise(); }},
+        {kUser, [](CVbVrtxGeom& g, int on) { g.SetUserFlag(on); },
+         [](CVbVrtxGeom& g) { return g.GetUserFlag(); }},
+        {CVbVrtxGeom::kAuxFlagBit, [](CVbVrtxGeom& g, int on) { g.SetAuxFlag(on); },
+         [](CVbVrtxGeom& g) { return g.GetAuxFlag(); }},
+        {kClosed,
+         [](CVbVrtxGeom& g, int on) { AsPathWithBreaks(g, [on](auto& p) { p.SetClosed(on); }); },
+         [](CVbVrtxGeom& g) {
+             int on = -1;
+             AsPathWithBreaks(g, [&on](auto& p) { on = p.GetClosed(); });
+             return on;
+         }},
+        {kBreaks,
+         [](CVbVrtxGeom& g, int on) { AsPathWithBreaks(g, [on](auto& p) { p.SetBreaks(on); }); },
+         [](CVbVrtxGeom& g) {
+             int on = -1;
+             AsPathWithBreaks(g, [&on](auto& p) { on = p.GetBreaks(); });
+             return on;
+         }},
+    };
+    const Owned geom = Make();
+    const bool hasBreaks = AsPathWithBreaks(*geom, [](auto&) {});
+    for (const Flag& flag : flags) {
+        if (!hasBreaks && (flag.bit == kClosed || flag.bit == kBreaks)) {
+            continue;
+        }
+        SCOPED_TRACE(flag.bit);
+        flag.set(*geom, 0);
+        const Vertices cleared = Words(*geom);
+        EXPECT_EQ(flag.get(*geom), 0);
+        flag.set(*geom, 3);
+        EXPECT_EQ(flag.get(*geom), 1);
+        Vertices expected = cleared;
+        expected[0] |= flag.bit;
+        EXPECT_EQ(Words(*geom), expected);
+        flag.set(*geom, 0);
+        EXPECT_EQ(Words(*geom), cleared);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(AllEight, GeometryKinds, testing::ValuesIn(KindCases()),
                          [](const testing::TestParamInfo<KindCase>& info) {
                              return info.param.name;
