@@ -515,6 +515,40 @@ TEST(PolyarcExtents, BoundArcsNotTheirCentres) {
     EXPECT_EQ(Extents(Shape({10, 0, 0, 0, 0, 10})), (std::array<int, 4>{-10, -10, 10, 10}));
 }
 
+// With the Breaks bit, a vertex holding the smallest integer (here only its y, or x and y of an
+// arc path) is a break marker: every move leaves it as it is, and it bounds nothing, nor does an
+// arc that starts at it.
+TEST(BreakMarkers, StayThroughEveryMoveAndBoundNothing) {
+    const Vertices line = {1, 2, 0, kMin, 3, 4};
+    const Vertices arcs = {-10, 0, 0, 0, 0, 10, 10, 0, 0, kMin, kMin, 0, 30, 0, 10, 40, 0, 0};
+    const std::pair<std::function<void(CVbVrtxGeom&)>, std::pair<Vertices, Vertices>> moves[] = {
+        {[](CVbVrtxGeom& g) { g.Translate(3, -4); },
+         {{4, -2, 0, kMin, 6, 0},
+          {-7, -4, 0, 3, -4, 10, 13, -4, 0, kMin, kMin, 0, 33, -4, 10, 43, -4, 0}}},
+        {[](CVbVrtxGeom& g) { g.MirrorX(); },
+         {{-1, 2, 0, kMin, -3, 4},
+          {10, 0, 0, 0, 0, -10, -10, 0, 0, kMin, kMin, 0, -30, 0, -10, -40, 0, 0}}},
+        {[](CVbVrtxGeom& g) { EXPECT_EQ(g.Transform(0, 0, 0, 0, 2.0), nullptr); },
+         {{2, 4, 0, kMin, 6, 8},
+          {-20, 0, 0, 0, 0, 20, 20, 0, 0, kMin, kMin, 0, 60, 0, 20, 80, 0, 0}}},
+        {[](CVbVrtxGeom& g) { EXPECT_EQ(g.Rotate(900000, 0, 0), nullptr); },
+         {{-2, 1, 0, kMin, -4, 3},
+          {0, -10, 0, 0, 0, 10, 0, 10, 0, kMin, kMin, 0, 0, 30, 10, 0, 40, 0}}},
+    };
+    for (const auto& [move, expected] : moves) {
+        CVbPolylinePath polyline(2, line.data(), 6, 0, 0, 0, 1);
+        CVbPolyarcPath polyarc(2, arcs.data(), 18, 0, 0, 0, 1);
+        move(polyline);
+        move(polyarc);
+        EXPECT_EQ(VertexWords(polyline), expected.first);
+        EXPECT_EQ(VertexWords(polyarc), expected.second);
+    }
+    EXPECT_EQ(Extents(CVbPolylinePath(2, line.data(), 6, 0, 0, 0, 1)),
+              (std::array<int, 4>{0, 1, 4, 5}));
+    EXPECT_EQ(Extents(CVbPolyarcPath(2, arcs.data(), 18, 0, 0, 0, 1)),
+              (std::array<int, 4>{-11, -1, 41, 11}));
+}
+
 struct FlattenCase {
     const char* name;
     Vertices vertices;
