@@ -513,6 +513,8 @@ TEST(PolyarcExtents, BoundArcsNotTheirCentres) {
               (std::array<int, 4>{0, 800, 600, 1000}));
     // The full circle of a point followed by its centre; the last centre runs to the first.
     EXPECT_EQ(Extents(Shape({10, 0, 0, 0, 0, 10})), (std::array<int, 4>{-10, -10, 10, 10}));
+    // A last centre runs its arc from the vertex before it to the first: clockwise below (5, 0).
+    EXPECT_EQ(Extents(Shape({0, 0, 0, 10, 0, 0, 5, 0, 5})), (std::array<int, 4>{0, -5, 10, 0}));
 }
 
 // With the Breaks bit, a vertex holding the smallest integer (here only its y, or x and y of an
@@ -560,6 +562,10 @@ TEST(PolyarcToPolygon, ReplacesArcsByChordsOnTheChordRadius) {
     const FlattenCase cases[] = {
         // n = 2, delta = 45 degrees, R = 1041.196: the single chord point (736, 736).
         {"ccw quarter", {1000, 0, 0, 0, 0, -1000, 0, 1000, 0}, 40, {1000, 0, 736, 736, 0, 1000}},
+        {"ccw quarter about (1000, 0)",
+         {2000, 0, 0, 1000, 0, -1000, 1000, 1000, 0},
+         40,
+         {2000, 0, 1736, 736, 1000, 1000}},
         {"no arc", {1, 2, 0, 3, 4, 0, 5, 6, 0}, 40, {1, 2, 3, 4, 5, 6}},
         {"single vertex", {0, 0, 7}, 40, {0, 0}},
         {"step of zero", {1, 2, 0, 3, 4, 0}, 0, {}},
