@@ -517,6 +517,25 @@ TEST(PolyarcExtents, BoundArcsNotTheirCentres) {
     EXPECT_EQ(Extents(Shape({0, 0, 0, 10, 0, 0, 5, 0, 5})), (std::array<int, 4>{0, -5, 10, 0}));
 }
 
+// GetVertices copies the vertex words out; SetVertices replaces them, of another count, and
+// keeps the header and the width.
+TEST(VertexWords, AreCopiedOutAndReplaced) {
+    const Vertices six = {1, 2, 3, 4, 5, 6};
+    const Vertices twelve = {7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18};
+    const auto check = [&](auto&& geom) {
+        const std::unique_ptr<int[]> copy(geom.GetVertices());
+        EXPECT_EQ(Vertices(copy.get(), copy.get() + 6), six);
+        Vertices expected(geom.GetRecord(), geom.GetRecord() + geom.GetWordCount() - 6);
+        expected.insert(expected.end(), twelve.begin(), twelve.end());
+        geom.SetVertices(twelve.data(), 12);
+        EXPECT_EQ(Words(geom), expected);
+    };
+    check(CVbPolylinePath(5, six.data(), 6, 1, 1, 0, 0));
+    check(CVbPolylineShape(six.data(), 6, 0, 1));
+    check(CVbPolyarcPath(5, six.data(), 6, 0, 0, 1, 1));
+    check(CVbPolyarcShape(six.data(), 6, 1, 0));
+}
+
 // With the Breaks bit, a vertex holding the smallest integer (here only its y, or x and y of an
 // arc path) is a break marker: every move leaves it as it is, and it bounds nothing, nor does an
 // arc that starts at it.
