@@ -340,12 +340,12 @@ TEST(FixedValidate, AcceptsAnyCircleButOrdersOrRejectsARectangle) {
 }
 
 TEST(RectRotate, YieldsARotatedPolylineAndLeavesTheRectangle) {
-    CVbRectPath path(4, 0, 0, 10, 5, 1, 1);
+    CVbRectPath path(4, 1, 0, 10, 5, 1, 1);
     EXPECT_EQ(path.Rotate(0, 0, 0), nullptr);
     const Owned turned(path.Rotate(900000, 0, 0));
     ASSERT_NE(turned, nullptr);
-    EXPECT_EQ(Words(*turned), (Vertices{5 | kClosed, 4, 0, 0, 0, 10, -5, 10, -5, 0}));
-    EXPECT_EQ(Words(path), (Vertices{3 | kUser | kCcw, 4, 0, 0, 10, 5}));
+    EXPECT_EQ(Words(*turned), (Vertices{5 | kClosed, 4, 0, 1, 0, 10, -5, 10, -5, 1}));
+    EXPECT_EQ(Words(path), (Vertices{3 | kUser | kCcw, 4, 1, 0, 10, 5}));
 
     CVbRectShape shape(0, 0, 10, 4, 1, 0);
     const Owned tilted(shape.Rotate(300000, 0, 0));
@@ -543,9 +543,12 @@ TEST(BreakMarkers, StayThroughEveryMoveAndBoundNothing) {
     const Vertices line = {1, 2, 0, kMin, 3, 4};
     const Vertices arcs = {-10, 0, 0, 0, 0, 10, 10, 0, 0, kMin, kMin, 0, 30, 0, 10, 40, 0, 0};
     const std::pair<std::function<void(CVbVrtxGeom&)>, std::pair<Vertices, Vertices>> moves[] = {
-        {[](CVbVrtxGeom& g) { g.Translate(3, -4); },
-         {{4, -2, 0, kMin, 6, 0},
-          {-7, -4, 0, 3, -4, 10, 13, -4, 0, kMin, kMin, 0, 33, -4, 10, 43, -4, 0}}},
+        {[](CVbVrtxGeom& g) { g.Translate(1, 0); },
+         {{2, 2, 0, kMin, 4, 4},
+          {-9, 0, 0, 1, 0, 10, 11, 0, 0, kMin, kMin, 0, 31, 0, 10, 41, 0, 0}}},
+        {[](CVbVrtxGeom& g) { g.Translate(0, 1); },
+         {{1, 3, 0, kMin, 3, 5},
+          {-10, 1, 0, 0, 1, 10, 10, 1, 0, kMin, kMin, 0, 30, 1, 10, 40, 1, 0}}},
         {[](CVbVrtxGeom& g) { g.MirrorX(); },
          {{-1, 2, 0, kMin, -3, 4},
           {10, 0, 0, 0, 0, -10, -10, 0, 0, kMin, kMin, 0, -30, 0, -10, -40, 0, 0}}},

@@ -308,4 +308,13 @@ TEST(DrillScanner, ReadsNumbersEndingExactlyAtTheEndOfTheFile) {
     }
 }
 
+// A carriage return that ends a block of the file, not followed by a line feed, is read.
+TEST(DrillScanner, ReportsALoneCarriageReturnWhereverABlockBoundaryFalls) {
+    for (std::size_t pad : {2044, 2045, 2046}) {
+        const ScanTrace trace(std::string(pad, ' ') + "X1\rY2", kFormat);
+        EXPECT_EQ(trace.tokens, (Tokens{"X 0.0001 @1", "Y 0.0002 end invalid @1"})) << pad;
+        EXPECT_EQ(trace.messages, "Error: Unknown character \r found at line number 1\n") << pad;
+    }
+}
+
 }  // namespace
