@@ -266,6 +266,7 @@ TEST(GeometryTransform, SaturatesInsteadOfWrapping) {
 struct CirclePolygonCase {
     int r, step, counterClockwise, count;
     Vertices start;
+    int cx = 0;
 };
 
 TEST(CircleToPolygon, PlacesVerticesOnTheChordRadius) {
@@ -275,6 +276,10 @@ TEST(CircleToPolygon, PlacesVerticesOnTheChordRadius) {
         {1000, 90, 1, 4, {1207, 0, 0, 1207, -1207, 0, 0, -1207}},
         // 360 / 7 = 51 vertices; R = 1000.95
         {1000, 7, 0, 51, {1000, 0, 993, -123, 970, -244}},
+        // 360 / 19 = 18 vertices; R = 1000 * (0.5 + 1 / (2 cos 10)) = 1007.71
+        {1000, 19, 0, 18, {1007, 0, 946, -344}},
+        // Vertices on the last x of the 32-bit range are in range.
+        {0, 90, 0, 4, {-kMax, 0, -kMax, 0}, -kMax},
         // One vertex: the chord radius of a full-turn chord is 0.
         {1000, 360, 0, 1, {0, 0}},
         // Two vertices: cos 90 is nearly 0 and the chord radius explodes.
@@ -287,7 +292,7 @@ TEST(CircleToPolygon, PlacesVerticesOnTheChordRadius) {
     };
     for (const CirclePolygonCase& c : cases) {
         SCOPED_TRACE(testing::Message() << "r " << c.r << " step " << c.step);
-        const Owned polygon(CVbCircleShape(0, 0, c.r, 0, c.counterClockwise).ToPolygon(c.step));
+        const Owned polygon(CVbCircleShape(c.cx, 0, c.r, 0, c.counterClockwise).ToPolygon(c.step));
         ASSERT_EQ(polygon != nullptr, c.count != 0);
         if (polygon != nullptr) {
             const Vertices words = VertexWords(*polygon);
