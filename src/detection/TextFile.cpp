@@ -1,4 +1,4 @@
-#include "TextFile.h"
+#include "detection/TextFile.h"
 
 #include <cstdio>
 

@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
-#include "FormatInference.h"
-#include "FormatSuggester.h"
-#include "NcParamFile.h"
+#include "detection/FormatInference.h"
+#include "detection/FormatSuggester.h"
+#include "detection/NcParamFile.h"
 
 namespace {
 
@@ -77,38 +76,50 @@ std::string Joined(const std::vector<std::string>& lines) {
     return joined;
 }
 
+std::string Joined(const std::vector<CFormatEvidence>& evidence) {
+    std::string joined;
+    for (const CFormatEvidence& decision : evidence) {
+        joined += decision.text.Str() + "\n";
+    }
+    return joined;
+}
+
 // --suggest-format proposes the same format, and AUTO with its reasons where they exist.
 TEST(FormatInference, TakesWhatTheProgramStatesAndInfersTheRestItemByItem) {
     for (const Case& entry : kCases) {
+        const std::string program = entry.program;
         FormatInference inference;
-        FormatSuggester suggester;
-        std::string program = entry.program;
-        FILE* file = fmemopen(program.data(), program.size(), "r");
-        ASSERT_NE(file, nullptr);
-        inference.ReadProgram(file);
-        std::rewind(file);
-        suggester.ReadProgram(file);
-        std::fclose(file);
-        NcParamFile sideFile;
-        if (entry.ncParam != nullptr) {
-            sideFile.Parse(entry.ncParam);
+        inference.Take(program.data(), program.size());
+        inference.Finish();
+        // Fed a byte at a time, as pieces of a file can end anywhere, it decides the same.
+        FormatInference piecewise;
+        for (const char byte : program) {
+            piecewise.Take(&byte, 1);
         }
-        std::vector<std::string> evidence;
-        const DrillFormat format = inference.Infer(DrillFormat(), sideFile, evidence);
-        EXPECT_EQ(std::string(format.UnitName()) + " " + format.DigitsText() + " " +
-                      format.ZeroTruncationName() + " " + format.StepModeName(),
-                  entry.format)
-            << program;
+        piecewise.Finish();
+        SideFiles sideFiles;
+        if (entry.ncParam != nullptr) {
+            NcParamFile ncParam;
+            ncParam.Parse(entry.ncParam);
+            sideFiles.Add(NcParamFile::kFileName, ncParam.Format());
+        }
+        std::vector<CFormatEvidence> evidence;
+        const DrillFormat format = inference.Infer(DrillFormat(), sideFiles.Combined(), evidence);
+        EXPECT_EQ(format.Summary(), entry.format) << program;
         const std::string lines = Joined(evidence);
         EXPECT_EQ(lines.empty(), *entry.evidence == '\0') << program << lines;
         if (!lines.empty()) {
             EXPECT_NE(lines.find(std::string(entry.evidence) + "\n"), std::string::npos) << lines;
         }
+        std::vector<CFormatEvidence> piecewiseEvidence;
+        piecewise.Infer(DrillFormat(), sideFiles.Combined(), piecewiseEvidence);
+        EXPECT_EQ(Joined(piecewiseEvidence), lines);
         const std::string reasons = Joined(inference.AutoOnlyReasons());
+        EXPECT_EQ(Joined(piecewise.AutoOnlyReasons()), reasons);
         EXPECT_EQ(reasons.empty(), *entry.autoOnly == '\0') << program << reasons;
         EXPECT_NE(reasons.find(entry.autoOnly), std::string::npos) << program << reasons;
-        suggester.UseSideFile(sideFile);
-        const std::string suggestion = suggester.FormatFile("x.drl");
+        const std::string suggestion =
+            FormatSuggester(inference, sideFiles, DrillFormat()).FormatFile("x.drl");
         EXPECT_NE(
             suggestion.find(std::string(".DataType ") + (reasons.empty() ? "EXCELLON" : "AUTO") +
                             "\n.CharacterSet ASCII\n.Unit " + format.UnitName() + "\n.DataFormat " +

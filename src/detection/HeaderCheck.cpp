@@ -1,25 +1,8 @@
-#include "HeaderCheck.h"
+#include "detection/HeaderCheck.h"
 
-#include <cstdio>
-
-#include "DrillFormat.h"
-#include "FormatInference.h"
-
-std::vector<std::string> HeaderCheck::Contradictions(const std::string& drillFile,
-                                                     const MachineFormatSettings& settings) {
+std::vector<std::string> HeaderCheck::Contradictions(const FormatInference& program,
+                                                     const DrillFormat& format) {
     std::vector<std::string> lines;
-    if (settings.IsAuto()) {
-        return lines;
-    }
-    const DrillFormat& format = settings.format;
-    FILE* file = std::fopen(drillFile.c_str(), "rb");
-    if (file == nullptr) {
-        return lines;
-    }
-    FormatInference program;
-    program.ReadProgram(file);
-    std::fclose(file);
-
     const int unit = program.StatedUnit();
     if (unit != 0 && unit != format.unit) {
         lines.push_back(std::string("the header states ") +

@@ -1,4 +1,4 @@
-#include "FormatSuggester.h"
+#include "detection/FormatSuggester.h"
 
 #include <vector>
 
@@ -17,28 +17,26 @@ std::string Printable(const std::string& text) {
 
 }  // namespace
 
-bool FormatSuggester::ReadProgram(FILE* drillFile) {
-    return inference_.ReadProgram(drillFile);
-}
+FormatSuggester::FormatSuggester(const FormatInference& program, const SideFiles& sideFiles,
+                                 const DrillFormat& fallback)
+    : program_(program), sideFiles_(sideFiles), fallback_(fallback) {}
 
 const char* FormatSuggester::DataType() const {
-    return inference_.AutoOnlyReasons().empty() ? "EXCELLON" : "AUTO";
+    return program_.AutoOnlyReasons().empty() ? "EXCELLON" : "AUTO";
 }
 
 std::string FormatSuggester::FormatFile(const std::string& drillFileName) const {
-    std::vector<std::string> evidence;
-    const DrillFormat format = inference_.Infer(DrillFormat(), sideFile_, evidence);
+    std::vector<CFormatEvidence> evidence;
+    const DrillFormat format = program_.Infer(fallback_, sideFiles_.Combined(), evidence);
     std::string notes;
-    if (sideFile_.Found()) {
-        const DrillFormat side = sideFile_.ApplyTo(DrillFormat());
-        notes += "! " + Printable(sideFile_.Path()) + ": " + side.UnitName() + " " +
-                 side.DigitsText() + " " + side.ZeroTruncationName() + " " + side.StepModeName() +
+    for (const SideFiles::Found& file : sideFiles_.Files()) {
+        notes += "! " + Printable(file.path) + ": " + file.format.ApplyTo(fallback_).Summary() +
                  " where the program states nothing else.\n";
     }
-    for (const std::string& line : evidence) {
-        notes += "! " + Printable(line) + "\n";
+    for (const CFormatEvidence& decision : evidence) {
+        notes += "! " + Printable(decision.text.Str()) + "\n";
     }
-    const std::vector<std::string>& autoOnly = inference_.AutoOnlyReasons();
+    const std::vector<std::string>& autoOnly = program_.AutoOnlyReasons();
     if (autoOnly.empty()) {
         notes += "! EXCELLON: the strict reading takes everything the program uses.\n";
     } else {
@@ -48,19 +46,19 @@ std::string FormatSuggester::FormatFile(const std::string& drillFileName) const 
         }
         notes += "! AUTO: only the AUTO reading takes " + Printable(reasons) + ".\n";
     }
-    if (!inference_.CommandSet().empty()) {
-        notes += "! FMAT," + Printable(inference_.CommandSet()) +
+    if (!program_.CommandSet().empty()) {
+        notes += "! FMAT," + Printable(program_.CommandSet()) +
                  ": the command set; a machine format file has no setting for it.\n";
     }
 
     return ".FILETYPE DRILL_MACHINE_FILE\n"
-           "! Suggested by perforex-dump from the drill program " +
+           "! Suggested by PerforexReader's format detection from the drill program " +
            Printable(drillFileName) +
            ".\n"
            "! Check it against the drilling machine before relying on it.\n" +
            notes +
            ".VERSION \"QK2002.1\"\n"
-           ".CREATOR \"perforex-dump --suggest-format\"\n"
+           ".CREATOR \"PerforexReader format detection\"\n"
            "\n"
            ".DataType " +
            DataType() +

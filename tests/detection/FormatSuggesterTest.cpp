@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
-#include "FormatSuggester.h"
-#include "TempFile.h"
+#include "detection/FormatSuggester.h"
 
 namespace {
 
@@ -35,13 +33,14 @@ const Case kCases[] = {
 
 TEST(FormatSuggester, MatchesTheHeaderDirectives) {
     for (const Case& entry : kCases) {
-        TempFile drill(entry.program, ".drl");
-        FILE* file = std::fopen(drill.Path().c_str(), "r");
-        ASSERT_NE(file, nullptr);
-        FormatSuggester suggester;
-        EXPECT_EQ(suggester.ReadProgram(file), entry.found) << entry.program;
-        std::fclose(file);
-        const std::string format = suggester.FormatFile("x.drl");
+        const std::string program = entry.program;
+        FormatInference inference;
+        inference.Take(program.data(), program.size());
+        inference.Finish();
+        EXPECT_EQ(inference.HasHeader(), entry.found) << entry.program;
+        const SideFiles none;
+        const std::string format =
+            FormatSuggester(inference, none, DrillFormat()).FormatFile("x.drl");
         const std::string expectedLines[] = {
             std::string("\n.Unit ") + entry.unit + "\n",
             std::string("\n.DataFormat ") + entry.dataFormat + "\n",

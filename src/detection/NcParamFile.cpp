@@ -1,9 +1,7 @@
-#include "NcParamFile.h"
+#include "detection/NcParamFile.h"
 
 #include <cctype>
 #include <sstream>
-
-#include "TextFile.h"
 
 namespace {
 
@@ -30,21 +28,7 @@ int YesNo(const std::string& value) {
 
 }  // namespace
 
-bool NcParamFile::LoadBeside(const std::string& drillFile) {
-    const std::size_t slash = drillFile.find_last_of('/');
-    const std::string path =
-        slash == std::string::npos ? kFileName : drillFile.substr(0, slash + 1) + kFileName;
-    std::string text;
-    if (!TextFile::Read(path, text)) {
-        return false;
-    }
-    path_ = path;
-    Parse(text);
-    return true;
-}
-
 void NcParamFile::Parse(const std::string& text) {
-    found_ = true;
     std::istringstream lines(text);
     std::string line;
     while (std::getline(lines, line)) {
@@ -75,10 +59,6 @@ void NcParamFile::TakeSetting(const std::string& keyword, const std::string& val
     }
 }
 
-bool NcParamFile::StatesZeroTruncation() const {
-    return ZeroTruncation() >= 0;
-}
-
 // One suppression said YES names the mode; both NO means every zero is written. Both YES says
 // nothing a machine format can hold.
 int NcParamFile::ZeroTruncation() const {
@@ -94,19 +74,13 @@ int NcParamFile::ZeroTruncation() const {
     return -1;
 }
 
-DrillFormat NcParamFile::ApplyTo(DrillFormat format) const {
-    if (StatesUnit()) {
-        format.unit = unit_;
+SideFormat NcParamFile::Format() const {
+    SideFormat format;
+    format.StateUnit(unit_);
+    if (integerPlaces_ >= 0 && decimalPlaces_ >= 0) {
+        format.StateDigits(integerPlaces_, decimalPlaces_);
     }
-    if (StatesDigits()) {
-        format.integerDigits = integerPlaces_;
-        format.decimalDigits = decimalPlaces_;
-    }
-    if (StatesZeroTruncation()) {
-        format.zeroTruncation = ZeroTruncation();
-    }
-    if (StatesStepMode()) {
-        format.stepMode = stepMode_;
-    }
+    format.StateZeroTruncation(ZeroTruncation());
+    format.StateStepMode(stepMode_);
     return format;
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-// Reads small text files (machine formats, side files) whole.
+// Reads small text files (side files beside a drill program) whole.
 class TextFile {
   public:
     // Reads the file at path into text; returns false, with errno set, when it cannot be opened.

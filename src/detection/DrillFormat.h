@@ -2,8 +2,8 @@
 
 #include <string>
 
-// How the numbers of a drill program are written: the settings of a machine format file that a
-// host chooses for a program, with the values of the machine format file's constants.
+// How the numbers of a drill program are written: the settings of a machine format that the
+// detection chooses for a program, with the values of the machine format file's constants.
 struct DrillFormat {
     static constexpr int kInch = 1;
     static constexpr int kMillimetre = 2;
@@ -40,5 +40,10 @@ struct DrillFormat {
     }
     std::string DigitsText() const {
         return std::to_string(integerDigits) + "," + std::to_string(decimalDigits);
+    }
+    // The four settings in one line, e.g. "IN 2,4 LEADING ABSOLUTE".
+    std::string Summary() const {
+        return std::string(UnitName()) + " " + DigitsText() + " " + ZeroTruncationName() + " " +
+               StepModeName();
     }
 };

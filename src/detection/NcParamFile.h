@@ -2,36 +2,25 @@
 
 #include <string>
 
-#include "DrillFormat.h"
+#include "detection/SideFormat.h"
 
 // The nc_param.txt that Allegro writes beside its drill files: one setting a line, a keyword and
 // its value (INTEGER-PLACES 2, OUTPUT-UNITS METRIC, SUPPRESS-LEAD-ZEROES YES ...). It tells the
-// format of the drill files in its folder.
+// format of every drill file in its folder.
 class NcParamFile {
   public:
     static constexpr const char* kFileName = "nc_param.txt";
 
-    // Reads the nc_param.txt in the folder of the drill file; false when there is none to read.
-    bool LoadBeside(const std::string& drillFile);
     // Takes in the text of an nc_param.txt.
     void Parse(const std::string& text);
-
-    bool Found() const { return found_; }
-    const std::string& Path() const { return path_; }
-    // Which settings the file states.
-    bool StatesUnit() const { return unit_ != 0; }
-    bool StatesDigits() const { return integerPlaces_ >= 0 && decimalPlaces_ >= 0; }
-    bool StatesZeroTruncation() const;
-    bool StatesStepMode() const { return stepMode_ != 0; }
-    // The format with every setting the file states put in.
-    DrillFormat ApplyTo(DrillFormat format) const;
+    // Returns the settings the file states.
+    SideFormat Format() const;
 
   private:
     void TakeSetting(const std::string& keyword, const std::string& value);
+    // Returns the zero truncation the two suppression settings name, or -1 for none.
     int ZeroTruncation() const;
 
-    bool found_ = false;
-    std::string path_;
     int integerPlaces_ = -1;
     int decimalPlaces_ = -1;
     int unit_ = 0;

@@ -1,4 +1,4 @@
-#include "HoleGeometry.h"
+#include "detection/HoleGeometry.h"
 
 #include <algorithm>
 #include <cmath>
