@@ -4,11 +4,13 @@
 
 namespace {
 
-// Returns text with control characters replaced, so that it cannot end a comment line early.
+// Returns text with control characters and the byte 0xFF (the machine format parser's end of
+// input) replaced, so that it cannot end a comment line early.
 std::string Printable(const std::string& text) {
     std::string printable = text;
     for (char& character : printable) {
-        if (static_cast<unsigned char>(character) < 0x20 || character == 0x7F) {
+        const auto byte = static_cast<unsigned char>(character);
+        if (byte < 0x20 || byte == 0x7F || byte == 0xFF) {
             character = '?';
         }
     }

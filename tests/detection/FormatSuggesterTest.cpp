@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "MessageCapture.h"
 #include "detection/FormatSuggester.h"
+#include "machineformat/DrillMachineFormat.h"
 
 namespace {
 
@@ -51,6 +53,22 @@ TEST(FormatSuggester, MatchesTheHeaderDirectives) {
             EXPECT_NE(format.find(line), std::string::npos) << entry.program << line << format;
         }
     }
+}
+
+// The machine format parser ends a comment at a byte 0xFF and would read what follows as keywords.
+TEST(FormatSuggester, AByte0xFFOfTheProgramEndsNoCommentOfTheSuggestion) {
+    const std::string program = "M48\nFMAT,2\xff.Unit MM\n%\nT1\nX1Y1\nM30\n";
+    FormatInference inference;
+    inference.Take(program.data(), program.size());
+    inference.Finish();
+    const SideFiles none;
+    MessageCapture capture;
+    CDrillMachineFormat suggested;
+    EXPECT_EQ(
+        suggested.LoadText(capture.Stream(),
+                           FormatSuggester(inference, none, DrillFormat()).FormatFile("x.drl")),
+        0)
+        << capture.Text();
 }
 
 }  // namespace
