@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "interpreter/LengthConverter.h"
+#include "scanner/ExactLength.h"
 
 class CPerforexReader;
 
@@ -17,17 +18,20 @@ class ToolTable {
     // Starts an empty table that reports tools to owner and messages to messageStream and takes
     // sizes in the unit of lengths.
     ToolTable(CPerforexReader& owner, FILE* messageStream, const LengthConverter& lengths);
-    // Takes the sizes of the definitions that follow in the unit of lengths.
-    void SetLengths(const LengthConverter& newLengths) { lengths = newLengths; }
+    // Takes the sizes of the definitions that follow exactly from their decimal digits, in unit,
+    // rounded to the nearest nanometre, as the AUTO reading does.
+    void SetExactUnit(ExactLength::Unit unit) {
+        exact = true;
+        exactUnit = unit;
+    }
 
     // Defines a tool for every usable line, in order; lineNumber goes into range messages.
     // Returns the number of errors reported.
     int BuildToolTable(const std::vector<std::string>& toolLines, int lineNumber);
     // Defines the tool of one line; returns the number of errors reported for it.
     int DefineTool(std::string_view line, int lineNumber);
-    // Defines a round tool of the given diameter in nanometres; returns the number of errors
-    // reported.
-    int DefineRoundTool(int tool, double diameter, int lineNumber);
+    // Defines a round tool of the given diameter; returns the number of errors reported.
+    int DefineRoundTool(int tool, ExactLength diameter, int lineNumber);
     // Tells whether a definition of tool was taken into the table, whatever its width.
     bool IsToolDefined(int tool) const;
     // Returns the route width of tool, or 0 when the table does not hold it.
@@ -41,11 +45,20 @@ class ToolTable {
     // Defines a square, slot or rectangle tool from its sizes and rotation; returns the number
     // of errors reported.
     int DefineSizedTool(int tool, int holeType, std::string_view parameters, int lineNumber);
+    // Defines a round tool of the given diameter in nanometres, truncated toward zero; returns
+    // the number of errors reported.
+    int DefineRoundToolTruncated(int tool, double diameter, int lineNumber);
+    // Converts the size at the start of parameters to nanometres and drops it from them; returns
+    // false when it does not fit in 32 bits.
+    bool TakeSize(std::string_view& parameters, int& nanometres) const;
     // Writes the range message and returns its one error.
     int ReportOutOfRange(int lineNumber);
 
     CPerforexReader& owner;
     FILE* messageStream;
     LengthConverter lengths;
+    // Set for sizes taken exactly in exactUnit.
+    bool exact = false;
+    ExactLength::Unit exactUnit = ExactLength::kInch;
     std::map<int, int> toolWidths;
 };
