@@ -17,6 +17,9 @@ const char kInch24[] = ".DataFormat 2,4\n";
 #define TOTALS(errors, warnings) \
     "\n The Total number of Errors: " #errors " Warnings:" #warnings " in parsing\n\n  "
 
+#define END_BYTE "Warning: Byte 0xFF at line number "
+#define END_BYTE_REST " ends the program; the rest of the file is not read\n"
+
 struct ReadOutcome {
     int result;
     std::string transcript;
@@ -207,6 +210,32 @@ const ReadCase kReadCases[] = {
      "Error: Arc without a start point at line number 4\n" TOTALS(1, 0),
      0},
     {"EmptyProgram", kInch24, "", ""},
+    // G05 drills whatever motion code came before it, a G00 too: 0.020 inch passes through
+    // single precision (507999.98... nm).
+    {"G05AfterG00Drills", ".DataFormat 3,3\n",
+     "M48\nT01C0.020\n%\nG00X010000Y010000\nG05\nT01\nX020000Y020000\nM30\n",
+     "tool 1 0 507999 0 0 0 0 0 0 0 0\nhit 508000000 508000000 1\n"},
+    {"G05AfterARoutAndAG00Drills", kInch24,
+     "M48\nT01C0.035\nT02C0.125\n%\nT02\nG00X000000Y000000\nM15\nG01X005000Y000000\nM16\n"
+     "G00X010000Y000000\nG05\nX012500Y002500\nX015000Y002500\nM30\n",
+     TOOL_ONE "tool 2 0 3175000 0 0 0 0 0 0 0 0\ncontour 2: 7 3175000 0 0 0 12700000 0 0\n"
+              "hit 31750000 6350000 2\nhit 38100000 6350000 2\n"},
+    // A byte 0xFF ends the input; the bytes after it are reported once the holes before it are
+    // delivered, unless the program has ended before it.
+    {"ByteFFWithBytesAfterIt", kInch24,
+     "M48\nT01C0.035\n%\nT01\nX010000Y010000\n\xFF\nX020000Y020000\nM30\n",
+     TOOL_ONE "hit 25400000 25400000 1\n", END_BYTE "6" END_BYTE_REST TOTALS(0, 1), 0},
+    {"Utf16File", kInch24,
+     "\xFF\xFEM\x00"
+     "4\x00"
+     "8\x00\n\x00",
+     "", END_BYTE "1" END_BYTE_REST TOTALS(0, 1), 0},
+    {"ByteFFAfterM30", kInch24, "M48\nT01C0.035\n%\nT01\nX010000Y010000\nM30\n\xFFX020000\n",
+     TOOL_ONE "hit 25400000 25400000 1\n"},
+    {"ByteFFAfterAnErrorThatEndsTheRead", kInch24, "G99\n\xFFX010000\n", "",
+     "Error: Unknown token G99 found at the line 1\n"
+     "Error: Unknown character G found at line number 1\n" TOTALS(1, 0),
+     0},
 };
 
 class DrillReads : public ::testing::TestWithParam<ReadCase> {};

@@ -93,6 +93,7 @@ CDrillMachineFormat MakeFormat(int integerDigits, int decimalDigits) {
 //   case <name>                  starts a case
 //   format <m> <n> <z>           digits and zero suppression 1, 2 or 0 (default 2 4 1)
 //   delimiter <c>, charset <n>, step <n>   other settings (default #, 1, 1)
+//   unit mm                      millimetres (default inches)
 //   program <bytes>              the drill file, appended line by line
 //   token <text>                 one expected token, as ScanTrace writes it
 //   message <bytes>              expected message bytes, appended in order
@@ -141,6 +142,9 @@ void Apply(ScanCase& c, const std::string& key, const std::string& text) {
         c.format.characterSet = std::stoi(text);
     } else if (key == "step") {
         c.format.stepMode = std::stoi(text);
+    } else if (key == "unit" && text == "mm") {
+        c.format.unit = CDrillMachineFormat::MM;
+        c.format.unitLength = CDrillMachineFormat::NANOMETRES_PER_MM;
     } else if (key == "program") {
         c.program += text;
     } else if (key == "token") {
