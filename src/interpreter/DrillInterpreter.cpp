@@ -184,8 +184,11 @@ inline void CDrillInterpreter<Scanner>::TakeBlockWord(const NCToken& token) {
                 return;
             }
             Length& position = x ? blockX : blockY;
-            const bool incremental = scanner.GetStepMode() == CDrillMachineFormat::INCREMENTAL;
-            position = incremental ? position + token.length : token.length;
+            if (scanner.GetStepMode() == CDrillMachineFormat::INCREMENTAL) {
+                position += token.length;
+            } else {
+                position = token.length;
+            }
             return;
         }
         // A is a radius and I and J are offsets, in either step mode.

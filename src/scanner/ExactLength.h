@@ -70,13 +70,17 @@ class ExactLength {
     // returns false and leaves result alone when that does not fit in 32 bits.
     bool ToNanometres(int& result) const {
         // Lengths in range fit 64 bits many times over, where the division by a constant is cheap.
-        if (attometres > kWithin64Bits || attometres < -kWithin64Bits) {
+        using Unsigned = unsigned __int128;
+        if (static_cast<Unsigned>(attometres + kWithin64Bits) >=
+            static_cast<Unsigned>(2) * kWithin64Bits) {
             return false;
         }
         const std::int64_t value = static_cast<std::int64_t>(attometres);
         const std::int64_t half = value < 0 ? -kPerNanometre / 2 : kPerNanometre / 2;
         const std::int64_t nanometres = (value + half) / kPerNanometre;
-        if (nanometres < INT_MIN || nanometres > INT_MAX) {
+        // One unsigned test for INT_MIN <= nanometres <= INT_MAX.
+        if (static_cast<std::uint64_t>(nanometres) - static_cast<std::uint64_t>(INT_MIN) >
+            UINT_MAX) {
             return false;
         }
         result = static_cast<int>(nanometres);
