@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "interpreter/LengthConverter.h"
+#include "messages/MessageOutput.h"
 #include "scanner/ExactLength.h"
 
 class CPerforexReader;
@@ -15,9 +16,9 @@ class CPerforexReader;
 // and keeps each defined tool's route width.
 class ToolTable {
   public:
-    // Starts an empty table that reports tools to owner and messages to messageStream and takes
+    // Starts an empty table that reports tools to owner and messages to messages and takes
     // sizes in the unit of lengths.
-    ToolTable(CPerforexReader& owner, FILE* messageStream, const LengthConverter& lengths);
+    ToolTable(CPerforexReader& owner, MessageOutput messages, const LengthConverter& lengths);
     // Takes the sizes of the definitions that follow exactly from their decimal digits, in unit,
     // rounded to the nearest nanometre, as the AUTO reading does.
     void SetExactUnit(ExactLength::Unit unit) {
@@ -55,7 +56,7 @@ class ToolTable {
     int ReportOutOfRange(int lineNumber);
 
     CPerforexReader& owner;
-    FILE* messageStream;
+    MessageOutput messages;
     LengthConverter lengths;
     // Set for sizes taken exactly in exactUnit.
     bool exact = false;

@@ -35,16 +35,16 @@ constexpr int kNoOffsetTool = -1;
 
 }  // namespace
 
-CAutoScanner::CAutoScanner(const std::string& filePath, const CDrillMachineFormat& settings,
-                           FILE* messageStream)
-    : filePath(filePath),
-      messageStream(messageStream),
+CAutoScanner::CAutoScanner(const DrillInput& input, const CDrillMachineFormat& settings,
+                           MessageOutput messages)
+    : filePath(input.Name()),
+      messages(messages),
       settings(settings),
       format(settings),
       delimiter(settings.DelimiterCharacter()),
       classes(static_cast<char>(delimiter)),
-      source(filePath, settings.characterSet == CDrillMachineFormat::EBCDIC),
-      coordinates(source, classes, this->settings, messageStream),
+      source(input, settings.characterSet == CDrillMachineFormat::EBCDIC),
+      coordinates(source, classes, this->settings, messages),
       unit(ExactLength::UnitOf(settings.unit)),
       lines(source, delimiter) {
     definition.reserve(64);
@@ -75,7 +75,8 @@ bool CAutoScanner::ReadLine(NCToken& token) {
     if (!lines.ReadLine()) {
         endOfInput = true;
         if (source.EndByteHidesBytes()) {
-            WriteMessage(messageStream, kEndByteBeforeEndOfFile, lines.EndLine());
+            messages.Write(kEndByteBeforeEndOfFile, MessageKind::Warning, lines.EndLine(),
+                           lines.EndLine());
             ++warningCount;
         }
         return false;
@@ -294,7 +295,7 @@ bool CAutoScanner::ReadMCode(NCToken& token) {
     const char second = At(2);
     if (!IsDigit(first) || !IsDigit(second)) {
         const char shown[] = {first, first == '\0' ? '\0' : second, '\0'};
-        WriteMessage(messageStream, kUnknownMCode, shown, tokenLine);
+        messages.Write(kUnknownMCode, MessageKind::Error, tokenLine, shown, tokenLine);
         token.type = TOKEN_COUNTED_ERROR;
         ++cursor;
         return true;
@@ -339,7 +340,7 @@ bool CAutoScanner::ReadMCode(NCToken& token) {
     const int code = NCCodeTable::MCode(value);
     if (code == NCCodeTable::kNoCode) {
         const char shown[] = {first, second, '\0'};
-        WriteMessage(messageStream, kUnknownMCode, shown, tokenLine);
+        messages.Write(kUnknownMCode, MessageKind::Error, tokenLine, shown, tokenLine);
         token.type = TOKEN_COUNTED_ERROR;
         return true;
     }
@@ -375,7 +376,8 @@ void CAutoScanner::ReadNumber(NCToken& token) {
     const std::size_t fractionDigits = static_cast<std::size_t>(next - fractionBegin);
     const std::size_t digits = integerText.size() + fractionDigits;
     if (digits == 0) {
-        WriteMessage(messageStream, kNumberExpected, static_cast<int>(letter), tokenLine);
+        messages.Write(kNumberExpected, MessageKind::Neither, tokenLine, static_cast<int>(letter),
+                       tokenLine);
     }
     const NCTokenType type = CoordinateReader::TokenTypeOf(letter);
     token.type = type;

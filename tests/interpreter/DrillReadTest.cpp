@@ -24,6 +24,8 @@ struct ReadOutcome {
     int result;
     std::string transcript;
     std::string messages;
+    // The messages as the host received them as data.
+    std::string data;
 };
 
 // Reads program with a machine format of the given keyword lines through a recording host;
@@ -40,7 +42,7 @@ ReadOutcome ReadDrill(const std::string& formatLines, const std::string& program
          at = messages.find(drill.Path())) {
         messages.replace(at, drill.Path().size(), "{path}");
     }
-    return {result, host.transcript, messages};
+    return {result, host.transcript, messages, host.messages};
 }
 
 // Encodes upper-case letters, digits and the characters "\n %,.+;" in EBCDIC (IBM code page 037).
@@ -384,6 +386,18 @@ TEST(DrillRead, RepeatCountsAreBoundedAt65535) {
     EXPECT_EQ(hits, 65536);
     EXPECT_EQ(sum, 5454525207127LL);
     EXPECT_EQ(last, 166458899);
+}
+
+// A byte 0xFF that closes a block of 2048 bytes, on line 2048, warns only when more bytes follow
+// it in the file; the host receives the warning with its line.
+TEST(DrillRead, AByteFFClosingABlockWarnsOnlyWhenBytesFollowIt) {
+    const std::string lineFeeds(2047, '\n');
+    const ReadOutcome outcome = ReadDrill(kInch24, lineFeeds + "\xFFX1\n");
+    const std::string warning = END_BYTE "2048" END_BYTE_REST;
+    const std::string totals = TOTALS(0, 1);
+    EXPECT_EQ(outcome.messages, warning + totals);
+    EXPECT_EQ(outcome.data, "31 2048 2 |" + warning + "|22 0 0 |" + totals + "|");
+    EXPECT_EQ(ReadDrill(kInch24, lineFeeds + "\xFF").messages, "");
 }
 
 }  // namespace

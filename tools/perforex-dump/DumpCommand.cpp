@@ -28,10 +28,12 @@ DumpCommand::DumpCommand(FILE* out, FILE* messages, std::string executableDirect
 int DumpCommand::Run(const std::vector<std::string>& arguments) {
     std::string error;
     if (!options_.Parse(arguments, error)) {
-        return Fail(kFailed, error + " (" + DumpOptions::kUsage + ")");
+        Note(error);
+        std::fputs(DumpOptions::kUsage, messages_);
+        return kFailed;
     }
     if (options_.help) {
-        std::fputs(DumpOptions::kHelp, out_);
+        std::fputs(DumpOptions::Help().c_str(), out_);
         return kClean;
     }
     if (options_.version) {
@@ -76,8 +78,8 @@ int DumpCommand::SuggestFormat(const std::string& drillFile) {
     }
     std::fputs(suggester.FormatFile(drillFile).c_str(), out_);
     if (!found) {
-        return Fail(kNotClean, "no M48 header in '" + drillFile + "'; the suggestion is for the " +
-                                   suggester.DataType() + " reading");
+        Note("no M48 header in '" + drillFile + "'; the suggestion is for the " +
+             suggester.DataType() + " reading");
     }
     return kClean;
 }
@@ -159,7 +161,7 @@ int DumpCommand::ReadDrillFiles() {
         return Fail(kFailed, "the machine format file '" + machineFormatFile_ +
                                  "' cannot be used: see the messages above; nothing read");
     }
-    SvgWriter svg;
+    SvgWriter svg(options_.overlay);
     if (!options_.svgFile.empty() && !svg.Open(options_.svgFile)) {
         return Fail(kFailed,
                     "cannot write picture '" + options_.svgFile + "': " + std::strerror(errno));
@@ -193,6 +195,10 @@ int DumpCommand::ReadDrillFiles() {
 }
 
 int DumpCommand::ReadDrillFile(DumpHost& host, const std::string& drillFile) {
+    // With several files, a line naming each one tells whose messages follow.
+    if (options_.drillFiles.size() > 1) {
+        Note("==> " + drillFile + " <==");
+    }
     const std::string reason = UnreadableReason(drillFile);
     if (!reason.empty()) {
         host.SkipFile(drillFile, "cannot read drill file: " + reason);
@@ -238,7 +244,11 @@ std::vector<std::string> DumpCommand::Check(const std::string& drillFile,
     return warnings;
 }
 
-int DumpCommand::Fail(int status, const std::string& message) {
+void DumpCommand::Note(const std::string& message) {
     std::fprintf(messages_, "perforex-dump: %s\n", MessageRelay::Escaped(message).c_str());
+}
+
+int DumpCommand::Fail(int status, const std::string& message) {
+    Note(message);
     return status;
 }

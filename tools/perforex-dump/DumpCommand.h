@@ -54,6 +54,8 @@ class DumpCommand {
     // Returns why a file cannot be read, or an empty string when it can.
     static std::string UnreadableReason(const std::string& path);
     // Writes "perforex-dump: " and the message as one line to the message stream.
+    void Note(const std::string& message);
+    // Writes the message as Note does and returns status.
     int Fail(int status, const std::string& message);
 
     FILE* out_;
