@@ -38,10 +38,11 @@ class ExactLength {
     // Returns the length of digits * 10^-decimals units, negative when sign is negative.
     static ExactLength FromDecimal(std::uint64_t digits, long long decimals, int sign, Unit unit) {
         if (decimals >= 0 && decimals <= unit.exponent) {
-            // The common case: the product fits, at most 1.9 * 10^19 * 2.54 * 10^16.
+            // The common case: one product of 64 bits by 64, at most 1.9 * 10^19 * 2.54 * 10^16.
+            const std::uint64_t factor = static_cast<std::uint64_t>(
+                unit.mantissa * kPowersOfTen[unit.exponent - static_cast<int>(decimals)]);
             const Attometres value =
-                static_cast<Attometres>(digits) *
-                (unit.mantissa * kPowersOfTen[unit.exponent - static_cast<int>(decimals)]);
+                static_cast<Attometres>(static_cast<unsigned __int128>(digits) * factor);
             return ExactLength(sign < 0 ? -value : value);
         }
         return FromScaledDecimal(digits, decimals, sign, unit);
