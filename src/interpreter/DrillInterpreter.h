@@ -198,7 +198,8 @@ class CDrillInterpreter {
     bool slotPending = false;
     Length slotStartX{};
     Length slotStartY{};
-    // The unit in force for the lengths the AUTO reading computes itself (G93).
+    // The unit in force for the lengths the AUTO reading takes itself: G93 points and, through the
+    // tool table, tool sizes.
     ExactLength::Unit exactUnit;
     // A T code was read; from then on M00 changes no tool.
     bool toolSelectedByT = false;

@@ -201,8 +201,7 @@ int ToolTable::DefineRoundTool(int tool, ExactLength diameter, int lineNumber) {
     if (!diameter.ToNanometres(nanometres)) {
         return ReportOutOfRange(lineNumber);
     }
-    owner.AddTool(tool, CPerforexReader::Round, nanometres, 0, 0, 0.0, 0, 0, 0, 0, 0);
-    toolWidths[tool] = nanometres;
+    AddRoundTool(tool, nanometres);
     return 0;
 }
 
@@ -211,9 +210,13 @@ int ToolTable::DefineRoundToolTruncated(int tool, double diameter, int lineNumbe
     if (!LengthConverter::Truncate(diameter, nanometres)) {
         return ReportOutOfRange(lineNumber);
     }
-    owner.AddTool(tool, CPerforexReader::Round, nanometres, 0, 0, 0.0, 0, 0, 0, 0, 0);
-    toolWidths[tool] = nanometres;
+    AddRoundTool(tool, nanometres);
     return 0;
+}
+
+void ToolTable::AddRoundTool(int tool, int diameter) {
+    owner.AddTool(tool, CPerforexReader::Round, diameter, 0, 0, 0.0, 0, 0, 0, 0, 0);
+    toolWidths[tool] = diameter;
 }
 
 int ToolTable::DefineSizedTool(int tool, int holeType, std::string_view parameters,

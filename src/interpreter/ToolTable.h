@@ -49,6 +49,8 @@ class ToolTable {
     // Defines a round tool of the given diameter in nanometres, truncated toward zero; returns
     // the number of errors reported.
     int DefineRoundToolTruncated(int tool, double diameter, int lineNumber);
+    // Reports a round tool of the given diameter in nanometres and takes it into the table.
+    void AddRoundTool(int tool, int diameter);
     // Converts the size at the start of parameters to nanometres and drops it from them; returns
     // false when it does not fit in 32 bits.
     bool TakeSize(std::string_view& parameters, int& nanometres) const;
