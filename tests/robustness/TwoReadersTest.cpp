@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <string>
 #include <thread>
 
@@ -43,14 +44,12 @@ std::string Board(int rows, int contours, int seed, const std::string& tail = ""
     return text + tail + "M30\n";
 }
 
-TEST(TwoReaders, ReadingDifferentFilesAtOnceGivesWhatSingleReadsGive) {
-    const TempFile first(Board(300, 60, 1), ".drl");
-    // The second file differs in coordinates, in size and in an error before its end.
-    const TempFile second(Board(200, 110, 7, "G70\n"), ".drl");
-    const std::string firstAlone = ReadAt(first.Path());
-    const std::string secondAlone = ReadAt(second.Path());
-    ASSERT_EQ(firstAlone.substr(0, 2), "1\n");
-    ASSERT_EQ(secondAlone.substr(0, 2), "0\n");
+// Runs the two jobs at once on two threads, round after round, and expects of each what it gives
+// alone.
+void ExpectSameTogether(const std::function<std::string()>& first,
+                        const std::function<std::string()>& second) {
+    const std::string firstAlone = first();
+    const std::string secondAlone = second();
     for (int round = 0; round < 12; ++round) {
         std::atomic<bool> go{false};
         std::string two;
@@ -58,14 +57,56 @@ TEST(TwoReaders, ReadingDifferentFilesAtOnceGivesWhatSingleReadsGive) {
             while (!go.load()) {
                 std::this_thread::yield();
             }
-            two = ReadAt(second.Path());
+            two = second();
         });
         go = true;
-        const std::string one = ReadAt(first.Path());
+        const std::string one = first();
         thread.join();
         EXPECT_EQ(one, firstAlone) << round;
         EXPECT_EQ(two, secondAlone) << round;
     }
+}
+
+TEST(TwoReaders, ReadingDifferentFilesAtOnceGivesWhatSingleReadsGive) {
+    const TempFile first(Board(300, 60, 1), ".drl");
+    // The second file differs in coordinates, in size and in an error before its end.
+    const TempFile second(Board(200, 110, 7, "G70\n"), ".drl");
+    ASSERT_EQ(ReadAt(first.Path()).substr(0, 2), "1\n");
+    ASSERT_EQ(ReadAt(second.Path()).substr(0, 2), "0\n");
+    ExpectSameTogether([&] { return ReadAt(first.Path()); }, [&] { return ReadAt(second.Path()); });
+}
+
+// Returns the evidence, the result, the messages and the callbacks of a detection of the program's
+// format and a read with it by a fresh detector and reader: from the file at path, or from the
+// program's bytes when they are given.
+std::string DetectAndRead(const std::string& path, const std::string& bytes = std::string()) {
+    CFormatDetector detector;
+    MessageCapture capture;
+    RecordingHost host;
+    std::string text;
+    if (bytes.empty()) {
+        text += std::to_string(detector.DetectFile(path));
+        host.SetDrillMachineFormatText(detector.GetMachineFormatText());
+        text += std::to_string(host.Read(capture.Stream(), path));
+    } else {
+        text += std::to_string(detector.DetectMemory(bytes.data(), bytes.size(), path));
+        host.SetDrillMachineFormatText(detector.GetMachineFormatText());
+        text += std::to_string(host.ReadMemory(capture.Stream(), bytes.data(), bytes.size(), path));
+    }
+    for (const CFormatEvidence& decision : detector.GetEvidence()) {
+        text += "\n" + decision.text.Str();
+    }
+    return text + "\n" + capture.Text() + host.transcript;
+}
+
+TEST(TwoDetectors, DetectingAndReadingDifferentProgramsAtOnceGivesWhatSingleRunsGive) {
+    // A program that states nothing, read from its file in the fallback's inch, and one that
+    // states METRIC, read from memory.
+    const TempFile first(Board(300, 60, 1), ".drl");
+    const std::string second = "M48\nMETRIC\n" + Board(200, 110, 7).substr(4);
+    ASSERT_EQ(DetectAndRead(first.Path()).substr(0, 2), "11");
+    ExpectSameTogether([&] { return DetectAndRead(first.Path()); },
+                       [&] { return DetectAndRead("second.drl", second); });
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "MessageCapture.h"
@@ -15,13 +16,16 @@
 
 namespace {
 
-// Scans a whole program written to a temporary file and records what the scanner delivered: one
-// text per token ("code 1", "T 102", "X 1.2345", flags " end" for a block end and " invalid",
-// then "@" and the line number right after the token), the line each token begins on, the
+// Scans a whole program written to a temporary file, with the AUTO scanner when the settings ask
+// for it, and records what the scanner delivered: one text per token ("code 1", "T 102",
+// "X 1.2345", "define 3", "unit 2", "error", flags " end" for a block end and " invalid", then
+// "@" and the line number right after the token), the line each token begins on, the
 // message bytes, the tool lines, the line number once the scan has ended and whether a further
 // call after the end gave no token.
 struct ScanTrace {
     ScanTrace(const std::string& bytes, const CDrillMachineFormat& settings);
+    template <class Scanner>
+    void Scan(const std::string& path, const CDrillMachineFormat& settings, FILE* stream);
 
     std::vector<std::string> tokens;
     std::vector<int> tokenLines;
@@ -33,17 +37,32 @@ struct ScanTrace {
 
 constexpr std::size_t kTokenLimit = 1 << 16;
 
-// Writes a number token as its letter and its value in the shortest fixed-point form.
-std::string DescribeValue(const NCToken& token) {
+// Writes a number token as its letter and its value in the shortest fixed-point form; a length
+// of the AUTO reading in whole nanometres ("X 25400000 nm").
+std::string DescribeValue(const NCToken& token, bool exact) {
     static const char kLetters[] = "??XYAIJR";
+    const std::string letter(1, kLetters[token.type]);
+    int nanometres = 0;
+    if (exact && token.type != TOKEN_R) {
+        return letter + " " +
+               (token.length.ToNanometres(nanometres) ? std::to_string(nanometres) : "beyond") +
+               " nm";
+    }
     char text[400];
     const auto end = std::to_chars(text, text + sizeof text, token.value, std::chars_format::fixed);
-    return std::string(1, kLetters[token.type]) + " " + std::string(text, end.ptr);
+    return letter + " " + std::string(text, end.ptr);
 }
 
-std::string Describe(const NCToken& token, const CDrillScanner& scanner) {
+template <class Scanner>
+std::string Describe(const NCToken& token, const Scanner& scanner) {
     std::string text;
-    if (token.type == TOKEN_CODE) {
+    if (token.type == TOKEN_TOOL_DEFINITION) {
+        text = "define " + std::to_string(token.toolNumber);
+    } else if (token.type == TOKEN_UNIT) {
+        text = "unit " + std::to_string(token.code);
+    } else if (token.type == TOKEN_COUNTED_ERROR) {
+        text = "error";
+    } else if (token.type == TOKEN_CODE) {
         text = "code " + std::to_string(token.code);
         if (token.code == CODE_G93) {
             text += " [" + token.text + "]";
@@ -51,7 +70,7 @@ std::string Describe(const NCToken& token, const CDrillScanner& scanner) {
     } else if (token.type == TOKEN_TOOL) {
         text = "T " + std::to_string(token.toolNumber);
     } else {
-        text = DescribeValue(token);
+        text = DescribeValue(token, std::is_same_v<Scanner, CAutoScanner>);
     }
     if (scanner.GetBlockEnd()) {
         text += " end";
@@ -65,7 +84,17 @@ std::string Describe(const NCToken& token, const CDrillScanner& scanner) {
 ScanTrace::ScanTrace(const std::string& bytes, const CDrillMachineFormat& settings) {
     TempFile file(bytes, ".drl");
     MessageCapture capture;
-    CDrillScanner scanner(file.Path(), settings, capture.Stream());
+    if (settings.dataType == CDrillMachineFormat::AUTO) {
+        Scan<CAutoScanner>(file.Path(), settings, capture.Stream());
+    } else {
+        Scan<CDrillScanner>(file.Path(), settings, capture.Stream());
+    }
+    messages = capture.Text();
+}
+
+template <class Scanner>
+void ScanTrace::Scan(const std::string& path, const CDrillMachineFormat& settings, FILE* stream) {
+    Scanner scanner(path, settings, stream);
     NCToken token;
     // Bounded, so that a scanner that never ends fails its test instead of hanging it.
     while (tokens.size() < kTokenLimit && scanner.NextToken(token) != nullptr) {
@@ -76,7 +105,6 @@ ScanTrace::ScanTrace(const std::string& bytes, const CDrillMachineFormat& settin
     }
     finalLine = scanner.GetLineNumber();
     endRepeats = scanner.NextToken(token) == nullptr;
-    messages = capture.Text();
     toolLines = scanner.GetToolLines();
 }
 
@@ -92,7 +120,7 @@ CDrillMachineFormat MakeFormat(int integerDigits, int decimalDigits) {
 // takes the escapes \n, \r, \t, \\ and \xHH:
 //   case <name>                  starts a case
 //   format <m> <n> <z>           digits and zero suppression 1, 2 or 0 (default 2 4 1)
-//   delimiter <c>, charset <n>, step <n>   other settings (default #, 1, 1)
+//   delimiter <c>, charset <n>, step <n>, type <n>   other settings (default #, 1, 1, 1)
 //   unit mm                      millimetres (default inches)
 //   program <bytes>              the drill file, appended line by line
 //   token <text>                 one expected token, as ScanTrace writes it
@@ -140,6 +168,8 @@ void Apply(ScanCase& c, const std::string& key, const std::string& text) {
         c.format.delimiter = text;
     } else if (key == "charset") {
         c.format.characterSet = std::stoi(text);
+    } else if (key == "type") {
+        c.format.dataType = std::stoi(text);
     } else if (key == "step") {
         c.format.stepMode = std::stoi(text);
     } else if (key == "unit" && text == "mm") {
@@ -205,8 +235,11 @@ TEST_P(ScanCases, GiveTheirTokensMessagesToolLinesAndLineNumber) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, ScanCases,
-                         testing::Values("tokens.txt", "messages.txt", "header.txt",
-                                         "numbers.txt"));
+                         testing::Values("tokens.txt", "messages.txt", "header.txt", "numbers.txt"),
+                         [](const auto& info) {
+                             const std::string file = info.param;
+                             return file.substr(0, file.find('.'));
+                         });
 
 // Whole reads in the AUTO dialect, with the case's settings as the fallback format.
 TEST(AutoReadCases, GiveTheirCallbacksMessagesAndResult) {
@@ -285,6 +318,15 @@ TEST(DrillScanner, ReadsNumbersEndingExactlyAtTheEndOfTheFile) {
     for (std::size_t size : {2047, 2048, 2049, 4097}) {
         const std::string program = std::string(size - 3, ' ') + "X12";
         EXPECT_EQ(ScanTrace(program, kFormat).tokens, Tokens{"X 0.0012 end @1"}) << size;
+    }
+}
+
+// A carriage return that ends a block of the file, not followed by a line feed, is read.
+TEST(DrillScanner, ReportsALoneCarriageReturnWhereverABlockBoundaryFalls) {
+    for (std::size_t pad : {2044, 2045, 2046}) {
+        const ScanTrace trace(std::string(pad, ' ') + "X1\rY2", kFormat);
+        EXPECT_EQ(trace.tokens, (Tokens{"X 0.0001 @1", "Y 0.0002 end invalid @1"})) << pad;
+        EXPECT_EQ(trace.messages, "Error: Unknown character \r found at line number 1\n") << pad;
     }
 }
 
