@@ -24,6 +24,17 @@ double CentreDirection(ArcCentre::Point start, ArcCentre::Point end, int signedR
     return radius >= 0 ? chordAngle - turn : chordAngle + turn;
 }
 
+// Writes value rounded to the nearest integer, halves away from zero, to result; returns false
+// when that does not fit in 32 bits.
+bool Round(double value, int& result) {
+    // Written so that NaN fails the test as well.
+    if (!(value > -2147483648.5 && value < 2147483647.5)) {
+        return false;
+    }
+    result = static_cast<int>(std::lround(value));
+    return true;
+}
+
 }  // namespace
 
 bool ArcCentre::Place(Point start, Point end, const ArcWords& words, const LengthConverter& lengths,
@@ -55,5 +66,36 @@ bool ArcCentre::Place(Point start, Point end, const ArcWords& words, const Lengt
         return false;
     }
     centre = {x, y, signedRadius};
+    return true;
+}
+
+bool ArcCentre::PlaceByRadius(Point start, Point end, double radius, bool clockwise,
+                              Vertex& centre) {
+    int magnitude = 0;
+    if (!Round(radius, magnitude)) {
+        return false;
+    }
+    const int signedRadius = clockwise ? magnitude : -magnitude;
+    const double direction = CentreDirection(start, end, signedRadius);
+    int x = 0;
+    int y = 0;
+    if (!Round(start.x + std::round(radius * std::cos(direction)), x) ||
+        !Round(start.y + std::round(radius * std::sin(direction)), y)) {
+        return false;
+    }
+    centre = {x, y, signedRadius};
+    return true;
+}
+
+bool ArcCentre::PlaceByOffsets(ExactLength centreX, ExactLength centreY, ExactLength i,
+                               ExactLength j, bool clockwise, Vertex& centre) {
+    int x = 0;
+    int y = 0;
+    int radius = 0;
+    if (!centreX.ToNanometres(x) || !centreY.ToNanometres(y) ||
+        !Round(std::hypot(i.Nanometres(), j.Nanometres()), radius)) {
+        return false;
+    }
+    centre = {x, y, clockwise ? radius : -radius};
     return true;
 }

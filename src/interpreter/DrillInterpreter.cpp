@@ -1,9 +1,9 @@
 #include "interpreter/DrillInterpreter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 
-#include "interpreter/ArcCentre.h"
 #include "interpreter/G93Text.h"
 #include "perforex/PerforexReader.h"
 
@@ -18,6 +18,10 @@ bool StaysBeyondRange(double coordinate, double step) {
     return coordinate > 0.0 ? step >= 0.0 : step <= 0.0;
 }
 
+bool StaysBeyondRange(ExactLength coordinate, ExactLength step) {
+    return coordinate.IsPositive() ? !step.IsNegative() : !step.IsPositive();
+}
+
 }  // namespace
 
 template <class Scanner>
@@ -30,7 +34,12 @@ CDrillInterpreter<Scanner>::CDrillInterpreter(CPerforexReader* owner, MessageOut
       scanner(input, settings, messages),
       toolTable(*owner, messages, lengths),
       contour(*owner),
-      fileOpened(scanner.IsOpen()) {}
+      fileOpened(scanner.IsOpen()),
+      exactUnit(ExactLength::UnitOf(settings.unit)) {
+    if constexpr (kAuto) {
+        toolTable.SetExactUnit(exactUnit);
+    }
+}
 
 template <class Scanner>
 bool CDrillInterpreter<Scanner>::Run() {
@@ -71,7 +80,7 @@ inline bool CDrillInterpreter<Scanner>::Dispatch(const NCToken& token) {
         }
     }
     if (token.type >= TOKEN_X && token.type <= TOKEN_J) {
-        TakeBlockWord(token.type, token.value);
+        TakeBlockWord(token);
         ProcessBlockIfEnded();
         return true;
     }
@@ -79,10 +88,14 @@ inline bool CDrillInterpreter<Scanner>::Dispatch(const NCToken& token) {
         case TOKEN_CODE:
             return ActOnCode(token);
         case TOKEN_TOOL:
-            SelectTool(token.toolNumber);
+            SelectTool(token);
             break;
         case TOKEN_R:
             TakeRepeatCount(token.value);
+            if constexpr (kAuto) {
+                // An R belongs to its own block and never waits for a later one.
+                ProcessBlockIfEnded();
+            }
             break;
         default:
             if constexpr (kAuto) {
@@ -116,10 +129,16 @@ void CDrillInterpreter<Scanner>::DispatchAutoToken(const NCToken& token) {
 
 template <class Scanner>
 void CDrillInterpreter<Scanner>::DefineTool(const NCToken& token) {
-    const bool commentTable = token.code != 0;
-    if (commentTable) {
+    if (token.code == DEFINITION_UNNUMBERED_TABLE) {
+        // Until the program selects a tool with T, the table's first tool is in force.
+        tableTools = token.toolNumber;
+        if (!toolSelectedByT) {
+            currentTool = 1;
+        }
+    }
+    if (token.code != DEFINITION_REAL) {
         if (statedTools.count(token.toolNumber) == 0) {
-            commentTools[token.toolNumber] = {token.value, tokenLine};
+            commentTools[token.toolNumber] = {token.length, tokenLine};
         }
         return;
     }
@@ -141,24 +160,51 @@ void CDrillInterpreter<Scanner>::DeliverCommentTools() {
 
 template <class Scanner>
 void CDrillInterpreter<Scanner>::ChangeUnit(int unit) {
-    lengths =
-        LengthConverter(unit == CDrillMachineFormat::MM ? CDrillMachineFormat::NANOMETRES_PER_MM
-                                                        : CDrillMachineFormat::NANOMETRES_PER_INCH);
-    toolTable.SetLengths(lengths);
+    exactUnit = ExactLength::UnitOf(unit);
+    toolTable.SetExactUnit(exactUnit);
 }
 
 template <class Scanner>
-inline void CDrillInterpreter<Scanner>::TakeBlockWord(int type, double value) {
-    // Block words of the token types TOKEN_X to TOKEN_J, in that order.
-    static constexpr double CDrillInterpreter<Scanner>::*kBlockWords[] = {
-        &CDrillInterpreter<Scanner>::blockX, &CDrillInterpreter<Scanner>::blockY,
-        &CDrillInterpreter<Scanner>::blockA, &CDrillInterpreter<Scanner>::blockI,
-        &CDrillInterpreter<Scanner>::blockJ};
-    static_assert(std::size(kBlockWords) == TOKEN_J - TOKEN_X + 1);
-    this->*kBlockWords[type - TOKEN_X] = value;
-    if (repeatPending) {
-        repeatHasX = repeatHasX || type == TOKEN_X;
-        repeatHasY = repeatHasY || type == TOKEN_Y;
+void CDrillInterpreter<Scanner>::NextTableTool() {
+    if (!toolSelectedByT && tableTools > 0) {
+        // After the table's last tool, M00 keeps it.
+        currentTool = std::min(currentTool + 1, tableTools);
+    }
+}
+
+template <class Scanner>
+inline void CDrillInterpreter<Scanner>::TakeBlockWord(const NCToken& token) {
+    const int type = token.type;
+    if constexpr (kAuto) {
+        if (type == TOKEN_X || type == TOKEN_Y) {
+            const bool x = type == TOKEN_X;
+            if (repeatPending) {
+                (x ? repeatStepX : repeatStepY) = token.length;
+                (x ? repeatHasX : repeatHasY) = true;
+                return;
+            }
+            Length& position = x ? blockX : blockY;
+            if (scanner.GetStepMode() == CDrillMachineFormat::INCREMENTAL) {
+                position += token.length;
+            } else {
+                position = token.length;
+            }
+            return;
+        }
+        // A is a radius and I and J are offsets, in either step mode.
+        (type == TOKEN_A ? blockA : type == TOKEN_I ? blockI : blockJ) = token.length;
+    } else {
+        // Block words of the token types TOKEN_X to TOKEN_J, in that order.
+        static constexpr double CDrillInterpreter<Scanner>::*kBlockWords[] = {
+            &CDrillInterpreter<Scanner>::blockX, &CDrillInterpreter<Scanner>::blockY,
+            &CDrillInterpreter<Scanner>::blockA, &CDrillInterpreter<Scanner>::blockI,
+            &CDrillInterpreter<Scanner>::blockJ};
+        static_assert(std::size(kBlockWords) == TOKEN_J - TOKEN_X + 1);
+        this->*kBlockWords[type - TOKEN_X] = token.value;
+        if (repeatPending) {
+            repeatHasX = repeatHasX || type == TOKEN_X;
+            repeatHasY = repeatHasY || type == TOKEN_Y;
+        }
     }
 }
 
@@ -230,6 +276,9 @@ bool CDrillInterpreter<Scanner>::ActOnCode(const NCToken& token) {
         case CODE_M72:
             BuildToolTableOnce();
             break;
+        case CODE_M00:
+            NextTableTool();
+            break;
         default:
             ReportError(kCodeWithoutEffect, tokenLine);
             break;
@@ -238,7 +287,17 @@ bool CDrillInterpreter<Scanner>::ActOnCode(const NCToken& token) {
 }
 
 template <class Scanner>
-void CDrillInterpreter<Scanner>::SelectTool(int tool) {
+void CDrillInterpreter<Scanner>::SelectTool(const NCToken& token) {
+    int tool = token.toolNumber;
+    if constexpr (kAuto) {
+        toolSelectedByT = true;
+        // T0301 selects tool 3 with tool offset 1, unless tool 301 is defined.
+        const int offsetTool = token.code;
+        if (offsetTool >= 0 && !toolTable.IsToolDefined(tool) &&
+            toolTable.IsToolDefined(offsetTool)) {
+            tool = offsetTool;
+        }
+    }
     currentTool = tool;
     positioning = true;
     routing = false;
@@ -325,6 +384,11 @@ inline void CDrillInterpreter<Scanner>::ProcessBlockIfEnded() {
 template <class Scanner>
 inline void CDrillInterpreter<Scanner>::ProcessBlock() {
     if constexpr (kAuto) {
+        // An R block drills its holes whatever the motion code.
+        if (repeatPending) {
+            DrillRepeatedHoles();
+            return;
+        }
         if (slotPending) {
             DeliverSlot();
             return;
@@ -357,36 +421,34 @@ inline void CDrillInterpreter<Scanner>::ProcessPositionBlock() {
     }
     lastX = blockX;
     lastY = blockY;
-    if (arcMode == kRapidMove) {
+    // A block read while G05 is in force is a hole, whatever motion code came before the G05.
+    if (arcMode == kRapidMove && !drillMode) {
         FlushContour();
         contour.SetTool(currentTool);
+        AppendContourPoint(blockX, blockY);
+        return;
     }
     int x = 0;
     int y = 0;
-    if (!PointToNanometres(blockX, blockY, x, y)) {
-        return;
-    }
-    if (arcMode == kRapidMove) {
-        contour.AppendVertex(x, y, 0);
-    } else {
+    if (PointToNanometres(blockX, blockY, x, y)) {
         owner->AddHit(x, y, currentTool);
     }
 }
 
 template <class Scanner>
 void CDrillInterpreter<Scanner>::DrillRepeatedHoles() {
-    const double stepX = repeatHasX ? blockX : 0.0;
-    const double stepY = repeatHasY ? blockY : 0.0;
-    double holeX = lastX;
-    double holeY = lastY;
+    const Length stepX = repeatHasX ? (kAuto ? repeatStepX : blockX) : Length{};
+    const Length stepY = repeatHasY ? (kAuto ? repeatStepY : blockY) : Length{};
+    Length holeX = lastX;
+    Length holeY = lastY;
     bool reported = false;
     for (int hole = 0; hole < repeatCount; ++hole) {
         holeX += stepX;
         holeY += stepY;
         int x = 0;
         int y = 0;
-        const bool xFits = lengths.ToNanometres(holeX, x);
-        const bool yFits = lengths.ToNanometres(holeY, y);
+        const bool xFits = ToNanometres(holeX, x);
+        const bool yFits = ToNanometres(holeY, y);
         if (xFits && yFits) {
             owner->AddHit(x, y, currentTool);
             continue;
@@ -401,6 +463,11 @@ void CDrillInterpreter<Scanner>::DrillRepeatedHoles() {
             break;
         }
     }
+    if constexpr (kAuto) {
+        // The position is the row's last hole, also where holes beyond the range ended it early.
+        lastX = blockX = lastX + stepX.Times(repeatCount);
+        lastY = blockY = lastY + stepY.Times(repeatCount);
+    }
     repeatPending = false;
     repeatHasX = false;
     repeatHasY = false;
@@ -410,10 +477,17 @@ template <class Scanner>
 void CDrillInterpreter<Scanner>::AppendLine() {
     lastX = blockX;
     lastY = blockY;
-    int x = 0;
-    int y = 0;
-    if (PointToNanometres(blockX, blockY, x, y)) {
-        contour.AppendVertex(x, y, 0);
+    AppendContourPoint(blockX, blockY);
+}
+
+template <class Scanner>
+void CDrillInterpreter<Scanner>::AppendContourPoint(const Length& x, const Length& y) {
+    int vertexX = 0;
+    int vertexY = 0;
+    if (PointToNanometres(x, y, vertexX, vertexY)) {
+        contour.AppendVertex(vertexX, vertexY, 0);
+        contourEndX = x;
+        contourEndY = y;
     }
 }
 
@@ -423,9 +497,9 @@ void CDrillInterpreter<Scanner>::AppendArc() {
     lastX = blockX;
     lastY = blockY;
     // The arc words belong to their own block and do not carry over to the next arc.
-    blockA = 0.0;
-    blockI = 0.0;
-    blockJ = 0.0;
+    blockA = Length{};
+    blockI = Length{};
+    blockJ = Length{};
 }
 
 template <class Scanner>
@@ -439,15 +513,32 @@ void CDrillInterpreter<Scanner>::AppendArcVertices() {
     if (!PointToNanometres(blockX, blockY, endX, endY)) {
         return;
     }
-    const ArcCentre::ArcWords words{blockA, blockI, blockJ, arcMode == kClockwiseArc};
     ArcCentre::Vertex centre{};
-    if (!ArcCentre::Place({contour.LastX(), contour.LastY()}, {endX, endY}, words, lengths,
-                          centre)) {
+    if (!PlaceArcCentre({contour.LastX(), contour.LastY()}, {endX, endY}, centre)) {
         ReportError(kValueOutOfRange, tokenLine);
         return;
     }
     contour.AppendVertex(centre.x, centre.y, centre.r);
     contour.AppendVertex(endX, endY, 0);
+    contourEndX = blockX;
+    contourEndY = blockY;
+}
+
+template <class Scanner>
+bool CDrillInterpreter<Scanner>::PlaceArcCentre(ArcCentre::Point start, ArcCentre::Point end,
+                                                ArcCentre::Vertex& centre) {
+    const bool clockwise = arcMode == kClockwiseArc;
+    if constexpr (kAuto) {
+        if (blockI.IsZero() && blockJ.IsZero()) {
+            return ArcCentre::PlaceByRadius(start, end, std::fabs(blockA.Nanometres()), clockwise,
+                                            centre);
+        }
+        // I and J lead from the arc's start to its centre, each with its own sign.
+        return ArcCentre::PlaceByOffsets(contourEndX + blockI, contourEndY + blockJ, blockI, blockJ,
+                                         clockwise, centre);
+    } else {
+        return ArcCentre::Place(start, end, {blockA, blockI, blockJ, clockwise}, lengths, centre);
+    }
 }
 
 template <class Scanner>
@@ -458,13 +549,14 @@ void CDrillInterpreter<Scanner>::AppendG93Point(const std::string& text) {
         ReportError(kValueOutOfRange, tokenLine);
         return;
     }
-    blockX = lastX = x;
-    blockY = lastY = y;
-    int vertexX = 0;
-    int vertexY = 0;
-    if (PointToNanometres(x, y, vertexX, vertexY)) {
-        contour.AppendVertex(vertexX, vertexY, 0);
+    if constexpr (kAuto) {
+        blockX = lastX = ExactLength::FromWhole(x, exactUnit);
+        blockY = lastY = ExactLength::FromWhole(y, exactUnit);
+    } else {
+        blockX = lastX = x;
+        blockY = lastY = y;
     }
+    AppendContourPoint(blockX, blockY);
 }
 
 template <class Scanner>
@@ -473,8 +565,9 @@ void CDrillInterpreter<Scanner>::FlushContour() {
 }
 
 template <class Scanner>
-inline bool CDrillInterpreter<Scanner>::PointToNanometres(double x, double y, int& nx, int& ny) {
-    if (lengths.ToNanometres(x, nx) && lengths.ToNanometres(y, ny)) {
+inline bool CDrillInterpreter<Scanner>::PointToNanometres(const Length& x, const Length& y, int& nx,
+                                                          int& ny) {
+    if (ToNanometres(x, nx) && ToNanometres(y, ny)) {
         return true;
     }
     ReportError(kValueOutOfRange, tokenLine);

@@ -7,6 +7,7 @@
 #include <string>
 #include <type_traits>
 
+#include "interpreter/ArcCentre.h"
 #include "interpreter/ContourBuilder.h"
 #include "interpreter/LengthConverter.h"
 #include "interpreter/ToolTable.h"
@@ -15,6 +16,7 @@
 #include "messages/MessageTable.h"
 #include "scanner/AutoScanner.h"
 #include "scanner/DrillScanner.h"
+#include "scanner/ExactLength.h"
 #include "scanner/NCToken.h"
 
 class CPerforexReader;
@@ -23,7 +25,8 @@ class CPerforexReader;
 // program's modal state, delivers tools, holes and contours to the owner and counts the errors
 // and warnings it finds. Scanner is CDrillScanner for the strict reading of the machine format's
 // dialect and CAutoScanner for the AUTO reading, which adds tool definitions where they stand,
-// unit changes and G85 slots.
+// unit changes, G85 slots, tool offsets and tools without T codes, and reads as the machine
+// drills: exact lengths, repeats that move the position, A as a radius and I, J as signed offsets.
 template <class Scanner>
 class CDrillInterpreter {
   public:
@@ -48,6 +51,10 @@ class CDrillInterpreter {
     static constexpr int kRapidMove = 3;
     // Largest repeat count: no machine repeats a hole more often.
     static constexpr double kMostRepeats = 65535.0;
+    // Lengths of the drill file as the reading keeps them: the strict reading in doubles of the
+    // program's unit, converted to nanometres truncated toward zero; the AUTO reading exactly,
+    // rounded to the nearest nanometre when delivered.
+    using Length = std::conditional_t<kAuto, ExactLength, double>;
 
     // Acts on one token; returns false when the token ends the program.
     bool Dispatch(const NCToken& token);
@@ -62,12 +69,15 @@ class CDrillInterpreter {
     void DeliverCommentTools();
     // Makes unit (CDrillMachineFormat::IN or MM) the unit of everything read after it.
     void ChangeUnit(int unit);
+    // Moves on to the next tool of a comment table without tool numbers (M00), until a T is read.
+    void NextTableTool();
     // Delivers the slot of a G85 block from its first point to the block position.
     void DeliverSlot();
-    // Keeps the value of an X, Y, A, I or J token (by its type) as the block's word.
-    void TakeBlockWord(int type, double value);
-    // Selects a tool, warning about numbers above 999 and tools the table does not hold.
-    void SelectTool(int tool);
+    // Keeps the value of an X, Y, A, I or J token as the block's word.
+    void TakeBlockWord(const NCToken& token);
+    // Selects the tool of a T token, warning about numbers above 999 and tools the table does not
+    // hold.
+    void SelectTool(const NCToken& token);
     // Keeps the count of an R word for the repeat block it opens; a count out of range is
     // reported and leaves the block without holes.
     void TakeRepeatCount(double value);
@@ -93,17 +103,30 @@ class CDrillInterpreter {
     void ProcessPositionBlock();
     // Appends the end point of a straight cut.
     void AppendLine();
+    // Appends a point of the drill file as a contour vertex; reports a point beyond the range.
+    void AppendContourPoint(const Length& x, const Length& y);
     // Appends an arc cut and clears the arc words of its block.
     void AppendArc();
     // Appends the centre and end vertices of an arc, or reports why it cannot.
     void AppendArcVertices();
+    // Places the centre vertex of the arc block from start to end; returns false when it does not
+    // fit in 32 bits.
+    bool PlaceArcCentre(ArcCentre::Point start, ArcCentre::Point end, ArcCentre::Vertex& centre);
     // Appends the point written after G93 as raw drill-file units.
     void AppendG93Point(const std::string& text);
     // Delivers the contour being built with its tool's route width.
     void FlushContour();
 
     // Converts a point of the drill file to nanometres; reports a point that does not fit.
-    bool PointToNanometres(double x, double y, int& nx, int& ny);
+    bool PointToNanometres(const Length& x, const Length& y, int& nx, int& ny);
+    // Converts a length of the drill file to nanometres; returns false when it does not fit.
+    bool ToNanometres(const Length& value, int& result) const {
+        if constexpr (kAuto) {
+            return value.ToNanometres(result);
+        } else {
+            return lengths.ToNanometres(value, result);
+        }
+    }
     // Writes an error message and counts it.
     template <typename... Arguments>
     void ReportError(MessageId messageId, Arguments... arguments) {
@@ -136,19 +159,28 @@ class CDrillInterpreter {
     int errorCount = 0;
     int warningCount = 0;
     int arcMode = kLine;
-    double lastX = 0.0;
-    double lastY = 0.0;
-    double blockX = 0.0;
-    double blockY = 0.0;
-    double blockA = 0.0;
-    double blockI = 0.0;
-    double blockJ = 0.0;
+    Length lastX{};
+    Length lastY{};
+    // The block's words; in the AUTO reading blockX and blockY are the position, which a block
+    // that leaves out a coordinate keeps.
+    Length blockX{};
+    Length blockY{};
+    Length blockA{};
+    Length blockI{};
+    Length blockJ{};
     // An R word waits for its block (repeatPending); repeatHasX and repeatHasY tell which of the
-    // block's words came after it and so make the step of the row.
+    // block's words came after it and so make the step of the row: in the strict reading the
+    // block's own words, in the AUTO reading repeatStepX and repeatStepY, increments that never
+    // become the position.
     int repeatCount = 0;
     bool repeatPending = false;
     bool repeatHasX = false;
     bool repeatHasY = false;
+    Length repeatStepX{};
+    Length repeatStepY{};
+    // The point of the contour's last vertex as the drill file gives it, where an arc starts.
+    Length contourEndX{};
+    Length contourEndY{};
     // The motion state, which decides what a finished block is: a position block (a hole, a row
     // of repeated holes or a contour start) while positioning is set and routing is not, after
     // G00 (arcMode), or in drill mode; otherwise a cut of the kind arcMode names. A tool
@@ -157,19 +189,27 @@ class CDrillInterpreter {
     // between M15 and M16/M17 and only decides messages 15 and 16.
     bool positioning = false;
     bool routing = false;
-    bool drillMode = false;
+    // An AUTO program starts in drill mode, as a machine does.
+    bool drillMode = kAuto;
     bool inContour = false;
     bool toolTableBuilt = false;
     int currentTool = -1;
     // A G85 was read: the block ends a slot that starts at slotStartX, slotStartY.
     bool slotPending = false;
-    double slotStartX = 0.0;
-    double slotStartY = 0.0;
+    Length slotStartX{};
+    Length slotStartY{};
+    // The unit in force for the lengths the AUTO reading takes itself: G93 points and, through the
+    // tool table, tool sizes.
+    ExactLength::Unit exactUnit;
+    // A T code was read; from then on M00 changes no tool.
+    bool toolSelectedByT = false;
+    // Entries of a comment table without tool numbers: tools 1 to tableTools.
+    int tableTools = 0;
     // Tools defined by a real definition, which a comment table entry does not replace.
     std::set<int> statedTools;
-    // A comment table entry: a round tool's diameter in nanometres and the line it stands on.
+    // A comment table entry: a round tool's diameter and the line it stands on.
     struct CommentTool {
-        double diameter;
+        ExactLength diameter;
         int line;
     };
     // Comment table entries not yet delivered: they wait for the program to start, so that a real

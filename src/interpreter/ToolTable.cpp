@@ -182,45 +182,70 @@ int ToolTable::DefineTool(std::string_view line, int lineNumber) {
 }
 
 int ToolTable::DefineRoundTool(int tool, std::string_view parameters, int lineNumber) {
+    if (exact) {
+        return DefineRoundTool(
+            tool, ExactLength::FromLeadingNumber(TakeRun(parameters, IsNumberCharacter), exactUnit),
+            lineNumber);
+    }
     const double number = TakeLeadingNumber(parameters);
     // The diameter passes through single precision, as the drilling machines' tables hold it.
     if (!(number <= FLT_MAX)) {
         return ReportOutOfRange(lineNumber);
     }
-    return DefineRoundTool(tool, static_cast<float>(number) * lengths.UnitLength(), lineNumber);
+    return DefineRoundToolTruncated(tool, static_cast<float>(number) * lengths.UnitLength(),
+                                    lineNumber);
 }
 
-int ToolTable::DefineRoundTool(int tool, double diameter, int lineNumber) {
+int ToolTable::DefineRoundTool(int tool, ExactLength diameter, int lineNumber) {
+    int nanometres = 0;
+    if (!diameter.ToNanometres(nanometres)) {
+        return ReportOutOfRange(lineNumber);
+    }
+    AddRoundTool(tool, nanometres);
+    return 0;
+}
+
+int ToolTable::DefineRoundToolTruncated(int tool, double diameter, int lineNumber) {
     int nanometres = 0;
     if (!LengthConverter::Truncate(diameter, nanometres)) {
         return ReportOutOfRange(lineNumber);
     }
-    owner.AddTool(tool, CPerforexReader::Round, nanometres, 0, 0, 0.0, 0, 0, 0, 0, 0);
-    toolWidths[tool] = nanometres;
+    AddRoundTool(tool, nanometres);
     return 0;
+}
+
+void ToolTable::AddRoundTool(int tool, int diameter) {
+    owner.AddTool(tool, CPerforexReader::Round, diameter, 0, 0, 0.0, 0, 0, 0, 0, 0);
+    toolWidths[tool] = diameter;
 }
 
 int ToolTable::DefineSizedTool(int tool, int holeType, std::string_view parameters,
                                int lineNumber) {
-    const double first = TakeLeadingNumber(parameters);
-    double second = 0.0;
+    int width = 0;
+    int height = 0;
+    bool fits = TakeSize(parameters, width);
     if (holeType != CPerforexReader::Square) {
         TakeRun(parameters, IsSizeSeparator);
-        second = TakeLeadingNumber(parameters);
+        fits = TakeSize(parameters, height) && fits;
     }
     double angle = 0.0;
     if (!FindRotation(parameters, angle)) {
         return 0;
     }
-    int width = 0;
-    int height = 0;
-    if (!std::isfinite(angle) || !lengths.ToNanometres(first, width) ||
-        !lengths.ToNanometres(second, height)) {
+    if (!std::isfinite(angle) || !fits) {
         return ReportOutOfRange(lineNumber);
     }
     owner.AddTool(tool, holeType, 0, width, height, angle, 0, 0, 0, 0, 0);
     toolWidths[tool] = RouteWidth(holeType, 0, width, height, WholeDegrees(angle));
     return 0;
+}
+
+bool ToolTable::TakeSize(std::string_view& parameters, int& nanometres) const {
+    if (exact) {
+        return ExactLength::FromLeadingNumber(TakeRun(parameters, IsNumberCharacter), exactUnit)
+            .ToNanometres(nanometres);
+    }
+    return lengths.ToNanometres(TakeLeadingNumber(parameters), nanometres);
 }
 
 int ToolTable::ReportOutOfRange(int lineNumber) {

@@ -8,6 +8,7 @@
 
 #include "interpreter/LengthConverter.h"
 #include "messages/MessageOutput.h"
+#include "scanner/ExactLength.h"
 
 class CPerforexReader;
 
@@ -18,17 +19,20 @@ class ToolTable {
     // Starts an empty table that reports tools to owner and messages to messages and takes
     // sizes in the unit of lengths.
     ToolTable(CPerforexReader& owner, MessageOutput messages, const LengthConverter& lengths);
-    // Takes the sizes of the definitions that follow in the unit of lengths.
-    void SetLengths(const LengthConverter& newLengths) { lengths = newLengths; }
+    // Takes the sizes of the definitions that follow exactly from their decimal digits, in unit,
+    // rounded to the nearest nanometre, as the AUTO reading does.
+    void SetExactUnit(ExactLength::Unit unit) {
+        exact = true;
+        exactUnit = unit;
+    }
 
     // Defines a tool for every usable line, in order; lineNumber goes into range messages.
     // Returns the number of errors reported.
     int BuildToolTable(const std::vector<std::string>& toolLines, int lineNumber);
     // Defines the tool of one line; returns the number of errors reported for it.
     int DefineTool(std::string_view line, int lineNumber);
-    // Defines a round tool of the given diameter in nanometres; returns the number of errors
-    // reported.
-    int DefineRoundTool(int tool, double diameter, int lineNumber);
+    // Defines a round tool of the given diameter; returns the number of errors reported.
+    int DefineRoundTool(int tool, ExactLength diameter, int lineNumber);
     // Tells whether a definition of tool was taken into the table, whatever its width.
     bool IsToolDefined(int tool) const;
     // Returns the route width of tool, or 0 when the table does not hold it.
@@ -42,11 +46,22 @@ class ToolTable {
     // Defines a square, slot or rectangle tool from its sizes and rotation; returns the number
     // of errors reported.
     int DefineSizedTool(int tool, int holeType, std::string_view parameters, int lineNumber);
+    // Defines a round tool of the given diameter in nanometres, truncated toward zero; returns
+    // the number of errors reported.
+    int DefineRoundToolTruncated(int tool, double diameter, int lineNumber);
+    // Reports a round tool of the given diameter in nanometres and takes it into the table.
+    void AddRoundTool(int tool, int diameter);
+    // Converts the size at the start of parameters to nanometres and drops it from them; returns
+    // false when it does not fit in 32 bits.
+    bool TakeSize(std::string_view& parameters, int& nanometres) const;
     // Writes the range message and returns its one error.
     int ReportOutOfRange(int lineNumber);
 
     CPerforexReader& owner;
     MessageOutput messages;
     LengthConverter lengths;
+    // Set for sizes taken exactly in exactUnit.
+    bool exact = false;
+    ExactLength::Unit exactUnit = ExactLength::kInch;
     std::map<int, int> toolWidths;
 };

@@ -36,6 +36,7 @@ const char* const kMessages[kLastMessageId] = {
     "Warning: Program text skipped after a %% from line number %d to line number %d\n",
     "Warning: Header block from line number %d has no %% before the end of the input\n",
     "Warning: G04 comment from line number %d runs to the end of the input\n",
+    "Warning: Byte 0xFF at line number %d ends the program; the rest of the file is not read\n",
 };
 
 }  // namespace

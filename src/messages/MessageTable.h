@@ -33,10 +33,11 @@ enum MessageId : int {
     kSkippedAfterPercent = 28,
     kHeaderWithoutPercent = 29,
     kG04CommentToEnd = 30,
+    kEndByteBeforeEndOfFile = 31,
 };
 
 // Number of the last message of the reader's message table (ids run from 1).
-constexpr int kLastMessageId = kG04CommentToEnd;
+constexpr int kLastMessageId = kEndByteBeforeEndOfFile;
 
 // Returns the text of message id exactly as stored, or nullptr for an id outside the table.
 const char* MessageText(int id);

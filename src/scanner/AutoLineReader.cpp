@@ -27,9 +27,13 @@ bool AutoLineReader::ReadLine() {
     const int end = source.ReadLineInto(copied);
     ended = end == kEnd;
     if (ended && copied.empty()) {
+        endLine = lineNumber + 1;
         return false;
     }
     ++lineNumber;
+    if (ended) {
+        endLine = lineNumber;
+    }
     RemoveBlanks();
     text = copied;
     return true;

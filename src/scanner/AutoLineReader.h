@@ -23,6 +23,8 @@ class AutoLineReader {
     std::string_view Written() const { return blanksRemoved ? std::string_view(written) : text; }
     // Number of the line last read, from 1.
     int LineNumber() const { return lineNumber; }
+    // Number of the line on which the input ended, once ReadLine has met its end.
+    int EndLine() const { return endLine; }
 
   private:
     // Removes from copied the spaces and tabs of a line that is no comment, and those before a
@@ -41,6 +43,7 @@ class AutoLineReader {
     std::string written;
     bool blanksRemoved = false;
     int lineNumber = 0;
+    int endLine = 0;
     // True once the input has ended.
     bool ended = false;
 };

@@ -1,5 +1,7 @@
 #include "scanner/AutoScanner.h"
 
+#include <climits>
+
 #include "scanner/AutoDirective.h"
 #include "scanner/AutoToolDefinition.h"
 #include "scanner/NCCodeTable.h"
@@ -28,6 +30,8 @@ constexpr int kStop = 0, kOptionalStop = 1, kToolChange = 6, kCoolantOn = 8, kCo
 constexpr int kOperatorMessage = 47, kHeaderEnd = 95, kCanned = 97, kCannedText = 98;
 constexpr int kHeaderStart = 48, kMillimetres = 71, kInches = 72;
 constexpr int kDrillMode = 81, kComment = 4;
+// The code of a tool selection that names no tool by its first two digits.
+constexpr int kNoOffsetTool = -1;
 
 }  // namespace
 
@@ -41,6 +45,7 @@ CAutoScanner::CAutoScanner(const DrillInput& input, const CDrillMachineFormat& s
       classes(static_cast<char>(delimiter)),
       source(input, settings.characterSet == CDrillMachineFormat::EBCDIC),
       coordinates(source, classes, this->settings, messages),
+      unit(ExactLength::UnitOf(settings.unit)),
       lines(source, delimiter) {
     definition.reserve(64);
 }
@@ -51,6 +56,7 @@ NCToken* CAutoScanner::NextToken(NCToken& token) {
         selectionPending = false;
         token.type = TOKEN_TOOL;
         token.toolNumber = pendingTool;
+        token.code = kNoOffsetTool;
         token.line = tokenLine;
         return &token;
     }
@@ -68,6 +74,11 @@ bool CAutoScanner::ReadLine(NCToken& token) {
     cursor = 0;
     if (!lines.ReadLine()) {
         endOfInput = true;
+        if (source.EndByteHidesBytes()) {
+            messages.Write(kEndByteBeforeEndOfFile, MessageKind::Warning, lines.EndLine(),
+                           lines.EndLine());
+            ++warningCount;
+        }
         return false;
     }
     tokenLine = lines.LineNumber();
@@ -85,13 +96,20 @@ bool CAutoScanner::ReadLine(NCToken& token) {
             return false;
         }
         int tool = 0;
-        double diameter = 0.0;
-        if (AutoToolDefinition::ReadCommentTable(text, tool, diameter)) {
-            definition.clear();
-            MakeDefinition(token, tool, true, diameter);
-            return true;
+        ExactLength diameter;
+        if (!AutoToolDefinition::ReadCommentTable(text, tool, diameter)) {
+            return false;
         }
-        return false;
+        definition.clear();
+        if (tool == AutoToolDefinition::kUnnumbered) {
+            // Entries without numbers define tools 1, 2, ... in the order written; the count
+            // stops where the number would not fit.
+            unnumberedEntries += unnumberedEntries < INT_MAX;
+            MakeDefinition(token, unnumberedEntries, DEFINITION_UNNUMBERED_TABLE, diameter);
+        } else {
+            MakeDefinition(token, tool, DEFINITION_COMMENT_TABLE, diameter);
+        }
+        return true;
     }
     if (!AutoDirective::MayStartDirective(text[0])) {
         return inHeader && ReadHeaderLine(token);
@@ -130,7 +148,7 @@ bool CAutoScanner::ReadHeaderLine(NCToken& token) {
     // The rest of a definition line, and every other line, is a directive read and ignored.
     cursor = text.size();
     if (defines) {
-        MakeDefinition(token, tool, false, 0.0);
+        MakeDefinition(token, tool, DEFINITION_REAL, ExactLength());
     }
     return defines;
 }
@@ -212,7 +230,7 @@ bool CAutoScanner::ReadTool(NCToken& token) {
     const std::string_view text = lines.Text();
     int tool = 0;
     if (AutoToolDefinition::Read(text, lines.Written(), cursor, tool, definition)) {
-        MakeDefinition(token, tool, false, 0.0);
+        MakeDefinition(token, tool, DEFINITION_REAL, ExactLength());
         selectionPending = !inHeader;
         pendingTool = tool;
         return true;
@@ -223,9 +241,12 @@ bool CAutoScanner::ReadTool(NCToken& token) {
         ++cursor;
         return false;
     }
+    const std::string_view digits = text.substr(cursor + 1, digitsEnd - cursor - 1);
     token.type = TOKEN_TOOL;
-    token.toolNumber =
-        CoordinateReader::SaturatedValue(text.substr(cursor + 1, digitsEnd - cursor - 1));
+    token.toolNumber = CoordinateReader::SaturatedValue(digits);
+    // Four digits may be a tool and a tool offset.
+    token.code =
+        digits.size() == 4 ? CoordinateReader::SaturatedValue(digits.substr(0, 2)) : kNoOffsetTool;
     cursor = digitsEnd;
     return true;
 }
@@ -300,6 +321,9 @@ bool CAutoScanner::ReadMCode(NCToken& token) {
             return true;
         }
         case kStop:
+            token.type = TOKEN_CODE;
+            token.code = CODE_M00;
+            return true;
         case kOptionalStop:
         case kToolChange:
         case kCoolantOn:
@@ -349,8 +373,8 @@ void CAutoScanner::ReadNumber(NCToken& token) {
             value = value * 10 + static_cast<std::uint64_t>(*next - '0');
         }
     }
-    const std::size_t decimals = static_cast<std::size_t>(next - fractionBegin);
-    const std::size_t digits = integerText.size() + decimals;
+    const std::size_t fractionDigits = static_cast<std::size_t>(next - fractionBegin);
+    const std::size_t digits = integerText.size() + fractionDigits;
     if (digits == 0) {
         messages.Write(kNumberExpected, MessageKind::Neither, tokenLine, static_cast<int>(letter),
                        tokenLine);
@@ -359,15 +383,17 @@ void CAutoScanner::ReadNumber(NCToken& token) {
     token.type = type;
     if (type == TOKEN_R) {
         token.value = CoordinateReader::SaturatedValue(integerText);
-    } else if (point) {
-        const double whole = digits <= CharacterSource::kDigitsInValue
-                                 ? static_cast<double>(value)
-                                 : CoordinateReader::DigitValue(
-                                       std::string(integerText).append(fractionBegin, decimals));
-        token.value =
-            coordinates.ConvertWithPoint(whole, static_cast<long long>(decimals), type, sign);
     } else {
-        token.value = coordinates.ConvertImplied({integerText, value}, type, sign, tokenLine);
+        long long decimals = static_cast<long long>(fractionDigits);
+        if (!point) {
+            coordinates.WarnAboutRunWithoutPoint(integerText, tokenLine);
+            decimals = coordinates.ImpliedDecimals(integerText.size());
+        }
+        token.length = digits <= ExactLength::kSignificantDigits
+                           ? ExactLength::FromDecimal(value, decimals, sign, unit)
+                           : ExactLength::FromDigitText(
+                                 std::string(integerText).append(fractionBegin, fractionDigits),
+                                 decimals, sign, unit);
     }
     cursor = static_cast<std::size_t>(next - line);
     // Feed and speed words after the number belong to its block and do not hide its end.
@@ -402,12 +428,14 @@ void CAutoScanner::StateUnit(const AutoDirective::UnitStatement& unit, NCToken& 
 void CAutoScanner::ApplyFormat() {
     format.ApplyTo(settings);
     coordinates.TakeFormat();
+    unit = ExactLength::UnitOf(settings.unit);
 }
 
-void CAutoScanner::MakeDefinition(NCToken& token, int tool, bool commentTable, double diameter) {
+void CAutoScanner::MakeDefinition(NCToken& token, int tool, NCDefinitionKind kind,
+                                  ExactLength diameter) {
     token.type = TOKEN_TOOL_DEFINITION;
     token.toolNumber = tool;
-    token.code = commentTable ? 1 : 0;
-    token.value = diameter;
+    token.code = kind;
+    token.length = diameter;
     token.text = definition;
 }

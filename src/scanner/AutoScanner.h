@@ -17,6 +17,7 @@
 #include "scanner/CharacterSource.h"
 #include "scanner/CoordinateReader.h"
 #include "scanner/DrillInput.h"
+#include "scanner/ExactLength.h"
 #include "scanner/NCToken.h"
 
 // Turns a drill program into tokens for the AUTO reading, line by line: the program states its
@@ -47,8 +48,9 @@ class CAutoScanner {
     // Always empty: tool definitions come as tokens where they stand.
     const std::vector<std::string>& GetToolLines() const { return noToolLines; }
     void StopCollectingToolLines() {}
-    // Always 0: this reading skips no program text, so the scanner has nothing to warn about.
-    int GetWarningCount() const { return 0; }
+    // Number of warnings the scanner wrote: this reading skips no program text, so only about
+    // bytes after a byte 0xFF that ended the input.
+    int GetWarningCount() const { return warningCount; }
     int GetStepMode() const { return settings.stepMode; }
     void SetStepMode(int stepMode) { settings.stepMode = stepMode; }
 
@@ -75,8 +77,9 @@ class CAutoScanner {
     void StateUnit(const AutoDirective::UnitStatement& unit, NCToken& token);
     // Applies what the program has stated to the settings and the number conversion.
     void ApplyFormat();
-    // Fills token as a tool definition; a comment table entry carries its diameter in nanometres.
-    void MakeDefinition(NCToken& token, int tool, bool commentTable, double diameter);
+    // Fills token as a tool definition of the given kind; a comment table entry carries its
+    // diameter.
+    void MakeDefinition(NCToken& token, int tool, NCDefinitionKind kind, ExactLength diameter);
     // Writes an error message about the token's line that ends the read.
     template <typename... Arguments>
     void ReportError(MessageId messageId, Arguments... arguments) {
@@ -99,6 +102,8 @@ class CAutoScanner {
     CharacterClassTable classes;
     CharacterSource source;
     CoordinateReader coordinates;
+    // The unit of the numbers read, which the settings' unit names.
+    ExactLength::Unit unit;
     AutoLineReader lines;
     std::vector<std::string> noToolLines;
     // The tool definition text of the token being made; keeps its capacity.
@@ -111,7 +116,10 @@ class CAutoScanner {
     // A definition in the body selects its tool: the selection waits for the next call.
     bool selectionPending = false;
     int pendingTool = 0;
+    // Entries read so far of a comment table that writes no tool numbers.
+    int unnumberedEntries = 0;
     bool tokenValid = true;
     bool endOfInput = false;
     bool blockEnd = false;
+    int warningCount = 0;
 };

@@ -1,8 +1,5 @@
 #include "scanner/AutoToolDefinition.h"
 
-#include <cstdlib>
-
-#include "machineformat/DrillMachineFormat.h"
 #include "scanner/AutoDirective.h"
 #include "scanner/CoordinateReader.h"
 
@@ -92,18 +89,23 @@ bool AutoToolDefinition::Read(std::string_view text, std::string_view written, s
     return true;
 }
 
-bool AutoToolDefinition::ReadCommentTable(std::string_view comment, int& tool, double& diameter) {
+bool AutoToolDefinition::ReadCommentTable(std::string_view comment, int& tool,
+                                          ExactLength& diameter) {
     if (comment.empty() || comment.front() != ';') {
         return false;
     }
     comment.remove_prefix(1);
     comment.remove_prefix(RunEnd(comment, 0, IsBlank));
-    const std::size_t digitsEnd = RunEnd(comment, 1, IsDigit);
-    if (comment.empty() || comment.front() != 'T' || digitsEnd == 1) {
-        return false;
+    // A table that selects no tool writes its entries without a T and number.
+    int number = kUnnumbered;
+    if (!comment.empty() && comment.front() == 'T') {
+        const std::size_t digitsEnd = RunEnd(comment, 1, IsDigit);
+        if (digitsEnd == 1) {
+            return false;
+        }
+        number = CoordinateReader::SaturatedValue(comment.substr(1, digitsEnd - 1));
+        comment.remove_prefix(digitsEnd);
     }
-    const std::string_view digits = comment.substr(1, digitsEnd - 1);
-    comment.remove_prefix(digitsEnd);
     if (!AutoDirective::EqualsIgnoringCase(TakeWord(comment), "HOLESIZE")) {
         return false;
     }
@@ -117,15 +119,16 @@ bool AutoToolDefinition::ReadCommentTable(std::string_view comment, int& tool, d
         RunEnd(size, 0, [](char c) { return IsDigit(c) || c == '.'; }) != size.size()) {
         return false;
     }
-    double unit = 0.0;
-    while (unit == 0.0 && !comment.empty()) {
-        unit = NanometresPerUnit(TakeWord(comment));
+    ExactLength::Unit unit{};
+    bool named = false;
+    while (!named && !comment.empty()) {
+        named = UnitNamed(TakeWord(comment), unit);
     }
-    if (unit == 0.0) {
+    if (!named) {
         return false;
     }
-    tool = CoordinateReader::SaturatedValue(digits);
-    diameter = std::atof(std::string(size).c_str()) * unit;
+    tool = number;
+    diameter = ExactLength::FromLeadingNumber(size, unit);
     return true;
 }
 
@@ -148,15 +151,15 @@ bool AutoToolDefinition::ReadParameters(std::string_view text, std::size_t& curs
     return hasDiameter;
 }
 
-double AutoToolDefinition::NanometresPerUnit(std::string_view word) {
+bool AutoToolDefinition::UnitNamed(std::string_view word, ExactLength::Unit& unit) {
     if (AutoDirective::EqualsIgnoringCase(word, "MILS")) {
-        return CDrillMachineFormat::NANOMETRES_PER_INCH / 1000.0;
+        unit = ExactLength::kMil;
+    } else if (AutoDirective::EqualsIgnoringCase(word, "MM")) {
+        unit = ExactLength::kMillimetre;
+    } else if (AutoDirective::EqualsIgnoringCase(word, "INCH")) {
+        unit = ExactLength::kInch;
+    } else {
+        return false;
     }
-    if (AutoDirective::EqualsIgnoringCase(word, "MM")) {
-        return CDrillMachineFormat::NANOMETRES_PER_MM;
-    }
-    if (AutoDirective::EqualsIgnoringCase(word, "INCH")) {
-        return CDrillMachineFormat::NANOMETRES_PER_INCH;
-    }
-    return 0.0;
+    return true;
 }

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "scanner/ExactLength.h"
+
 // Tool definitions as AUTO programs write them: T and the tool number, then either parameters
 // in any order (C the diameter as written; F, S, B, H and Z read and passed over) or a hole type
 // word of the tool table with its sizes; and comment table entries such as
@@ -18,15 +20,20 @@ class AutoToolDefinition {
     // returns false and leaves cursor as it was.
     static bool Read(std::string_view text, std::string_view written, std::size_t& cursor,
                      int& tool, std::string& definition);
-    // Reads a comment table entry; gives its tool number and its diameter in nanometres. Returns
-    // false for any comment that is no such entry or names no unit (MILS, MM or INCH).
-    static bool ReadCommentTable(std::string_view comment, int& tool, double& diameter);
+    // Tool number of an entry of a comment table that writes none.
+    static constexpr int kUnnumbered = -1;
+
+    // Reads a comment table entry; gives its tool number (kUnnumbered for an entry such as
+    // ";   Holesize 1. = 0.203000 Tolerance = +0.076000/-0.203000 PLATED MM Quantity = 541")
+    // and its diameter. Returns false for any comment that is no such entry or names no unit
+    // (MILS, MM or INCH).
+    static bool ReadCommentTable(std::string_view comment, int& tool, ExactLength& diameter);
 
   private:
     // Reads the parameter letters after the tool digits from text[cursor] on; gives the
     // diameter's text and returns true when a C was among them.
     static bool ReadParameters(std::string_view text, std::size_t& cursor,
                                std::string_view& diameter);
-    // Returns the nanometres in one unit named by word, or 0 for any other word.
-    static double NanometresPerUnit(std::string_view word);
+    // Gives the unit named by word (MILS, MM or INCH); returns false for any other word.
+    static bool UnitNamed(std::string_view word, ExactLength::Unit& unit);
 };

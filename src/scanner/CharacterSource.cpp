@@ -180,8 +180,16 @@ int CharacterSource::DecodeBytes(unsigned char* begin, int count) {
     if (end == nullptr) {
         return count;
     }
+    const int kept = static_cast<int>(static_cast<const unsigned char*>(end) - begin);
+    // The bytes after the end byte are never read; whether there are any decides whether the
+    // scanner warns about them.
+    endByteHidesBytes = kept + 1 < count || (!fileExhausted && InputHasMoreBytes());
     fileExhausted = true;
-    return static_cast<int>(static_cast<const unsigned char*>(end) - begin);
+    return kept;
+}
+
+bool CharacterSource::InputHasMoreBytes() {
+    return file != nullptr ? std::fgetc(file) != EOF : memoryLeft > 0;
 }
 
 int CharacterSource::DropCarriageReturnsBeforeLineFeeds(unsigned char* block, int count) {

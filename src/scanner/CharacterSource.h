@@ -176,6 +176,10 @@ class CharacterSource {
     // by NextChar; takes the runs that lie in the current buffer whole.
     int ReadLineInto(std::string& line);
 
+    // Tells whether the input ended at a byte 0xFF of an ASCII program that more bytes follow,
+    // which are never read.
+    bool EndByteHidesBytes() const { return endByteHidesBytes; }
+
     // Returns the number of the line that holds the character last delivered for the first time.
     int LineNumber() const { return lineNumber; }
     // Returns the line count as it stood when the character last delivered was delivered first:
@@ -264,6 +268,8 @@ class CharacterSource {
     std::size_t ReadBytes(unsigned char* destination, std::size_t wanted);
     // Turns the raw bytes [begin, begin + count) into characters; returns how many remain.
     int DecodeBytes(unsigned char* begin, int count);
+    // Tells whether the input has a byte beyond those read so far; reads it.
+    bool InputHasMoreBytes();
     // Removes every carriage return directly before a line feed; returns the new count.
     static int DropCarriageReturnsBeforeLineFeeds(unsigned char* block, int count);
 
@@ -283,6 +289,8 @@ class CharacterSource {
     bool noRefill = false;
     // True once the file has nothing more to give (end of file, read error, or a 0xFF in ASCII).
     bool fileExhausted = false;
+    // True once a byte 0xFF with more bytes after it ended the input.
+    bool endByteHidesBytes = false;
     // True while a block's final carriage return waits for the next block's first byte.
     bool carriageReturnHeld = false;
     // End values delivered since the last real character, as far as a pushback can reach.

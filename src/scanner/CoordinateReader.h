@@ -37,21 +37,25 @@ class CoordinateReader {
         return true;
     }
 
-    // Converts a number written without a point, for a token of the given type, as a number read
-    // here is converted, naming lineNumber in its warnings.
-    double ConvertImplied(const CharacterSource::DigitRun& run, NCTokenType type, int sign,
-                          int lineNumber) {
-        return CheckedValue(type, run, sign, lineNumber);
-    }
-    // Converts a number whose decimal point stands decimals digits before the end of its digits
-    // (a negative count: that many zeros after them): value is the value of its digits. Moves
-    // the position of X, Y or A as every number does.
-    double ConvertWithPoint(double value, long long decimals, NCTokenType type, int sign) {
-        double result = DivideByPowerOfTen(value, decimals);
-        if (sign < 0) {
-            result = 0.0 - result;
+    // Returns how many of the digits of a run of the given length, written without a point, lie
+    // after the implied decimal point (negative: missing trailing zeros before it).
+    long long ImpliedDecimals(std::size_t length) const {
+        const long long count = static_cast<long long>(length);
+        if (trailing && count < digitLimit) {
+            return count - integerDigits;
         }
-        return type <= TOKEN_A ? MoveTo(positions[type - TOKEN_X], result) : result;
+        return decimalDigits;
+    }
+    // Warns about a digit run written without a point on line as the AUTO reading does: about
+    // its length beyond m + n, and about a last digit 0 under trailing zero suppression only
+    // where that zero can be lost, in a run shorter than m + n.
+    void WarnAboutRunWithoutPoint(std::string_view digits, int line) const {
+        const long long length = static_cast<long long>(digits.size());
+        if (length > digitLimit) {
+            WarnAboutLength(digits, line);
+        } else if (trailing && length < digitLimit && EndsInZero(digits)) {
+            WarnAboutTrailingZero(digits, line);
+        }
     }
     // Takes the digit counts and zero suppression of the settings again, after the owner has
     // changed them.
@@ -59,8 +63,6 @@ class CoordinateReader {
 
     // Returns the value of a decimal digit text, saturated at the largest 32-bit signed integer.
     static int SaturatedValue(std::string_view digits);
-    // Returns the digit text's full value, rounded to the nearest double beyond 2^53.
-    static double DigitValue(std::string_view digits);
 
     // Returns the token type of a number letter.
     static NCTokenType TokenTypeOf(int letter) {
@@ -113,6 +115,8 @@ class CoordinateReader {
         }
         token.value = ConvertDigits(run.text, static_cast<double>(run.value), type, number.sign);
     }
+    // Returns the digit text's full value, rounded to the nearest double beyond 2^53.
+    static double DigitValue(std::string_view digits);
     // Converts a repeat count or a digit run too long for the format, warning about its length
     // and trailing zero with the line of its letter.
     double CheckedValue(NCTokenType type, CharacterSource::DigitRun run, int sign, int line);
@@ -122,16 +126,11 @@ class CoordinateReader {
         if (type == TOKEN_R) {
             return SaturatedValue(digits);
         }
-        return ConvertWithPoint(value, ImpliedDecimals(digits.size()), type, sign);
-    }
-    // Returns how many of the digits lie after the implied decimal point (negative: missing
-    // trailing zeros before it).
-    long long ImpliedDecimals(std::size_t length) const {
-        const long long count = static_cast<long long>(length);
-        if (trailing && count < digitLimit) {
-            return count - integerDigits;
+        double result = DivideByPowerOfTen(value, ImpliedDecimals(digits.size()));
+        if (sign < 0) {
+            result = 0.0 - result;
         }
-        return decimalDigits;
+        return type <= TOKEN_A ? MoveTo(positions[type - TOKEN_X], result) : result;
     }
     // Divides value, a digit text's value and so never -0.0, by 10 raised to exponent.
     static double DivideByPowerOfTen(double value, long long exponent) {

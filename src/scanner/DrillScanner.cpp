@@ -88,6 +88,10 @@ NCToken* CDrillScanner::NextToken(NCToken& token) {
         }
     }
     endOfInput = true;
+    // A program that an error has ended never gets here with the token valid.
+    if (tokenValid && source.EndByteHidesBytes()) {
+        ReportWarning(source.LineNumber(), kEndByteBeforeEndOfFile, source.LineNumber());
+    }
     return nullptr;
 }
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "scanner/ExactLength.h"
+
 // Token types the scanner hands to the interpreter.
 enum NCTokenType : int {
     TOKEN_CODE = 0,
@@ -13,15 +15,24 @@ enum NCTokenType : int {
     TOKEN_J = 6,
     TOKEN_R = 7,
     // Only the AUTO reading delivers the types below.
-    // A tool definition read where it stands, for toolNumber: code 0 for a real definition, whose
-    // text is in the form the tool table reads (number, hole type word, sizes); code 1 for a
-    // comment table entry, which yields to a real definition of its number and whose value is
-    // its round diameter in nanometres.
+    // A tool definition read where it stands, for toolNumber; code is its NCDefinitionKind.
     TOKEN_TOOL_DEFINITION = 8,
     // A change of the unit of everything that follows: code is CDrillMachineFormat::IN or MM.
     TOKEN_UNIT = 9,
     // An error the scanner has reported; it is counted and the read goes on.
     TOKEN_COUNTED_ERROR = 10,
+};
+
+// Kinds of TOKEN_TOOL_DEFINITION, in its code.
+enum NCDefinitionKind : int {
+    // A real definition, whose text is in the form the tool table reads (number, hole type word,
+    // sizes).
+    DEFINITION_REAL = 0,
+    // A comment table entry, which yields to a real definition of its number; its length is its
+    // round diameter.
+    DEFINITION_COMMENT_TABLE = 1,
+    // The same, of a comment table that writes no tool numbers: numbered by its place there.
+    DEFINITION_UNNUMBERED_TABLE = 2,
 };
 
 // Code numbers of TOKEN_CODE for the G and M codes the scanner knows.
@@ -62,16 +73,23 @@ enum NCCode : int {
     CODE_M48 = 40,
     CODE_M71 = 41,
     CODE_M72 = 42,
+    // Only the AUTO reading delivers the codes below.
+    CODE_M00 = 43,
 };
 
 // One token of a drill program. Fields that do not belong to the token's type keep their values.
 struct NCToken {
     int type = TOKEN_CODE;
+    // For TOKEN_TOOL in the AUTO reading, code is the tool that the first two digits of a T word
+    // of four digits name (a tool and a tool offset: T0301 gives 3), or -1.
     int code = 0;
     int toolNumber = 0;
     // Text after G93; the caller empties it before each call of NextToken.
     std::string text;
     double value = 0.0;
+    // For TOKEN_X to TOKEN_J in the AUTO reading, in place of value: the number as written (an
+    // increment stays an increment), as a length in the unit in force.
+    ExactLength length;
     // Line on which the token begins, for messages about it.
     int line = 1;
 };

@@ -17,10 +17,15 @@ const char kInch24[] = ".DataFormat 2,4\n";
 #define TOTALS(errors, warnings) \
     "\n The Total number of Errors: " #errors " Warnings:" #warnings " in parsing\n\n  "
 
+#define END_BYTE "Warning: Byte 0xFF at line number "
+#define END_BYTE_REST " ends the program; the rest of the file is not read\n"
+
 struct ReadOutcome {
     int result;
     std::string transcript;
     std::string messages;
+    // The messages as the host received them as data.
+    std::string data;
 };
 
 // Reads program with a machine format of the given keyword lines through a recording host;
@@ -37,7 +42,7 @@ ReadOutcome ReadDrill(const std::string& formatLines, const std::string& program
          at = messages.find(drill.Path())) {
         messages.replace(at, drill.Path().size(), "{path}");
     }
-    return {result, host.transcript, messages};
+    return {result, host.transcript, messages, host.messages};
 }
 
 // Encodes upper-case letters, digits and the characters "\n %,.+;" in EBCDIC (IBM code page 037).
@@ -207,6 +212,32 @@ const ReadCase kReadCases[] = {
      "Error: Arc without a start point at line number 4\n" TOTALS(1, 0),
      0},
     {"EmptyProgram", kInch24, "", ""},
+    // G05 drills whatever motion code came before it, a G00 too: 0.020 inch passes through
+    // single precision (507999.98... nm).
+    {"G05AfterG00Drills", ".DataFormat 3,3\n",
+     "M48\nT01C0.020\n%\nG00X010000Y010000\nG05\nT01\nX020000Y020000\nM30\n",
+     "tool 1 0 507999 0 0 0 0 0 0 0 0\nhit 508000000 508000000 1\n"},
+    {"G05AfterARoutAndAG00Drills", kInch24,
+     "M48\nT01C0.035\nT02C0.125\n%\nT02\nG00X000000Y000000\nM15\nG01X005000Y000000\nM16\n"
+     "G00X010000Y000000\nG05\nX012500Y002500\nX015000Y002500\nM30\n",
+     TOOL_ONE "tool 2 0 3175000 0 0 0 0 0 0 0 0\ncontour 2: 7 3175000 0 0 0 12700000 0 0\n"
+              "hit 31750000 6350000 2\nhit 38100000 6350000 2\n"},
+    // A byte 0xFF ends the input; the bytes after it are reported once the holes before it are
+    // delivered, unless the program has ended before it.
+    {"ByteFFWithBytesAfterIt", kInch24,
+     "M48\nT01C0.035\n%\nT01\nX010000Y010000\n\xFF\nX020000Y020000\nM30\n",
+     TOOL_ONE "hit 25400000 25400000 1\n", END_BYTE "6" END_BYTE_REST TOTALS(0, 1), 0},
+    {"Utf16File", kInch24,
+     "\xFF\xFEM\x00"
+     "4\x00"
+     "8\x00\n\x00",
+     "", END_BYTE "1" END_BYTE_REST TOTALS(0, 1), 0},
+    {"ByteFFAfterM30", kInch24, "M48\nT01C0.035\n%\nT01\nX010000Y010000\nM30\n\xFFX020000\n",
+     TOOL_ONE "hit 25400000 25400000 1\n"},
+    {"ByteFFAfterAnErrorThatEndsTheRead", kInch24, "G99\n\xFFX010000\n", "",
+     "Error: Unknown token G99 found at the line 1\n"
+     "Error: Unknown character G found at line number 1\n" TOTALS(1, 0),
+     0},
 };
 
 class DrillReads : public ::testing::TestWithParam<ReadCase> {};
@@ -355,6 +386,18 @@ TEST(DrillRead, RepeatCountsAreBoundedAt65535) {
     EXPECT_EQ(hits, 65536);
     EXPECT_EQ(sum, 5454525207127LL);
     EXPECT_EQ(last, 166458899);
+}
+
+// A byte 0xFF that closes a block of 2048 bytes, on line 2048, warns only when more bytes follow
+// it in the file; the host receives the warning with its line.
+TEST(DrillRead, AByteFFClosingABlockWarnsOnlyWhenBytesFollowIt) {
+    const std::string lineFeeds(2047, '\n');
+    const ReadOutcome outcome = ReadDrill(kInch24, lineFeeds + "\xFFX1\n");
+    const std::string warning = END_BYTE "2048" END_BYTE_REST;
+    const std::string totals = TOTALS(0, 1);
+    EXPECT_EQ(outcome.messages, warning + totals);
+    EXPECT_EQ(outcome.data, "31 2048 2 |" + warning + "|22 0 0 |" + totals + "|");
+    EXPECT_EQ(ReadDrill(kInch24, lineFeeds + "\xFF").messages, "");
 }
 
 }  // namespace

@@ -28,6 +28,8 @@ const MessageCase kMessageCases[] = {
     {28, "Warning: Program text skipped after a %% from line number %d to line number %d\n"},
     {29, "Warning: Header block from line number %d has no %% before the end of the input\n"},
     {30, "Warning: G04 comment from line number %d runs to the end of the input\n"},
+    {31,
+     "Warning: Byte 0xFF at line number %d ends the program; the rest of the file is not read\n"},
 };
 
 TEST(MessageTable, HoldsEveryTextByteForByteAndNothingOutside) {
@@ -35,7 +37,7 @@ TEST(MessageTable, HoldsEveryTextByteForByteAndNothingOutside) {
         ASSERT_NE(MessageText(c.id), nullptr) << "id " << c.id;
         EXPECT_EQ(std::string(MessageText(c.id)), c.text) << "id " << c.id;
     }
-    EXPECT_EQ(kLastMessageId, 30);
+    EXPECT_EQ(kLastMessageId, 31);
     EXPECT_EQ(MessageText(0), nullptr);
     EXPECT_EQ(MessageText(kLastMessageId + 1), nullptr);
 }

@@ -124,6 +124,8 @@ const MemoryCase kMemoryCases[] = {
     {"unknown_character", "G05\nX1Y1\nQ\nX2Y2\n"},
     {"crlf_across_blocks", LongBlock()},
     {"end_byte", std::string("G05\nX1Y1\n\xff", 11) + "X2Y2\n"},
+    {"end_byte_closing_a_block", std::string(2047, ' ') + "\xff" + "X2Y2\n"},
+    {"end_byte_last_of_all", std::string(2047, ' ') + "\xff"},
     {"empty", ""},
 };
 

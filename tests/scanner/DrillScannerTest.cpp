@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "MessageCapture.h"
@@ -36,12 +37,20 @@ struct ScanTrace {
 
 constexpr std::size_t kTokenLimit = 1 << 16;
 
-// Writes a number token as its letter and its value in the shortest fixed-point form.
-std::string DescribeValue(const NCToken& token) {
+// Writes a number token as its letter and its value in the shortest fixed-point form; a length
+// of the AUTO reading in whole nanometres ("X 25400000 nm").
+std::string DescribeValue(const NCToken& token, bool exact) {
     static const char kLetters[] = "??XYAIJR";
+    const std::string letter(1, kLetters[token.type]);
+    int nanometres = 0;
+    if (exact && token.type != TOKEN_R) {
+        return letter + " " +
+               (token.length.ToNanometres(nanometres) ? std::to_string(nanometres) : "beyond") +
+               " nm";
+    }
     char text[400];
     const auto end = std::to_chars(text, text + sizeof text, token.value, std::chars_format::fixed);
-    return std::string(1, kLetters[token.type]) + " " + std::string(text, end.ptr);
+    return letter + " " + std::string(text, end.ptr);
 }
 
 template <class Scanner>
@@ -61,7 +70,7 @@ std::string Describe(const NCToken& token, const Scanner& scanner) {
     } else if (token.type == TOKEN_TOOL) {
         text = "T " + std::to_string(token.toolNumber);
     } else {
-        text = DescribeValue(token);
+        text = DescribeValue(token, std::is_same_v<Scanner, CAutoScanner>);
     }
     if (scanner.GetBlockEnd()) {
         text += " end";
@@ -112,6 +121,7 @@ CDrillMachineFormat MakeFormat(int integerDigits, int decimalDigits) {
 //   case <name>                  starts a case
 //   format <m> <n> <z>           digits and zero suppression 1, 2 or 0 (default 2 4 1)
 //   delimiter <c>, charset <n>, step <n>, type <n>   other settings (default #, 1, 1, 1)
+//   unit mm                      millimetres (default inches)
 //   program <bytes>              the drill file, appended line by line
 //   token <text>                 one expected token, as ScanTrace writes it
 //   message <bytes>              expected message bytes, appended in order
@@ -162,6 +172,9 @@ void Apply(ScanCase& c, const std::string& key, const std::string& text) {
         c.format.dataType = std::stoi(text);
     } else if (key == "step") {
         c.format.stepMode = std::stoi(text);
+    } else if (key == "unit" && text == "mm") {
+        c.format.unit = CDrillMachineFormat::MM;
+        c.format.unitLength = CDrillMachineFormat::NANOMETRES_PER_MM;
     } else if (key == "program") {
         c.program += text;
     } else if (key == "token") {

@@ -410,9 +410,9 @@ class NoFormatFile(Scratch):
 
     def test_cad_programs_read_to_their_holes_slots_and_contours(self):
         # Worked out from the programs by hand: the counts of tools, holes and slots or contours,
-        # and the first hole in nanometres (inch 25400000, mm 1000000 per unit, truncated).
+        # and the first hole in nanometres (inch 25400000, mm 1000000 per unit, exact).
         examples = {
-            "allegro": (3, 6, 0, [41910000, 58419999, 1]),
+            "allegro": (3, 6, 0, [41910000, 58420000, 1]),
             "altium": (4, 6, 1, [59690000, 25400000, 1]),
             "diptrace": (2, 5, 0, [30480000, 21590000, 1]),
             "eagle": (3, 9, 0, [13335000, 8255000, 1]),
