@@ -66,6 +66,23 @@ const Case kCases[] = {
      "output-units english\r\nINTEGER-PLACES   2\r\nDECIMAL-PLACES 4\r\n"
      "SUPPRESS-TRAIL-ZEROES YES\r\nCOORDINATES INCREMENTAL\r\n",
      "MM 2,4 LEADING INCREMENTAL", "unit: millimetre, from METRIC on line 2", ""},
+    // Blanks and lower case are read as the AUTO reading reads them.
+    {"m48\nmetric, lz, 000.000\nt01 c0.8\n%\nt01\nx 010000 y 005000\nx012540y005000\nm30\n",
+     nullptr, "MM 3,3 TRAILING ABSOLUTE", "digits: 3,3, from 000.000 on line 2",
+     "spaces inside a block (line 6)"},
+    {"M48\r\nINCH,TZ\r\nT01C0.035\r\n%\r\nT01\r\nX1000Y1000\r\nX2000Y1000\r\n;FILE_FORMAT=3:3\r\n"
+     "M30\r\n",
+     nullptr, "IN 3,3 LEADING ABSOLUTE", "digits: 3,3, from ;FILE_FORMAT=3:3 on line 8", ""},
+    {"M72\nT01C0.035\nX05Y125\nX15Y125\nM30\n", nullptr, "IN 2,4 TRAILING ABSOLUTE",
+     "zero suppression: TRAILING: X05 on line 3 begins with 0, so leading zeros are written",
+     "the unit codes M71 and M72 (line 1)"},
+    // 0.01 and 0.0101 of a whole unit: 2 integer digits make 0.254 mm of them.
+    {"M72\nT01C0.035\nX01Y01\nX0101Y01\nM30\n", nullptr, "IN 4,2 TRAILING ABSOLUTE",
+     "digits: 4,2: with 2,4 the board would measure 0.254 mm, under 3 mm",
+     "no M48 header (line 3)"},
+    // Steps of 0 and 1000 units of 0.0001 in: 2.54 mm.
+    {"M72\nG91\nT01\nX0Y0\nX1000Y0\nM30\n", nullptr, "IN 3,3 LEADING ABSOLUTE",
+     "digits: 3,3: with 2,4 the board would measure 2.54 mm, under 3 mm", "no M48 header (line 2)"},
 };
 
 std::string Joined(const std::vector<std::string>& lines) {
@@ -128,6 +145,25 @@ TEST(FormatInference, TakesWhatTheProgramStatesAndInfersTheRestItemByItem) {
             << suggestion;
         EXPECT_NE(suggestion.find(entry.autoOnly), std::string::npos) << suggestion;
     }
+}
+
+// Of one tool only the first 100,000 holes count: the 100,001st, 0.0014 in from the first, would
+// rule out 2,4 (holes of 0.035 in standing 0.036 mm apart).
+TEST(FormatInference, OnlyTheFirst100000HolesOfAToolCount) {
+    std::string program = "M48\nINCH,TZ\nT01C0.035\n%\nT01\n";
+    for (int hole = 0; hole < 100000; ++hole) {
+        program += "X" + std::to_string(10000 + hole % 320 * 200) + "Y" +
+                   std::to_string(10000 + hole / 320 * 200) + "\n";
+    }
+    program += "X10010Y10010\nM30\n";
+    FormatInference inference;
+    inference.Take(program.data(), program.size());
+    inference.Finish();
+    std::vector<CFormatEvidence> evidence;
+    EXPECT_EQ(inference.Infer(DrillFormat(), SideFormat(), evidence).Summary(),
+              "IN 2,4 LEADING ABSOLUTE");
+    EXPECT_EQ(evidence.back().text.Str(),
+              "digits: 2,4, the usual for inch: the places of the holes allow them");
 }
 
 }  // namespace
