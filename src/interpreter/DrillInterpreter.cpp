@@ -21,14 +21,14 @@ bool StaysBeyondRange(double coordinate, double step) {
 }  // namespace
 
 template <class Scanner>
-CDrillInterpreter<Scanner>::CDrillInterpreter(CPerforexReader* owner, FILE* messageStream,
+CDrillInterpreter<Scanner>::CDrillInterpreter(CPerforexReader* owner, MessageOutput messages,
                                               const CDrillMachineFormat& settings,
-                                              const std::string& drillFilePath)
+                                              const DrillInput& input)
     : owner(owner),
-      messageStream(messageStream),
+      messages(messages),
       lengths(settings.unitLength),
-      scanner(drillFilePath, settings, messageStream),
-      toolTable(*owner, messageStream, lengths),
+      scanner(input, settings, messages),
+      toolTable(*owner, messages, lengths),
       contour(*owner),
       fileOpened(scanner.IsOpen()) {}
 
@@ -57,7 +57,7 @@ bool CDrillInterpreter<Scanner>::Run() {
     if (errorCount == 0 && warningCount == 0) {
         return true;
     }
-    WriteMessage(messageStream, kTotals, errorCount, warningCount);
+    messages.Write(kTotals, MessageKind::Neither, 0, errorCount, warningCount);
     return false;
 }
 
@@ -284,7 +284,8 @@ void CDrillInterpreter<Scanner>::BuildToolTableOnce() {
 template <class Scanner>
 void CDrillInterpreter<Scanner>::StartContourBody() {
     if (inContour) {
-        WriteMessage(messageStream, kContourNotClosed, scanner.GetFilePath().c_str(), tokenLine);
+        messages.Write(kContourNotClosed, MessageKind::Neither, tokenLine,
+                       scanner.GetFilePath().c_str(), tokenLine);
     }
     contour.SetTool(currentTool);
     routing = true;
@@ -295,7 +296,8 @@ void CDrillInterpreter<Scanner>::StartContourBody() {
 template <class Scanner>
 void CDrillInterpreter<Scanner>::EndContourBody() {
     if (!inContour) {
-        WriteMessage(messageStream, kContourNotStarted, scanner.GetFilePath().c_str(), tokenLine);
+        messages.Write(kContourNotStarted, MessageKind::Neither, tokenLine,
+                       scanner.GetFilePath().c_str(), tokenLine);
     }
     routing = false;
     drillMode = false;
@@ -306,7 +308,8 @@ void CDrillInterpreter<Scanner>::EndContourBody() {
 template <class Scanner>
 void CDrillInterpreter<Scanner>::EndProgram() {
     if (inContour) {
-        WriteMessage(messageStream, kContourNotClosed, scanner.GetFilePath().c_str(), tokenLine);
+        messages.Write(kContourNotClosed, MessageKind::Neither, tokenLine,
+                       scanner.GetFilePath().c_str(), tokenLine);
         inContour = false;
     }
 }

@@ -11,6 +11,7 @@
 #include "interpreter/LengthConverter.h"
 #include "interpreter/ToolTable.h"
 #include "machineformat/DrillMachineFormat.h"
+#include "messages/MessageOutput.h"
 #include "messages/MessageTable.h"
 #include "scanner/AutoScanner.h"
 #include "scanner/DrillScanner.h"
@@ -26,9 +27,9 @@ class CPerforexReader;
 template <class Scanner>
 class CDrillInterpreter {
   public:
-    // Opens the drill file through the scanner; IsFileOpened() tells whether that worked.
-    CDrillInterpreter(CPerforexReader* owner, FILE* messageStream,
-                      const CDrillMachineFormat& settings, const std::string& drillFilePath);
+    // Opens the drill program through the scanner; IsFileOpened() tells whether that worked.
+    CDrillInterpreter(CPerforexReader* owner, MessageOutput messages,
+                      const CDrillMachineFormat& settings, const DrillInput& input);
     CDrillInterpreter(const CDrillInterpreter&) = delete;
     CDrillInterpreter& operator=(const CDrillInterpreter&) = delete;
 
@@ -107,13 +108,13 @@ class CDrillInterpreter {
     template <typename... Arguments>
     void ReportError(MessageId messageId, Arguments... arguments) {
         CountErrors(1);
-        WriteMessage(messageStream, messageId, arguments...);
+        messages.Write(messageId, MessageKind::Error, tokenLine, arguments...);
     }
     // Writes a warning message and counts it.
     template <typename... Arguments>
     void ReportWarning(MessageId messageId, Arguments... arguments) {
         warningCount = SaturatingSum(warningCount, 1);
-        WriteMessage(messageStream, messageId, arguments...);
+        messages.Write(messageId, MessageKind::Warning, tokenLine, arguments...);
     }
     // Adds errors to the count.
     void CountErrors(int errors) { errorCount = SaturatingSum(errorCount, errors); }
@@ -123,7 +124,7 @@ class CDrillInterpreter {
     }
 
     CPerforexReader* owner;
-    FILE* messageStream;
+    MessageOutput messages;
     LengthConverter lengths;
     Scanner scanner;
     ToolTable toolTable;

@@ -121,8 +121,8 @@ int WholeDegrees(double angle) {
 
 }  // namespace
 
-ToolTable::ToolTable(CPerforexReader& owner, FILE* messageStream, const LengthConverter& lengths)
-    : owner(owner), messageStream(messageStream), lengths(lengths) {}
+ToolTable::ToolTable(CPerforexReader& owner, MessageOutput messages, const LengthConverter& lengths)
+    : owner(owner), messages(messages), lengths(lengths) {}
 
 int ToolTable::BuildToolTable(const std::vector<std::string>& toolLines, int lineNumber) {
     int errors = 0;
@@ -172,7 +172,7 @@ int ToolTable::DefineTool(std::string_view line, int lineNumber) {
     TakeRun(rest, IsSpace);
     const int holeType = ClassifyHoleType(word);
     if (holeType == kNoHoleType) {
-        WriteMessage(messageStream, kUnknownHoleType, std::string(word).c_str());
+        messages.Write(kUnknownHoleType, MessageKind::Error, lineNumber, std::string(word).c_str());
         return 1;
     }
     if (holeType == CPerforexReader::Round) {
@@ -224,6 +224,6 @@ int ToolTable::DefineSizedTool(int tool, int holeType, std::string_view paramete
 }
 
 int ToolTable::ReportOutOfRange(int lineNumber) {
-    WriteMessage(messageStream, kValueOutOfRange, lineNumber);
+    messages.Write(kValueOutOfRange, MessageKind::Error, lineNumber, lineNumber);
     return 1;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "interpreter/LengthConverter.h"
+#include "messages/MessageOutput.h"
 
 class CPerforexReader;
 
@@ -14,9 +15,9 @@ class CPerforexReader;
 // and keeps each defined tool's route width.
 class ToolTable {
   public:
-    // Starts an empty table that reports tools to owner and messages to messageStream and takes
+    // Starts an empty table that reports tools to owner and messages to messages and takes
     // sizes in the unit of lengths.
-    ToolTable(CPerforexReader& owner, FILE* messageStream, const LengthConverter& lengths);
+    ToolTable(CPerforexReader& owner, MessageOutput messages, const LengthConverter& lengths);
     // Takes the sizes of the definitions that follow in the unit of lengths.
     void SetLengths(const LengthConverter& newLengths) { lengths = newLengths; }
 
@@ -45,7 +46,7 @@ class ToolTable {
     int ReportOutOfRange(int lineNumber);
 
     CPerforexReader& owner;
-    FILE* messageStream;
+    MessageOutput messages;
     LengthConverter lengths;
     std::map<int, int> toolWidths;
 };

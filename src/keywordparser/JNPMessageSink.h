@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
+#include <string_view>
+#include <utility>
 
 // The message stream of one parse and the number of errors reported on it.
 class JNPMessageSink {
@@ -8,6 +11,10 @@ class JNPMessageSink {
     // Sends every later message to stream, or to the standard error stream when it is null.
     void SetStream(FILE* stream);
     FILE* Stream() const { return stream; }
+    // Hands every later message, as written, to observer as well.
+    void SetObserver(std::function<void(std::string_view)> newObserver) {
+        observer = std::move(newObserver);
+    }
 
     // Writes the message, formatted printf-style, to the stream.
     void Write(const char* format, ...) __attribute__((format(printf, 2, 3)));
@@ -17,5 +24,6 @@ class JNPMessageSink {
 
   private:
     FILE* stream = stderr;
+    std::function<void(std::string_view)> observer;
     int errors = 0;
 };

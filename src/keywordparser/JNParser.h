@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
+#include <string_view>
+#include <utility>
 
 #include "keywordparser/JNPConstDef.h"
 #include "keywordparser/JNPDefinitions.h"
@@ -45,6 +48,10 @@ class JNParser {
     void Dump(const JNPResult* construct, FILE* stream) const;
 
     int Errors() const { return sink.Errors(); }
+    // Hands every diagnostic, as written to the message stream, to observer as well.
+    void SetObserver(std::function<void(std::string_view)> observer) {
+        sink.SetObserver(std::move(observer));
+    }
 
   private:
     JNPResult* ReadConstruct(JNPResult* context);

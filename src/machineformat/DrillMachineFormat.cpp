@@ -80,24 +80,48 @@ void Apply(CDrillMachineFormat& format, JNParser& parser, JNPResult& construct) 
     }
 }
 
-}  // namespace
+// Tells how a parser diagnostic counts: an error when it says so.
+MessageKind DiagnosticKind(std::string_view text) {
+    const std::size_t start = text.find_first_not_of('\n');
+    return start != std::string_view::npos && text.substr(start, 5) == "Error"
+               ? MessageKind::Error
+               : MessageKind::Neither;
+}
 
-int CDrillMachineFormat::Load(FILE* messageStream, std::string path) {
+// Reads the machine format source, a file path or, when fromText, the text itself, into format;
+// messages name it as shownName.
+int LoadFrom(CDrillMachineFormat& format, MessageOutput messages, const std::string& source,
+             bool fromText, const std::string& shownName) {
     JNParser parser;
-    if (parser.Initialise(path.c_str(), messageStream, kDrillMachineKeywords,
-                          kDrillMachineConstants, false) != JNP_SUCCESS) {
-        WriteMessage(messageStream, kMachineFormatUnreadable, path.c_str());
+    if (MessageListener* listener = messages.Listener()) {
+        parser.SetObserver([listener](std::string_view text) {
+            listener->OnMessage(0, 0, DiagnosticKind(text), text);
+        });
+    }
+    if (parser.Initialise(source.c_str(), messages.Stream(), kDrillMachineKeywords,
+                          kDrillMachineConstants, fromText) != JNP_SUCCESS) {
+        messages.Write(kMachineFormatUnreadable, MessageKind::Neither, 0, shownName.c_str());
         return 1;
     }
     for (JNPResult* construct = parser.NextResult(); construct != nullptr;
          construct = parser.NextResult()) {
-        Apply(*this, parser, *construct);
+        Apply(format, parser, *construct);
         JNParser::FreeResult(construct);
     }
     const int errors = parser.Errors();
     if (errors > 0) {
-        WriteMessage(messageStream, kMachineFormatErrorCount, errors);
-        WriteMessage(messageStream, kMachineFormatErrorFile, path.c_str());
+        messages.Write(kMachineFormatErrorCount, MessageKind::Neither, 0, errors);
+        messages.Write(kMachineFormatErrorFile, MessageKind::Neither, 0, shownName.c_str());
     }
     return errors;
+}
+
+}  // namespace
+
+int CDrillMachineFormat::Load(MessageOutput messages, const std::string& path) {
+    return LoadFrom(*this, messages, path, false, path);
+}
+
+int CDrillMachineFormat::LoadText(MessageOutput messages, const std::string& text) {
+    return LoadFrom(*this, messages, text, true, kTextName);
 }

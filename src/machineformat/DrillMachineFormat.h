@@ -1,7 +1,8 @@
 #pragma once
 
-#include <cstdio>
 #include <string>
+
+#include "messages/MessageOutput.h"
 
 // How a drilling machine writes its programs: the in-memory image of a drill machine format file.
 // Plain value type; the scanner and the interpreter each work on their own copy.
@@ -21,7 +22,13 @@ class CDrillMachineFormat {
 
     // Reads the drill machine format file at path into this record. Returns 0 when it was read
     // without error, 1 when it could not be read, otherwise the number of errors found.
-    int Load(FILE* messageStream, std::string path);
+    int Load(MessageOutput messages, const std::string& path);
+    // Reads the text of a drill machine format file into this record, as Load reads a file;
+    // messages name it as kTextName.
+    int LoadText(MessageOutput messages, const std::string& text);
+
+    // Name that messages give a machine format read from a text.
+    static constexpr const char* kTextName = "machine format text";
     // Returns the character that separates blocks: the first of the delimiter text as an
     // unsigned value, or 0 (its terminator) when the text is empty.
     int DelimiterCharacter() const {

@@ -1,12 +1,6 @@
 #include "messages/MessageTable.h"
 
-#include <cstdarg>
-#include <vector>
-
 namespace {
-
-// Size of the stack buffer in which a message is formatted.
-constexpr std::size_t kShortMessage = 512;
 
 const char* const kMessages[kLastMessageId] = {
     "Error JNParser initialization error <%d>\n",
@@ -51,27 +45,4 @@ const char* MessageText(int id) {
         return nullptr;
     }
     return kMessages[id - 1];
-}
-
-void WriteMessage(FILE* stream, int id, ...) {
-    const char* format = MessageText(id);
-    if (stream == nullptr || format == nullptr) {
-        return;
-    }
-    va_list args;
-    va_start(args, id);
-    va_list retry;
-    va_copy(retry, args);
-    // Messages fit this buffer unless an argument is long; only those take the heap.
-    char text[kShortMessage];
-    const int length = std::vsnprintf(text, sizeof text, format, args);
-    if (length > 0 && static_cast<std::size_t>(length) < sizeof text) {
-        std::fwrite(text, 1, static_cast<std::size_t>(length), stream);
-    } else if (length > 0) {
-        std::vector<char> longText(static_cast<std::size_t>(length) + 1);
-        std::vsnprintf(longText.data(), longText.size(), format, retry);
-        std::fwrite(longText.data(), 1, static_cast<std::size_t>(length), stream);
-    }
-    va_end(retry);
-    va_end(args);
 }

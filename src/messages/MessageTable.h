@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdio>
-
 // Ids of the reader's messages. The numbers are part of the interface: hosts and stored logs know
 // the texts by them.
 enum MessageId : int {
@@ -42,7 +40,3 @@ constexpr int kLastMessageId = kG04CommentToEnd;
 
 // Returns the text of message id exactly as stored, or nullptr for an id outside the table.
 const char* MessageText(int id);
-
-// Formats message id printf-style with the arguments, once, and writes the result verbatim to
-// stream: a "%" brought in by an argument is printed as it is. Writes nothing to a null stream.
-void WriteMessage(FILE* stream, int id, ...);

@@ -17,11 +17,25 @@ CPerforexReader::~CPerforexReader() {
 }
 
 int CPerforexReader::Read(FILE* messageStream, const CString& drillFilePath) {
-    return impl->Read(messageStream, drillFilePath.Str());
+    return impl->Read(messageStream, DrillInput(drillFilePath.Str()));
+}
+
+int CPerforexReader::ReadMemory(FILE* messageStream, const char* data, std::size_t size,
+                                const CString& name) {
+    // No bytes to read at a null address: the read is refused rather than taken as empty.
+    if (data == nullptr && size > 0) {
+        return 0;
+    }
+    return impl->Read(messageStream, DrillInput(data, size, name.Str()));
 }
 
 int CPerforexReader::SetDrillMachineFormatFile(const CString& path) {
     impl->SetMachineFormatFile(path.Str());
+    return 1;
+}
+
+int CPerforexReader::SetDrillMachineFormatText(const CString& text) {
+    impl->SetMachineFormatText(text.Str());
     return 1;
 }
 

@@ -1,6 +1,7 @@
 #include "reader/PerforexReaderImpl.h"
 
 #include "interpreter/DrillInterpreter.h"
+#include "perforex/PerforexReader.h"
 
 CPerforexReaderImpl::CPerforexReaderImpl(CPerforexReader* owner) : owner(owner) {}
 
@@ -13,20 +14,30 @@ void CPerforexReaderImpl::CopyStateFrom(const CPerforexReaderImpl& source) {
     if (this == &source) {
         return;
     }
-    machineFormatFile = source.machineFormatFile;
+    machineFormatSource = source.machineFormatSource;
+    machineFormatIsText = source.machineFormatIsText;
     settings = source.settings ? std::make_unique<CDrillMachineFormat>(*source.settings) : nullptr;
     messageStream = source.messageStream;
 }
 
 void CPerforexReaderImpl::SetMachineFormatFile(const std::string& path) {
-    // A loaded format always came from the file named last.
-    if (path != machineFormatFile) {
-        settings.reset();
-    }
-    machineFormatFile = path;
+    SetMachineFormatSource(path, false);
 }
 
-int CPerforexReaderImpl::Read(FILE* stream, const std::string& drillFilePath) {
+void CPerforexReaderImpl::SetMachineFormatText(const std::string& text) {
+    SetMachineFormatSource(text, true);
+}
+
+void CPerforexReaderImpl::SetMachineFormatSource(const std::string& source, bool fromText) {
+    // A loaded format always came from the source named last.
+    if (source != machineFormatSource || fromText != machineFormatIsText) {
+        settings.reset();
+    }
+    machineFormatSource = source;
+    machineFormatIsText = fromText;
+}
+
+int CPerforexReaderImpl::Read(FILE* stream, const DrillInput& input) {
     messageStream = stream;
     // A null stream could never receive a message, so no read is attempted with one.
     if (messageStream == nullptr) {
@@ -35,28 +46,41 @@ int CPerforexReaderImpl::Read(FILE* stream, const std::string& drillFilePath) {
     if (!settings && !LoadMachineFormat()) {
         return 0;
     }
-    return Interpret(drillFilePath);
+    return Interpret(input);
+}
+
+void CPerforexReaderImpl::OnMessage(int id, int line, MessageKind kind, std::string_view text) {
+    CReaderMessage message;
+    message.number = id;
+    message.line = line;
+    message.kind = static_cast<int>(kind);
+    message.text = std::string(text);
+    owner->AddMessage(message);
 }
 
 bool CPerforexReaderImpl::LoadMachineFormat() {
     settings = std::make_unique<CDrillMachineFormat>();
-    if (settings->Load(messageStream, machineFormatFile) != 0) {
+    const MessageOutput messages(messageStream, this);
+    const int errors = machineFormatIsText ? settings->LoadText(messages, machineFormatSource)
+                                           : settings->Load(messages, machineFormatSource);
+    if (errors != 0) {
         settings.reset();
         return false;
     }
     return true;
 }
 
-int CPerforexReaderImpl::Interpret(const std::string& drillFilePath) {
+int CPerforexReaderImpl::Interpret(const DrillInput& input) {
     if (settings->dataType == CDrillMachineFormat::AUTO) {
-        return InterpretWith<CAutoScanner>(drillFilePath);
+        return InterpretWith<CAutoScanner>(input);
     }
-    return InterpretWith<CDrillScanner>(drillFilePath);
+    return InterpretWith<CDrillScanner>(input);
 }
 
 template <class Scanner>
-int CPerforexReaderImpl::InterpretWith(const std::string& drillFilePath) {
-    CDrillInterpreter<Scanner> interpreter(owner, messageStream, *settings, drillFilePath);
+int CPerforexReaderImpl::InterpretWith(const DrillInput& input) {
+    CDrillInterpreter<Scanner> interpreter(owner, MessageOutput(messageStream, this), *settings,
+                                           input);
     if (!interpreter.IsFileOpened()) {
         return 0;
     }

@@ -5,12 +5,15 @@
 #include <string>
 
 #include "machineformat/DrillMachineFormat.h"
+#include "messages/MessageListener.h"
+#include "scanner/DrillInput.h"
 
 class CPerforexReader;
 
-// Private state of one reader: the machine format file name, the machine format once loaded, the
-// message stream of the latest read and the public object that receives the callbacks.
-class CPerforexReaderImpl {
+// Private state of one reader: where its machine format comes from (a file name or a text), the
+// machine format once loaded, the message stream of the latest read and the public object that
+// receives the callbacks and the messages as data.
+class CPerforexReaderImpl final : private MessageListener {
   public:
     explicit CPerforexReaderImpl(CPerforexReader* owner);
     // Copies everything but the owner, which stays the given one.
@@ -18,25 +21,36 @@ class CPerforexReaderImpl {
     CPerforexReaderImpl(const CPerforexReaderImpl&) = delete;
     CPerforexReaderImpl& operator=(const CPerforexReaderImpl&) = delete;
 
-    int Read(FILE* messageStream, const std::string& drillFilePath);
+    // Reads the program of input; returns the result of the read.
+    int Read(FILE* messageStream, const DrillInput& input);
     // Names the machine format file; a name other than the loaded format's discards that format,
     // so that the next read loads the named file.
     void SetMachineFormatFile(const std::string& path);
-    // Takes over the file name and a copy of the loaded machine format of another reader.
+    // Gives the machine format as a text; a text other than the loaded format's discards that
+    // format, so that the next read loads the given text.
+    void SetMachineFormatText(const std::string& text);
+    // Takes over the machine format source and a copy of the loaded machine format of another
+    // reader.
     void CopyStateFrom(const CPerforexReaderImpl& source);
 
   private:
-    // Loads the machine format file; returns false, keeping none, when it cannot be read or has
+    // Hands a message to the owner's AddMessage.
+    void OnMessage(int id, int line, MessageKind kind, std::string_view text) override;
+    // Makes source, read as a text when fromText, the machine format of the next read.
+    void SetMachineFormatSource(const std::string& source, bool fromText);
+    // Loads the machine format; returns false, keeping none, when it cannot be read or has
     // errors.
     bool LoadMachineFormat();
-    // Runs the interpreter of the machine format's dialect over an openable drill file; returns
+    // Runs the interpreter of the machine format's dialect over an openable program; returns
     // the result of the read.
-    int Interpret(const std::string& drillFilePath);
-    // Runs the interpreter with the given scanner over the drill file.
+    int Interpret(const DrillInput& input);
+    // Runs the interpreter with the given scanner over the program.
     template <class Scanner>
-    int InterpretWith(const std::string& drillFilePath);
+    int InterpretWith(const DrillInput& input);
 
-    std::string machineFormatFile;
+    // A file path, or the machine format's text when machineFormatIsText.
+    std::string machineFormatSource;
+    bool machineFormatIsText = false;
     std::unique_ptr<CDrillMachineFormat> settings;
     CPerforexReader* owner;
     FILE* messageStream = nullptr;

@@ -31,16 +31,16 @@ constexpr int kDrillMode = 81, kComment = 4;
 
 }  // namespace
 
-CAutoScanner::CAutoScanner(const std::string& filePath, const CDrillMachineFormat& settings,
-                           FILE* messageStream)
-    : filePath(filePath),
-      messageStream(messageStream),
+CAutoScanner::CAutoScanner(const DrillInput& input, const CDrillMachineFormat& settings,
+                           MessageOutput messages)
+    : filePath(input.Name()),
+      messages(messages),
       settings(settings),
       format(settings),
       delimiter(settings.DelimiterCharacter()),
       classes(static_cast<char>(delimiter)),
-      source(filePath, settings.characterSet == CDrillMachineFormat::EBCDIC),
-      coordinates(source, classes, this->settings, messageStream),
+      source(input, settings.characterSet == CDrillMachineFormat::EBCDIC),
+      coordinates(source, classes, this->settings, messages),
       lines(source, delimiter) {
     definition.reserve(64);
 }
@@ -274,7 +274,7 @@ bool CAutoScanner::ReadMCode(NCToken& token) {
     const char second = At(2);
     if (!IsDigit(first) || !IsDigit(second)) {
         const char shown[] = {first, first == '\0' ? '\0' : second, '\0'};
-        WriteMessage(messageStream, kUnknownMCode, shown, tokenLine);
+        messages.Write(kUnknownMCode, MessageKind::Error, tokenLine, shown, tokenLine);
         token.type = TOKEN_COUNTED_ERROR;
         ++cursor;
         return true;
@@ -316,7 +316,7 @@ bool CAutoScanner::ReadMCode(NCToken& token) {
     const int code = NCCodeTable::MCode(value);
     if (code == NCCodeTable::kNoCode) {
         const char shown[] = {first, second, '\0'};
-        WriteMessage(messageStream, kUnknownMCode, shown, tokenLine);
+        messages.Write(kUnknownMCode, MessageKind::Error, tokenLine, shown, tokenLine);
         token.type = TOKEN_COUNTED_ERROR;
         return true;
     }
@@ -352,7 +352,8 @@ void CAutoScanner::ReadNumber(NCToken& token) {
     const std::size_t decimals = static_cast<std::size_t>(next - fractionBegin);
     const std::size_t digits = integerText.size() + decimals;
     if (digits == 0) {
-        WriteMessage(messageStream, kNumberExpected, static_cast<int>(letter), tokenLine);
+        messages.Write(kNumberExpected, MessageKind::Neither, tokenLine, static_cast<int>(letter),
+                       tokenLine);
     }
     const NCTokenType type = CoordinateReader::TokenTypeOf(letter);
     token.type = type;

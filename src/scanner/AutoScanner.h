@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "machineformat/DrillMachineFormat.h"
+#include "messages/MessageOutput.h"
 #include "messages/MessageTable.h"
 #include "scanner/AutoDirective.h"
 #include "scanner/AutoLineReader.h"
@@ -15,6 +16,7 @@
 #include "scanner/CharacterClassTable.h"
 #include "scanner/CharacterSource.h"
 #include "scanner/CoordinateReader.h"
+#include "scanner/DrillInput.h"
 #include "scanner/NCToken.h"
 
 // Turns a drill program into tokens for the AUTO reading, line by line: the program states its
@@ -24,9 +26,9 @@
 // Offers the interface of CDrillScanner that the interpreter uses.
 class CAutoScanner {
   public:
-    // Opens filePath and takes its own copy of settings; never fails (see IsOpen).
-    CAutoScanner(const std::string& filePath, const CDrillMachineFormat& settings,
-                 FILE* messageStream);
+    // Opens the program and takes its own copy of settings; never fails (see IsOpen).
+    CAutoScanner(const DrillInput& input, const CDrillMachineFormat& settings,
+                 MessageOutput messages);
     CAutoScanner(const CAutoScanner&) = delete;
     CAutoScanner& operator=(const CAutoScanner&) = delete;
 
@@ -75,10 +77,10 @@ class CAutoScanner {
     void ApplyFormat();
     // Fills token as a tool definition; a comment table entry carries its diameter in nanometres.
     void MakeDefinition(NCToken& token, int tool, bool commentTable, double diameter);
-    // Writes an error message that ends the read.
+    // Writes an error message about the token's line that ends the read.
     template <typename... Arguments>
     void ReportError(MessageId messageId, Arguments... arguments) {
-        WriteMessage(messageStream, messageId, arguments...);
+        messages.Write(messageId, MessageKind::Error, tokenLine, arguments...);
         tokenValid = false;
     }
     // Returns the character at the cursor plus offset, or 0 beyond the line.
@@ -90,7 +92,7 @@ class CAutoScanner {
     bool LineDone() const { return cursor >= lines.Text().size(); }
 
     std::string filePath;
-    FILE* messageStream;
+    MessageOutput messages;
     CDrillMachineFormat settings;
     AutoNumberFormat format;
     int delimiter;

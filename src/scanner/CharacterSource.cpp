@@ -40,8 +40,13 @@ constexpr unsigned char kAsciiEndByte = 0xFF;
 
 }  // namespace
 
-CharacterSource::CharacterSource(const std::string& path, bool ebcdic)
-    : file(OpenDrillFile(path)), ebcdic(ebcdic), fileExhausted(file == nullptr) {}
+// Bytes in memory of size 0 are an empty program, whatever their address.
+CharacterSource::CharacterSource(const DrillInput& input, bool ebcdic)
+    : file(input.InMemory() ? nullptr : OpenDrillFile(input.Name())),
+      memory(input.InMemory() ? (input.Data() != nullptr ? input.Data() : "") : nullptr),
+      memoryLeft(input.InMemory() && input.Data() != nullptr ? input.Size() : 0),
+      ebcdic(ebcdic),
+      fileExhausted(!IsOpen()) {}
 
 CharacterSource::~CharacterSource() {
     if (file != nullptr) {
@@ -141,7 +146,7 @@ int CharacterSource::FillBlock(unsigned char* block) {
         block[count++] = '\r';
     }
     const std::size_t wanted = static_cast<std::size_t>(kBlockSize - count);
-    const std::size_t got = std::fread(block + count, 1, wanted, file);
+    const std::size_t got = ReadBytes(block + count, wanted);
     // fread returns less than asked only at the end of the file or on a read error.
     fileExhausted = got < wanted;
     count += DecodeBytes(block + count, static_cast<int>(got));
@@ -151,6 +156,17 @@ int CharacterSource::FillBlock(unsigned char* block) {
         --count;
     }
     return count;
+}
+
+std::size_t CharacterSource::ReadBytes(unsigned char* destination, std::size_t wanted) {
+    if (file != nullptr) {
+        return std::fread(destination, 1, wanted, file);
+    }
+    const std::size_t taken = std::min(wanted, memoryLeft);
+    std::memcpy(destination, memory, taken);
+    memory += taken;
+    memoryLeft -= taken;
+    return taken;
 }
 
 int CharacterSource::DecodeBytes(unsigned char* begin, int count) {

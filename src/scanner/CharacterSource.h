@@ -6,10 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "scanner/DrillInput.h"
 #include "scanner/EightDigits.h"
 
-// Delivers the characters of one drill file with line counting and a pushback of up to two
-// characters. The file is read forward in blocks of kBlockSize bytes into two alternating buffers,
+// Delivers the characters of one drill program with line counting and a pushback of up to two
+// characters. The program, a file or the caller's bytes, is read forward in blocks of kBlockSize
+// bytes into two alternating buffers,
 // decoded to ASCII (EBCDIC files) and cleaned of carriage returns that precede a line feed, so that
 // taking a character only copies one byte from memory.
 class CharacterSource {
@@ -20,13 +22,14 @@ class CharacterSource {
     // Deepest pushback the scanner ever asks for.
     static constexpr int kMaxPushback = 2;
 
-    // Opens path for reading; an EBCDIC source decodes every byte to its ASCII character.
-    CharacterSource(const std::string& path, bool ebcdic);
+    // Opens the input for reading; an EBCDIC source decodes every byte to its ASCII character.
+    // Bytes in memory are read in place and must stay unchanged while the source reads them.
+    CharacterSource(const DrillInput& input, bool ebcdic);
     ~CharacterSource();
     CharacterSource(const CharacterSource&) = delete;
     CharacterSource& operator=(const CharacterSource&) = delete;
 
-    bool IsOpen() const { return file != nullptr; }
+    bool IsOpen() const { return file != nullptr || memory != nullptr; }
 
     // Returns the next character (0 to 254) or kEndOfInput; counts a line feed only the first
     // time it is delivered.
@@ -255,14 +258,19 @@ class CharacterSource {
     // Delivers the next character once the current buffer is used up: moves into the other
     // buffer, refilling it from the file unless a pushback left it holding the next bytes.
     int ReadAcrossBlocks();
-    // Fills block from the file and returns its number of characters.
+    // Fills block from the input and returns its number of characters.
     int FillBlock(unsigned char* block);
+    // Copies up to wanted bytes of the input to destination; returns how many it copied.
+    std::size_t ReadBytes(unsigned char* destination, std::size_t wanted);
     // Turns the raw bytes [begin, begin + count) into characters; returns how many remain.
     int DecodeBytes(unsigned char* begin, int count);
     // Removes every carriage return directly before a line feed; returns the new count.
     static int DropCarriageReturnsBeforeLineFeeds(unsigned char* block, int count);
 
     FILE* file;
+    // The caller's bytes still to read, when the input is in memory; nullptr otherwise.
+    const char* memory;
+    std::size_t memoryLeft;
     bool ebcdic;
     unsigned char buffers[2][kBlockSize];
     int counts[2] = {0, 0};

@@ -9,8 +9,8 @@
 #include "messages/MessageTable.h"
 
 CoordinateReader::CoordinateReader(CharacterSource& source, const CharacterClassTable& classes,
-                                   const CDrillMachineFormat& settings, FILE* messageStream)
-    : source(source), classes(classes), settings(settings), messageStream(messageStream) {
+                                   const CDrillMachineFormat& settings, MessageOutput messages)
+    : source(source), classes(classes), settings(settings), messages(messages) {
     TakeFormat();
 }
 
@@ -29,7 +29,7 @@ bool CoordinateReader::ReadNumber(int letter, NCToken& token) {
         number.sign = -1;
         c = source.NextChar();
     } else if (!classes.IsDigit(c)) {
-        WriteMessage(messageStream, kNumberExpected, letter, token.line);
+        messages.Write(kNumberExpected, MessageKind::Neither, token.line, letter, token.line);
         c = source.NextChar();
     }
     if (classes.IsDigit(c)) {
@@ -85,20 +85,13 @@ double CoordinateReader::DivideByUntabledPowerOfTen(double value, long long expo
 
 void CoordinateReader::WarnAboutLength(std::string_view digits, int line) const {
     const int shownLimit = static_cast<int>(std::clamp<long long>(digitLimit, INT_MIN, INT_MAX));
-    WriteMessage(messageStream, kNumberTooLong, std::string(digits).c_str(), shownLimit, line);
-    EndMessageLine();
+    messages.WriteLine(kNumberTooLong, MessageKind::Neither, line, std::string(digits).c_str(),
+                       shownLimit, line);
 }
 
 void CoordinateReader::WarnAboutTrailingZero(std::string_view digits, int line) const {
     if (digits.find_first_not_of('0') == std::string_view::npos) {
         return;
     }
-    WriteMessage(messageStream, kTrailingZeroWritten, line);
-    EndMessageLine();
-}
-
-void CoordinateReader::EndMessageLine() const {
-    if (messageStream != nullptr) {
-        std::fputc('\n', messageStream);
-    }
+    messages.WriteLine(kTrailingZeroWritten, MessageKind::Neither, line, line);
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "machineformat/DrillMachineFormat.h"
+#include "messages/MessageOutput.h"
 #include "scanner/CharacterClassTable.h"
 #include "scanner/CharacterSource.h"
 #include "scanner/NCToken.h"
@@ -17,7 +18,7 @@ class CoordinateReader {
     // Reads through source. Takes the digit counts and zero suppression of settings once, and
     // its step mode, which the owner keeps alive and may change between numbers, for each number.
     CoordinateReader(CharacterSource& source, const CharacterClassTable& classes,
-                     const CDrillMachineFormat& settings, FILE* messageStream);
+                     const CDrillMachineFormat& settings, MessageOutput messages);
 
     // Reads the number after letter (R, X, Y, A, I or J) into token's type and value and pushes
     // back the character that ended it; its messages name token's line, the letter's. Returns
@@ -160,13 +161,11 @@ class CoordinateReader {
     void WarnAboutLength(std::string_view digits, int line) const;
     // Warns about a text that ends in 0 under trailing zero suppression unless it is all zeros.
     void WarnAboutTrailingZero(std::string_view digits, int line) const;
-    // Writes the line feed that follows the warnings of this reader.
-    void EndMessageLine() const;
 
     CharacterSource& source;
     const CharacterClassTable& classes;
     const CDrillMachineFormat& settings;
-    FILE* messageStream;
+    MessageOutput messages;
     // The format's digit counts m and n, their sum m + n, and the longest digit run that needs
     // neither a length warning nor more than the run's own value.
     long long integerDigits;

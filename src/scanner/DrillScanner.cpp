@@ -13,15 +13,15 @@ constexpr int kEnd = CharacterSource::kEndOfInput;
 
 }  // namespace
 
-CDrillScanner::CDrillScanner(const std::string& filePath, const CDrillMachineFormat& settings,
-                             FILE* messageStream)
-    : filePath(filePath),
-      messageStream(messageStream),
+CDrillScanner::CDrillScanner(const DrillInput& input, const CDrillMachineFormat& settings,
+                             MessageOutput messages)
+    : filePath(input.Name()),
+      messages(messages),
       settings(settings),
       delimiter(settings.DelimiterCharacter()),
       classes(static_cast<char>(delimiter)),
-      source(filePath, settings.characterSet == CDrillMachineFormat::EBCDIC),
-      coordinates(source, classes, this->settings, messageStream) {
+      source(input, settings.characterSet == CDrillMachineFormat::EBCDIC),
+      coordinates(source, classes, this->settings, messages) {
     toolDigits.reserve(16);
 }
 
@@ -92,14 +92,14 @@ NCToken* CDrillScanner::NextToken(NCToken& token) {
 }
 
 template <typename... Arguments>
-void CDrillScanner::ReportError(MessageId messageId, Arguments... arguments) {
-    WriteMessage(messageStream, messageId, arguments...);
+void CDrillScanner::ReportError(int line, MessageId messageId, Arguments... arguments) {
+    messages.Write(messageId, MessageKind::Error, line, arguments...);
     tokenValid = false;
 }
 
 template <typename... Arguments>
-void CDrillScanner::ReportWarning(MessageId messageId, Arguments... arguments) {
-    WriteMessage(messageStream, messageId, arguments...);
+void CDrillScanner::ReportWarning(int line, MessageId messageId, Arguments... arguments) {
+    messages.Write(messageId, MessageKind::Warning, line, arguments...);
     // Each "%" may warn once; a file of billions of them must not overflow the count.
     warningCount += warningCount < INT_MAX;
 }
@@ -143,7 +143,7 @@ bool CDrillScanner::ScanToken(int& c, NCToken& token) {
         default:
             break;
     }
-    ReportError(kUnknownCharacter, c, token.line);
+    ReportError(token.line, kUnknownCharacter, c, token.line);
     c = source.NextChar();
     return false;
 }
@@ -202,7 +202,7 @@ int CDrillScanner::SkipToNextM() {
         // At the end of the input the skip ends on its last character; a line feed belongs to
         // the line it ends.
         const int endLine = source.LineOfLastChar() - (c == kEnd && last == '\n');
-        ReportWarning(kSkippedAfterPercent, firstTextLine, endLine);
+        ReportWarning(firstTextLine, kSkippedAfterPercent, firstTextLine, endLine);
     }
     return c;
 }
@@ -227,7 +227,7 @@ int CDrillScanner::SkipG04Comment(int line) {
         c = source.NextChar();
     }
     if (c == kEnd && spansLines) {
-        ReportWarning(kG04CommentToEnd, line);
+        ReportWarning(line, kG04CommentToEnd, line);
     }
     return source.NextChar();
 }
@@ -264,13 +264,13 @@ bool CDrillScanner::ReadGCode(NCToken& token) {
     const int second = source.NextChar();
     const bool twoDigits = classes.IsDigit(first) && classes.IsDigit(second);
     if (!twoDigits) {
-        ReportError(kGCodeWithoutTwoDigits);
+        ReportError(token.line, kGCodeWithoutTwoDigits);
     }
     const int code = twoDigits ? NCCodeTable::GCode(NCCodeTable::TwoDigitValue(first, second))
                                : NCCodeTable::kNoCode;
     if (code == NCCodeTable::kNoCode) {
         const char text[] = {static_cast<char>(first), static_cast<char>(second), '\0'};
-        ReportError(kUnknownGCode, text, token.line);
+        ReportError(token.line, kUnknownGCode, text, token.line);
         return false;
     }
     token.code = code;
@@ -308,7 +308,7 @@ bool CDrillScanner::ReadDigitsAfterM(int line, int& first, int& second) {
             return true;
         }
         const char text[] = {static_cast<char>(first), static_cast<char>(second), '\0'};
-        WriteMessage(messageStream, kUnknownMCode, text, line);
+        messages.Write(kUnknownMCode, MessageKind::Neither, line, text, line);
     }
 }
 
@@ -321,7 +321,7 @@ CDrillScanner::MCodeOutcome CDrillScanner::ReadMCode(NCToken& token) {
     const int code = NCCodeTable::MCode(NCCodeTable::TwoDigitValue(first, second));
     if (code == NCCodeTable::kNoCode) {
         const char text[] = {static_cast<char>(first), static_cast<char>(second), '\0'};
-        ReportError(kUnknownMCode, text, token.line);
+        ReportError(token.line, kUnknownMCode, text, token.line);
         return MCodeOutcome::UnknownCode;
     }
     token.type = TOKEN_CODE;
@@ -335,7 +335,7 @@ CDrillScanner::MCodeOutcome CDrillScanner::ReadMCode(NCToken& token) {
 void CDrillScanner::ReadHeaderBlock(int line) {
     const std::size_t collected = toolLines.size();
     if (!HeaderReader(source, toolLines).ReadHeader()) {
-        ReportWarning(kHeaderWithoutPercent, line);
+        ReportWarning(line, kHeaderWithoutPercent, line);
     }
     if (!collectingToolLines) {
         toolLines.resize(collected);

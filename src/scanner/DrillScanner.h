@@ -5,18 +5,20 @@
 #include <vector>
 
 #include "machineformat/DrillMachineFormat.h"
+#include "messages/MessageOutput.h"
 #include "messages/MessageTable.h"
 #include "scanner/CharacterClassTable.h"
 #include "scanner/CharacterSource.h"
 #include "scanner/CoordinateReader.h"
+#include "scanner/DrillInput.h"
 #include "scanner/NCToken.h"
 
 // Turns one drill program file into tokens, collecting tool definition lines on the way.
 class CDrillScanner {
   public:
-    // Opens filePath and takes its own copy of settings; never fails (see IsOpen).
-    CDrillScanner(const std::string& filePath, const CDrillMachineFormat& settings,
-                  FILE* messageStream);
+    // Opens the program and takes its own copy of settings; never fails (see IsOpen).
+    CDrillScanner(const DrillInput& input, const CDrillMachineFormat& settings,
+                  MessageOutput messages);
     ~CDrillScanner();
     CDrillScanner(const CDrillScanner&) = delete;
     CDrillScanner& operator=(const CDrillScanner&) = delete;
@@ -86,15 +88,15 @@ class CDrillScanner {
     bool ReadDigitsAfterM(int line, int& first, int& second);
     // Reads the header block after the M48 of the given line.
     void ReadHeaderBlock(int line);
-    // Writes an error message and marks the current token invalid.
+    // Writes an error message about line and marks the current token invalid.
     template <typename... Arguments>
-    void ReportError(MessageId messageId, Arguments... arguments);
-    // Writes a warning message and counts it.
+    void ReportError(int line, MessageId messageId, Arguments... arguments);
+    // Writes a warning message about line and counts it.
     template <typename... Arguments>
-    void ReportWarning(MessageId messageId, Arguments... arguments);
+    void ReportWarning(int line, MessageId messageId, Arguments... arguments);
 
     std::string filePath;
-    FILE* messageStream;
+    MessageOutput messages;
     CDrillMachineFormat settings;
     // First character of the settings' delimiter text.
     int delimiter;

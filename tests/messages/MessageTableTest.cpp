@@ -3,6 +3,7 @@
 #include <string>
 
 #include "MessageCapture.h"
+#include "messages/MessageOutput.h"
 #include "messages/MessageTable.h"
 
 namespace {
@@ -39,13 +40,42 @@ TEST(MessageTable, HoldsEveryTextByteForByteAndNothingOutside) {
     EXPECT_EQ(MessageText(kLastMessageId + 1), nullptr);
 }
 
-TEST(WriteMessage, WritesLongArgumentsWhole) {
+// Keeps every message it is handed as "id line kind |text|".
+class ListenerLog : public MessageListener {
+  public:
+    void OnMessage(int id, int line, MessageKind kind, std::string_view text) override {
+        log += std::to_string(id) + " " + std::to_string(line) + " " +
+               std::to_string(static_cast<int>(kind)) + " |" + std::string(text) + "|";
+    }
+    std::string log;
+};
+
+TEST(MessageOutput, WritesLongArgumentsWholeToStreamAndListener) {
     MessageCapture capture;
+    ListenerLog listener;
     const std::string digits(5000, '7');
-    WriteMessage(capture.Stream(), 24, digits.c_str(), 6, 3);
-    EXPECT_EQ(capture.Text(), "Warning: Length of co-ordinate data " + digits +
-                                  " is found to be greater than M+N length 6 at line number 3 "
-                                  "Which may cause loss of data");
+    const MessageOutput messages(capture.Stream(), &listener);
+    messages.WriteLine(kNumberTooLong, MessageKind::Neither, 3, digits.c_str(), 6, 3);
+    const std::string text = "Warning: Length of co-ordinate data " + digits +
+                             " is found to be greater than M+N length 6 at line number 3 "
+                             "Which may cause loss of data\n";
+    EXPECT_EQ(capture.Text(), text);
+    EXPECT_EQ(listener.log, "24 3 0 |" + text + "|");
+}
+
+TEST(MessageOutput, HandsTheListenerWhatTheStreamReceives) {
+    MessageCapture capture;
+    ListenerLog listener;
+    const MessageOutput messages(capture.Stream(), &listener);
+    messages.Write(kUnknownMCode, MessageKind::Error, 7, "5%d", 7);
+    messages.Write(kStepModeChange, MessageKind::Warning, 2, 2);
+    messages.Write(kLastMessageId + 1, MessageKind::Error, 1);
+    const std::string unknown = "Error: Unknown keyword M5%d found at line number 7\n";
+    const std::string step =
+        "Warning: Change of step mode wanted from input gerb file at line number 2 and doing the "
+        "change\n";
+    EXPECT_EQ(capture.Text(), unknown + step);
+    EXPECT_EQ(listener.log, "8 7 1 |" + unknown + "|14 2 2 |" + step + "|");
 }
 
 }  // namespace

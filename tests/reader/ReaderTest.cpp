@@ -102,4 +102,101 @@ TEST(ReaderCopy, CopiesCallThemselvesBackWithTheirOwnFormat) {
     EXPECT_EQ(assigned.transcript, hole);
 }
 
+// Programs that a file and the same bytes in memory must read alike: messages naming the file,
+// a line-ended warning, an error that ends the read, CR LF across the 2048-byte block edge, an
+// EBCDIC-free ASCII end byte and nothing at all.
+struct MemoryCase {
+    const char* name;
+    std::string program;
+};
+
+std::string LongBlock() {
+    std::string text = "M48\nT01C0.035\n%\nT01\n";
+    while (text.size() < 2047) {
+        text += "X0100Y0200\r\n";
+    }
+    return text + "M15\nM30\n";
+}
+
+const MemoryCase kMemoryCases[] = {
+    {"contour_warnings", "M48\nT01C0.035\n%\nT01\nG00X0Y0\nM15\nG01X10000Y0\nM30\n"},
+    {"long_number", "G05\nX12345678901Y1\nM30\n"},
+    {"unknown_character", "G05\nX1Y1\nQ\nX2Y2\n"},
+    {"crlf_across_blocks", LongBlock()},
+    {"end_byte", std::string("G05\nX1Y1\n\xff", 11) + "X2Y2\n"},
+    {"empty", ""},
+};
+
+TEST(ReaderMemory, ReadsBytesInMemoryAsTheFileHoldingThem) {
+    TempFile format(kDefaultFormat);
+    for (const MemoryCase& c : kMemoryCases) {
+        TempFile drill(c.program);
+        RecordingHost fromFile;
+        RecordingHost fromMemory;
+        MessageCapture fileMessages;
+        MessageCapture memoryMessages;
+        fromFile.SetDrillMachineFormatFile(format.Path());
+        fromMemory.SetDrillMachineFormatFile(format.Path());
+        const int fileResult = fromFile.Read(fileMessages.Stream(), drill.Path());
+        const int memoryResult = fromMemory.ReadMemory(memoryMessages.Stream(), c.program.data(),
+                                                       c.program.size(), drill.Path());
+        EXPECT_EQ(memoryResult, fileResult) << c.name;
+        EXPECT_EQ(memoryMessages.Text(), fileMessages.Text()) << c.name;
+        EXPECT_EQ(fromMemory.transcript, fromFile.transcript) << c.name;
+        EXPECT_EQ(fromMemory.messages, fromFile.messages) << c.name;
+    }
+}
+
+TEST(ReaderMemory, NoBytesAtANullAddressIsAnEmptyProgramAndMoreIsRefused) {
+    TempFile format(kDefaultFormat);
+    RecordingHost host;
+    MessageCapture capture;
+    host.SetDrillMachineFormatFile(format.Path());
+    EXPECT_EQ(host.ReadMemory(capture.Stream(), nullptr, 0, "none"), 1);
+    EXPECT_EQ(host.ReadMemory(capture.Stream(), nullptr, 5, "none"), 0);
+    EXPECT_EQ(capture.Text(), "");
+}
+
+// Each message reaches the host with its number, the line it names and how it was counted, and
+// the texts in order are the bytes of the stream.
+TEST(ReaderMessages, ReachTheHostAsData) {
+    TempFile format(kDefaultFormat);
+    RecordingHost host;
+    MessageCapture capture;
+    host.SetDrillMachineFormatFile(format.Path());
+    const std::string program = "G91\nT05\nM30\n";
+    EXPECT_EQ(host.ReadMemory(capture.Stream(), program.data(), program.size(), "p.drl"), 0);
+    const std::string step =
+        "Warning: Change of step mode wanted from input gerb file at line number 1 and doing the "
+        "change\n";
+    const std::string tool =
+        "Warning: Tool definition not found for tool number 5 at line number 2\n";
+    const std::string totals = "\n The Total number of Errors: 1 Warnings:1 in parsing\n\n  ";
+    EXPECT_EQ(capture.Text(), step + tool + totals);
+    EXPECT_EQ(host.messages, "14 1 2 |" + step + "|19 2 1 |" + tool + "|22 0 0 |" + totals + "|");
+}
+
+// A machine format text loads as its file would; another text replaces it at the next read, and
+// a text with errors names itself in the messages.
+TEST(ReaderFormatText, IsLoadedAsAFileAndReplacedByAnotherText) {
+    const std::string metric =
+        ".FILETYPE DRILL_MACHINE_FILE\n.VERSION \"QK2002.1\"\n.Unit MM\n.DataFormat 3,3\n";
+    TempFile drill("G05\nX10000Y0\nM30\n");
+    RecordingHost host;
+    MessageCapture capture;
+    host.SetDrillMachineFormatText(metric);
+    ASSERT_EQ(host.Read(capture.Stream(), drill.Path()), 1);
+    host.SetDrillMachineFormatText(kDefaultFormat);
+    ASSERT_EQ(host.Read(capture.Stream(), drill.Path()), 1);
+    EXPECT_EQ(host.transcript, "hit 10000000 0 -1\nhit 25400000 0 -1\n");
+
+    host.SetDrillMachineFormatText(std::string(kDefaultFormat) + ".BOGUS 1\n");
+    EXPECT_EQ(host.Read(capture.Stream(), drill.Path()), 0);
+    const std::string unknown = "Error: Unknown keyword <.BOGUS> at line # 4\n";
+    const std::string count = "\nError, There were 1 machine format errors detected\n";
+    const std::string name = "  in file \\\"machine format text\\\"\n";
+    EXPECT_EQ(capture.Text(), unknown + count + name);
+    EXPECT_EQ(host.messages, "0 0 1 |" + unknown + "|3 0 0 |" + count + "|4 0 0 |" + name + "|");
+}
+
 }  // namespace

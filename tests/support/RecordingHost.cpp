@@ -17,6 +17,11 @@ void RecordingHost::AddHit(int x, int y, int tool) {
         "hit " + std::to_string(x) + ' ' + std::to_string(y) + ' ' + std::to_string(tool) + '\n';
 }
 
+void RecordingHost::AddMessage(const CReaderMessage& message) {
+    messages += std::to_string(message.number) + ' ' + std::to_string(message.line) + ' ' +
+                std::to_string(message.kind) + " |" + message.text.Str() + '|';
+}
+
 void RecordingHost::AddTool(int tool, int holeType, int diameter, int width, int height,
                             double angle, int a, int b, int c, int d, int e) {
     char line[160];
