@@ -4,9 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "capi/ResultCollector.h"
 
@@ -58,6 +60,37 @@ int ReadWholeFile(const char* path, std::string& text) {
         text.append(buffer, count);
     }
     return std::ferror(file.get()) != 0 ? (errno != 0 ? errno : EIO) : 0;
+}
+
+// Returns text without the blanks and line feeds around it.
+std::string Trimmed(const std::string& text) {
+    const char* blanks = " \t\r\n";
+    const std::size_t first = text.find_first_not_of(blanks);
+    return first == std::string::npos
+               ? std::string()
+               : text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+// Tells whether a message is the reader's own on a machine format it could not load.
+bool SaysLoadFailed(const pfx_message& message) {
+    return message.number == kMachineFormatErrors || message.number == kMachineFormatUnreadable;
+}
+
+// Returns the first error of a failed machine format load, with the parser's lines that place
+// it, as one line.
+std::string FirstDiagnostic(const CReadResult& result) {
+    const std::vector<pfx_message>& messages = result.Messages();
+    std::size_t index = 0;
+    while (index < messages.size() && messages[index].kind != PFX_MESSAGE_ERROR &&
+           !SaysLoadFailed(messages[index])) {
+        ++index;
+    }
+    std::string line = index < messages.size() ? Trimmed(result.MessageText(index)) : "";
+    while (++index < messages.size() && messages[index].number == 0 &&
+           messages[index].kind != PFX_MESSAGE_ERROR) {
+        line += ' ' + Trimmed(result.MessageText(index));
+    }
+    return line;
 }
 
 std::string Quoted(const char* text) {
@@ -163,9 +196,10 @@ int CReadRequest::ReadProgram(CResultCollector& reader, FILE* messages) const {
 }
 
 void CReadRequest::CheckMachineFormatLoaded(CReadResult& result) const {
-    if (result.HasMessage(kMachineFormatErrors) || result.HasMessage(kMachineFormatUnreadable)) {
-        result.Fail(PFX_ERROR_MACHINE_FORMAT,
-                    "the machine format " + MachineFormatName() + " has errors; see the messages");
+    const std::vector<pfx_message>& messages = result.Messages();
+    if (std::any_of(messages.begin(), messages.end(), SaysLoadFailed)) {
+        result.Fail(PFX_ERROR_MACHINE_FORMAT, "the machine format " + MachineFormatName() +
+                                                  " cannot be used: " + FirstDiagnostic(result));
     }
 }
 

@@ -71,15 +71,6 @@ void CReadResult::Fail(int failure, std::string why) {
     evidenceItems.clear();
 }
 
-bool CReadResult::HasMessage(int number) const {
-    for (const pfx_message& message : messages) {
-        if (message.number == number) {
-            return true;
-        }
-    }
-    return false;
-}
-
 void CReadResult::Seal() noexcept {
     for (std::size_t index = 0; index < contours.size(); ++index) {
         contours[index].vertices = vertices.data() + vertexStarts[index];

@@ -26,8 +26,8 @@ class CReadResult {
     // Marks the call failed with the given status and one line saying why; drops what the read
     // delivered but its messages.
     void Fail(int failure, std::string why);
-    // Tells whether a message of the given number was written.
-    bool HasMessage(int number) const;
+    // Returns the text of the message at index.
+    const std::string& MessageText(std::size_t index) const { return messageTexts[index]; }
     // Points the contours and messages at their vertices and texts.
     void Seal() noexcept;
 
