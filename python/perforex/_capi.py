@@ -76,7 +76,8 @@ FUNCTIONS = (
 
 def library_path():
     """Returns the path of the shared library: the one built or installed with this package."""
-    return os.path.join(os.path.dirname(os.path.abspath(__file__)), _config.LIBRARY)
+    return os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                                         _config.LIBRARY))
 
 
 def load(path=None):
