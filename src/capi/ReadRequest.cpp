@@ -11,12 +11,9 @@
 #include <vector>
 
 #include "capi/ResultCollector.h"
+#include "messages/MessageTable.h"
 
 namespace {
-
-// Message numbers of the reader that say the machine format could not be loaded.
-constexpr int kMachineFormatErrors = 3;
-constexpr int kMachineFormatUnreadable = 11;
 
 // Returns the status of the C interface for a failed access to the program file.
 int StatusOfErrno(int error) {
@@ -73,7 +70,7 @@ std::string Trimmed(const std::string& text) {
 
 // Tells whether a message is the reader's own on a machine format it could not load.
 bool SaysLoadFailed(const pfx_message& message) {
-    return message.number == kMachineFormatErrors || message.number == kMachineFormatUnreadable;
+    return message.number == kMachineFormatErrorCount || message.number == kMachineFormatUnreadable;
 }
 
 // Returns the first error of a failed machine format load, with the parser's lines that place
