@@ -40,8 +40,9 @@ class PERFOREX_API CFormatDetector {
     // machine format text holds the fallback, so that a read reports what the program holds.
     int DetectFile(const CString& drillFilePath);
     // Detects the format of the size bytes at data (read from the caller's buffer, not copied).
-    // Side files are looked for in sideFileFolder unless it is empty; name is the program's file
-    // name, which finds NAME.dri. Returns as DetectFile.
+    // Side files are looked for in sideFileFolder unless it is empty ("." is the current
+    // folder); name is the program's file name (of a path, its last part), which finds NAME.dri.
+    // Returns as DetectFile.
     int DetectMemory(const char* data, std::size_t size, const CString& name = CString(),
                      const CString& sideFileFolder = CString());
 
@@ -62,7 +63,7 @@ class PERFOREX_API CFormatDetector {
     CString GetSuggestedDataType() const;
     // Returns one line for each statement of the latest program (unit, zero suppression, digit
     // pattern in or before its header) that the machine format text contradicts; none when the
-    // format reads in AUTO or the program states nothing it contradicts.
+    // format reads in AUTO, cannot be loaded, or the program states nothing it contradicts.
     std::vector<CString> CheckMachineFormat(const CString& machineFormatText) const;
 
   private:

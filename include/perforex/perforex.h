@@ -2,6 +2,7 @@
 
 #include "perforex/CString.h"
 #include "perforex/ContourVertices.h"
+#include "perforex/FormatDetector.h"
 #include "perforex/PerforexReader.h"
 #include "perforex/VbCirclePath.h"
 #include "perforex/VbCircleShape.h"

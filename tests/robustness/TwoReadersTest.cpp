@@ -2,7 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
-#include <cstring>
+#include <functional>
 #include <string>
 #include <thread>
 
@@ -22,30 +22,6 @@ std::string ReadAt(const std::string& path) {
     host.SetDrillMachineFormatFile(kFormat.Path());
     const int result = host.Read(capture.Stream(), path);
     return std::to_string(result) + "\n" + capture.Text() + host.transcript;
-}
-
-// Returns the result, the holes, the contours' vertices and the messages of one read of path
-// through the C interface.
-std::string ReadThroughC(const std::string& path) {
-    pfx_result* board = nullptr;
-    std::string text = std::to_string(
-        pfx_read_file(path.c_str(), kFormat.Path().c_str(), PFX_FORMAT_FILE, &board));
-    text += ' ' + std::to_string(pfx_result_code(board)) + '\n';
-    const std::int32_t* holes = pfx_holes(board);
-    for (std::size_t word = 0; word < 3 * pfx_hole_count(board); ++word) {
-        text += std::to_string(holes[word]) + ' ';
-    }
-    for (std::size_t index = 0; index < pfx_contour_count(board); ++index) {
-        const pfx_contour& contour = pfx_contours(board)[index];
-        for (std::size_t word = 0; word < 3 * contour.vertex_count; ++word) {
-            text += std::to_string(contour.vertices[word]) + ' ';
-        }
-    }
-    for (std::size_t index = 0; index < pfx_message_count(board); ++index) {
-        text += pfx_messages(board)[index].text;
-    }
-    pfx_result_free(board);
-    return text;
 }
 
 // A board of rows of holes, repeated holes and routed contours of lines and arcs; seed moves
@@ -70,17 +46,12 @@ std::string Board(int rows, int contours, int seed, const std::string& tail = ""
     return text + tail + "M30\n";
 }
 
-// Reads two different files at once with read, twelve times, and compares each read with a read
-// of the same file alone.
-void ReadTwoAtOnce(std::string (*read)(const std::string&), const char* clean,
-                   const char* withErrors) {
-    const TempFile first(Board(300, 60, 1), ".drl");
-    // The second file differs in coordinates, in size and in an error before its end.
-    const TempFile second(Board(200, 110, 7, "G70\n"), ".drl");
-    const std::string firstAlone = read(first.Path());
-    const std::string secondAlone = read(second.Path());
-    ASSERT_EQ(firstAlone.substr(0, std::strlen(clean)), clean);
-    ASSERT_EQ(secondAlone.substr(0, std::strlen(withErrors)), withErrors);
+// Runs the two jobs at once on two threads, round after round, and expects of each what it gives
+// alone.
+void ExpectSameTogether(const std::function<std::string()>& first,
+                        const std::function<std::string()>& second) {
+    const std::string firstAlone = first();
+    const std::string secondAlone = second();
     for (int round = 0; round < 12; ++round) {
         std::atomic<bool> go{false};
         std::string two;
@@ -88,22 +59,91 @@ void ReadTwoAtOnce(std::string (*read)(const std::string&), const char* clean,
             while (!go.load()) {
                 std::this_thread::yield();
             }
-            two = read(second.Path());
+            two = second();
         });
         go = true;
-        const std::string one = read(first.Path());
+        const std::string one = first();
         thread.join();
         EXPECT_EQ(one, firstAlone) << round;
         EXPECT_EQ(two, secondAlone) << round;
     }
 }
 
+// Returns the status, the result, the holes, the contours' vertices and the messages of one read
+// of path through the C interface, with the machine format file or the format detected.
+std::string ReadThroughC(const std::string& path, bool detect) {
+    pfx_result* board = nullptr;
+    const int status =
+        detect ? pfx_read_file(path.c_str(), nullptr, PFX_FORMAT_DETECT, &board)
+               : pfx_read_file(path.c_str(), kFormat.Path().c_str(), PFX_FORMAT_FILE, &board);
+    std::string text = std::to_string(status) + ' ' + std::to_string(pfx_result_code(board)) + '\n';
+    const std::int32_t* holes = pfx_holes(board);
+    for (std::size_t word = 0; word < 3 * pfx_hole_count(board); ++word) {
+        text += std::to_string(holes[word]) + ' ';
+    }
+    for (std::size_t index = 0; index < pfx_contour_count(board); ++index) {
+        const pfx_contour& contour = pfx_contours(board)[index];
+        for (std::size_t word = 0; word < 3 * contour.vertex_count; ++word) {
+            text += std::to_string(contour.vertices[word]) + ' ';
+        }
+    }
+    for (std::size_t index = 0; index < pfx_message_count(board); ++index) {
+        text += pfx_messages(board)[index].text;
+    }
+    pfx_result_free(board);
+    return text;
+}
+
 TEST(TwoReaders, ReadingDifferentFilesAtOnceGivesWhatSingleReadsGive) {
-    ReadTwoAtOnce(ReadAt, "1\n", "0\n");
+    const TempFile first(Board(300, 60, 1), ".drl");
+    // The second file differs in coordinates, in size and in an error before its end.
+    const TempFile second(Board(200, 110, 7, "G70\n"), ".drl");
+    ASSERT_EQ(ReadAt(first.Path()).substr(0, 2), "1\n");
+    ASSERT_EQ(ReadAt(second.Path()).substr(0, 2), "0\n");
+    ExpectSameTogether([&] { return ReadAt(first.Path()); }, [&] { return ReadAt(second.Path()); });
+}
+
+// Returns the evidence, the result, the messages and the callbacks of a detection of the program's
+// format and a read with it by a fresh detector and reader: from the file at path, or from the
+// program's bytes when they are given.
+std::string DetectAndRead(const std::string& path, const std::string& bytes = std::string()) {
+    CFormatDetector detector;
+    MessageCapture capture;
+    RecordingHost host;
+    std::string text;
+    if (bytes.empty()) {
+        text += std::to_string(detector.DetectFile(path));
+        host.SetDrillMachineFormatText(detector.GetMachineFormatText());
+        text += std::to_string(host.Read(capture.Stream(), path));
+    } else {
+        text += std::to_string(detector.DetectMemory(bytes.data(), bytes.size(), path));
+        host.SetDrillMachineFormatText(detector.GetMachineFormatText());
+        text += std::to_string(host.ReadMemory(capture.Stream(), bytes.data(), bytes.size(), path));
+    }
+    for (const CFormatEvidence& decision : detector.GetEvidence()) {
+        text += "\n" + decision.text.Str();
+    }
+    return text + "\n" + capture.Text() + host.transcript;
+}
+
+TEST(TwoDetectors, DetectingAndReadingDifferentProgramsAtOnceGivesWhatSingleRunsGive) {
+    // A program that states nothing, read from its file in the fallback's inch, and one that
+    // states METRIC, read from memory.
+    const TempFile first(Board(300, 60, 1), ".drl");
+    const std::string second = "M48\nMETRIC\n" + Board(200, 110, 7).substr(4);
+    ASSERT_EQ(DetectAndRead(first.Path()).substr(0, 2), "11");
+    ExpectSameTogether([&] { return DetectAndRead(first.Path()); },
+                       [&] { return DetectAndRead("second.drl", second); });
 }
 
 TEST(TwoReaders, ReadsThroughTheCInterfaceAreIndependent) {
-    ReadTwoAtOnce(ReadThroughC, "0 1\n", "0 0\n");
+    // One read with a machine format file, the other with the format detected.
+    const TempFile first(Board(300, 60, 1), ".drl");
+    const TempFile second(Board(200, 110, 7, "G70\n"), ".drl");
+    ASSERT_EQ(ReadThroughC(first.Path(), false).substr(0, 4), "0 1\n");
+    ASSERT_EQ(ReadThroughC(second.Path(), true).substr(0, 4), "0 0\n");
+    ExpectSameTogether([&] { return ReadThroughC(first.Path(), false); },
+                       [&] { return ReadThroughC(second.Path(), true); });
 }
 
 }  // namespace

@@ -114,7 +114,11 @@ class Golden(Scratch):
 
     def test_json_of_the_metric_example(self):
         result = run("-f", example("metric.fmt"), "--json", example("metric.drl"))
-        (entry,) = json.loads(result.out)["reads"]
+        document = json.loads(result.out)
+        self.assertEqual(document["machineFormat"], example("metric.fmt"))
+        (entry,) = document["reads"]
+        self.assertEqual((entry["machineFormat"], entry["evidence"]),
+                         ({"file": example("metric.fmt")}, []))
         *tools_and_hits, contour = entry["callbacks"]
         self.assertEqual(
             [(c["tool"], c.get("diameter"), c.get("x"), c.get("y")) for c in tools_and_hits],
@@ -187,9 +191,17 @@ class Json(Scratch):
         self.assertEqual(result.returncode, 2)
         document = json.loads(result.out)
         validate(document, SCHEMA)
-        self.assertEqual(document["machineFormat"],
-                         os.path.join(os.path.dirname(os.path.realpath(DUMP)), "auto.fmt"))
+        # Without -f each file names the format it was read with: the built-in auto.fmt with the
+        # settings detected for it after it (board.drl states INCH, TZ and 000.000 on line 2).
+        self.assertIsNone(document["machineFormat"])
         reads = document["reads"]
+        text = reads[1]["machineFormat"]["text"]
+        self.assertTrue(text.startswith(read(SOURCE, "examples", "auto.fmt")))
+        self.assertTrue(text.endswith("\n.DataType AUTO\n.Unit IN\n.DataFormat 3,3\n"
+                                      ".ZeroTruncation LEADING\n.StepMode ABSOLUTE\n"))
+        self.assertEqual(reads[1]["evidence"][0], {"item": "unit", "value": "inch", "line": 2,
+                                                   "reason": "from INCH on line 2",
+                                                   "text": "unit: inch, from INCH on line 2"})
         self.assertEqual(reads[0], {"file": "/nonexistent.drl",
                                     "notRead": "cannot read drill file: No such file or directory"})
         self.assertEqual([read.get("result") for read in reads], [None, 1, 1, 1, 1, 1])
@@ -262,9 +274,10 @@ class ExitStatus(Scratch):
             self.skipTest("running as a user who reads every file")
         self.check([drill, OUTLINE], 2, "perforex-dump: cannot read drill file '.*': Permission")
 
-    def test_the_default_format_is_found_next_to_the_executable_only(self):
+    def test_no_machine_format_file_is_needed_beside_the_executable(self):
         alone = shutil.copy(DUMP, self.write("perforex-dump"))
-        self.check([OUTLINE], 2, "^perforex-dump: no default machine format", "", program=alone)
+        beside = run(OUTLINE)
+        self.check([OUTLINE], 0, "^%s$" % re.escape(beside.err), beside.out, program=alone)
 
     def test_messages_are_escaped_counted_and_their_line_ended(self):
         drill = self.write("bad.drl", b"M48\nINCH,TZ\nT01C0.035\n%\nT01\nX1000Y1000\n\x1b\nG99\n")
@@ -306,6 +319,8 @@ class SuggestFormat(Scratch):
                 path = self.write(name + ".fmt", suggestion.stdout)
                 expected = json.loads(run("-f", example(own), "--json", example(name + ".drl")).out)
                 suggested = json.loads(run("-f", path, "--json", example(name + ".drl")).out)
+                for document in (expected, suggested):
+                    del document["reads"][0]["machineFormat"]
                 self.assertEqual(suggested["reads"], expected["reads"])
 
 
@@ -325,6 +340,26 @@ class NoFormatFile(Scratch):
         self.assertEqual([(c["x"], c["y"], c["tool"]) for c in callbacks[2:]],
                          [(10000000, 5000000, 1), (12540000, 5000000, 1), (15080000, 5000000, 1),
                           (3000000, 3000000, 2), (57000000, 37000000, 2)])
+
+    def test_the_drill_station_info_beside_an_eagle_program_gives_its_digits(self):
+        # X50000Y50000 in 2,5 is 0.5 in; read in 2,4 without board.dri it is ten times that.
+        drill = example("eagle/board.drd")
+        alone = self.write("board.drd", read(drill).encode())
+        for path, first in ((drill, [12700000, 12700000, 1]), (alone, [127000000, 127000000, 1])):
+            with self.subTest(path):
+                callbacks = json.loads(run("--json", path).out)["reads"][0]["callbacks"]
+                self.assertEqual([[c["x"], c["y"], c["tool"]] for c in callbacks
+                                  if c["callback"] == "AddHit"][0], first)
+
+    def test_standard_input_reads_as_the_file_does(self):
+        kicad = example("cad/kicad.drl")
+        with open(kicad, "rb") as file:
+            piped = subprocess.run([DUMP, "-"], input=file.read(), capture_output=True,
+                                   check=False)
+        named = run(kicad)
+        self.assertEqual((piped.returncode, piped.stdout.decode(), piped.stderr.decode()),
+                         (named.returncode, named.out.replace(kicad, "-"),
+                          named.err.replace(kicad, "-")))
 
     def test_cad_programs_read_to_their_holes_slots_and_contours(self):
         # Worked out from the programs by hand: the counts of tools, holes and slots or contours,

@@ -1,29 +1,20 @@
 #include "DumpCommand.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
 
 #include "DumpHost.h"
-#include "FormatSuggester.h"
-#include "HeaderCheck.h"
+#include "FileBytes.h"
 #include "JsonWriter.h"
-#include "MachineFormatLocator.h"
 #include "MessageRelay.h"
-#include "NcParamFile.h"
 #include "SummaryWriter.h"
 #include "SvgWriter.h"
 #include "perforex/Version.h"
 
-DumpCommand::DumpCommand(FILE* out, FILE* messages, std::string executableDirectory)
-    : out_(out),
-      messages_(messages),
-      executableDirectory_(std::move(executableDirectory)),
-      inferredFormats_(messages),
-      scratch_(nullptr, std::fclose) {}
+DumpCommand::DumpCommand(FILE* out, FILE* messages)
+    : out_(out), messages_(messages), scratch_(nullptr, std::fclose) {}
 
 int DumpCommand::Run(const std::vector<std::string>& arguments) {
     std::string error;
@@ -41,68 +32,30 @@ int DumpCommand::Run(const std::vector<std::string>& arguments) {
     if (options_.suggestFormat) {
         return SuggestFormat(options_.drillFiles.front());
     }
-    machineFormatFile_ = ChooseMachineFormat();
-    if (machineFormatFile_.empty()) {
-        return Fail(kFailed, std::string("no default machine format (") +
-                                 MachineFormatLocator::kFileName +
-                                 ") next to the executable or in share/perforex; give one with -f");
-    }
-    const std::string reason = UnreadableReason(machineFormatFile_);
-    if (!reason.empty()) {
+    const std::string& machineFormatFile = options_.machineFormatFile;
+    std::string reason;
+    if (!machineFormatFile.empty() &&
+        !FileBytes::Read(machineFormatFile, machineFormatText_, reason)) {
         return Fail(kFailed,
-                    "cannot read machine format file '" + machineFormatFile_ + "': " + reason);
-    }
-    if (!options_.machineFormatFile.empty()) {
-        machineFormat_.Read(machineFormatFile_);
-    } else if (!inferredFormats_.Load(machineFormatFile_, error)) {
-        return Fail(kFailed, error);
+                    "cannot read machine format file '" + machineFormatFile + "': " + reason);
     }
     return ReadDrillFiles();
 }
 
 int DumpCommand::SuggestFormat(const std::string& drillFile) {
-    const std::string reason = UnreadableReason(drillFile);
-    FILE* file = reason.empty() ? std::fopen(drillFile.c_str(), "r") : nullptr;
-    if (file == nullptr) {
-        return Fail(kFailed, "cannot read drill file '" + drillFile +
-                                 "': " + (reason.empty() ? std::strerror(errno) : reason));
+    std::string bytes;
+    std::string reason;
+    if (!FileBytes::Read(drillFile, bytes, reason)) {
+        return Fail(kFailed, "cannot read drill file '" + drillFile + "': " + reason);
     }
-    FormatSuggester suggester;
-    const bool found = suggester.ReadProgram(file);
-    std::fclose(file);
-    NcParamFile sideFile;
-    if (sideFile.LoadBeside(drillFile)) {
-        suggester.UseSideFile(sideFile);
-    }
-    std::fputs(suggester.FormatFile(drillFile).c_str(), out_);
-    if (!found) {
+    detector_.DetectMemory(bytes.data(), bytes.size(), drillFile,
+                           FileBytes::SideFileFolder(drillFile));
+    std::fputs(detector_.SuggestMachineFormat(drillFile).GetString(), out_);
+    if (detector_.HasHeader() == 0) {
         return Fail(kNotClean, "no M48 header in '" + drillFile + "'; the suggestion is for the " +
-                                   suggester.DataType() + " reading");
+                                   detector_.GetSuggestedDataType().Str() + " reading");
     }
     return kClean;
-}
-
-std::string DumpCommand::ChooseMachineFormat() const {
-    if (!options_.machineFormatFile.empty()) {
-        return options_.machineFormatFile;
-    }
-    return MachineFormatLocator::FindDefault(executableDirectory_);
-}
-
-std::string DumpCommand::UnreadableReason(const std::string& path) {
-    struct stat status;
-    if (stat(path.c_str(), &status) != 0) {
-        return std::strerror(errno);
-    }
-    if (S_ISDIR(status.st_mode)) {
-        return std::strerror(EISDIR);
-    }
-    FILE* file = std::fopen(path.c_str(), "r");
-    if (file == nullptr) {
-        return std::strerror(errno);
-    }
-    std::fclose(file);
-    return std::string();
 }
 
 std::string DumpCommand::CapturedMessages(const std::function<int(FILE*)>& read, int& result) {
@@ -129,22 +82,6 @@ bool DumpCommand::LoadMachineFormat(DumpHost& host) {
     return false;
 }
 
-bool DumpCommand::UseInferredFormat(DumpHost& host, const std::string& drillFile) {
-    std::string error;
-    const std::string machineFormat = inferredFormats_.Write(drillFile, error);
-    if (machineFormat.empty()) {
-        Fail(kFailed, error);
-        return false;
-    }
-    host.SetDrillMachineFormatFile(machineFormat);
-    if (!LoadMachineFormat(host)) {
-        Fail(kFailed, "the machine format inferred for '" + drillFile +
-                          "' cannot be used: see the messages above");
-        return false;
-    }
-    return true;
-}
-
 int DumpCommand::ReadDrillFiles() {
     scratch_.reset(std::tmpfile());
     if (!scratch_) {
@@ -152,12 +89,15 @@ int DumpCommand::ReadDrillFiles() {
                                  std::strerror(errno) + "; nothing read");
     }
     DumpHost host;
-    host.SetDrillMachineFormatFile(machineFormatFile_);
-    // Without -f the bundled format is checked here; each drill file then names the format
-    // inferred for it, which the reader loads in place of the one before.
-    if (!LoadMachineFormat(host)) {
-        return Fail(kFailed, "the machine format file '" + machineFormatFile_ +
-                                 "' cannot be used: see the messages above; nothing read");
+    const std::string& machineFormatFile = options_.machineFormatFile;
+    // A format given with -f is checked here; without it each drill file gets the format
+    // detected for it.
+    if (!machineFormatFile.empty()) {
+        host.SetDrillMachineFormatFile(machineFormatFile);
+        if (!LoadMachineFormat(host)) {
+            return Fail(kFailed, "the machine format file '" + machineFormatFile +
+                                     "' cannot be used: see the messages above; nothing read");
+        }
     }
     SvgWriter svg;
     if (!options_.svgFile.empty() && !svg.Open(options_.svgFile)) {
@@ -167,7 +107,7 @@ int DumpCommand::ReadDrillFiles() {
     SummaryWriter summary(out_);
     std::unique_ptr<JsonWriter> json;
     if (options_.json) {
-        json = std::make_unique<JsonWriter>(out_, machineFormatFile_);
+        json = std::make_unique<JsonWriter>(out_, machineFormatFile);
         host.AddSink(json.get());
     } else {
         host.AddSink(&summary);
@@ -178,7 +118,7 @@ int DumpCommand::ReadDrillFiles() {
 
     int status = kClean;
     for (const std::string& drillFile : options_.drillFiles) {
-        status = std::max(status, ReadDrillFile(host, drillFile));
+        status = std::max(status, ReadDrillFile(host, json.get(), drillFile));
     }
     if (json) {
         json->Finish();
@@ -192,29 +132,51 @@ int DumpCommand::ReadDrillFiles() {
     return status;
 }
 
-int DumpCommand::ReadDrillFile(DumpHost& host, const std::string& drillFile) {
-    const std::string reason = UnreadableReason(drillFile);
-    if (!reason.empty()) {
+int DumpCommand::ReadDrillFile(DumpHost& host, JsonWriter* json, const std::string& drillFile) {
+    std::string bytes;
+    std::string reason;
+    if (!FileBytes::Read(drillFile, bytes, reason)) {
         host.SkipFile(drillFile, "cannot read drill file: " + reason);
         return Fail(kFailed, "cannot read drill file '" + drillFile + "': " + reason);
     }
-    if (options_.machineFormatFile.empty() && !UseInferredFormat(host, drillFile)) {
-        host.SkipFile(drillFile, "no machine format could be made for it");
-        return kFailed;
+    const ReadFormat format = ChooseFormat(host, drillFile, bytes);
+    if (json != nullptr) {
+        json->UseFormat(format);
     }
-    return ReadAndJudge(host, drillFile);
+    return ReadAndJudge(host, drillFile, bytes);
 }
 
-int DumpCommand::ReadAndJudge(DumpHost& host, const std::string& drillFile) {
+ReadFormat DumpCommand::ChooseFormat(DumpHost& host, const std::string& drillFile,
+                                     const std::string& bytes) {
+    detector_.DetectMemory(bytes.data(), bytes.size(), drillFile,
+                           FileBytes::SideFileFolder(drillFile));
+    ReadFormat format;
+    if (!options_.machineFormatFile.empty()) {
+        format.file = options_.machineFormatFile;
+        return format;
+    }
+    format.text = detector_.GetMachineFormatText().Str();
+    format.evidence = detector_.GetEvidence();
+    const std::string prefix = "perforex-dump: " + MessageRelay::Escaped(drillFile) + ": ";
+    for (const CFormatEvidence& decision : format.evidence) {
+        std::fprintf(messages_, "%s%s\n", prefix.c_str(),
+                     MessageRelay::Escaped(decision.text.Str()).c_str());
+    }
+    host.SetDrillMachineFormatText(format.text);
+    return format;
+}
+
+int DumpCommand::ReadAndJudge(DumpHost& host, const std::string& drillFile,
+                              const std::string& bytes) {
     FileVerdict verdict;
     MessageRelay relay;
     const std::string messages = CapturedMessages(
-        [&](FILE* stream) { return host.ReadFile(stream, drillFile); }, verdict.result);
+        [&](FILE* stream) { return host.ReadFile(stream, drillFile, bytes); }, verdict.result);
     relay.Relay(messages, messages_);
     verdict.errors = relay.Errors();
     verdict.warnings = relay.Warnings();
     verdict.messages = relay.Messages();
-    verdict.checks = Check(drillFile, host.Delivered());
+    verdict.checks = Check(bytes, host.Delivered());
     for (const std::string& check : verdict.checks) {
         Fail(kNotClean, drillFile + ": warning: " + check);
     }
@@ -222,15 +184,14 @@ int DumpCommand::ReadAndJudge(DumpHost& host, const std::string& drillFile) {
     return verdict.result == 1 && verdict.checks.empty() ? kClean : kNotClean;
 }
 
-std::vector<std::string> DumpCommand::Check(const std::string& drillFile,
-                                            long long delivered) const {
+std::vector<std::string> DumpCommand::Check(const std::string& bytes, long long delivered) const {
     std::vector<std::string> warnings;
     if (!options_.machineFormatFile.empty()) {
-        warnings = HeaderCheck::Contradictions(drillFile, machineFormat_);
+        for (const CString& line : detector_.CheckMachineFormat(machineFormatText_)) {
+            warnings.push_back(line.Str());
+        }
     }
-    struct stat status;
-    const bool empty = stat(drillFile.c_str(), &status) == 0 && status.st_size == 0;
-    if (empty) {
+    if (bytes.empty()) {
         warnings.push_back("the file is empty");
     } else if (delivered == 0) {
         warnings.push_back("the file yields no tool, hole or contour: is it a drill program?");

@@ -6,13 +6,13 @@ void DumpHost::AddSink(DumpSink* sink) {
     sinks_.push_back(sink);
 }
 
-int DumpHost::ReadFile(FILE* messageStream, const std::string& path) {
+int DumpHost::ReadFile(FILE* messageStream, const std::string& path, const std::string& bytes) {
     for (DumpSink* sink : sinks_) {
         sink->BeginFile(path);
     }
     delivered_ = 0;
     try {
-        return Read(messageStream, path);
+        return ReadMemory(messageStream, bytes.data(), bytes.size(), path);
     } catch (const std::exception& failure) {
         std::fprintf(messageStream, "Error: reading %s stopped: %s\n", path.c_str(),
                      failure.what());

@@ -12,10 +12,10 @@ class DumpHost : public CPerforexReader {
   public:
     // Adds a sink, which must outlive the host's reads.
     void AddSink(DumpSink* sink);
-    // Tells every sink the start of a drill file and reads it, writing the reader's messages to
-    // the message stream. Returns the reader's result; a read that throws counts as 0 and its
-    // reason is written to the message stream.
-    int ReadFile(FILE* messageStream, const std::string& path);
+    // Tells every sink the start of a drill file and reads its bytes, writing the reader's
+    // messages to the message stream. Returns the reader's result; a read that throws counts as
+    // 0 and its reason is written to the message stream.
+    int ReadFile(FILE* messageStream, const std::string& path, const std::string& bytes);
     // Tells every sink the end of the file being read.
     void FinishFile(const FileVerdict& verdict);
     // Tells every sink of a drill file that could not be read.

@@ -40,7 +40,11 @@ void WriteFlag(FILE* out, const char* name, int header, int bit) {
 
 JsonWriter::JsonWriter(FILE* out, const std::string& machineFormatFile) : out_(out) {
     std::fputs("{\"machineFormat\": ", out_);
-    WriteString(out_, machineFormatFile);
+    if (machineFormatFile.empty()) {
+        std::fputs("null", out_);
+    } else {
+        WriteString(out_, machineFormatFile);
+    }
     std::fputs(", \"reads\": [", out_);
 }
 
@@ -56,8 +60,31 @@ void JsonWriter::BeginFileObject(const std::string& path) {
 
 void JsonWriter::BeginFile(const std::string& path) {
     BeginFileObject(path);
+    WriteFormat();
     firstCallback_ = true;
     std::fputs(", \"callbacks\": [", out_);
+}
+
+void JsonWriter::WriteFormat() {
+    const bool fromFile = !format_.file.empty();
+    std::fputs(fromFile ? ", \"machineFormat\": {\"file\": " : ", \"machineFormat\": {\"text\": ",
+               out_);
+    WriteString(out_, fromFile ? format_.file : format_.text);
+    std::fputs("}, \"evidence\": [", out_);
+    const char* separator = "";
+    for (const CFormatEvidence& decision : format_.evidence) {
+        std::fprintf(out_, "%s{\"item\": ", separator);
+        WriteString(out_, decision.item.Str());
+        std::fputs(", \"value\": ", out_);
+        WriteString(out_, decision.value.Str());
+        std::fputs(", \"reason\": ", out_);
+        WriteString(out_, decision.reason.Str());
+        std::fprintf(out_, ", \"line\": %d, \"text\": ", decision.line);
+        WriteString(out_, decision.text.Str());
+        std::fputs("}", out_);
+        separator = ", ";
+    }
+    std::fputs("]", out_);
 }
 
 void JsonWriter::NotRead(const std::string& path, const std::string& reason) {

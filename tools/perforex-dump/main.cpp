@@ -6,15 +6,12 @@
 #include <vector>
 
 #include "DumpCommand.h"
-#include "MachineFormatLocator.h"
 #include "MessageRelay.h"
 
 int main(int argc, char** argv) {
     try {
         const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-        DumpCommand command(
-            stdout, stderr,
-            MachineFormatLocator::ExecutableDirectory(argc > 0 ? argv[0] : nullptr));
+        DumpCommand command(stdout, stderr);
         return command.Run(arguments);
     } catch (const std::bad_alloc&) {
         std::fputs("perforex-dump: out of memory\n", stderr);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Tells from the lines of an input whether it can be a drill program at all: an empty input, one
+// holding binary data (a NUL byte, or control characters in more than one byte of kControlShare)
+// and a Gerber file (a line that starts with its %FS or %MO parameter) are none.
+class ContentCheck {
+  public:
+    // Takes one line of the input, without its line end.
+    void TakeLine(std::string_view line, int lineNumber);
+    // Returns why the input is no drill program, in one line; empty when it can be one.
+    std::string Failure() const;
+
+  private:
+    static constexpr long long kControlShare = 10;
+
+    long long bytes_ = 0;
+    long long controls_ = 0;
+    int nulLine_ = 0;
+    int gerberLine_ = 0;
+    std::string gerberParameter_;
+};

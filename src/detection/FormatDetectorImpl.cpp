@@ -1,0 +1,108 @@
+#include "detection/FormatDetectorImpl.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+#include <system_error>
+
+#include "detection/BuiltInFormat.h"
+#include "detection/FormatSuggester.h"
+#include "detection/HeaderCheck.h"
+#include "machineformat/DrillMachineFormat.h"
+
+namespace {
+
+// The piece of a file read at a time: a file is streamed, never held whole.
+constexpr std::size_t kPieceSize = 1 << 16;
+
+std::string CannotRead(const std::string& path, int error) {
+    return "cannot read " + path + ": " + std::generic_category().message(error);
+}
+
+}  // namespace
+
+int CFormatDetectorImpl::DetectFile(const std::string& path) {
+    Begin(FolderOf(path), path);
+    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
+    if (!file) {
+        return Decide(CannotRead(path, errno));
+    }
+    std::vector<char> piece(kPieceSize);
+    std::size_t count = 0;
+    while ((count = std::fread(piece.data(), 1, piece.size(), file.get())) > 0) {
+        inference.Take(piece.data(), count);
+    }
+    if (std::ferror(file.get()) != 0) {
+        return Decide(CannotRead(path, errno));
+    }
+    inference.Finish();
+    return Decide(inference.Content().Failure());
+}
+
+int CFormatDetectorImpl::DetectMemory(const char* data, std::size_t size, const std::string& name,
+                                      const std::string& sideFileFolder) {
+    Begin(sideFileFolder, name);
+    if (data != nullptr) {
+        inference.Take(data, size);
+    }
+    inference.Finish();
+    return Decide(inference.Content().Failure());
+}
+
+void CFormatDetectorImpl::Begin(const std::string& sideFileFolder, const std::string& name) {
+    inference = FormatInference();
+    sideFiles.Load(sideFileFolder, name);
+}
+
+int CFormatDetectorImpl::Decide(const std::string& failureReason) {
+    const DrillFormat fallback = BuiltInFormat::Fallback();
+    evidence.clear();
+    for (const SideFiles::Found& file : sideFiles.Files()) {
+        CFormatEvidence decision;
+        decision.item = "fallback";
+        decision.value = file.format.ApplyTo(fallback).Summary();
+        decision.reason = "from " + file.path;
+        decision.text = "fallback format " + decision.reason.Str() + ": " + decision.value.Str();
+        evidence.push_back(decision);
+    }
+    const DrillFormat format = inference.Infer(fallback, sideFiles.Combined(), evidence);
+    machineFormatText = BuiltInFormat::TextFor(format);
+    failure = failureReason;
+    return failureReason.empty() ? 1 : 0;
+}
+
+std::string CFormatDetectorImpl::FolderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? "." : path.substr(0, slash + 1);
+}
+
+std::string CFormatDetectorImpl::SuggestMachineFormat(const std::string& drillFileName) const {
+    return FormatSuggester(inference, sideFiles, BuiltInFormat::Fallback())
+        .FormatFile(drillFileName);
+}
+
+const char* CFormatDetectorImpl::SuggestedDataType() const {
+    return FormatSuggester(inference, sideFiles, BuiltInFormat::Fallback()).DataType();
+}
+
+std::vector<CString> CFormatDetectorImpl::CheckMachineFormat(
+    const std::string& machineFormatText) const {
+    // The format's own diagnostics are no part of the check; they go to a stream that vanishes.
+    std::unique_ptr<FILE, int (*)(FILE*)> diagnostics(std::tmpfile(), std::fclose);
+    CDrillMachineFormat settings;
+    if (!diagnostics || settings.LoadText(diagnostics.get(), machineFormatText) != 0 ||
+        settings.dataType == CDrillMachineFormat::AUTO) {
+        return {};
+    }
+    DrillFormat format;
+    format.unit = settings.unit;
+    format.integerDigits = settings.integerDigits;
+    format.decimalDigits = settings.decimalDigits;
+    format.zeroTruncation = settings.zeroTruncation;
+    format.stepMode = settings.stepMode;
+    std::vector<CString> lines;
+    for (const std::string& line : HeaderCheck::Contradictions(inference, format)) {
+        lines.emplace_back(line);
+    }
+    return lines;
+}

@@ -1,0 +1,695 @@
+#include "detection/FormatInference.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+// The most holes one repeat block places for the geometry.
+constexpr double kRepeatsPlaced = 1000.0;
+constexpr int kMostDigits = 8;
+
+const char* const kAutoOnlyNames[] = {
+    "lines ended by a bare CR",
+    "a header comment holding T or %",
+    "spaces inside a block",
+    "an M48 header without % or M95",
+    "no M48 header",
+    "one-digit tool numbers",
+    "F or S before C in a tool definition",
+    "tool definitions in the body",
+    "sizes written without a digit before the point",
+    "the unit codes M71 and M72",
+    "M00 or M06",
+    "G85 slots",
+    "decimal points in coordinates",
+};
+
+bool IsNumberCharacter(char character) {
+    return (character >= '0' && character <= '9') || character == '.' || character == '+' ||
+           character == '-';
+}
+
+bool IsLetter(char character) {
+    return (character >= 'A' && character <= 'Z') || (character >= 'a' && character <= 'z');
+}
+
+bool IsDigit(char character) {
+    return character >= '0' && character <= '9';
+}
+
+// The value of a run of digits and ten to the power of its length, as doubles.
+std::pair<double, double> DigitValue(std::string_view digits) {
+    double value = 0.0;
+    double scale = 1.0;
+    for (const char digit : digits) {
+        value = value * 10.0 + (digit - '0');
+        scale *= 10.0;
+    }
+    return {value, scale};
+}
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+bool AllDigits(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
+}
+
+// Converts the leading integer of text as atoi does: a sign, then digits up to the first other
+// character; a value beyond long saturates, and the long is cut to an int.
+int LeadingInteger(std::string_view text) {
+    constexpr unsigned long long kBeyondLong = static_cast<unsigned long long>(LONG_MAX) + 1;
+    std::size_t index = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
+        ++index;
+    }
+    unsigned long long magnitude = 0;
+    for (; index < text.size() && IsDigit(text[index]); ++index) {
+        magnitude =
+            std::min(kBeyondLong, magnitude * 10 + static_cast<unsigned>(text[index] - '0'));
+    }
+    long value = 0;
+    if (negative) {
+        value = magnitude >= kBeyondLong ? LONG_MIN : -static_cast<long>(magnitude);
+    } else {
+        value = magnitude >= kBeyondLong ? LONG_MAX : static_cast<long>(magnitude);
+    }
+    return static_cast<int>(value);
+}
+
+// Converts the leading number of text as atof does.
+double LeadingNumber(std::string_view text) {
+    return std::strtod(std::string(text).c_str(), nullptr);
+}
+
+// A number with a point counts only as written; one without is read from its digits.
+bool IsPointless(std::string_view value) {
+    return value.find('.') == std::string_view::npos;
+}
+
+std::string UnitName(int unit) {
+    return unit == DrillFormat::kMillimetre ? "millimetre" : "inch";
+}
+
+std::string ZerosName(int zeroTruncation) {
+    DrillFormat format;
+    format.zeroTruncation = zeroTruncation;
+    return format.ZeroTruncationName();
+}
+
+// Appends the text to compact in upper case without spaces and tabs.
+void AppendCompacted(std::string& compact, std::string_view text) {
+    for (const char character : text) {
+        if (character != ' ' && character != '\t') {
+            compact += character >= 'a' && character <= 'z'
+                           ? static_cast<char>(character - 'a' + 'A')
+                           : character;
+        }
+    }
+}
+
+}  // namespace
+
+void FormatInference::Take(const char* data, std::size_t size) {
+    const char* const end = data + size;
+    const char* next = data;
+    while (next < end) {
+        if (afterCarriageReturn_) {
+            afterCarriageReturn_ = false;
+            if (*next == '\n') {
+                ++next;
+                continue;
+            }
+            NoteAutoOnly(kBareCarriageReturn);
+        }
+        const char* stop = next;
+        while (stop < end && *stop != '\n' && *stop != '\r') {
+            ++stop;
+        }
+        if (stop == end) {
+            carry_.append(next, end);
+            return;
+        }
+        if (carry_.empty()) {
+            TakeLine(std::string_view(next, static_cast<std::size_t>(stop - next)));
+        } else {
+            carry_.append(next, stop);
+            TakeLine(carry_);
+            carry_.clear();
+        }
+        afterCarriageReturn_ = *stop == '\r';
+        next = stop + 1;
+    }
+}
+
+void FormatInference::Finish() {
+    if (!carry_.empty()) {
+        TakeLine(carry_);
+        carry_.clear();
+    }
+}
+
+void FormatInference::TakeLine(std::string_view line) {
+    ++lineNumber_;
+    content_.TakeLine(line, lineNumber_);
+    compact_.clear();
+    AppendCompacted(compact_, line);
+    const std::string_view text = compact_;
+    if (text.empty()) {
+        return;
+    }
+    if (text[0] == ';') {
+        if (inHeader_ && line.find_first_of("T%") != std::string_view::npos) {
+            NoteAutoOnly(kHeaderCommentWithToolOrPercent);
+        }
+        TakeFileFormatComment(line.substr(line.find(';')));
+        return;
+    }
+    if (StartsWith(text, "G04")) {
+        return;
+    }
+    if (!headerSeen_ && !inBody_ && StartsWith(text, "M48")) {
+        inHeader_ = headerSeen_ = true;
+        return;
+    }
+    if (inHeader_ && (text == "%" || StartsWith(text, "M95"))) {
+        inHeader_ = false;
+        inBody_ = true;
+        return;
+    }
+    SplitFields();
+    if (fields_[0] == "INCH" || fields_[0] == "METRIC") {
+        if (!inBody_) {
+            TakeUnitLine();
+        }
+        return;
+    }
+    if (fields_[0] == "ICI") {
+        // Only OFF means absolute: a bare ICI and any other value mean incremental.
+        const int step = fields_.size() > 1 && fields_[1] == "OFF" ? DrillFormat::kAbsolute
+                                                                   : DrillFormat::kIncremental;
+        incremental_ = step == DrillFormat::kIncremental;
+        if (statedStep_ == 0) {
+            statedStep_ = step;
+            stepSource_ = OnLine(text);
+        }
+        return;
+    }
+    if (fields_[0] == "FMAT" && fields_.size() > 1 && commandSet_.empty()) {
+        commandSet_ = std::string(fields_[1]);
+    }
+    if (fields_.size() > 1 && !StartsWith(text, "M71") && !StartsWith(text, "M72")) {
+        return;
+    }
+    const std::string_view inside = line.substr(0, line.find_last_not_of(" \t") + 1);
+    if (!inHeader_ &&
+        inside.find_first_of(" \t", inside.find_first_not_of(" \t")) != std::string_view::npos) {
+        NoteAutoOnly(kSpacesInsideBlock);
+    }
+    Tokenize();
+    for (std::size_t index = 1; index < fields_.size(); ++index) {
+        TakeZeroWord(fields_[index]);
+    }
+    TakeBlock();
+}
+
+void FormatInference::SplitFields() {
+    fields_.clear();
+    const std::string_view text = compact_;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', start);
+        fields_.push_back(text.substr(start, comma - start));
+        if (comma == std::string_view::npos) {
+            return;
+        }
+        start = comma + 1;
+    }
+}
+
+// The comment is read as written: ";", FILE_FORMAT in capitals, "=", then m:n of one or two
+// digits each, blanks allowed around the key and the "=" and after the digits.
+void FormatInference::TakeFileFormatComment(std::string_view comment) {
+    constexpr std::string_view kKey = "FILE_FORMAT";
+    std::size_t at = comment.find_first_not_of(" \t", 1);
+    if (at == std::string_view::npos || comment.compare(at, kKey.size(), kKey) != 0) {
+        return;
+    }
+    at = comment.find_first_not_of(" \t", at + kKey.size());
+    if (at == std::string_view::npos || comment[at] != '=') {
+        return;
+    }
+    at = comment.find_first_not_of(" \t", at + 1);
+    const std::size_t colon = comment.find(':', at == std::string_view::npos ? comment.size() : at);
+    if (at == std::string_view::npos || colon == std::string_view::npos) {
+        return;
+    }
+    const std::size_t end = comment.find_first_of(" \t", colon);
+    const std::string_view integers = comment.substr(at, colon - at);
+    const std::string_view decimals = comment.substr(colon + 1, end - colon - 1);
+    if (integers.size() > 2 || decimals.size() > 2 || !AllDigits(integers) ||
+        !AllDigits(decimals) ||
+        (end != std::string_view::npos &&
+         comment.find_first_not_of(" \t", end) != std::string_view::npos)) {
+        return;
+    }
+    const int m = LeadingInteger(integers);
+    const int n = LeadingInteger(decimals);
+    if (m + n == 0) {
+        return;
+    }
+    fileFormatIntegers_ = m;
+    fileFormatDecimals_ = n;
+    std::string compact;
+    AppendCompacted(compact, comment);
+    fileFormatSource_ = OnLine(compact);
+}
+
+void FormatInference::TakeUnitLine() {
+    StateUnit(fields_[0] == "INCH" ? DrillFormat::kInch : DrillFormat::kMillimetre, fields_[0]);
+    for (std::size_t index = 1; index < fields_.size(); ++index) {
+        TakeZeroWord(fields_[index]);
+        TakeDigitPattern(fields_[index]);
+    }
+}
+
+void FormatInference::TakeZeroWord(std::string_view word) {
+    if ((word == "LZ" || word == "TZ") && statedZeros_ < 0) {
+        statedZeros_ = word == "LZ" ? DrillFormat::kTrailing : DrillFormat::kLeading;
+        zerosSource_ = OnLine(word);
+        zerosSource_.text +=
+            word == "LZ" ? ": leading zeros are written" : ": trailing zeros are written";
+    }
+}
+
+void FormatInference::TakeDigitPattern(std::string_view pattern) {
+    const std::size_t point = pattern.find('.');
+    if (patternIntegers_ >= 0 || point == std::string_view::npos || point == 0 ||
+        point + 1 == pattern.size() || pattern.find_first_not_of("0.") != std::string_view::npos ||
+        pattern.find('.', point + 1) != std::string_view::npos) {
+        return;
+    }
+    patternIntegers_ = static_cast<int>(point);
+    patternDecimals_ = static_cast<int>(pattern.size() - point - 1);
+    patternSource_ = OnLine(pattern);
+}
+
+void FormatInference::StateUnit(int unit, std::string_view word) {
+    if (statedUnit_ == 0) {
+        statedUnit_ = unit;
+        unitSource_ = OnLine(word);
+    }
+}
+
+// A header that neither % nor M95 ends ends before the first program command; in the header only
+// tool definitions count.
+void FormatInference::TakeBlock() {
+    if (tokens_.empty()) {
+        return;
+    }
+    const bool command = IsProgramCommand();
+    if (inHeader_ && command) {
+        inHeader_ = false;
+        NoteAutoOnly(kHeaderWithoutEnd);
+    }
+    if (!inHeader_ && !inBody_ && command) {
+        if (!headerSeen_) {
+            NoteAutoOnly(kNoHeader);
+        }
+        inBody_ = true;
+    }
+    if (!inBody_) {
+        if (tokens_[0].letter == 'T') {
+            TakeToolDefinition(0);
+        } else if (tokens_[0].letter == 'M') {
+            TakeCode('M', LeadingInteger(tokens_[0].value));
+        }
+        return;
+    }
+    double repeats = 0.0;
+    for (std::size_t index = 0; index < tokens_.size(); ++index) {
+        const Token& token = tokens_[index];
+        if (token.letter == 'T') {
+            TakeToolDefinition(index);
+        } else if (token.letter == 'G' || token.letter == 'M') {
+            TakeCode(token.letter, LeadingInteger(token.value));
+        } else if (token.letter == 'X' || token.letter == 'Y') {
+            TakeCoordinate(token);
+        } else if (token.letter == 'R') {
+            repeats = LeadingNumber(token.value);
+        }
+    }
+    PlaceBlock(repeats);
+    blockIsSlot_ = false;
+}
+
+void FormatInference::Tokenize() {
+    tokens_.clear();
+    const std::string_view text = compact_;
+    std::size_t index = 0;
+    while (index < text.size()) {
+        const char letter = text[index++];
+        if (!IsLetter(letter)) {
+            continue;
+        }
+        const std::size_t start = index;
+        while (index < text.size() && IsNumberCharacter(text[index])) {
+            ++index;
+        }
+        tokens_.push_back({letter, text.substr(start, index - start)});
+    }
+}
+
+bool FormatInference::IsProgramCommand() const {
+    const Token& first = tokens_[0];
+    return first.letter == 'G' || first.letter == 'X' || first.letter == 'Y' ||
+           (first.letter == 'T' && tokens_.size() == 1 && AllDigits(first.value)) ||
+           (first.letter == 'M' && first.value == "30");
+}
+
+void FormatInference::TakeToolDefinition(std::size_t tool) {
+    const std::string_view number = tokens_[tool].value;
+    if (!AllDigits(number)) {
+        return;
+    }
+    if (number.size() == 1) {
+        NoteAutoOnly(kOneDigitTool, 'T', number);
+    }
+    tool_ = LeadingInteger(number);
+    bool feedOrSpeed = false;
+    for (std::size_t index = tool + 1; index < tokens_.size(); ++index) {
+        const Token& parameter = tokens_[index];
+        if ((parameter.letter == 'F' || parameter.letter == 'S') && !parameter.value.empty()) {
+            feedOrSpeed = true;
+        }
+        if (parameter.letter != 'C' || parameter.value.empty()) {
+            continue;
+        }
+        if (feedOrSpeed) {
+            NoteAutoOnly(kFeedOrSpeedBeforeSize);
+        }
+        if (inBody_) {
+            NoteAutoOnly(kToolDefinitionInBody, 'T', number);
+        }
+        if (parameter.value[0] == '.') {
+            NoteAutoOnly(kSizeWithoutLeadingDigit, 'C', parameter.value);
+        }
+        if (!IsPointless(parameter.value)) {
+            for (HoleGeometry& geometry : geometry_) {
+                geometry.SetDiameter(tool_, LeadingNumber(parameter.value));
+            }
+        }
+        return;
+    }
+}
+
+void FormatInference::TakeCode(char letter, int code) {
+    if (letter == 'M') {
+        if (code == 71 || code == 72) {
+            StateUnit(code == 71 ? DrillFormat::kMillimetre : DrillFormat::kInch,
+                      code == 71 ? "M71" : "M72");
+            NoteAutoOnly(kUnitCodes);
+        } else if (code == 0 || code == 6) {
+            NoteAutoOnly(kStopOrToolChange);
+        }
+        return;
+    }
+    if (code >= 0 && code <= 3) {
+        routing_ = true;
+    } else if (code == 5 || code == 81) {
+        routing_ = false;
+    } else if (code == 90 || code == 91) {
+        incremental_ = code == 91;
+    } else if (code == 85) {
+        NoteAutoOnly(kSlots);
+        blockIsSlot_ = true;
+        PlaceBlock(0.0);
+    }
+}
+
+void FormatInference::TakeCoordinate(const Token& token) {
+    if (!IsPointless(token.value)) {
+        NoteAutoOnly(kDecimalPoints, token.letter, token.value);
+        blockHasPoint_ = true;
+        return;
+    }
+    const bool negative = !token.value.empty() && token.value[0] == '-';
+    const std::string_view digits =
+        token.value.substr(!token.value.empty() && (negative || token.value[0] == '+') ? 1 : 0);
+    if (!AllDigits(digits)) {
+        return;
+    }
+    const auto [magnitude, scale] = DigitValue(digits);
+    // Hundreds of digits overflow a double; no board is that large.
+    if (!std::isfinite(scale)) {
+        return;
+    }
+    ++pointless_;
+    longest_ = std::max(longest_, digits.size());
+    if (digits.find_first_not_of('0') != std::string_view::npos) {
+        if (digits.size() >= 2 && digits[0] == '0' && withLeadingZero_++ == 0) {
+            leadingZeroExample_ = OnLine(std::string(1, token.letter) + std::string(token.value));
+        }
+        shortestNonZero_ =
+            shortestNonZero_ == 0 ? digits.size() : std::min(shortestNonZero_, digits.size());
+        longestNonZero_ = std::max(longestNonZero_, digits.size());
+    }
+    const double value = negative ? -magnitude : magnitude;
+    const int axis = token.letter == 'X' ? 0 : 1;
+    pending_[kIntegerBase][axis] = value;
+    pending_[kFractionBase][axis] = value / scale;
+    pendingAxis_[axis] = true;
+}
+
+// Places the block's coordinates: a hole in drill mode with a tool, a point otherwise (repeats
+// and the ends of a slot are points). With repeats the coordinates are the step.
+void FormatInference::PlaceBlock(double repeats) {
+    const bool given = pendingAxis_[0] || pendingAxis_[1];
+    if (given && !blockHasPoint_) {
+        const double holes = repeats > 0.0 ? std::min(repeats, kRepeatsPlaced) : 1.0;
+        for (int base = kIntegerBase; base <= kFractionBase; ++base) {
+            double* position = position_[base];
+            for (int hole = 0; hole < static_cast<int>(holes); ++hole) {
+                for (int axis = 0; axis < 2; ++axis) {
+                    if (pendingAxis_[axis]) {
+                        const bool relative = incremental_ || repeats > 0.0;
+                        position[axis] = pending_[base][axis] + (relative ? position[axis] : 0.0);
+                    }
+                }
+                if (blockIsSlot_ || routing_ || tool_ == 0) {
+                    geometry_[base].AddPoint(position[0], position[1]);
+                } else {
+                    geometry_[base].AddHole(tool_, position[0], position[1]);
+                }
+            }
+        }
+    }
+    pendingAxis_[0] = pendingAxis_[1] = false;
+    blockHasPoint_ = false;
+}
+
+void FormatInference::NoteAutoOnly(AutoOnly kind) {
+    if (!autoOnlyNoted_[kind]) {
+        autoOnlyNoted_[kind] = true;
+        autoOnlyReasons_.push_back(std::string(kAutoOnlyNames[kind]) + " (line " +
+                                   std::to_string(lineNumber_) + ")");
+    }
+}
+
+void FormatInference::NoteAutoOnly(AutoOnly kind, char letter, std::string_view value) {
+    if (!autoOnlyNoted_[kind]) {
+        autoOnlyNoted_[kind] = true;
+        autoOnlyReasons_.push_back(std::string(kAutoOnlyNames[kind]) + " (" +
+                                   OnLine(std::string(1, letter) + std::string(value)).text + ")");
+    }
+}
+
+FormatInference::Source FormatInference::OnLine(std::string_view what) const {
+    return {std::string(what) + " on line " + std::to_string(lineNumber_), lineNumber_};
+}
+
+CFormatEvidence FormatInference::Decision(const char* item, const std::string& value,
+                                          const char* separator, const std::string& reason,
+                                          int line) const {
+    CFormatEvidence evidence;
+    evidence.item = item;
+    evidence.value = value;
+    evidence.reason = reason;
+    evidence.line = line;
+    evidence.text = std::string(item) + ": " + value + separator + reason;
+    return evidence;
+}
+
+DrillFormat FormatInference::Infer(const DrillFormat& fallback, const SideFormat& sideFormat,
+                                   std::vector<CFormatEvidence>& evidence) const {
+    const DrillFormat base = sideFormat.ApplyTo(fallback);
+    DrillFormat format = base;
+    const bool unitOpen = statedUnit_ == 0 && !sideFormat.StatesUnit();
+    std::vector<CFormatEvidence> unitLine;
+    if (statedUnit_ != 0) {
+        format.unit = statedUnit_;
+        unitLine.push_back(Decision("unit", UnitName(format.unit), ", ", "from " + unitSource_.text,
+                                    unitSource_.line));
+    } else if (unitOpen) {
+        unitLine.push_back(Decision("unit", UnitName(format.unit), ", ",
+                                    "the fallback's: the program states no unit", 0));
+    }
+
+    std::vector<CFormatEvidence> zerosLine;
+    if (statedZeros_ >= 0) {
+        format.zeroTruncation = statedZeros_;
+        zerosLine.push_back(Decision("zero suppression", ZerosName(statedZeros_), ", ",
+                                     "from " + zerosSource_.text, zerosSource_.line));
+    } else if (!sideFormat.StatesZeroTruncation()) {
+        format.zeroTruncation = InferZeroTruncation(base.zeroTruncation, zerosLine);
+    }
+
+    std::vector<CFormatEvidence> digitsLine;
+    const int integers = patternIntegers_ >= 0 ? patternIntegers_ : fileFormatIntegers_;
+    if (integers >= 0) {
+        format.integerDigits = integers;
+        format.decimalDigits = patternIntegers_ >= 0 ? patternDecimals_ : fileFormatDecimals_;
+        const Source& source = patternIntegers_ >= 0 ? patternSource_ : fileFormatSource_;
+        digitsLine.push_back(
+            Decision("digits", format.DigitsText(), ", ", "from " + source.text, source.line));
+    } else if (!sideFormat.StatesDigits() && !InferDigits(format, base, digitsLine) && unitOpen) {
+        // A unit the program does not state is the fallback's unless only the other unit
+        // gives digits that place the holes on a real board.
+        DrillFormat other = format;
+        other.unit =
+            format.unit == DrillFormat::kInch ? DrillFormat::kMillimetre : DrillFormat::kInch;
+        std::vector<CFormatEvidence> otherLine;
+        if (InferDigits(other, base, otherLine)) {
+            unitLine.back() = Decision(
+                "unit", UnitName(other.unit), ": ",
+                std::string("the program states no unit, and no digits place its holes on a "
+                            "board in ") +
+                    (format.unit == DrillFormat::kInch ? "inches" : "millimetres"),
+                0);
+            format = other;
+            digitsLine = otherLine;
+        }
+    }
+
+    for (const auto* lines : {&unitLine, &zerosLine, &digitsLine}) {
+        evidence.insert(evidence.end(), lines->begin(), lines->end());
+    }
+    if (statedStep_ != 0) {
+        format.stepMode = statedStep_;
+        evidence.push_back(Decision("steps", format.StepModeName(), ", ",
+                                    "from " + stepSource_.text, stepSource_.line));
+    }
+    return format;
+}
+
+int FormatInference::InferZeroTruncation(int fallback,
+                                         std::vector<CFormatEvidence>& evidence) const {
+    const char* const item = "zero suppression";
+    if (pointless_ == 0) {
+        evidence.push_back(Decision(item, ZerosName(fallback), ", ",
+                                    "the fallback's: no coordinate is written without a point", 0));
+        return fallback;
+    }
+    const bool oneLength = shortestNonZero_ == longestNonZero_;
+    if (withLeadingZero_ > 0 && oneLength) {
+        evidence.push_back(Decision(item, "NONE", ": ",
+                                    leadingZeroExample_.text +
+                                        " begins with 0 and every number has " +
+                                        std::to_string(longestNonZero_) + " digits",
+                                    leadingZeroExample_.line));
+        return DrillFormat::kNone;
+    }
+    if (withLeadingZero_ > 0) {
+        evidence.push_back(
+            Decision(item, "TRAILING", ": ",
+                     leadingZeroExample_.text + " begins with 0, so leading zeros are written",
+                     leadingZeroExample_.line));
+        return DrillFormat::kTrailing;
+    }
+    if (!oneLength) {
+        evidence.push_back(Decision(item, "LEADING", ": ",
+                                    "no number begins with 0 and their lengths vary from " +
+                                        std::to_string(shortestNonZero_) + " to " +
+                                        std::to_string(longestNonZero_) + " digits",
+                                    0));
+        return DrillFormat::kLeading;
+    }
+    evidence.push_back(
+        Decision(item, ZerosName(fallback), ", ",
+                 "the fallback's: no number begins with 0 and all have the same length", 0));
+    return fallback;
+}
+
+// The digit that sets the scale is tried from the preferred one outwards; the first that the
+// geometry allows wins, and the preferred one stays when none does.
+bool FormatInference::InferDigits(DrillFormat& format, const DrillFormat& base,
+                                  std::vector<CFormatEvidence>& evidence) const {
+    // The fallback's digits hold for its own unit; another unit gets its usual ones.
+    const DrillFormat preferred =
+        format.unit == base.unit ? base : DrillFormat::UsualFor(format.unit);
+    const DrillFormat usualDigits = DrillFormat::UsualFor(format.unit);
+    const std::string why = preferred.integerDigits == usualDigits.integerDigits &&
+                                    preferred.decimalDigits == usualDigits.decimalDigits
+                                ? "the usual for " + UnitName(format.unit)
+                                : "the fallback's";
+    if (pointless_ == 0) {
+        format.integerDigits = preferred.integerDigits;
+        format.decimalDigits = preferred.decimalDigits;
+        evidence.push_back(Decision("digits", preferred.DigitsText(), ", ",
+                                    why + ": no coordinate is written without a point", 0));
+        return true;
+    }
+    const int longest = static_cast<int>(longest_);
+    const bool trailing = format.zeroTruncation == DrillFormat::kTrailing;
+    const bool none = format.zeroTruncation == DrillFormat::kNone;
+    const HoleGeometry& geometry = geometry_[trailing ? kFractionBase : kIntegerBase];
+    const int highest = none ? longest : kMostDigits;
+    // The digits besides the one that sets the scale keep the preferred total, or the longest
+    // number, so that no number is longer than the format.
+    const int total = std::max(preferred.integerDigits + preferred.decimalDigits, longest);
+    const int wanted =
+        trailing ? preferred.integerDigits : std::min(preferred.decimalDigits, highest);
+    // Sets the candidate's digits and returns the geometry's objection to it.
+    const auto tryDigits = [&](int digit) {
+        if (trailing) {
+            format.integerDigits = digit;
+            format.decimalDigits = std::max(0, total - digit);
+        } else {
+            format.decimalDigits = digit;
+            format.integerDigits = std::max(0, (none ? longest : total) - digit);
+        }
+        const double scale = std::pow(10.0, trailing ? digit : -digit);
+        return geometry.Objection(scale * format.MillimetresPerUnit(), format.MillimetresPerUnit());
+    };
+    const std::string objection = tryDigits(wanted);
+    const int length = none ? longest : total;
+    const std::string widened =
+        length != preferred.integerDigits + preferred.decimalDigits
+            ? ", in " + std::to_string(length) + " digits like the longest number"
+            : "";
+    if (objection.empty()) {
+        evidence.push_back(Decision("digits", format.DigitsText(), ", ",
+                                    why + widened + ": the places of the holes allow them", 0));
+        return true;
+    }
+    const std::string ruledOut = format.DigitsText();
+    for (int step = 1; step <= kMostDigits; ++step) {
+        for (const int digit : {wanted + step, wanted - step}) {
+            if (digit >= 0 && digit <= highest && tryDigits(digit).empty()) {
+                evidence.push_back(Decision("digits", format.DigitsText(), ": ",
+                                            "with " + ruledOut + " " + objection, 0));
+                return true;
+            }
+        }
+    }
+    tryDigits(wanted);
+    evidence.push_back(
+        Decision("digits", format.DigitsText(), ", ",
+                 why + widened + ", though " + objection + "; no other digits fit better", 0));
+    return false;
+}

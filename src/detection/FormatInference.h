@@ -1,0 +1,162 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "detection/ContentCheck.h"
+#include "detection/DrillFormat.h"
+#include "detection/HoleGeometry.h"
+#include "detection/SideFormat.h"
+#include "perforex/FormatDetector.h"
+
+// Works out how a drill program's numbers are written, for a host that has no machine format for
+// it. What the program states (INCH or METRIC with LZ, TZ and a digit pattern before or in its
+// header, M71 and M72 anywhere, ;FILE_FORMAT=m:n, ICI) is taken as stated; then what a side file
+// says; the rest is inferred from the numbers written without a point, each item on its own, and
+// the places of the holes only rule out digits that no real board could have. It also notes what
+// in the program only the AUTO reading takes, and whether it looks like a drill program at all.
+class FormatInference {
+  public:
+    // Takes the next size bytes of the program; a line ends at a line feed, at CR LF or at a bare
+    // CR, also across two calls.
+    void Take(const char* data, std::size_t size);
+    // Takes the last line when the program does not end with a line end.
+    void Finish();
+    // Returns whether the program has an M48 header.
+    bool HasHeader() const { return headerSeen_; }
+
+    // Returns the format of the program. The fallback and the side files' settings give what
+    // neither the program states nor its numbers show. Adds to evidence one item for each
+    // setting (unit, zero suppression, digits, steps when stated) saying what decided it, except
+    // for the settings that a side file decided.
+    DrillFormat Infer(const DrillFormat& fallback, const SideFormat& sideFormat,
+                      std::vector<CFormatEvidence>& evidence) const;
+
+    // What the program states: the unit (0 when none), the zero suppression (-1 when none) and
+    // the digit pattern of an INCH or METRIC line (-1 when none), as DrillFormat values.
+    int StatedUnit() const { return statedUnit_; }
+    int StatedZeroTruncation() const { return statedZeros_; }
+    int StatedIntegerDigits() const { return patternIntegers_; }
+    int StatedDecimalDigits() const { return patternDecimals_; }
+    // The command set an FMAT line names (the text after FMAT,), empty when none does.
+    const std::string& CommandSet() const { return commandSet_; }
+    // What only the AUTO reading takes, each with the line it first shows on.
+    const std::vector<std::string>& AutoOnlyReasons() const { return autoOnlyReasons_; }
+    // What the bytes of the program look like.
+    const ContentCheck& Content() const { return content_; }
+
+  private:
+    // Kinds of text only the AUTO reading takes, each noted once.
+    enum AutoOnly {
+        kBareCarriageReturn,
+        kHeaderCommentWithToolOrPercent,
+        kSpacesInsideBlock,
+        kHeaderWithoutEnd,
+        kNoHeader,
+        kOneDigitTool,
+        kFeedOrSpeedBeforeSize,
+        kToolDefinitionInBody,
+        kSizeWithoutLeadingDigit,
+        kUnitCodes,
+        kStopOrToolChange,
+        kSlots,
+        kDecimalPoints,
+        kAutoOnlyKinds
+    };
+    // The two bases the holes are kept in: the digits as an integer (the scale is a power of
+    // ten below it when leading zeros are left out or every zero is written), and as a fraction
+    // of a number of whole units (when trailing zeros are left out).
+    enum Base { kIntegerBase = 0, kFractionBase = 1 };
+    struct Token {
+        char letter;
+        std::string_view value;
+    };
+    // Where the evidence of a statement was seen: its text and line.
+    struct Source {
+        std::string text;
+        int line = 0;
+    };
+
+    // Takes in one line of the program, without its line end.
+    void TakeLine(std::string_view line);
+    void TakeFileFormatComment(std::string_view comment);
+    void TakeUnitLine();
+    void TakeZeroWord(std::string_view word);
+    void TakeDigitPattern(std::string_view pattern);
+    void StateUnit(int unit, std::string_view word);
+    void TakeBlock();
+    void TakeToolDefinition(std::size_t tool);
+    void TakeCode(char letter, int code);
+    void TakeCoordinate(const Token& token);
+    void PlaceBlock(double repeats);
+    // Splits compact_ into fields_ at its commas and into tokens_: letters and the number text
+    // that follows each.
+    void SplitFields();
+    void Tokenize();
+    bool IsProgramCommand() const;
+    // Notes a kind of text only the AUTO reading takes, once, with the current line, or with the
+    // letter and value that show it.
+    void NoteAutoOnly(AutoOnly kind);
+    void NoteAutoOnly(AutoOnly kind, char letter, std::string_view value);
+    Source OnLine(std::string_view what) const;
+
+    CFormatEvidence Decision(const char* item, const std::string& value, const char* separator,
+                             const std::string& reason, int line) const;
+    int InferZeroTruncation(int fallback, std::vector<CFormatEvidence>& evidence) const;
+    // Sets the digits of the format in its unit; false when no digits fit the holes.
+    bool InferDigits(DrillFormat& format, const DrillFormat& base,
+                     std::vector<CFormatEvidence>& evidence) const;
+
+    // The line not yet ended when a piece of the program ends, and whether the piece ended in a
+    // CR whose LF may start the next.
+    std::string carry_;
+    bool afterCarriageReturn_ = false;
+    // The current line in compact form, its fields and its tokens; kept to spare allocations.
+    std::string compact_;
+    std::vector<std::string_view> fields_;
+    std::vector<Token> tokens_;
+
+    int lineNumber_ = 0;
+    bool inHeader_ = false;
+    bool headerSeen_ = false;
+    bool inBody_ = false;
+
+    int statedUnit_ = 0;
+    Source unitSource_;
+    int statedZeros_ = -1;
+    Source zerosSource_;
+    int patternIntegers_ = -1;
+    int patternDecimals_ = -1;
+    Source patternSource_;
+    int fileFormatIntegers_ = -1;
+    int fileFormatDecimals_ = -1;
+    Source fileFormatSource_;
+    std::string commandSet_;
+    int statedStep_ = 0;
+    Source stepSource_;
+
+    // The numbers written without a point; the lengths leave out numbers of zeros only.
+    long pointless_ = 0;
+    long withLeadingZero_ = 0;
+    Source leadingZeroExample_;
+    std::size_t longest_ = 0;
+    std::size_t shortestNonZero_ = 0;
+    std::size_t longestNonZero_ = 0;
+
+    HoleGeometry geometry_[2];
+    double position_[2][2] = {{0.0, 0.0}, {0.0, 0.0}};
+    // The block's coordinates not yet placed: per base, x and y; which of them the block gave.
+    double pending_[2][2] = {{0.0, 0.0}, {0.0, 0.0}};
+    bool pendingAxis_[2] = {false, false};
+    bool blockHasPoint_ = false;
+    bool blockIsSlot_ = false;
+    int tool_ = 0;
+    bool routing_ = false;
+    bool incremental_ = false;
+
+    std::vector<std::string> autoOnlyReasons_;
+    bool autoOnlyNoted_[kAutoOnlyKinds] = {};
+    ContentCheck content_;
+};

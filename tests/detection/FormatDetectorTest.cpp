@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "MessageCapture.h"
+#include "RecordingHost.h"
+#include "TempFile.h"
+#include "detection/BuiltInFormat.h"
+#include "machineformat/DrillMachineFormat.h"
+#include "perforex/FormatDetector.h"
+
+namespace {
+
+const std::string kExamples = PERFOREX_EXAMPLES;
+
+std::string FileText(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// Reads the drill file with the machine format the detector decided and returns its holes.
+std::string HitsReadWith(const CFormatDetector& detector, const std::string& drillFile) {
+    RecordingHost host;
+    MessageCapture capture;
+    host.SetDrillMachineFormatText(detector.GetMachineFormatText());
+    EXPECT_EQ(host.Read(capture.Stream(), drillFile), 1) << capture.Text();
+    std::istringstream lines(host.transcript);
+    std::string hits;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.compare(0, 4, "hit ") == 0) {
+            hits += line.substr(4) + "\n";
+        }
+    }
+    return hits;
+}
+
+// The holes of examples/eagle/board.drd, a multiple of 0.125 in each, so that every product with
+// 25400000 nm is exact: read in 2,5 (X50000 is 0.5 in), and ten times as far out in 2,4.
+const char kHitsIn25[] =
+    "12700000 12700000 1\n15875000 12700000 1\n19050000 12700000 1\n12700000 38100000 1\n"
+    "31750000 25400000 2\n34925000 25400000 2\n"
+    "6350000 6350000 3\n69850000 6350000 3\n69850000 44450000 3\n6350000 44450000 3\n";
+const char kHitsIn24[] =
+    "127000000 127000000 1\n158750000 127000000 1\n190500000 127000000 1\n127000000 381000000 1\n"
+    "317500000 254000000 2\n349250000 254000000 2\n"
+    "63500000 63500000 3\n698500000 63500000 3\n698500000 444500000 3\n63500000 444500000 3\n";
+
+TEST(FormatDetector, TheDrillStationInfoFileBesideAnEagleProgramGivesItsDigits) {
+    const std::string folder = kExamples + "/eagle";
+    const std::string drillFile = folder + "/board.drd";
+    const std::string program = FileText(drillFile);
+    const TempFile alone(program, ".drd");
+
+    CFormatDetector fromFile;
+    CFormatDetector fromMemory;
+    CFormatDetector fileAlone;
+    CFormatDetector memoryAlone;
+    ASSERT_EQ(fromFile.DetectFile(drillFile), 1);
+    ASSERT_EQ(fromMemory.DetectMemory(program.data(), program.size(), "board.drd", folder), 1);
+    ASSERT_EQ(fileAlone.DetectFile(alone.Path()), 1);
+    ASSERT_EQ(memoryAlone.DetectMemory(program.data(), program.size(), "board.drd"), 1);
+
+    for (const CFormatDetector* detector : {&fromFile, &fromMemory}) {
+        const std::vector<CFormatEvidence>& evidence = detector->GetEvidence();
+        ASSERT_EQ(evidence.size(), 3u);
+        EXPECT_EQ(evidence[0].text.Str(),
+                  "fallback format from " + folder + "/board.dri: IN 2,5 LEADING ABSOLUTE");
+        EXPECT_EQ(evidence[1].text.Str(), "unit: inch, from M72 on line 2");
+        EXPECT_EQ(evidence[2].text.Str(),
+                  "zero suppression: LEADING: no number begins with 0 and their lengths vary "
+                  "from 5 to 6 digits");
+        EXPECT_EQ(HitsReadWith(*detector, drillFile), kHitsIn25);
+    }
+    for (const CFormatDetector* detector : {&fileAlone, &memoryAlone}) {
+        EXPECT_EQ(detector->GetEvidence().back().text.Str(),
+                  "digits: 2,4, the usual for inch: the places of the holes allow them");
+        EXPECT_EQ(HitsReadWith(*detector, drillFile), kHitsIn24);
+    }
+}
+
+TEST(FormatDetector, EachDecisionIsAnItemWithItsValueReasonAndLine) {
+    const std::string program = "M72\nT01C0.035\nX0125000Y0100000\nX0150000Y0100000\nM30\n";
+    CFormatDetector detector;
+    ASSERT_EQ(detector.DetectMemory(program.data(), program.size()), 1);
+    const std::vector<CFormatEvidence>& evidence = detector.GetEvidence();
+    ASSERT_EQ(evidence.size(), 3u);
+    const std::string items[][4] = {
+        {"unit", "inch", "from M72 on line 1", "unit: inch, from M72 on line 1"},
+        {"zero suppression", "NONE",
+         "X0125000 on line 3 begins with 0 and every number has 7 digits",
+         "zero suppression: NONE: X0125000 on line 3 begins with 0 and every number has 7 digits"},
+        {"digits", "3,4",
+         "the usual for inch, in 7 digits like the longest number: the places of "
+         "the holes allow them",
+         "digits: 3,4, the usual for inch, in 7 digits like the longest "
+         "number: the places of the holes allow them"},
+    };
+    const int lines[] = {1, 3, 0};
+    for (int index = 0; index < 3; ++index) {
+        EXPECT_EQ(evidence[index].item.Str(), items[index][0]);
+        EXPECT_EQ(evidence[index].value.Str(), items[index][1]);
+        EXPECT_EQ(evidence[index].reason.Str(), items[index][2]);
+        EXPECT_EQ(evidence[index].text.Str(), items[index][3]);
+        EXPECT_EQ(evidence[index].line, lines[index]);
+    }
+    EXPECT_EQ(detector.GetMachineFormatText().Str(),
+              std::string(BuiltInFormat::Text()) +
+                  "! Detected for the drill program, for what it does not state itself.\n"
+                  ".DataType AUTO\n.Unit IN\n.DataFormat 3,4\n.ZeroTruncation NONE\n"
+                  ".StepMode ABSOLUTE\n");
+
+    const std::string sideFile = kExamples + "/allegro/nc_param.txt";
+    ASSERT_EQ(detector.DetectFile(kExamples + "/allegro/drill.drl"), 1);
+    ASSERT_EQ(detector.GetEvidence().size(), 1u);
+    const CFormatEvidence& fallback = detector.GetEvidence()[0];
+    EXPECT_EQ(fallback.item.Str() + "|" + fallback.value.Str() + "|" + fallback.reason.Str(),
+              "fallback|MM 3,3 NONE ABSOLUTE|from " + sideFile);
+    EXPECT_EQ(fallback.text.Str(), "fallback format from " + sideFile + ": MM 3,3 NONE ABSOLUTE");
+}
+
+struct BadInput {
+    const char* name;
+    std::string bytes;
+    std::string failure;
+};
+
+TEST(FormatDetector, InputThatIsNoDrillProgramFailsWithItsReasonAndKeepsTheFallback) {
+    const BadInput cases[] = {
+        {"empty", "", "the program is empty"},
+        {"nul", std::string("M48\nT01C0.035\n%\nT01\nX1000\0Y1000\n", 32),
+         "binary data, no drill program: a NUL byte on line 5"},
+        {"controls", "\x01\x02M48\x03\x04\n",
+         "binary data, no drill program: 4 of its 8 bytes "
+         "are control characters"},
+        {"gerber",
+         "G04 top copper*\n%FSLAX26Y26*%\n%MOMM*%\nD10*\nX0Y0D02*\nX1000000Y0D01*\nM02*\n",
+         "a Gerber file, no drill program: %FS on line 2"},
+    };
+    for (const BadInput& input : cases) {
+        CFormatDetector detector;
+        EXPECT_EQ(detector.DetectMemory(input.bytes.data(), input.bytes.size(), input.name), 0);
+        EXPECT_EQ(detector.GetFailure().Str(), input.failure);
+        EXPECT_EQ(detector.GetMachineFormatText().Str().rfind(BuiltInFormat::Text(), 0), 0u);
+        EXPECT_FALSE(detector.GetEvidence().empty());
+    }
+    const std::string paths[][2] = {
+        {kExamples, "cannot read " + kExamples + ": Is a directory"},
+        {"/nonexistent/none.drl", "cannot read /nonexistent/none.drl: No such file or directory"},
+    };
+    for (const auto& [path, failure] : paths) {
+        CFormatDetector detector;
+        EXPECT_EQ(detector.DetectFile(path), 0);
+        EXPECT_EQ(detector.GetFailure().Str(), failure);
+        EXPECT_EQ(detector.GetMachineFormatText().Str(),
+                  BuiltInFormat::TextFor(BuiltInFormat::Fallback()));
+    }
+    // A good program after a bad one is judged on its own.
+    CFormatDetector detector;
+    detector.DetectMemory("", 0);
+    EXPECT_EQ(detector.DetectMemory("M48\n%\nX1Y1\n", 11), 1);
+    EXPECT_EQ(detector.GetFailure().Str(), "");
+}
+
+TEST(FormatDetector, ChecksAStrictFormatAgainstWhatTheHeaderStates) {
+    const std::string program = "M48\nMETRIC,LZ,000.000\nT01C0.8\n%\nT01\nX1000Y1000\nM30\n";
+    CFormatDetector detector;
+    detector.DetectMemory(program.data(), program.size());
+    const std::string head = ".FILETYPE DRILL_MACHINE_FILE\n";
+    const std::vector<CString> lines =
+        detector.CheckMachineFormat(head + ".Unit IN\n.DataFormat 2,4\n.ZeroTruncation LEADING\n");
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].Str(),
+              "the header states METRIC but the machine format has .Unit IN: the "
+              "numbers are 25.4 times off");
+    EXPECT_EQ(lines[1].Str(),
+              "the header states LZ (.ZeroTruncation TRAILING) but the machine "
+              "format has .ZeroTruncation LEADING");
+    EXPECT_EQ(lines[2].Str(),
+              "the header states the digits 3,3 but the machine format has .DataFormat 2,4");
+    for (const char* agreeing : {".Unit MM\n.DataFormat 3,3\n.ZeroTruncation TRAILING\n",
+                                 ".DataType AUTO\n.Unit IN\n", ".Unit INCHES\n"}) {
+        EXPECT_TRUE(detector.CheckMachineFormat(head + agreeing).empty()) << agreeing;
+    }
+}
+
+TEST(FormatDetector, TheBuiltInFormatIsTheBundledAutoFormatWithItsFallback) {
+    EXPECT_EQ(BuiltInFormat::Text(), FileText(kExamples + "/auto.fmt"));
+    MessageCapture capture;
+    CDrillMachineFormat settings;
+    ASSERT_EQ(settings.LoadText(capture.Stream(), BuiltInFormat::Text()), 0) << capture.Text();
+    const DrillFormat fallback = BuiltInFormat::Fallback();
+    EXPECT_EQ(settings.dataType, CDrillMachineFormat::AUTO);
+    EXPECT_EQ((std::vector<int>{settings.unit, settings.integerDigits, settings.decimalDigits,
+                                settings.zeroTruncation, settings.stepMode}),
+              (std::vector<int>{fallback.unit, fallback.integerDigits, fallback.decimalDigits,
+                                fallback.zeroTruncation, fallback.stepMode}));
+}
+
+}  // namespace

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "detection/FormatInference.h"
+#include "detection/FormatSuggester.h"
+#include "detection/NcParamFile.h"
+
+namespace {
+
+struct Case {
+    const char* program;
+    const char* ncParam;   // nullptr: no nc_param.txt beside the program
+    const char* format;    // unit, digits, zero suppression, steps
+    const char* evidence;  // a line of the evidence; empty: the side file decided everything
+    const char* autoOnly;  // part of the reasons for AUTO; empty: the strict reading takes it
+};
+
+// Programs in the styles of KiCad, Altium, EAGLE and Allegro, and header-less ones; with the
+// fallback inch, 2,4, leading zeros left out.
+const Case kCases[] = {
+    {"M48\n; DRILL file {KiCad 7.0.10} date 2026-01-05\n; FORMAT={-:-/ absolute / inch / "
+     "decimal}\nFMAT,2\nINCH\nT1C0.0120\nT2C0.0400\n%\nG90\nG05\nT1\nX1.2Y-0.85\nX1.3Y-0.85\n"
+     "T2\nX2.0Y-1.5\nT0\nM30\n",
+     nullptr, "IN 2,4 LEADING ABSOLUTE", "unit: inch, from INCH on line 5",
+     "one-digit tool numbers (T1 on line 6)"},
+    {"M48\nFMAT,2\nMETRIC\nT1C0.800\nT2C3.200\n%\nG90\nG05\nT1\nX125.73Y-80.01\nT2\n"
+     "X140.0Y-95.5\nM30\n",
+     nullptr, "MM 3,3 LEADING ABSOLUTE",
+     "digits: 3,3, the usual for millimetre: no coordinate is written without a point",
+     "decimal points in coordinates (X125.73 on line 10)"},
+    {"M48\n;Layer_Color=9474304\n;FILE_FORMAT=2:5\nINCH,LZ\nT1F00S00C0.0280\nT2F00S00C0.0394\n"
+     "%\nT01\nX01095Y0127\nX01195Y0127\nT02\nX02Y0127\nM30\n",
+     nullptr, "IN 2,5 TRAILING ABSOLUTE", "digits: 2,5, from ;FILE_FORMAT=2:5 on line 3",
+     "F or S before C in a tool definition (line 5)"},
+    {"T01\nX01095Y0127\nX01195Y0127\nX02Y0127\nM30\n", nullptr, "IN 2,4 TRAILING ABSOLUTE",
+     "zero suppression: TRAILING: X01095 on line 2 begins with 0, so leading zeros are written",
+     "no M48 header (line 1)"},
+    {"M48\nINCH,TZ\nT01C0.035\n%\nT01\nX1000Y1000\nX1100Y1000\nX3000Y1000\nM30\n", nullptr,
+     "IN 3,3 LEADING ABSOLUTE",
+     "digits: 3,3: with 2,4 holes of T1 would stand 0.254 mm apart, under half their diameter "
+     "of 0.889 mm",
+     ""},
+    {"%\nM48\nT01C0.8\nT02C3.0\n%\nM71\nT01\nX10000Y10000\nX12540Y10000\nT02\nX50000Y40000\n"
+     "M30\n",
+     nullptr, "MM 3,3 LEADING ABSOLUTE", "unit: millimetre, from M71 on line 6",
+     "the unit codes M71 and M72 (line 6)"},
+    {"M72\nT01C0.035\nX0125000Y0100000\nX0150000Y0100000\nM30\n", nullptr, "IN 3,4 NONE ABSOLUTE",
+     "zero suppression: NONE: X0125000 on line 3 begins with 0 and every number has 7 digits",
+     "the unit codes M71 and M72 (line 1)"},
+    {"M71\nG90\nT01C0.1\nX500Y500\nX2500Y1500\nM30\n", nullptr, "MM 4,2 LEADING ABSOLUTE",
+     "digits: 4,2: with 3,3 the board would measure 2 mm, under 3 mm",
+     "tool definitions in the body (T01 on line 3)"},
+    {"M48\nT01C0.800\nT02C3.000\n%\nT01\nX010000Y005000\nX012540Y005000\nT02\nX003000Y003000\n"
+     "X057000Y037000\nM30\n",
+     nullptr, "MM 3,3 NONE ABSOLUTE",
+     "unit: millimetre: the program states no unit, and no digits place its holes on a board in "
+     "inches",
+     ""},
+    {"%\nT01\nX4000Y12000\nX8000Y12000\nM30\n",
+     "FORMAT 2.4\nOUTPUT-UNITS METRIC\nINTEGER-PLACES 2\nDECIMAL-PLACES 4\n"
+     "SUPPRESS-LEAD-ZEROES NO\nSUPPRESS-TRAIL-ZEROES NO\n",
+     "MM 2,4 NONE ABSOLUTE", "", "no M48 header"},
+    {"M48\nMETRIC,TZ\nT01C0.8\n%\nT01\nX100Y100\nX200Y100\nM30\n",
+     "output-units english\r\nINTEGER-PLACES   2\r\nDECIMAL-PLACES 4\r\n"
+     "SUPPRESS-TRAIL-ZEROES YES\r\nCOORDINATES INCREMENTAL\r\n",
+     "MM 2,4 LEADING INCREMENTAL", "unit: millimetre, from METRIC on line 2", ""},
+};
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string joined;
+    for (const std::string& line : lines) {
+        joined += line + "\n";
+    }
+    return joined;
+}
+
+std::string Joined(const std::vector<CFormatEvidence>& evidence) {
+    std::string joined;
+    for (const CFormatEvidence& decision : evidence) {
+        joined += decision.text.Str() + "\n";
+    }
+    return joined;
+}
+
+// --suggest-format proposes the same format, and AUTO with its reasons where they exist.
+TEST(FormatInference, TakesWhatTheProgramStatesAndInfersTheRestItemByItem) {
+    for (const Case& entry : kCases) {
+        const std::string program = entry.program;
+        FormatInference inference;
+        inference.Take(program.data(), program.size());
+        inference.Finish();
+        // Fed a byte at a time, as pieces of a file can end anywhere, it decides the same.
+        FormatInference piecewise;
+        for (const char byte : program) {
+            piecewise.Take(&byte, 1);
+        }
+        piecewise.Finish();
+        SideFiles sideFiles;
+        if (entry.ncParam != nullptr) {
+            NcParamFile ncParam;
+            ncParam.Parse(entry.ncParam);
+            sideFiles.Add(NcParamFile::kFileName, ncParam.Format());
+        }
+        std::vector<CFormatEvidence> evidence;
+        const DrillFormat format = inference.Infer(DrillFormat(), sideFiles.Combined(), evidence);
+        EXPECT_EQ(format.Summary(), entry.format) << program;
+        const std::string lines = Joined(evidence);
+        EXPECT_EQ(lines.empty(), *entry.evidence == '\0') << program << lines;
+        if (!lines.empty()) {
+            EXPECT_NE(lines.find(std::string(entry.evidence) + "\n"), std::string::npos) << lines;
+        }
+        std::vector<CFormatEvidence> piecewiseEvidence;
+        piecewise.Infer(DrillFormat(), sideFiles.Combined(), piecewiseEvidence);
+        EXPECT_EQ(Joined(piecewiseEvidence), lines);
+        const std::string reasons = Joined(inference.AutoOnlyReasons());
+        EXPECT_EQ(Joined(piecewise.AutoOnlyReasons()), reasons);
+        EXPECT_EQ(reasons.empty(), *entry.autoOnly == '\0') << program << reasons;
+        EXPECT_NE(reasons.find(entry.autoOnly), std::string::npos) << program << reasons;
+        const std::string suggestion =
+            FormatSuggester(inference, sideFiles, DrillFormat()).FormatFile("x.drl");
+        EXPECT_NE(
+            suggestion.find(std::string(".DataType ") + (reasons.empty() ? "EXCELLON" : "AUTO") +
+                            "\n.CharacterSet ASCII\n.Unit " + format.UnitName() + "\n.DataFormat " +
+                            format.DigitsText()),
+            std::string::npos)
+            << suggestion;
+        EXPECT_NE(suggestion.find(entry.autoOnly), std::string::npos) << suggestion;
+    }
+}
+
+}  // namespace
