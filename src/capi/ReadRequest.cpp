@@ -158,6 +158,10 @@ bool CReadRequest::CheckProgram(CReadResult& result) const {
 }
 
 bool CReadRequest::ChooseMachineFormat(CResultCollector& reader, CReadResult& result) const {
+    if (formatKind == PFX_FORMAT_DETECT) {
+        Detect(reader, result);
+        return true;
+    }
     if (formatKind != PFX_FORMAT_FILE && formatKind != PFX_FORMAT_TEXT) {
         result.Fail(PFX_ERROR_ARGUMENT,
                     "unknown machine format kind " + std::to_string(formatKind));
@@ -183,6 +187,18 @@ bool CReadRequest::ChooseMachineFormat(CResultCollector& reader, CReadResult& re
     result.SetMachineFormat(std::move(text));
     reader.SetDrillMachineFormatFile(machineFormat);
     return true;
+}
+
+void CReadRequest::Detect(CResultCollector& reader, CReadResult& result) const {
+    CFormatDetector detector;
+    if (name != nullptr) {
+        detector.DetectMemory(data, size, name);
+    } else {
+        detector.DetectFile(path);
+    }
+    result.SetMachineFormat(detector.GetMachineFormatText().Str());
+    result.SetEvidence(detector.GetEvidence());
+    reader.SetDrillMachineFormatText(detector.GetMachineFormatText());
 }
 
 int CReadRequest::ReadProgram(CResultCollector& reader, FILE* messages) const {

@@ -1,6 +1,7 @@
 // Prints what a read of a drill file delivers to a C++ host, in the order of the callbacks and
 // in the words of the C test's transcript, so that the two compare line by line:
 //   perforex_callback_transcript FILE [MACHINE_FORMAT_FILE]
+// Without a machine format file the format is detected, as a host does with CFormatDetector.
 
 #include <cstdio>
 #include <string>
@@ -60,12 +61,18 @@ class TranscriptHost : public CPerforexReader {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s FILE MACHINE_FORMAT_FILE\n", argv[0]);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s FILE [MACHINE_FORMAT_FILE]\n", argv[0]);
         return 2;
     }
     TranscriptHost host;
-    host.SetDrillMachineFormatFile(argv[2]);
+    if (argc > 2) {
+        host.SetDrillMachineFormatFile(argv[2]);
+    } else {
+        CFormatDetector detector;
+        detector.DetectFile(argv[1]);
+        host.SetDrillMachineFormatText(detector.GetMachineFormatText());
+    }
     FILE* sink = std::fopen("/dev/null", "w");
     const int result = host.Read(sink, argv[1]);
     std::fclose(sink);
