@@ -33,6 +33,9 @@ static const char kProgram[] =
     "M48\nT01C1.000\nT02 Slot 2.000x1.000 R90\n%\nT01\nX1000Y2000\nX-500Y250\nT02\n"
     "G00X0Y0\nM15\nG01X4000Y0\nG02X4000Y3000A1500\nM16\nT01\nG70\nM30\n";
 
+/* A program that states its unit, read with the format detected. */
+static const char kStatedProgram[] = "M48\nMETRIC\nT1C1.0\n%\nT1\nX1.5Y-2.0\nM30\n";
+
 /* Writes bytes to a new temporary file and returns its path, which the caller frees. */
 static char* TempFile(const char* bytes, size_t size) {
     char* path = malloc(64);
@@ -83,6 +86,19 @@ static void CheckProgramRead(const char* what, int status, const pfx_result* boa
     CHECK(pfx_messages(board)[1].number == 22 && pfx_messages(board)[1].kind == PFX_MESSAGE_NEITHER);
 }
 
+static void CheckDetectedRead(const char* what, int status, const pfx_result* board) {
+    CHECK(status == PFX_OK && pfx_result_code(board) == 1);
+    const int32_t hole[] = {1500000, -2000000, 1};
+    CHECK(pfx_hole_count(board) == 1 && memcmp(pfx_holes(board), hole, sizeof hole) == 0);
+    CHECK(strstr(pfx_machine_format(board), ".Unit MM") != NULL);
+    CHECK(pfx_evidence_count(board) > 0);
+    if (pfx_evidence_count(board) > 0) {
+        const pfx_evidence_item* unit = pfx_evidence_items(board);
+        CHECK(strcmp(unit->item, "unit") == 0 && strcmp(unit->value, "millimetre") == 0);
+        CHECK(unit->line == 2 && strstr(unit->text, "METRIC") != NULL);
+    }
+}
+
 static void BothWays(void) {
     char* program = TempFile(kProgram, strlen(kProgram));
     char* format = TempFile(kFormat, strlen(kFormat));
@@ -93,6 +109,17 @@ static void BothWays(void) {
     status = pfx_read_memory(kProgram, strlen(kProgram), "board.drl", kFormat, PFX_FORMAT_TEXT,
                              &board);
     CheckProgramRead("memory, machine format text", status, board);
+    pfx_result_free(board);
+    remove(program);
+    free(program);
+
+    program = TempFile(kStatedProgram, strlen(kStatedProgram));
+    status = pfx_read_file(program, NULL, PFX_FORMAT_DETECT, &board);
+    CheckDetectedRead("path, format detected", status, board);
+    pfx_result_free(board);
+    status = pfx_read_memory(kStatedProgram, strlen(kStatedProgram), NULL, NULL,
+                             PFX_FORMAT_DETECT, &board);
+    CheckDetectedRead("memory, format detected", status, board);
     pfx_result_free(board);
     const char* what = "version";
     CHECK(pfx_version_number() == PFX_VERSION_NUMBER);

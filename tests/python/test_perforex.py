@@ -6,6 +6,7 @@ import glob
 import importlib.util
 import os
 import subprocess
+import sys
 import tempfile
 import unittest
 
@@ -147,24 +148,72 @@ def by_kind(lines):
                                            "result"].index(line.split()[0]))
 
 
+EXAMPLES = os.path.join(SOURCE, "examples")
+PROGRAMS = sorted(glob.glob(os.path.join(EXAMPLES, "*.drl")) +
+                  glob.glob(os.path.join(EXAMPLES, "cad", "*.drl")) +
+                  [os.path.join(EXAMPLES, "allegro", "drill.drl")])
+# The examples read with a machine format file besides the one detected.
+FORMATS = {"board.drl": "default.fmt", "holes.drl": "default.fmt", "outline.drl": "default.fmt",
+           "faults.drl": "default.fmt", "metric.drl": "metric.fmt"}
+
+
 class ExamplesTest(unittest.TestCase):
     """Every example program gives the same callbacks through C, Python and C++."""
 
     def test_every_example_reads_alike_three_ways(self):
-        examples = os.path.join(SOURCE, "examples")
-        formats = {"metric.drl": "metric.fmt", "cad": "auto.fmt"}
-        for program in glob.glob(os.path.join(examples, "*.drl")) + glob.glob(
-                os.path.join(examples, "cad", "*.drl")):
-            machine_format = os.path.join(examples, formats.get(os.path.basename(program)) or formats.get(os.path.basename(os.path.dirname(program)), "default.fmt"))
-            with self.subTest(program):
-                c = transcript([os.environ["PERFOREX_CAPI_TEST"], "transcript", program,
-                                machine_format])
-                cpp = transcript([os.environ["PERFOREX_TRANSCRIPT"], program, machine_format])
+        reads = [(program, None) for program in PROGRAMS] + [
+            (os.path.join(EXAMPLES, name), os.path.join(EXAMPLES, machine_format))
+            for name, machine_format in FORMATS.items()]
+        for program, machine_format in reads:
+            with self.subTest(program=program, machine_format=machine_format):
+                given = [machine_format] if machine_format else []
+                c = transcript([os.environ["PERFOREX_CAPI_TEST"], "transcript", program] + given)
+                cpp = transcript([os.environ["PERFOREX_TRANSCRIPT"], program] + given)
                 self.assertEqual(c, cpp)
                 # Python keeps each kind of callback in its own list, in delivery order.
                 board = perforex.read(program, machine_format=machine_format)
                 self.assertEqual(python_transcript(board), by_kind(cpp))
                 self.assertGreater(len(board.holes) + len(board.contours), 0)
+                self.assertEqual(board.evidence == [], machine_format is not None)
+
+
+# Holes before and after a tool is defined again, a rotated rectangle, a slot turned to route
+# with its height, arcs that reach beyond their ends, and a tool never defined.
+RICH_PROGRAM = b"""M48
+METRIC
+T1C1.0
+T2 Rectangle 2.0x1.0 R30
+T3 Slot 1.5x0.5 R90
+%
+T1
+X0Y0
+T2
+X10.0Y5.0
+T3
+G00X20.0Y0
+M15
+G01X25.0Y0
+G03X25.0Y10.0A5.0
+G02X25.0Y0I0J-5.0
+M16
+T4
+X40.0Y40.0
+T1C2.0
+X50.0Y50.0
+M30
+"""
+
+
+@unittest.skipUnless(os.environ.get("PERFOREX_DUMP"), "perforex-dump is not built")
+class MainTest(unittest.TestCase):
+    def test_the_summary_is_the_one_perforex_dump_prints(self):
+        rich = temporary_file(RICH_PROGRAM)
+        self.addCleanup(os.remove, rich)
+        files = PROGRAMS + [rich, "/nonexistent/board.drl"]
+        dump = subprocess.run([os.environ["PERFOREX_DUMP"]] + files, capture_output=True)
+        python = subprocess.run([sys.executable, "-m", "perforex"] + files, capture_output=True)
+        self.assertEqual(python.stdout.decode(), dump.stdout.decode())
+        self.assertEqual((python.returncode, dump.returncode), (2, 2))
 
 
 if __name__ == "__main__":
