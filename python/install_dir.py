@@ -1,5 +1,6 @@
-"""Prints where, relative to the install prefix given, the package is installed: the first of
-this Python's site-packages folders that lies under the prefix, or else the usual
+"""Prints where, relative to the install prefix given, the package is installed: the one of this
+Python's site-packages folders under the prefix that lies least deep in it (under /usr Debian's
+lib/python3/dist-packages, not the local/lib/... of /usr/local), or else the usual
 lib/pythonX.Y/site-packages."""
 
 import os
@@ -8,11 +9,11 @@ import sys
 import sysconfig
 
 prefix = os.path.abspath(sys.argv[1])
-for folder in [sysconfig.get_path("purelib")] + site.getsitepackages():
-    relative = os.path.relpath(folder, prefix)
-    if not relative.startswith(os.pardir):
-        break
+folders = [os.path.relpath(folder, prefix)
+           for folder in [sysconfig.get_path("purelib")] + site.getsitepackages()]
+inside = [folder for folder in folders if not folder.startswith(os.pardir)]
+if inside:
+    print(min(inside, key=lambda folder: folder.count(os.sep)))
 else:
     usual = sysconfig.get_path("purelib", "posix_prefix", vars={"base": prefix, "platbase": prefix})
-    relative = os.path.relpath(usual, prefix)
-print(relative)
+    print(os.path.relpath(usual, prefix))
