@@ -148,7 +148,7 @@ def read(source, machine_format=None, name=None):
         status = _capi.lib.pfx_read_file(os.fsencode(source), format_argument, format_kind,
                                          ctypes.byref(handle))
     else:
-        data = source if isinstance(source, bytes) else bytes(source)
+        data = source if isinstance(source, bytes) else bytes(memoryview(source))
         status = _capi.lib.pfx_read_memory(data, len(data),
                                            None if name is None else os.fsencode(name),
                                            format_argument, format_kind, ctypes.byref(handle))
