@@ -58,7 +58,11 @@ enum {
      * messages. */
     PFX_ERROR_MACHINE_FORMAT = 6,
     /* Memory ran out, or the library failed in a way it did not foresee. */
-    PFX_ERROR_INTERNAL = 7
+    PFX_ERROR_INTERNAL = 7,
+    /* The format was to be detected, and the program is none: empty, binary or a Gerber file,
+     * as pfx_error_text says. With a machine format given the bytes are read, and their errors
+     * reported as messages. */
+    PFX_ERROR_NOT_A_PROGRAM = 8
 };
 
 /* How the machine format argument of a read call is to be taken. */

@@ -41,6 +41,7 @@ _ERRORS = {
     _capi.ERROR_UNREADABLE: (OSError, None),
     _capi.ERROR_MACHINE_FORMAT: (ValueError, None),
     _capi.ERROR_INTERNAL: (RuntimeError, None),
+    _capi.ERROR_NOT_A_PROGRAM: (ValueError, None),
 }
 
 
@@ -139,8 +140,9 @@ def read(source, machine_format=None, name=None):
     the text of a machine format file (a str holding a line feed, or bytes).
 
     Raises FileNotFoundError, IsADirectoryError or PermissionError for a path that cannot be
-    read and ValueError for a machine format that cannot be read. A program with errors raises
-    nothing: its board has result 0 and the errors among its messages.
+    read, ValueError for a machine format that cannot be read and, when the format is to be
+    detected, for bytes that are no drill program (empty, binary, a Gerber file). A program with
+    errors raises nothing: its board has result 0 and the errors among its messages.
     """
     format_argument, format_kind = _machine_format(machine_format)
     handle = _capi.Result()

@@ -1,7 +1,8 @@
 """python3 -m perforex FILE...: prints for each drill file, read with the format the library
 detects, the summary perforex-dump prints; the reader's messages and how the format was detected
 go to standard error. Exit status 0: every file read cleanly; 1: a file read with errors or
-warnings; 2: a file that cannot be read."""
+warnings; 2: a file that cannot be read, or that is no drill program (empty, binary, a Gerber
+file), which perforex-dump reads with the fallback format and warns of."""
 
 import os
 import sys
@@ -9,6 +10,13 @@ import sys
 from . import _summary, read
 
 USAGE = "usage: python3 -m perforex DRILL_FILE..."
+
+
+def not_read(path, reason):
+    """Reports a file that was not read; returns the exit status it gives."""
+    sys.stdout.write("%s\n  not read: %s\n\n" % (path, reason))
+    print("perforex: %s: %s" % (path, reason), file=sys.stderr)
+    return 2
 
 
 def main(arguments):
@@ -21,9 +29,12 @@ def main(arguments):
             board = read(path)
         except OSError as error:
             reason = os.strerror(error.errno) if error.errno else str(error)
-            sys.stdout.write("%s\n  not read: cannot read drill file: %s\n\n" % (path, reason))
-            print("perforex: cannot read drill file '%s': %s" % (path, reason), file=sys.stderr)
-            status = 2
+            status = not_read(path, "cannot read drill file: " + reason)
+            continue
+        except ValueError as error:
+            named = "'%s': " % path
+            reason = str(error)
+            status = not_read(path, reason[len(named):] if reason.startswith(named) else reason)
             continue
         for decision in board.evidence:
             print("perforex: %s: %s" % (path, decision), file=sys.stderr)

@@ -15,6 +15,7 @@ ERROR_PERMISSION = 4
 ERROR_UNREADABLE = 5
 ERROR_MACHINE_FORMAT = 6
 ERROR_INTERNAL = 7
+ERROR_NOT_A_PROGRAM = 8
 
 # How the machine format argument of a read call is taken.
 FORMAT_DETECT = 0

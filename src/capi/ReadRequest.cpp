@@ -159,8 +159,7 @@ bool CReadRequest::CheckProgram(CReadResult& result) const {
 
 bool CReadRequest::ChooseMachineFormat(CResultCollector& reader, CReadResult& result) const {
     if (formatKind == PFX_FORMAT_DETECT) {
-        Detect(reader, result);
-        return true;
+        return Detect(reader, result);
     }
     if (formatKind != PFX_FORMAT_FILE && formatKind != PFX_FORMAT_TEXT) {
         result.Fail(PFX_ERROR_ARGUMENT,
@@ -189,16 +188,21 @@ bool CReadRequest::ChooseMachineFormat(CResultCollector& reader, CReadResult& re
     return true;
 }
 
-void CReadRequest::Detect(CResultCollector& reader, CReadResult& result) const {
+bool CReadRequest::Detect(CResultCollector& reader, CReadResult& result) const {
     CFormatDetector detector;
-    if (name != nullptr) {
-        detector.DetectMemory(data, size, name);
-    } else {
-        detector.DetectFile(path);
+    const int detected =
+        name != nullptr ? detector.DetectMemory(data, size, name) : detector.DetectFile(path);
+    if (detected == 0) {
+        const std::string program = name == nullptr ? Quoted(path)
+                                    : *name != '\0' ? Quoted(name)
+                                                    : std::string("the bytes given");
+        result.Fail(PFX_ERROR_NOT_A_PROGRAM, program + ": " + detector.GetFailure().Str());
+        return false;
     }
     result.SetMachineFormat(detector.GetMachineFormatText().Str());
     result.SetEvidence(detector.GetEvidence());
     reader.SetDrillMachineFormatText(detector.GetMachineFormatText());
+    return true;
 }
 
 int CReadRequest::ReadProgram(CResultCollector& reader, FILE* messages) const {

@@ -27,7 +27,9 @@ class CReadRequest {
     // Gives the reader its machine format (detecting it when none was given) and keeps its text
     // in result; marks result failed when the format given cannot be had.
     bool ChooseMachineFormat(CResultCollector& reader, CReadResult& result) const;
-    void Detect(CResultCollector& reader, CReadResult& result) const;
+    // Detects the format of a program and gives it to the reader; marks result failed for bytes
+    // that are no drill program.
+    bool Detect(CResultCollector& reader, CReadResult& result) const;
     int ReadProgram(CResultCollector& reader, FILE* messages) const;
     // Marks result failed when the reader could not load the machine format.
     void CheckMachineFormatLoaded(CReadResult& result) const;

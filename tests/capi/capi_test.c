@@ -172,6 +172,7 @@ static void BadInputs(int asOtherUser) {
     char* program = TempFile(kProgram, strlen(kProgram));
     char* locked = TempFile(kProgram, strlen(kProgram));
     chmod(locked, 0);
+    char* empty = TempFile("", 0);
     const char binary[] = {'\x7f', 'E', 'L', 'F', 0, 1, 2};
     const struct BadInput table[] = {
         {"null path", NULL, NULL, 0, kFormat, PFX_FORMAT_TEXT, PFX_ERROR_ARGUMENT},
@@ -186,9 +187,12 @@ static void BadInputs(int asOtherUser) {
          PFX_ERROR_MACHINE_FORMAT},
         {"null machine format", program, NULL, 0, NULL, PFX_FORMAT_FILE, PFX_ERROR_ARGUMENT},
         {"unknown machine format kind", program, NULL, 0, kFormat, 9, PFX_ERROR_ARGUMENT},
-        /* Bytes that are no program are read, and their errors reported. */
-        {"bytes that are not a program", NULL, binary, sizeof binary, kFormat, PFX_FORMAT_TEXT,
-         PFX_OK},
+        {"bytes that are no program", NULL, binary, sizeof binary, NULL, PFX_FORMAT_DETECT,
+         PFX_ERROR_NOT_A_PROGRAM},
+        {"empty file", empty, NULL, 0, NULL, PFX_FORMAT_DETECT, PFX_ERROR_NOT_A_PROGRAM},
+        /* With a machine format given they are read, and their errors reported. */
+        {"bytes that are no program, machine format given", NULL, binary, sizeof binary, kFormat,
+         PFX_FORMAT_TEXT, PFX_OK},
     };
     for (size_t index = 0; index < sizeof table / sizeof table[0]; ++index) {
         const struct BadInput* bad = &table[index];
@@ -203,8 +207,8 @@ static void BadInputs(int asOtherUser) {
         const char* reason = pfx_error_text(board);
         CHECK((bad->status == PFX_OK) == (strlen(reason) == 0));
         /* A file that cannot be read is named; the errors of what was read come as messages. */
-        CHECK(bad->status < PFX_ERROR_NOT_FOUND || bad->status > PFX_ERROR_UNREADABLE ||
-              strstr(reason, bad->path) != NULL);
+        CHECK(bad->path == NULL || bad->status == PFX_ERROR_MACHINE_FORMAT ||
+              bad->status == PFX_ERROR_ARGUMENT || strstr(reason, bad->path) != NULL);
         CHECK(bad->status != PFX_OK || pfx_messages(board)[0].kind == PFX_MESSAGE_ERROR);
         CHECK(bad->status != PFX_ERROR_MACHINE_FORMAT || pfx_message_count(board) > 0 ||
               bad->kind == PFX_FORMAT_FILE);
@@ -214,8 +218,10 @@ static void BadInputs(int asOtherUser) {
     CHECK(pfx_read_file(program, kFormat, PFX_FORMAT_TEXT, NULL) == PFX_ERROR_ARGUMENT);
     remove(program);
     remove(locked);
+    remove(empty);
     free(program);
     free(locked);
+    free(empty);
 }
 
 static void PrintEscaped(const char* text, size_t size) {

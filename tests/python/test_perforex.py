@@ -113,6 +113,7 @@ class BadInputTest(unittest.TestCase):
             ("directory", SOURCE, FORMAT, IsADirectoryError),
             ("machine format that does not parse", program, ".Unit FURLONG\n", ValueError),
             ("missing machine format file", program, "/nonexistent.fmt", ValueError),
+            ("bytes that are no program", b"\x7fELF\x00\x01\x02", None, ValueError),
         ]
         for what, source, machine_format, exception in table:
             with self.subTest(what), self.assertRaises(exception):
