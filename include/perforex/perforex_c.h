@@ -89,14 +89,14 @@ PERFOREX_API int pfx_read_file(const char* path, const char* machine_format, int
 /* Reads the size bytes at data as a drill program, straight from the caller's buffer, which
  * must stay unchanged during the call and is not kept after it. name (may be null) stands for
  * the file in messages; with detection no side file is looked for. Returns and sets *result as
- * pfx_read_file does: both routes give the same result for the same bytes. */
+ * pfx_read_file does; for the same bytes both give the same result, side files aside. */
 PERFOREX_API int pfx_read_memory(const void* data, size_t size, const char* name,
                                  const char* machine_format, int format_kind, pfx_result** result);
 /* Frees a result and everything it handed out; does nothing for null. */
 PERFOREX_API void pfx_result_free(pfx_result* result);
 
-/* Returns why the read call failed, one line naming the file; "" after PFX_OK. Owned by the
- * result. */
+/* Returns why the read call failed, in one line that names the file where there is one; ""
+ * after PFX_OK. Owned by the result. */
 PERFOREX_API const char* pfx_error_text(const pfx_result* result);
 /* Returns the reader's result: 1 for a read without error or warning, 0 otherwise (also after a
  * failed call). */
