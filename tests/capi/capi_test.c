@@ -17,12 +17,12 @@
 
 static int failures = 0;
 
-#define CHECK(condition)                                                                     \
-    do {                                                                                     \
-        if (!(condition)) {                                                                  \
+#define CHECK(condition)                                                                      \
+    do {                                                                                      \
+        if (!(condition)) {                                                                   \
             fprintf(stderr, "%s:%d: %s: failed: %s\n", __FILE__, __LINE__, what, #condition); \
-            ++failures;                                                                      \
-        }                                                                                    \
+            ++failures;                                                                       \
+        }                                                                                     \
     } while (0)
 
 /* Millimetres, three decimal digits, leading zeros left out: X4000 is 4 mm. */
@@ -55,8 +55,8 @@ static void CheckProgramRead(const char* what, int status, const pfx_result* boa
     CHECK(pfx_evidence_count(board) == 0);
     CHECK(pfx_result_code(board) == 0);
 
-    if (pfx_tool_count(board) != 2 || pfx_hole_count(board) != 2 ||
-        pfx_contour_count(board) != 1 || pfx_message_count(board) != 2) {
+    if (pfx_tool_count(board) != 2 || pfx_hole_count(board) != 2 || pfx_contour_count(board) != 1 ||
+        pfx_message_count(board) != 2) {
         CHECK(!"2 tools, 2 holes, 1 contour and 2 messages");
         return;
     }
@@ -73,8 +73,8 @@ static void CheckProgramRead(const char* what, int status, const pfx_result* boa
 
     const pfx_contour* contour = pfx_contours(board);
     /* The slot turned by 90 degrees routes with its height. */
-    const int32_t vertices[] = {0, 0, 0, 4000000, 0, 0, 4000000, 1500000, 1500000,
-                                4000000, 3000000, 0};
+    const int32_t vertices[] = {0,       0,       0,       4000000, 0,       0,
+                                4000000, 1500000, 1500000, 4000000, 3000000, 0};
     CHECK(contour->tool == 2 && contour->kind == 7 && contour->width == 1000000);
     CHECK(contour->flags == 0 && contour->holes_before == 2 && contour->vertex_count == 4);
     CHECK(memcmp(contour->vertices, vertices, sizeof vertices) == 0);
@@ -83,7 +83,8 @@ static void CheckProgramRead(const char* what, int status, const pfx_result* boa
     const char unknownText[] = "Unknown Token found in drill file at line no 15:\n";
     CHECK(unknown->number == 17 && unknown->line == 15 && unknown->kind == PFX_MESSAGE_ERROR);
     CHECK(unknown->text_size == strlen(unknownText) && strcmp(unknown->text, unknownText) == 0);
-    CHECK(pfx_messages(board)[1].number == 22 && pfx_messages(board)[1].kind == PFX_MESSAGE_NEITHER);
+    CHECK(pfx_messages(board)[1].number == 22 &&
+          pfx_messages(board)[1].kind == PFX_MESSAGE_NEITHER);
 }
 
 static void CheckDetectedRead(const char* what, int status, const pfx_result* board) {
@@ -106,8 +107,8 @@ static void BothWays(void) {
     int status = pfx_read_file(program, format, PFX_FORMAT_FILE, &board);
     CheckProgramRead("path, machine format file", status, board);
     pfx_result_free(board);
-    status = pfx_read_memory(kProgram, strlen(kProgram), "board.drl", kFormat, PFX_FORMAT_TEXT,
-                             &board);
+    status =
+        pfx_read_memory(kProgram, strlen(kProgram), "board.drl", kFormat, PFX_FORMAT_TEXT, &board);
     CheckProgramRead("memory, machine format text", status, board);
     pfx_result_free(board);
     remove(program);
@@ -117,8 +118,8 @@ static void BothWays(void) {
     status = pfx_read_file(program, NULL, PFX_FORMAT_DETECT, &board);
     CheckDetectedRead("path, format detected", status, board);
     pfx_result_free(board);
-    status = pfx_read_memory(kStatedProgram, strlen(kStatedProgram), NULL, NULL,
-                             PFX_FORMAT_DETECT, &board);
+    status = pfx_read_memory(kStatedProgram, strlen(kStatedProgram), NULL, NULL, PFX_FORMAT_DETECT,
+                             &board);
     CheckDetectedRead("memory, format detected", status, board);
     pfx_result_free(board);
     const char* what = "version";
@@ -181,8 +182,8 @@ static void BadInputs(int asOtherUser) {
          PFX_ERROR_NOT_FOUND},
         {"directory", "/tmp", NULL, 0, kFormat, PFX_FORMAT_TEXT, PFX_ERROR_IS_DIRECTORY},
         {"unreadable file", locked, NULL, 0, kFormat, PFX_FORMAT_TEXT, PFX_ERROR_PERMISSION},
-        {"machine format that does not parse", program, NULL, 0, ".Unit FURLONG\n",
-         PFX_FORMAT_TEXT, PFX_ERROR_MACHINE_FORMAT},
+        {"machine format that does not parse", program, NULL, 0, ".Unit FURLONG\n", PFX_FORMAT_TEXT,
+         PFX_ERROR_MACHINE_FORMAT},
         {"missing machine format file", program, NULL, 0, "/nonexistent.fmt", PFX_FORMAT_FILE,
          PFX_ERROR_MACHINE_FORMAT},
         {"null machine format", program, NULL, 0, NULL, PFX_FORMAT_FILE, PFX_ERROR_ARGUMENT},
