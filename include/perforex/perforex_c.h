@@ -76,7 +76,8 @@ enum {
 };
 
 /* Everything one read delivered. Created by pfx_read_file or pfx_read_memory, freed by
- * pfx_result_free; every pointer it hands out lives until then. */
+ * pfx_result_free; every pointer it hands out lives until then. The functions below also take a
+ * null result, as if it held nothing: counts 0, texts "", arrays null. */
 typedef struct pfx_result pfx_result;
 
 /* Reads the drill program at path. machine_format is read as format_kind says (and ignored for
@@ -128,7 +129,7 @@ PERFOREX_API const pfx_tool* pfx_tools(const pfx_result* result);
 PERFOREX_API size_t pfx_hole_count(const pfx_result* result);
 /* Returns the holes in the order delivered as one array of 3 * pfx_hole_count values: x and y in
  * nanometres and the tool (-1 before any tool is selected) of each hole. Owned by the result;
- * never null for a result. */
+ * may be null when there are none. */
 PERFOREX_API const int32_t* pfx_holes(const pfx_result* result);
 
 /* Flags of pfx_contour, from the header word of the contour's geometry record. */

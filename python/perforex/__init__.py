@@ -65,7 +65,7 @@ class Holes(collections.abc.Sequence):
     def __init__(self, result=None):
         count = _capi.lib.pfx_hole_count(result.handle) if result else 0
         array_type = type("HoleArray", ((ctypes.c_int32 * 3) * count,), {})
-        if result:
+        if count:
             array = array_type.from_address(_capi.lib.pfx_holes(result.handle))
             # Every view of the array keeps the array, and with it the result, alive.
             array.owner = result

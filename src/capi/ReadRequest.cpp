@@ -74,15 +74,15 @@ bool SaysLoadFailed(const pfx_message& message) {
 }
 
 // Returns the first error of a failed machine format load, with the parser's lines that place
-// it, as one line.
+// it, as one line. The reader's own message on the failed load ends the search at the latest.
 std::string FirstDiagnostic(const CReadResult& result) {
     const std::vector<pfx_message>& messages = result.Messages();
-    std::size_t index = 0;
-    while (index < messages.size() && messages[index].kind != PFX_MESSAGE_ERROR &&
-           !SaysLoadFailed(messages[index])) {
-        ++index;
-    }
-    std::string line = index < messages.size() ? Trimmed(result.MessageText(index)) : "";
+    const auto first =
+        std::find_if(messages.begin(), messages.end(), [](const pfx_message& message) {
+            return message.kind == PFX_MESSAGE_ERROR || SaysLoadFailed(message);
+        });
+    std::size_t index = static_cast<std::size_t>(first - messages.begin());
+    std::string line = Trimmed(result.MessageText(index));
     while (++index < messages.size() && messages[index].number == 0 &&
            messages[index].kind != PFX_MESSAGE_ERROR) {
         line += ' ' + Trimmed(result.MessageText(index));

@@ -79,9 +79,3 @@ void CReadResult::Seal() noexcept {
         messages[index].text = messageTexts[index].c_str();
     }
 }
-
-const std::int32_t* CReadResult::Holes() const {
-    // A result without holes still hands out a valid address, so that no host needs a case.
-    static const std::int32_t kNoHoles[3] = {0, 0, 0};
-    return holes.empty() ? kNoHoles : holes.data();
-}

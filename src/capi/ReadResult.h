@@ -36,7 +36,7 @@ class CReadResult {
     int ResultCode() const { return resultCode; }
     const std::vector<pfx_tool>& Tools() const { return tools; }
     std::size_t HoleCount() const { return holes.size() / 3; }
-    const std::int32_t* Holes() const;
+    const std::int32_t* Holes() const { return holes.data(); }
     const std::vector<pfx_contour>& Contours() const { return contours; }
     const std::vector<pfx_message>& Messages() const { return messages; }
     const std::string& MachineFormat() const { return machineFormat; }

@@ -206,7 +206,7 @@ static void BadInputs(int asOtherUser) {
         CHECK(ReadBadInput(bad, &board) == bad->status);
         CHECK(board != NULL && pfx_result_code(board) == 0);
         const char* reason = pfx_error_text(board);
-        CHECK((bad->status == PFX_OK) == (strlen(reason) == 0));
+        CHECK((bad->status == PFX_OK) == (strlen(reason) == 0) && strchr(reason, '\n') == NULL);
         /* A file that cannot be read is named; the errors of what was read come as messages. */
         CHECK(bad->path == NULL || bad->status == PFX_ERROR_MACHINE_FORMAT ||
               bad->status == PFX_ERROR_ARGUMENT || strstr(reason, bad->path) != NULL);
@@ -217,6 +217,13 @@ static void BadInputs(int asOtherUser) {
     }
     const char* what = "null result pointer";
     CHECK(pfx_read_file(program, kFormat, PFX_FORMAT_TEXT, NULL) == PFX_ERROR_ARGUMENT);
+    what = "null result";
+    CHECK(*pfx_error_text(NULL) == 0 && pfx_result_code(NULL) == 0 &&
+          *pfx_machine_format(NULL) == 0);
+    CHECK(pfx_tool_count(NULL) == 0 && pfx_hole_count(NULL) == 0 && pfx_contour_count(NULL) == 0);
+    CHECK(pfx_message_count(NULL) == 0 && pfx_evidence_count(NULL) == 0);
+    CHECK(pfx_tools(NULL) == NULL && pfx_holes(NULL) == NULL && pfx_contours(NULL) == NULL);
+    CHECK(pfx_messages(NULL) == NULL && pfx_evidence_items(NULL) == NULL);
     remove(program);
     remove(locked);
     remove(empty);
