@@ -211,6 +211,11 @@ static void BadInputs(int asOtherUser) {
         CHECK(bad->path == NULL || bad->status == PFX_ERROR_MACHINE_FORMAT ||
               bad->status == PFX_ERROR_ARGUMENT || strstr(reason, bad->path) != NULL);
         CHECK(bad->status != PFX_OK || pfx_messages(board)[0].kind == PFX_MESSAGE_ERROR);
+        /* A failed call read nothing: no format, no deliveries, messages only of a bad format. */
+        CHECK(bad->status == PFX_OK ||
+              (*pfx_machine_format(board) == 0 && pfx_tool_count(board) == 0));
+        CHECK(bad->status == PFX_OK || bad->status == PFX_ERROR_MACHINE_FORMAT ||
+              pfx_message_count(board) == 0);
         CHECK(bad->status != PFX_ERROR_MACHINE_FORMAT || pfx_message_count(board) > 0 ||
               bad->kind == PFX_FORMAT_FILE);
         pfx_result_free(board);
