@@ -22,7 +22,8 @@ HitsProgram::HitsProgram(long long hits, int tools, Form form, bool ebcdic, std:
 void HitsProgram::WriteProgram(FILE* file) const {
     ProgramSink out(file, ebcdic);
     const bool decimal = form == Form::DecimalAuto;
-    out << "M48\nINCH" << (decimal ? "" : form == Form::LeadingAbsolute ? ",LZ" : ",TZ") << "\n";
+    const char* const zeros[] = {",LZ", ",TZ", "", ",TZ", ""};
+    out << "M48\nINCH" << zeros[static_cast<int>(form)] << "\n";
     for (int tool = 1; tool <= tools; ++tool) {
         out << "T" << ToolNumber(tool) << "C0.0" << (100 + tool * 10) << "\n";
     }

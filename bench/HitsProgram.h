@@ -7,11 +7,19 @@
 // Generates a drill program of many holes over several tools, in inches with the format 2,4,
 // written either in absolute steps with leading zeros suppressed or in incremental steps with
 // trailing zeros suppressed, in ASCII or EBCDIC; or, as CAD tools write for the AUTO dialect, with
-// decimal points and tools T1 to T20. The same seed gives the same holes in every form.
+// decimal points and tools T1 to T20; or with leading zeros suppressed under a header that states
+// INCH and TZ, or only INCH, so that the digits, and the zero suppression too, are left to the
+// format detection. The same seed gives the same holes in every form.
 class HitsProgram {
   public:
     // How the coordinates are written.
-    enum class Form { LeadingAbsolute, TrailingIncremental, DecimalAuto };
+    enum class Form {
+        LeadingAbsolute,
+        TrailingIncremental,
+        DecimalAuto,
+        LeadingStated,
+        LeadingUnstated
+    };
 
     HitsProgram(long long hits, int tools, Form form, bool ebcdic, std::uint32_t seed = 20261206);
 

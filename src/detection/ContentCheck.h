@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,9 @@ class ContentCheck {
   public:
     // Takes one line of the input, without its line end.
     void TakeLine(std::string_view line, int lineNumber);
+    // Takes a line of the given size known to hold only printable ASCII that starts no Gerber
+    // parameter.
+    void TakePlainLine(std::size_t size) { bytes_ += static_cast<long long>(size) + 1; }
     // Returns why the input is no drill program, in one line; empty when it can be one.
     std::string Failure() const;
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -27,9 +28,19 @@ const char* const kAutoOnlyNames[] = {
     "decimal points in coordinates",
 };
 
+// Marks the characters of a number's text: digits, point and signs.
+struct NumberCharacters {
+    bool marks[256] = {};
+    constexpr NumberCharacters() {
+        for (char character : {'.', '+', '-', '0', '1', '2', '3', '4', '5', '6', '7', '8', '9'}) {
+            marks[static_cast<unsigned char>(character)] = true;
+        }
+    }
+};
+constexpr NumberCharacters kNumberCharacters;
+
 bool IsNumberCharacter(char character) {
-    return (character >= '0' && character <= '9') || character == '.' || character == '+' ||
-           character == '-';
+    return kNumberCharacters.marks[static_cast<unsigned char>(character)];
 }
 
 bool IsLetter(char character) {
@@ -40,15 +51,45 @@ bool IsDigit(char character) {
     return character >= '0' && character <= '9';
 }
 
-// The value of a run of digits and ten to the power of its length, as doubles.
-std::pair<double, double> DigitValue(std::string_view digits) {
-    double value = 0.0;
-    double scale = 1.0;
+// Powers of ten that a double holds exactly.
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+// Up to this many digits every step of value * 10 + digit is exact in a double, so an integer
+// sum gives the same value.
+constexpr std::size_t kExactDigits = 15;
+
+// Reads a run of digits as the value and ten to the power of its length, both as doubles built
+// digit by digit, and whether a digit is not 0; false when the run is empty, holds anything but
+// digits or is too long for a double (hundreds of digits: no board is that large).
+bool DigitValue(std::string_view digits, double& value, double& scale, bool& nonZero) {
+    if (digits.empty()) {
+        return false;
+    }
+    if (digits.size() <= kExactDigits) {
+        std::uint64_t sum = 0;
+        for (const char digit : digits) {
+            if (!IsDigit(digit)) {
+                return false;
+            }
+            sum = sum * 10 + static_cast<std::uint64_t>(digit - '0');
+        }
+        value = static_cast<double>(sum);
+        scale = kPowersOfTen[digits.size()];
+        nonZero = sum != 0;
+        return true;
+    }
+    value = 0.0;
+    scale = 1.0;
+    nonZero = false;
     for (const char digit : digits) {
+        if (!IsDigit(digit)) {
+            return false;
+        }
         value = value * 10.0 + (digit - '0');
         scale *= 10.0;
+        nonZero = nonZero || digit != '0';
     }
-    return {value, scale};
+    return std::isfinite(scale);
 }
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
@@ -89,7 +130,12 @@ double LeadingNumber(std::string_view text) {
 
 // A number with a point counts only as written; one without is read from its digits.
 bool IsPointless(std::string_view value) {
-    return value.find('.') == std::string_view::npos;
+    for (const char character : value) {
+        if (character == '.') {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::string UnitName(int unit) {
@@ -127,6 +173,13 @@ void FormatInference::Take(const char* data, std::size_t size) {
             }
             NoteAutoOnly(kBareCarriageReturn);
         }
+        if (carry_.empty() && inBody_) {
+            if (const char* stop = TakeCoordinateLine(next, end)) {
+                afterCarriageReturn_ = *stop == '\r';
+                next = stop + 1;
+                continue;
+            }
+        }
         const char* stop = next;
         while (stop < end && *stop != '\n' && *stop != '\r') {
             ++stop;
@@ -145,6 +198,38 @@ void FormatInference::Take(const char* data, std::size_t size) {
         afterCarriageReturn_ = *stop == '\r';
         next = stop + 1;
     }
+}
+
+// Most lines of a program's body hold only coordinates; they are taken straight from the input,
+// with the effect the whole treatment of a line would have.
+const char* FormatInference::TakeCoordinateLine(const char* begin, const char* end) {
+    constexpr int kMostWords = 4;
+    char letters[kMostWords];
+    std::string_view numbers[kMostWords];
+    int count = 0;
+    const char* at = begin;
+    while (at < end && (*at == 'X' || *at == 'Y')) {
+        if (count == kMostWords) {
+            return nullptr;
+        }
+        letters[count] = *at++;
+        const char* const number = at;
+        while (at < end && IsNumberCharacter(*at)) {
+            ++at;
+        }
+        numbers[count++] = std::string_view(number, static_cast<std::size_t>(at - number));
+    }
+    if (count == 0 || at == end || (*at != '\n' && *at != '\r')) {
+        return nullptr;
+    }
+    ++lineNumber_;
+    content_.TakePlainLine(static_cast<std::size_t>(at - begin));
+    for (int index = 0; index < count; ++index) {
+        TakeCoordinate(letters[index], numbers[index]);
+    }
+    PlaceBlock(0.0);
+    blockIsSlot_ = false;
+    return at;
 }
 
 void FormatInference::Finish() {
@@ -339,7 +424,7 @@ void FormatInference::TakeBlock() {
         } else if (token.letter == 'G' || token.letter == 'M') {
             TakeCode(token.letter, LeadingInteger(token.value));
         } else if (token.letter == 'X' || token.letter == 'Y') {
-            TakeCoordinate(token);
+            TakeCoordinate(token.letter, token.value);
         } else if (token.letter == 'R') {
             repeats = LeadingNumber(token.value);
         }
@@ -400,9 +485,7 @@ void FormatInference::TakeToolDefinition(std::size_t tool) {
             NoteAutoOnly(kSizeWithoutLeadingDigit, 'C', parameter.value);
         }
         if (!IsPointless(parameter.value)) {
-            for (HoleGeometry& geometry : geometry_) {
-                geometry.SetDiameter(tool_, LeadingNumber(parameter.value));
-            }
+            geometry_.SetDiameter(tool_, LeadingNumber(parameter.value));
         }
         return;
     }
@@ -432,37 +515,37 @@ void FormatInference::TakeCode(char letter, int code) {
     }
 }
 
-void FormatInference::TakeCoordinate(const Token& token) {
-    if (!IsPointless(token.value)) {
-        NoteAutoOnly(kDecimalPoints, token.letter, token.value);
+void FormatInference::TakeCoordinate(char letter, std::string_view value) {
+    if (!IsPointless(value)) {
+        NoteAutoOnly(kDecimalPoints, letter, value);
         blockHasPoint_ = true;
         return;
     }
-    const bool negative = !token.value.empty() && token.value[0] == '-';
+    const bool negative = !value.empty() && value[0] == '-';
     const std::string_view digits =
-        token.value.substr(!token.value.empty() && (negative || token.value[0] == '+') ? 1 : 0);
-    if (!AllDigits(digits)) {
-        return;
-    }
-    const auto [magnitude, scale] = DigitValue(digits);
-    // Hundreds of digits overflow a double; no board is that large.
-    if (!std::isfinite(scale)) {
+        value.substr(!value.empty() && (negative || value[0] == '+') ? 1 : 0);
+    double magnitude = 0.0;
+    double scale = 1.0;
+    bool nonZero = false;
+    if (!DigitValue(digits, magnitude, scale, nonZero)) {
         return;
     }
     ++pointless_;
     longest_ = std::max(longest_, digits.size());
-    if (digits.find_first_not_of('0') != std::string_view::npos) {
+    if (nonZero) {
         if (digits.size() >= 2 && digits[0] == '0' && withLeadingZero_++ == 0) {
-            leadingZeroExample_ = OnLine(std::string(1, token.letter) + std::string(token.value));
+            leadingZeroExample_ = OnLine(std::string(1, letter) + std::string(value));
         }
         shortestNonZero_ =
             shortestNonZero_ == 0 ? digits.size() : std::min(shortestNonZero_, digits.size());
         longestNonZero_ = std::max(longestNonZero_, digits.size());
     }
-    const double value = negative ? -magnitude : magnitude;
-    const int axis = token.letter == 'X' ? 0 : 1;
-    pending_[kIntegerBase][axis] = value;
-    pending_[kFractionBase][axis] = value / scale;
+    const double signedValue = negative ? -magnitude : magnitude;
+    const int axis = letter == 'X' ? 0 : 1;
+    pending_[kIntegerBase][axis] = signedValue;
+    if ((LiveBases() & (1 << kFractionBase)) != 0) {
+        pending_[kFractionBase][axis] = signedValue / scale;
+    }
     pendingAxis_[axis] = true;
 }
 
@@ -470,27 +553,41 @@ void FormatInference::TakeCoordinate(const Token& token) {
 // and the ends of a slot are points). With repeats the coordinates are the step.
 void FormatInference::PlaceBlock(double repeats) {
     const bool given = pendingAxis_[0] || pendingAxis_[1];
-    if (given && !blockHasPoint_) {
+    const int bases = LiveBases();
+    if (given && !blockHasPoint_ && bases != 0) {
         const double holes = repeats > 0.0 ? std::min(repeats, kRepeatsPlaced) : 1.0;
-        for (int base = kIntegerBase; base <= kFractionBase; ++base) {
-            double* position = position_[base];
-            for (int hole = 0; hole < static_cast<int>(holes); ++hole) {
-                for (int axis = 0; axis < 2; ++axis) {
-                    if (pendingAxis_[axis]) {
-                        const bool relative = incremental_ || repeats > 0.0;
-                        position[axis] = pending_[base][axis] + (relative ? position[axis] : 0.0);
+        const bool relative = incremental_ || repeats > 0.0;
+        for (int hole = 0; hole < static_cast<int>(holes); ++hole) {
+            for (int axis = 0; axis < 2; ++axis) {
+                if (pendingAxis_[axis]) {
+                    for (int base = kIntegerBase; base <= kFractionBase; ++base) {
+                        position_[base][axis] =
+                            pending_[base][axis] + (relative ? position_[base][axis] : 0.0);
                     }
                 }
-                if (blockIsSlot_ || routing_ || tool_ == 0) {
-                    geometry_[base].AddPoint(position[0], position[1]);
-                } else {
-                    geometry_[base].AddHole(tool_, position[0], position[1]);
-                }
+            }
+            if (blockIsSlot_ || routing_ || tool_ == 0) {
+                geometry_.AddPoint(position_, bases);
+            } else {
+                geometry_.AddHole(tool_, position_, bases);
             }
         }
     }
     pendingAxis_[0] = pendingAxis_[1] = false;
     blockHasPoint_ = false;
+}
+
+// The places of the holes count only for digits the program does not state, and only in the
+// base of the zero suppression it states, once it states one: the first statement of each is
+// final.
+int FormatInference::LiveBases() const {
+    if (patternIntegers_ >= 0 || fileFormatIntegers_ >= 0) {
+        return 0;
+    }
+    if (statedZeros_ < 0) {
+        return HoleGeometry::kAllBases;
+    }
+    return 1 << (statedZeros_ == DrillFormat::kTrailing ? kFractionBase : kIntegerBase);
 }
 
 void FormatInference::NoteAutoOnly(AutoOnly kind) {
@@ -647,7 +744,7 @@ bool FormatInference::InferDigits(DrillFormat& format, const DrillFormat& base,
     const int longest = static_cast<int>(longest_);
     const bool trailing = format.zeroTruncation == DrillFormat::kTrailing;
     const bool none = format.zeroTruncation == DrillFormat::kNone;
-    const HoleGeometry& geometry = geometry_[trailing ? kFractionBase : kIntegerBase];
+    const int holeBase = trailing ? kFractionBase : kIntegerBase;
     const int highest = none ? longest : kMostDigits;
     // The digits besides the one that sets the scale keep the preferred total, or the longest
     // number, so that no number is longer than the format.
@@ -664,7 +761,8 @@ bool FormatInference::InferDigits(DrillFormat& format, const DrillFormat& base,
             format.integerDigits = std::max(0, (none ? longest : total) - digit);
         }
         const double scale = std::pow(10.0, trailing ? digit : -digit);
-        return geometry.Objection(scale * format.MillimetresPerUnit(), format.MillimetresPerUnit());
+        return geometry_.Objection(holeBase, scale * format.MillimetresPerUnit(),
+                                   format.MillimetresPerUnit());
     };
     const std::string objection = tryDigits(wanted);
     const int length = none ? longest : total;

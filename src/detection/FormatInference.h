@@ -81,6 +81,9 @@ class FormatInference {
 
     // Takes in one line of the program, without its line end.
     void TakeLine(std::string_view line);
+    // Takes a line of the body that holds nothing but X and Y words; returns where it ends, or
+    // nullptr, having taken nothing, when it holds anything else or runs past end.
+    const char* TakeCoordinateLine(const char* begin, const char* end);
     void TakeFileFormatComment(std::string_view comment);
     void TakeUnitLine();
     void TakeZeroWord(std::string_view word);
@@ -89,8 +92,10 @@ class FormatInference {
     void TakeBlock();
     void TakeToolDefinition(std::size_t tool);
     void TakeCode(char letter, int code);
-    void TakeCoordinate(const Token& token);
+    void TakeCoordinate(char letter, std::string_view value);
     void PlaceBlock(double repeats);
+    // Returns the bases (HoleGeometry bits) whose places can still decide the digits.
+    int LiveBases() const;
     // Splits compact_ into fields_ at its commas and into tokens_: letters and the number text
     // that follows each.
     void SplitFields();
@@ -145,8 +150,8 @@ class FormatInference {
     std::size_t shortestNonZero_ = 0;
     std::size_t longestNonZero_ = 0;
 
-    HoleGeometry geometry_[2];
-    double position_[2][2] = {{0.0, 0.0}, {0.0, 0.0}};
+    HoleGeometry geometry_;
+    HoleGeometry::Place position_ = {{0.0, 0.0}, {0.0, 0.0}};
     // The block's coordinates not yet placed: per base, x and y; which of them the block gave.
     double pending_[2][2] = {{0.0, 0.0}, {0.0, 0.0}};
     bool pendingAxis_[2] = {false, false};

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <set>
+#include <utility>
+
+#include "detection/ClosestPair.h"
 
 namespace {
 
@@ -22,40 +24,57 @@ void HoleGeometry::SetDiameter(int tool, double diameter) {
     diameters_[tool] = diameter;
 }
 
-void HoleGeometry::AddPoint(double x, double y) {
-    if (empty_) {
-        minX_ = maxX_ = x;
-        minY_ = maxY_ = y;
-        empty_ = false;
-        return;
-    }
-    minX_ = std::min(minX_, x);
-    maxX_ = std::max(maxX_, x);
-    minY_ = std::min(minY_, y);
-    maxY_ = std::max(maxY_, y);
-}
-
-void HoleGeometry::AddHole(int tool, double x, double y) {
-    AddPoint(x, y);
-    std::vector<std::pair<double, double>>& holes = holes_[tool];
-    if (holes.size() < kHolesPerTool) {
-        holes.emplace_back(x, y);
-        closestKnown_ = false;
+void HoleGeometry::AddPoint(const Place& place, int bases) {
+    for (int base = 0; base < kBases; ++base) {
+        if ((bases & (1 << base)) != 0) {
+            extents_[base].Add(place[base][0], place[base][1]);
+        }
     }
 }
 
-std::string HoleGeometry::Objection(double millimetresPerBase, double millimetresPerUnit) const {
-    const double size = std::max(maxX_ - minX_, maxY_ - minY_) * millimetresPerBase;
+void HoleGeometry::AddHole(int tool, const Place& place, int bases) {
+    AddPoint(place, bases);
+    if (holes_.empty() || tool != lastTool_) {
+        const auto slot = slots_.emplace(tool, holes_.size());
+        if (slot.second) {
+            holes_.emplace_back();
+        }
+        lastTool_ = tool;
+        lastSlot_ = slot.first->second;
+    }
+    ToolHoles& holes = holes_[lastSlot_];
+    for (int base = 0; base < kBases; ++base) {
+        if ((bases & (1 << base)) == 0 || holes.count[base] == kHolesPerTool) {
+            continue;
+        }
+        std::vector<Block>& blocks = holes.holes[base];
+        if (blocks.empty() || blocks.back().size() == kBlockSize) {
+            blocks.emplace_back().reserve(kBlockSize);
+        }
+        blocks.back().emplace_back(place[base][0], place[base][1]);
+        ++holes.count[base];
+        holes.closestKnown[base] = false;
+    }
+}
+
+std::string HoleGeometry::Objection(int base, double millimetresPerBase,
+                                    double millimetresPerUnit) const {
+    const Extents& extents = extents_[base];
+    const double size =
+        std::max(extents.maxX - extents.minX, extents.maxY - extents.minY) * millimetresPerBase;
     if (size > 0.0 && size < kSmallestBoard) {
         return "the board would measure " + Millimetres(size) + ", under 3 mm";
     }
     if (size > kLargestBoard) {
         return "the board would measure " + Millimetres(size) + ", over 1 m";
     }
-    ComputeClosestDistances();
-    for (const auto& [tool, distance] : closest_) {
+    for (const auto& [tool, slot] : slots_) {
         const auto diameter = diameters_.find(tool);
-        if (diameter == diameters_.end() || distance <= 0.0) {
+        if (diameter == diameters_.end()) {
+            continue;
+        }
+        const double distance = ClosestDistance(holes_[slot], base);
+        if (distance <= 0.0) {
             continue;
         }
         const double apart = distance * millimetresPerBase;
@@ -68,35 +87,15 @@ std::string HoleGeometry::Objection(double millimetresPerBase, double millimetre
     return std::string();
 }
 
-void HoleGeometry::ComputeClosestDistances() const {
-    if (closestKnown_) {
-        return;
-    }
-    closest_.clear();
-    for (const auto& [tool, holes] : holes_) {
-        closest_[tool] = ClosestDistance(holes);
-    }
-    closestKnown_ = true;
-}
-
-// A sweep from left to right that keeps, ordered by y, the holes less than the closest distance
-// found so far to the left of the current one.
-double HoleGeometry::ClosestDistance(std::vector<std::pair<double, double>> holes) {
-    std::sort(holes.begin(), holes.end());
-    holes.erase(std::unique(holes.begin(), holes.end()), holes.end());
-    double best = HUGE_VAL;
-    std::set<std::pair<double, double>> window;
-    std::size_t left = 0;
-    for (const auto& [x, y] : holes) {
-        while (left < holes.size() && x - holes[left].first > best) {
-            window.erase({holes[left].second, holes[left].first});
-            ++left;
+double HoleGeometry::ClosestDistance(const ToolHoles& tool, int base) {
+    if (!tool.closestKnown[base]) {
+        std::vector<ClosestPair::Point> points;
+        points.reserve(tool.count[base]);
+        for (const Block& block : tool.holes[base]) {
+            points.insert(points.end(), block.begin(), block.end());
         }
-        for (auto it = window.lower_bound({y - best, -HUGE_VAL});
-             it != window.end() && it->first <= y + best; ++it) {
-            best = std::min(best, std::hypot(x - it->second, y - it->first));
-        }
-        window.insert({y, x});
+        tool.closest[base] = ClosestPair::Distance(std::move(points));
+        tool.closestKnown[base] = true;
     }
-    return best == HUGE_VAL ? 0.0 : best;
+    return tool.closest[base];
 }

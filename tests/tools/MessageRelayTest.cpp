@@ -41,4 +41,33 @@ TEST(MessageRelay, CountsTheMessagesShownAndEndsTheLastLine) {
     EXPECT_EQ(relay.Messages(), 6);
 }
 
+std::string Repeated(const std::string& text, int count) {
+    std::string repeated;
+    for (int index = 0; index < count; ++index) {
+        repeated += text;
+    }
+    return repeated;
+}
+
+TEST(MessageRelay, ShowsTheEndsOfALongLine) {
+    const std::string a100(100, 'a');
+    const std::string z100(100, 'z');
+    const std::pair<std::string, std::string> cases[] = {
+        {a100 + z100 + "\n", a100 + z100 + "\n"},
+        {a100 + "m" + z100, a100 + "...[1 byte left out]..." + z100 + "\n"},
+        // A character is kept whole or left out whole, escaped or not.
+        {a100.substr(1) + "\x01" + std::string(200, 'm') + "\xC3\xA9" + z100.substr(1),
+         a100.substr(1) + "...[203 bytes left out]..." + z100.substr(1) + "\n"},
+        // What counts is the length shown: 51 bytes shown as \x02 are 204.
+        {"\x01" + std::string(48, 'm') + "\n" + std::string(51, '\x02'),
+         "\\x01" + std::string(48, 'm') + "\n" + Repeated("\\x02", 25) + "...[1 byte left out]..." +
+             Repeated("\\x02", 25) + "\n"},
+    };
+    for (const auto& [messages, shown] : cases) {
+        MessageCapture capture;
+        MessageRelay().Relay(messages, capture.Stream());
+        EXPECT_EQ(capture.Text(), shown);
+    }
+}
+
 }  // namespace

@@ -183,6 +183,28 @@ class Picture(Scratch):
         self.assertLess(legend_right, shift[1] + float(find(drawings[1], "rect", "frame")[0].get(
             "x")))
 
+    def test_an_overlay_draws_a_drill_and_a_rout_program_in_one_frame(self):
+        drill = self.write("drill.drl", b"M48\nMETRIC\nT1C1.0\n%\nT1\nX10.0Y10.0\nX90.0Y50.0\n"
+                                         b"X110.0Y30.0\nM30\n")
+        rout = self.write("rout.drl", b"M48\nMETRIC\nT1C2.0\n%\nT1\nG00X0.0Y0.0\nM15\n"
+                                       b"G01X100.0Y0.0\nX100.0Y60.0\nX0.0Y60.0\nX0.0Y0.0\nM16\nM30\n")
+        (drawing,) = find(self.picture("--overlay", drill, rout), "g", "drawing")
+        self.assertEqual(find(drawing, "text", "title")[0].text, drill + " + " + rout)
+        # The holes reach x 110.5 mm, the 2 mm wide route x and y -1 mm and y 61 mm.
+        self.assertEqual([find(drawing, "rect", "frame")[0].get(key) for key in (
+            "x", "y", "width", "height")], ["-1.0000", "-61.0000", "111.5000", "62.0000"])
+        drilled, routed = find(drawing, "g", "board")
+        self.assertEqual([(e.get("class"), e.get("cx"), e.get("cy")) for e in drilled],
+                         [("hole c0", "10.0000", "-10.0000"), ("hole c0", "90.0000", "-50.0000"),
+                          ("hole c0", "110.0000", "-30.0000")])
+        self.assertEqual([(e.get("class"), e.get("d")) for e in routed], [(
+            "contour c1", "M0.0000 0.0000 L100.0000 0.0000 L100.0000 -60.0000 L0.0000 -60.0000 "
+                          "L0.0000 0.0000")])
+        (legend,) = find(drawing, "g", "legend")
+        self.assertEqual([text.text for text in legend.iter(SVG + "text")],
+                         [drill, "T1 Round 1.0000 mm: 3 holes, 0 contours",
+                          rout, "T1 Round 2.0000 mm: 0 holes, 1 contour"])
+
 
 class Json(Scratch):
     def test_output_follows_the_schema(self):
@@ -228,12 +250,16 @@ class ExitStatus(Scratch):
         typo = self.write("typo.fmt", b".FILETYPE DRILL_MACHINE_FILE\n.Unit INCHES\n")
         mm24 = self.write("mm24.fmt", b".Unit MM\n.DataFormat 2,4\n")
         one = "^perforex-dump: %s.*\n$"
+        # A bad command line: its reason, then the usage exactly as --help begins.
+        bad = "^perforex-dump: %s\n" + re.escape(run("--help").out.split("\n\n")[0]) + "\n$"
         warned = r"^perforex-dump: .*%s: warning: the header states %s\nperforex-dump: .*%s: warn" \
                  r"ing: the header states %s\n$"
         cases = [
-            ([], 2, one % r"no drill file given \(usage: ", ""),
-            (["--verbose", board], 2, one % "unknown option '--verbose'", ""),
-            (["--svg"], 2, one % "option --svg needs a file name", ""),
+            ([], 2, bad % "no drill file given", ""),
+            (["--verbose", board], 2, bad % "unknown option '--verbose'", ""),
+            (["--svg"], 2, bad % "option --svg needs a file name", ""),
+            (["--overlay", board], 2, bad % "--overlay draws the picture of --svg, which is not "
+                                            "given", ""),
             (["--svg", "/nonexistent/x.svg", board], 2, one % "cannot write picture", ""),
             (["/nonexistent/x.drl"], 2, one % "cannot read drill file '/nonexistent/x.drl': No "
                                               "such file or directory", None),
@@ -258,9 +284,9 @@ class ExitStatus(Scratch):
                 "off", "board.drl", "the digits 3,3 but the machine format has .DataFormat 2,4"),
              None),
             (["-f", example("auto.fmt"), example("metric.drl")], 0, "^$", None),
-            (["--suggest-format", example("default.fmt")], 1, one % "no M48 header in '.*'; the "
+            (["--suggest-format", example("default.fmt")], 0, one % "no M48 header in '.*'; the "
              "suggestion is for the AUTO reading", None),
-            (["--suggest-format", self.write("nothing.drl")], 1, one % "no M48 header in '.*'; the "
+            (["--suggest-format", self.write("nothing.drl")], 0, one % "no M48 header in '.*'; the "
              "suggestion is for the EXCELLON reading", None),
         ]
         for arguments, status, stderr, stdout in cases:
@@ -289,6 +315,27 @@ class ExitStatus(Scratch):
                             r"character G found at line number 8\n\n The Total number of Errors: 1 "
                             r"Warnings:0 in parsing\n\n  \n$")
         self.assertTrue(result.out.endswith("  result: 0 (3 errors, 0 warnings in 3 messages)\n\n"))
+
+    def test_each_file_s_messages_follow_a_line_naming_it(self):
+        bad = self.write("bad.drl", b"M48\nINCH,TZ\nT01C0.035\n%\nT01\nX1000Y1000\nG99\n")
+        board, missing = example("board.drl"), "/nonexistent.drl"
+        self.check(["-f", example("default.fmt"), board, missing, bad], 2, "^%s$" % re.escape(
+            "perforex-dump: ==> %s <==\nperforex-dump: ==> %s <==\nperforex-dump: cannot read "
+            "drill file '%s': No such file or directory\nperforex-dump: ==> %s <==\nError: "
+            "Unknown token G99 found at the line 7\nError: Unknown character G found at line "
+            "number 7\n\n The Total number of Errors: 1 Warnings:0 in parsing\n\n  \n"
+            % (board, missing, missing, bad)))
+
+    def test_a_long_message_line_keeps_its_ends_and_its_count(self):
+        digits = "1" * 1000
+        drill = self.write("long.drl", b"M48\nINCH,TZ\nT01C0.035\n%%\nT01\nX%sY1000\nM30\n"
+                           % digits.encode())
+        # The first and last 100 bytes of the message that echoes the number are kept.
+        line = ("Warning: Length of co-ordinate data %s is found to be greater than M+N length 6 "
+                "at line number 6 Which may cause loss of data" % digits)
+        result = self.check(["-f", example("default.fmt"), drill], 1, "^%s\n" % re.escape(
+            "%s...[%d bytes left out]...%s" % (line[:100], len(line) - 200, line[-100:])))
+        self.assertIn("  result: 0 (1 error, 1 warning in 2 messages)\n", result.out)
 
     def test_help_and_version(self):
         result = self.check(["--help"], 0, "^$")

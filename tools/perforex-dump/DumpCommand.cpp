@@ -19,10 +19,12 @@ DumpCommand::DumpCommand(FILE* out, FILE* messages)
 int DumpCommand::Run(const std::vector<std::string>& arguments) {
     std::string error;
     if (!options_.Parse(arguments, error)) {
-        return Fail(kFailed, error + " (" + DumpOptions::kUsage + ")");
+        Note(error);
+        std::fputs(DumpOptions::kUsage, messages_);
+        return kFailed;
     }
     if (options_.help) {
-        std::fputs(DumpOptions::kHelp, out_);
+        std::fputs(DumpOptions::Help().c_str(), out_);
         return kClean;
     }
     if (options_.version) {
@@ -52,8 +54,8 @@ int DumpCommand::SuggestFormat(const std::string& drillFile) {
                            FileBytes::SideFileFolder(drillFile));
     std::fputs(detector_.SuggestMachineFormat(drillFile).GetString(), out_);
     if (detector_.HasHeader() == 0) {
-        return Fail(kNotClean, "no M48 header in '" + drillFile + "'; the suggestion is for the " +
-                                   detector_.GetSuggestedDataType().Str() + " reading");
+        Note("no M48 header in '" + drillFile + "'; the suggestion is for the " +
+             detector_.GetSuggestedDataType().Str() + " reading");
     }
     return kClean;
 }
@@ -99,7 +101,7 @@ int DumpCommand::ReadDrillFiles() {
                                      "' cannot be used: see the messages above; nothing read");
         }
     }
-    SvgWriter svg;
+    SvgWriter svg(options_.overlay);
     if (!options_.svgFile.empty() && !svg.Open(options_.svgFile)) {
         return Fail(kFailed,
                     "cannot write picture '" + options_.svgFile + "': " + std::strerror(errno));
@@ -133,6 +135,10 @@ int DumpCommand::ReadDrillFiles() {
 }
 
 int DumpCommand::ReadDrillFile(DumpHost& host, JsonWriter* json, const std::string& drillFile) {
+    // With several files, a line naming each one tells whose messages follow.
+    if (options_.drillFiles.size() > 1) {
+        Note("==> " + drillFile + " <==");
+    }
     std::string bytes;
     std::string reason;
     if (!FileBytes::Read(drillFile, bytes, reason)) {
@@ -199,7 +205,11 @@ std::vector<std::string> DumpCommand::Check(const std::string& bytes, long long 
     return warnings;
 }
 
-int DumpCommand::Fail(int status, const std::string& message) {
+void DumpCommand::Note(const std::string& message) {
     std::fprintf(messages_, "perforex-dump: %s\n", MessageRelay::Escaped(message).c_str());
+}
+
+int DumpCommand::Fail(int status, const std::string& message) {
+    Note(message);
     return status;
 }

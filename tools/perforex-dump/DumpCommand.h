@@ -51,6 +51,8 @@ class DumpCommand {
     // Runs read with the scratch message stream and returns what it wrote to it.
     std::string CapturedMessages(const std::function<int(FILE*)>& read, int& result);
     // Writes "perforex-dump: " and the message as one line to the message stream.
+    void Note(const std::string& message);
+    // Writes the message as Note does and returns status.
     int Fail(int status, const std::string& message);
 
     FILE* out_;

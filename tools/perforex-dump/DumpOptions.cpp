@@ -1,9 +1,14 @@
 #include "DumpOptions.h"
 
-const char* const DumpOptions::kHelp =
-    "usage: perforex-dump [-f MACHINE_FORMAT_FILE] [--json] [--svg OUT.svg] DRILL_FILE...\n"
+const char* const DumpOptions::kUsage =
+    "usage: perforex-dump [-f MACHINE_FORMAT_FILE] [--json] [--svg OUT.svg [--overlay]] "
+    "DRILL_FILE...\n"
     "       perforex-dump --suggest-format DRILL_FILE\n"
-    "       perforex-dump -h | --help | -V | --version\n"
+    "       perforex-dump -h | --help | -V | --version\n";
+
+namespace {
+
+const char* const kDetails =
     "\n"
     "Reads Excellon-family NC drill and rout programs and shows the tools, holes and contours\n"
     "they hold: per file a summary on standard output, the reader's messages on standard error.\n"
@@ -11,6 +16,8 @@ const char* const DumpOptions::kHelp =
     "  -f MACHINE_FORMAT_FILE  the drill machine format: how the programs write their numbers\n"
     "  --json                  write every callback as one JSON document instead of the summary\n"
     "  --svg OUT.svg           also draw every drill file, side by side, into OUT.svg\n"
+    "  --overlay               with --svg, draw all drill files in one drawing instead, in\n"
+    "                          the same coordinates: a board's drill and rout programs together\n"
     "  --suggest-format        print a machine format file that matches DRILL_FILE (what it\n"
     "                          states, the numbers it writes, an nc_param.txt beside it)\n"
     "  -h, --help              show this help and exit\n"
@@ -27,6 +34,12 @@ const char* const DumpOptions::kHelp =
     "     a machine format file that cannot be read or has errors, an output that cannot be\n"
     "     written\n";
 
+}  // namespace
+
+std::string DumpOptions::Help() {
+    return std::string(kUsage) + kDetails;
+}
+
 bool DumpOptions::Parse(const std::vector<std::string>& arguments, std::string& error) {
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string& argument = arguments[index];
@@ -37,6 +50,8 @@ bool DumpOptions::Parse(const std::vector<std::string>& arguments, std::string& 
             }
         } else if (argument == "--json") {
             json = true;
+        } else if (argument == "--overlay") {
+            overlay = true;
         } else if (argument == "-h" || argument == "--help") {
             help = true;
         } else if (argument == "-V" || argument == "--version") {
@@ -78,6 +93,10 @@ bool DumpOptions::CheckCombination(std::string& error) const {
     }
     if (suggestFormat && (json || !svgFile.empty() || !machineFormatFile.empty())) {
         error = "--suggest-format reads no drill program and takes no -f, --json or --svg";
+        return false;
+    }
+    if (overlay && svgFile.empty()) {
+        error = "--overlay draws the picture of --svg, which is not given";
         return false;
     }
     if (suggestFormat && drillFiles.size() > 1) {

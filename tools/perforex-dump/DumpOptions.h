@@ -4,17 +4,16 @@
 #include <vector>
 
 // The command line of perforex-dump:
-// perforex-dump [-f MACHINE_FORMAT_FILE] [--json] [--svg OUT.svg] [--suggest-format] DRILL_FILE...
+// perforex-dump [-f MACHINE_FORMAT_FILE] [--json] [--svg OUT.svg [--overlay]] DRILL_FILE...
+// perforex-dump --suggest-format DRILL_FILE
 // perforex-dump -h | --help | -V | --version
 class DumpOptions {
   public:
-    // One line that shows every option.
-    static constexpr const char* kUsage =
-        "usage: perforex-dump [-f MACHINE_FORMAT_FILE] [--json] [--svg OUT.svg] "
-        "[--suggest-format] DRILL_FILE...";
+    // The forms of the command line, shown by --help and after a bad command line.
+    static const char* const kUsage;
 
-    // The text of --help.
-    static const char* const kHelp;
+    // Returns the text of --help: the usage, then the options and the exit statuses.
+    static std::string Help();
 
     // Parses the arguments after the program name; returns false and a one-line reason in error
     // when they do not form a valid command line.
@@ -25,6 +24,8 @@ class DumpOptions {
     bool json = false;
     // Picture file given with --svg, empty for none.
     std::string svgFile;
+    // Draw all drill files in one drawing instead of side by side.
+    bool overlay = false;
     bool suggestFormat = false;
     bool help = false;
     bool version = false;

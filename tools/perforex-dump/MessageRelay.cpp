@@ -1,11 +1,16 @@
 #include "MessageRelay.h"
 
 #include <cctype>
+#include <deque>
 #include <string_view>
+#include <utility>
 
 #include "Utf8Text.h"
 
 namespace {
+
+// The most bytes a message shows whole.
+constexpr std::size_t kLongestMessage = 200;
 
 // A message that the reader writes without a line feed: its start, and the text it ends with;
 // an empty end means that it ends with the line number after its start.
@@ -49,24 +54,65 @@ std::size_t MessageEnd(const std::string& messages, std::size_t start, std::size
     return lineEnd;
 }
 
+// Appends the character at index of text to escaped, escaped; returns how many bytes it takes.
+std::size_t EscapeCharacter(const std::string& text, std::size_t index, std::string& escaped) {
+    const unsigned char byte = static_cast<unsigned char>(text[index]);
+    const std::size_t length = Utf8Text::SequenceLength(text, index);
+    const bool control = byte < 0x20 || byte == 0x7F;
+    if (length == 0 || (control && byte != '\n' && byte != '\t')) {
+        char code[8];
+        std::snprintf(code, sizeof code, "\\x%02X", byte);
+        escaped += code;
+        return 1;
+    }
+    escaped.append(text, index, length);
+    return length;
+}
+
+// Returns the message of text from begin to end (its line feed excluded) escaped. One that would
+// show more than kLongestMessage bytes keeps its first and its last kLongestMessage / 2 bytes
+// shown, which hold what the message is and the line it names, and says how many bytes it left out.
+std::string ShownMessage(const std::string& text, std::size_t begin, std::size_t end) {
+    std::string head;
+    std::size_t headEnd = begin;
+    std::size_t shown = 0;
+    // Where the characters of the tail start and how many bytes each shows.
+    std::deque<std::pair<std::size_t, std::size_t>> tail;
+    std::size_t tailShown = 0;
+    std::string character;
+    for (std::size_t index = begin; index < end;) {
+        character.clear();
+        const std::size_t length = EscapeCharacter(text, index, character);
+        shown += character.size();
+        if (shown <= kLongestMessage / 2) {
+            head += character;
+            headEnd = index + length;
+        } else {
+            tail.emplace_back(index, character.size());
+            tailShown += character.size();
+            while (tailShown > kLongestMessage / 2) {
+                tailShown -= tail.front().second;
+                tail.pop_front();
+            }
+        }
+        index += length;
+    }
+    if (shown <= kLongestMessage) {
+        return MessageRelay::Escaped(text.substr(begin, end - begin));
+    }
+    // The last character always stays in the tail, which is not empty therefore.
+    const std::size_t tailStart = tail.front().first;
+    const std::size_t leftOut = tailStart - headEnd;
+    return head + "...[" + std::to_string(leftOut) + (leftOut == 1 ? " byte" : " bytes") +
+           " left out]..." + MessageRelay::Escaped(text.substr(tailStart, end - tailStart));
+}
+
 }  // namespace
 
 std::string MessageRelay::Escaped(const std::string& text) {
     std::string escaped;
-    std::size_t index = 0;
-    while (index < text.size()) {
-        const unsigned char byte = static_cast<unsigned char>(text[index]);
-        const std::size_t length = Utf8Text::SequenceLength(text, index);
-        const bool control = byte < 0x20 || byte == 0x7F;
-        if (length == 0 || (control && byte != '\n' && byte != '\t')) {
-            char code[8];
-            std::snprintf(code, sizeof code, "\\x%02X", byte);
-            escaped += code;
-            ++index;
-        } else {
-            escaped.append(text, index, length);
-            index += length;
-        }
+    for (std::size_t index = 0; index < text.size();) {
+        index += EscapeCharacter(text, index, escaped);
     }
     return escaped;
 }
@@ -78,9 +124,13 @@ void MessageRelay::Relay(const std::string& messages, FILE* out) {
         const std::size_t end = MessageEnd(
             messages, start, lineFeed == std::string::npos ? messages.size() : lineFeed + 1);
         Count(messages.substr(start, end - start));
+        const bool ended = messages[end - 1] == '\n';
+        std::fputs(ShownMessage(messages, start, ended ? end - 1 : end).c_str(), out);
+        if (ended) {
+            std::fputc('\n', out);
+        }
         start = end;
     }
-    std::fputs(Escaped(messages).c_str(), out);
     if (!messages.empty() && messages.back() != '\n') {
         std::fputc('\n', out);
     }

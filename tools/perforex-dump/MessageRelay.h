@@ -8,10 +8,12 @@
 // that a binary file read by mistake cannot garble the screen. A message starts at the start of
 // a line or after one of the messages that end without a line feed; it is an error when it
 // starts with "Error", a warning when it starts with "Warning", and counts as a message unless
-// it starts with a blank (a continuation or the totals).
+// it starts with a blank (a continuation or the totals). A message that would show more than 200
+// bytes (a number of millions of digits is echoed whole) is cut in the middle.
 class MessageRelay {
   public:
-    // Writes the messages to out, escaped, and counts them; ends an unfinished last line.
+    // Writes the messages to out, escaped and long ones cut, and counts them; ends an unfinished
+    // last line.
     void Relay(const std::string& messages, FILE* out);
 
     int Errors() const { return errors_; }

@@ -112,18 +112,18 @@ void SvgWriter::CloseFiles() {
 }
 
 void SvgWriter::BeginFile(const std::string& path) {
-    Drawing drawing;
-    drawing.path = path;
-    drawing.bodyStart = std::ftell(body_);
-    drawing.firstStyle = styles_.size();
-    drawings_.push_back(drawing);
+    FileDrawing file;
+    file.path = path;
+    file.bodyStart = std::ftell(body_);
+    file.firstStyle = styles_.size();
+    files_.push_back(file);
     fileStyles_.clear();
     cachedStyle_ = -1;
 }
 
 void SvgWriter::EndFile(const FileVerdict&) {
-    drawings_.back().bodyEnd = std::ftell(body_);
-    drawings_.back().endStyle = styles_.size();
+    files_.back().bodyEnd = std::ftell(body_);
+    files_.back().endStyle = styles_.size();
 }
 
 void SvgWriter::NotRead(const std::string&, const std::string&) {}
@@ -167,10 +167,10 @@ void SvgWriter::WriteHole(double x, double y, int styleIndex) {
         std::fprintf(
             body_, "<circle class=\"hole marker c%d\" cx=\"%.4f\" cy=\"%.4f\" r=\"%.4f\"/>\n",
             styleIndex, PictureX(x), PictureY(y), kMarkerRadius / kNanometresPerMillimetre);
-        drawings_.back().board.AddPoint(x, y);
+        files_.back().board.AddPoint(x, y);
         return;
     }
-    drawings_.back().board.AddBox(x, y, tool.HalfSpanX(), tool.HalfSpanY());
+    files_.back().board.AddBox(x, y, tool.HalfSpanX(), tool.HalfSpanY());
     if (tool.holeType == 0) {
         std::fprintf(body_, "<circle class=\"hole c%d\" cx=\"%.4f\" cy=\"%.4f\" r=\"%.4f\"/>\n",
                      styleIndex, PictureX(x), PictureY(y), sizeX / 2.0 / kNanometresPerMillimetre);
@@ -194,7 +194,7 @@ void SvgWriter::Contour(const CVbVrtxGeom& path, int tool) {
     if (outline_.Steps().empty()) {
         return;
     }
-    drawings_.back().board.Merge(outline_.Bounds());
+    files_.back().board.Merge(outline_.Bounds());
     if (outline_.Width() > 0) {
         std::fprintf(body_, "<path class=\"contour c%d\" stroke-width=\"%.4f\" d=\"", style,
                      outline_.Width() / kNanometresPerMillimetre);
@@ -264,6 +264,9 @@ std::string SvgWriter::LegendLabel(const ToolStyle& style) const {
 }
 
 struct SvgWriter::Layout {
+    // The names of the drill files drawn, and the rows of the legend.
+    std::string title;
+    std::vector<LegendRow> legend;
     // The drawing with the origin, the legend's left edge and width, and the whole panel.
     double left, right, top, bottom;
     // The larger side of the drawing, never zero; the text and the scale bar are sized from it.
@@ -275,12 +278,43 @@ struct SvgWriter::Layout {
     Extents frame;
 };
 
-SvgWriter::Layout SvgWriter::LayoutOf(const Drawing& drawing) const {
+std::vector<SvgWriter::Panel> SvgWriter::Panels() const {
+    if (overlaid_ && !files_.empty()) {
+        return {{0, files_.size()}};
+    }
+    std::vector<Panel> panels;
+    for (std::size_t file = 0; file < files_.size(); ++file) {
+        panels.push_back({file, file + 1});
+    }
+    return panels;
+}
+
+std::vector<SvgWriter::LegendRow> SvgWriter::LegendOf(const Panel& panel) const {
+    // Tool numbers repeat from file to file, so several files each name their tools.
+    const bool named = panel.endFile - panel.firstFile > 1;
+    std::vector<LegendRow> rows;
+    for (std::size_t index = panel.firstFile; index < panel.endFile; ++index) {
+        const FileDrawing& file = files_[index];
+        if (named) {
+            rows.push_back({-1, file.path});
+        }
+        for (std::size_t style = file.firstStyle; style < file.endStyle; ++style) {
+            rows.push_back({static_cast<int>(style), LegendLabel(styles_[style])});
+        }
+    }
+    return rows;
+}
+
+SvgWriter::Layout SvgWriter::LayoutOf(const Panel& panel) const {
     Layout layout;
-    layout.frame = drawing.board;
-    Extents view = drawing.board;
+    for (std::size_t index = panel.firstFile; index < panel.endFile; ++index) {
+        layout.frame.Merge(files_[index].board);
+        layout.title += (index == panel.firstFile ? "" : " + ") + files_[index].path;
+    }
+    layout.legend = LegendOf(panel);
+    Extents view = layout.frame;
     view.AddPoint(0.0, 0.0);
-    if (drawing.board.IsEmpty()) {
+    if (layout.frame.IsEmpty()) {
         view.AddPoint(kEmptyBoardSide * kNanometresPerMillimetre,
                       kEmptyBoardSide * kNanometresPerMillimetre);
     }
@@ -295,21 +329,21 @@ SvgWriter::Layout SvgWriter::LayoutOf(const Drawing& drawing) const {
     layout.fontSize = layout.side / 25.0;
     layout.margin = layout.side / 20.0;
 
-    std::size_t longestLabel = 0;
-    for (std::size_t style = drawing.firstStyle; style < drawing.endStyle; ++style) {
-        longestLabel = std::max(longestLabel, LegendLabel(styles_[style]).size());
+    std::size_t longestRow = 0;
+    for (const LegendRow& row : layout.legend) {
+        longestRow = std::max(longestRow, row.text.size());
     }
     const double characterWidth = 0.6 * layout.fontSize;
-    const std::size_t tools = drawing.endStyle - drawing.firstStyle;
+    const std::size_t rows = layout.legend.size();
     layout.legendLeft = layout.right + 2.0 * layout.margin;
-    layout.legendWidth = tools == 0 ? 0.0 : 1.5 * layout.fontSize + characterWidth * longestLabel;
-    const double legendBottom = layout.top + 1.6 * layout.fontSize * static_cast<double>(tools);
+    layout.legendWidth = rows == 0 ? 0.0 : 1.5 * layout.fontSize + characterWidth * longestRow;
+    const double legendBottom = layout.top + 1.6 * layout.fontSize * static_cast<double>(rows);
 
     layout.panelLeft = layout.left - layout.margin;
     layout.panelTop = layout.top - 2.0 * layout.margin - 1.5 * layout.fontSize;
     layout.panelRight =
         std::max(layout.legendLeft + layout.legendWidth,
-                 layout.left + characterWidth * static_cast<double>(drawing.path.size())) +
+                 layout.left + characterWidth * static_cast<double>(layout.title.size())) +
         layout.margin;
     layout.panelBottom =
         std::max(layout.bottom + layout.margin + 6.0 * layout.fontSize, legendBottom) +
@@ -321,23 +355,24 @@ bool SvgWriter::Finish() {
     if (out_ == nullptr || body_ == nullptr) {
         return false;
     }
+    const std::vector<Panel> panels = Panels();
     std::vector<Layout> layouts;
     double width = 0.0;
     double height = 0.0;
-    for (const Drawing& drawing : drawings_) {
-        layouts.push_back(LayoutOf(drawing));
+    for (const Panel& panel : panels) {
+        layouts.push_back(LayoutOf(panel));
         width += layouts.back().panelRight - layouts.back().panelLeft;
         height = std::max(height, layouts.back().panelBottom - layouts.back().panelTop);
     }
-    if (drawings_.empty()) {
+    if (panels.empty()) {
         width = kEmptyBoardSide;
         height = kEmptyBoardSide;
     }
     WriteHeader(out_, width, height);
     bool copied = true;
     double offsetX = 0.0;
-    for (std::size_t index = 0; index < drawings_.size(); ++index) {
-        copied = WriteDrawing(out_, drawings_[index], layouts[index], offsetX) && copied;
+    for (std::size_t index = 0; index < panels.size(); ++index) {
+        copied = WriteDrawing(out_, panels[index], layouts[index], offsetX) && copied;
         offsetX += layouts[index].panelRight - layouts[index].panelLeft;
     }
     std::fputs("</svg>\n", out_);
@@ -356,8 +391,8 @@ void SvgWriter::WriteHeader(FILE* out, double width, double height) const {
                  "width=\"%.4fmm\" height=\"%.4fmm\">\n",
                  width, height, width, height);
     std::string title = "perforex-dump:";
-    for (const Drawing& drawing : drawings_) {
-        title += " " + drawing.path;
+    for (const FileDrawing& file : files_) {
+        title += " " + file.path;
     }
     std::fprintf(out, "<title>%s</title>\n<style>\n", EscapeXml(title).c_str());
     for (std::size_t index = 0; index < styles_.size(); ++index) {
@@ -376,19 +411,21 @@ void SvgWriter::WriteHeader(FILE* out, double width, double height) const {
         out);
 }
 
-bool SvgWriter::WriteDrawing(FILE* out, const Drawing& drawing, const Layout& layout,
-                             double offsetX) {
+bool SvgWriter::WriteDrawing(FILE* out, const Panel& panel, const Layout& layout, double offsetX) {
     std::fprintf(out, "<g class=\"drawing\" transform=\"translate(%.4f %.4f)\">\n",
                  offsetX - layout.panelLeft, -layout.panelTop);
     std::fprintf(out, "<text class=\"title\" x=\"%.4f\" y=\"%.4f\" font-size=\"%.4f\">%s</text>\n",
                  layout.left, layout.top - 2.0 * layout.margin, 1.2 * layout.fontSize,
-                 EscapeXml(drawing.path).c_str());
-    std::fputs("<g class=\"board\">\n", out);
-    const bool copied = CopyBody(out, drawing);
-    std::fputs("</g>\n", out);
+                 EscapeXml(layout.title).c_str());
+    bool copied = true;
+    for (std::size_t index = panel.firstFile; index < panel.endFile; ++index) {
+        std::fputs("<g class=\"board\">\n", out);
+        copied = CopyBody(out, files_[index]) && copied;
+        std::fputs("</g>\n", out);
+    }
     WriteFrame(out, layout);
     WriteOrigin(out, layout);
-    WriteLegend(out, drawing, layout);
+    WriteLegend(out, layout);
     WriteScaleBar(out, layout);
     std::fputs("</g>\n", out);
     return copied;
@@ -419,19 +456,25 @@ void SvgWriter::WriteOrigin(FILE* out, const Layout& layout) const {
                  -arm, arm, -arm, arm, arm / 2.0);
 }
 
-void SvgWriter::WriteLegend(FILE* out, const Drawing& drawing, const Layout& layout) const {
+void SvgWriter::WriteLegend(FILE* out, const Layout& layout) const {
     std::fputs("<g class=\"legend\">\n", out);
     const double fontSize = layout.fontSize;
-    for (std::size_t index = drawing.firstStyle; index < drawing.endStyle; ++index) {
-        const double rowTop =
-            layout.top + 1.6 * fontSize * static_cast<double>(index - drawing.firstStyle);
+    for (std::size_t index = 0; index < layout.legend.size(); ++index) {
+        const LegendRow& row = layout.legend[index];
+        const double rowTop = layout.top + 1.6 * fontSize * static_cast<double>(index);
+        if (row.style < 0) {
+            std::fprintf(
+                out, "<text class=\"file\" x=\"%.4f\" y=\"%.4f\" font-size=\"%.4f\">%s</text>\n",
+                layout.legendLeft, rowTop + 0.85 * fontSize, fontSize, EscapeXml(row.text).c_str());
+            continue;
+        }
         std::fprintf(out,
-                     "<rect class=\"swatch c%zu\" x=\"%.4f\" y=\"%.4f\" width=\"%.4f\" "
+                     "<rect class=\"swatch c%d\" x=\"%.4f\" y=\"%.4f\" width=\"%.4f\" "
                      "height=\"%.4f\"/>\n",
-                     index, layout.legendLeft, rowTop, fontSize, fontSize);
+                     row.style, layout.legendLeft, rowTop, fontSize, fontSize);
         std::fprintf(out, "<text x=\"%.4f\" y=\"%.4f\" font-size=\"%.4f\">%s</text>\n",
                      layout.legendLeft + 1.5 * fontSize, rowTop + 0.85 * fontSize, fontSize,
-                     EscapeXml(LegendLabel(styles_[index])).c_str());
+                     EscapeXml(row.text).c_str());
     }
     std::fputs("</g>\n", out);
 }
@@ -450,13 +493,13 @@ void SvgWriter::WriteScaleBar(FILE* out, const Layout& layout) const {
                  y + 1.2 * fontSize, fontSize, length);
 }
 
-bool SvgWriter::CopyBody(FILE* out, const Drawing& drawing) {
+bool SvgWriter::CopyBody(FILE* out, const FileDrawing& file) {
     if (std::fflush(body_) != 0 || std::ferror(body_) != 0 ||
-        std::fseek(body_, drawing.bodyStart, SEEK_SET) != 0) {
+        std::fseek(body_, file.bodyStart, SEEK_SET) != 0) {
         return false;
     }
     char block[8192];
-    long left = drawing.bodyEnd - drawing.bodyStart;
+    long left = file.bodyEnd - file.bodyStart;
     while (left > 0) {
         const std::size_t wanted = static_cast<std::size_t>(std::min<long>(left, sizeof block));
         const std::size_t count = std::fread(block, 1, wanted, body_);
