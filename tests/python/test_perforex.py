@@ -152,7 +152,8 @@ def by_kind(lines):
 EXAMPLES = os.path.join(SOURCE, "examples")
 PROGRAMS = sorted(glob.glob(os.path.join(EXAMPLES, "*.drl")) +
                   glob.glob(os.path.join(EXAMPLES, "cad", "*.drl")) +
-                  [os.path.join(EXAMPLES, "allegro", "drill.drl")])
+                  [os.path.join(EXAMPLES, "allegro", "drill.drl"),
+                   os.path.join(EXAMPLES, "eagle", "board.drd")])
 # The examples read with a machine format file besides the one detected.
 FORMATS = {"board.drl": "default.fmt", "holes.drl": "default.fmt", "outline.drl": "default.fmt",
            "faults.drl": "default.fmt", "metric.drl": "metric.fmt"}
