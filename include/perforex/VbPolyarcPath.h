@@ -30,6 +30,10 @@ class PERFOREX_API CVbPolyarcPath : public CVbVrtxGeom {
     void SetBreaks(int on);
     // Sets the Closed bit when on is non-zero, clears it otherwise.
     void SetClosed(int on);
+    // Returns 1 when the Breaks bit is set, 0 otherwise.
+    int GetBreaks() const;
+    // Returns 1 when the Closed bit is set, 0 otherwise.
+    int GetClosed() const;
     // Returns a new polyline path of this width and flags with every arc replaced by chords of
     // at most stepDegrees, or null when nothing results (a step of 0, no vertex) or a chord
     // point falls beyond the 32-bit range.

@@ -25,6 +25,10 @@ class PERFOREX_API CVbPolylinePath : public CVbVrtxGeom {
     void SetBreaks(int on);
     // Sets the Closed bit when on is non-zero, clears it otherwise.
     void SetClosed(int on);
+    // Returns 1 when the Breaks bit is set, 0 otherwise.
+    int GetBreaks() const;
+    // Returns 1 when the Closed bit is set, 0 otherwise.
+    int GetClosed() const;
 
     PERFOREX_GEOMETRY_SLOTS
 };

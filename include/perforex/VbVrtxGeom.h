@@ -90,6 +90,12 @@ class PERFOREX_API CVbVrtxGeom {
     void SetUserFlag(int on);
     // Sets the AuxFlag bit when on is non-zero, clears it otherwise.
     void SetAuxFlag(int on);
+    // Returns 1 when the CounterClockwise bit is set, 0 otherwise.
+    int GetCounterClockwise() const;
+    // Returns 1 when the UserFlag bit is set, 0 otherwise.
+    int GetUserFlag() const;
+    // Returns 1 when the AuxFlag bit is set, 0 otherwise.
+    int GetAuxFlag() const;
 
   protected:
     // Makes a record of words words: the kind in the header, -1 in every other word.

@@ -62,6 +62,14 @@ void CVbPolyarcPath::SetClosed(int on) {
     SetHeaderBit(kClosedBit, on);
 }
 
+int CVbPolyarcPath::GetBreaks() const {
+    return HasHeaderBit(kBreaksBit) ? 1 : 0;
+}
+
+int CVbPolyarcPath::GetClosed() const {
+    return HasHeaderBit(kClosedBit) ? 1 : 0;
+}
+
 CVbVrtxGeom* CVbPolyarcPath::ToShape() const {
     return ShapeOfPath<CVbPolyarcShape>(*this, kPolyarcPathLayout);
 }

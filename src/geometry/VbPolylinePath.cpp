@@ -49,6 +49,14 @@ void CVbPolylinePath::SetClosed(int on) {
     SetHeaderBit(kClosedBit, on);
 }
 
+int CVbPolylinePath::GetBreaks() const {
+    return HasHeaderBit(kBreaksBit) ? 1 : 0;
+}
+
+int CVbPolylinePath::GetClosed() const {
+    return HasHeaderBit(kClosedBit) ? 1 : 0;
+}
+
 CVbVrtxGeom* CVbPolylinePath::ToShape() const {
     return ShapeOfPath<CVbPolylineShape>(*this, kPolylinePathLayout);
 }

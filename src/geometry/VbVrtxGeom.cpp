@@ -55,6 +55,18 @@ void CVbVrtxGeom::SetAuxFlag(int on) {
     SetHeaderBit(kAuxFlagBit, on);
 }
 
+int CVbVrtxGeom::GetCounterClockwise() const {
+    return HasHeaderBit(kCounterClockwiseBit) ? 1 : 0;
+}
+
+int CVbVrtxGeom::GetUserFlag() const {
+    return HasHeaderBit(kUserFlagBit) ? 1 : 0;
+}
+
+int CVbVrtxGeom::GetAuxFlag() const {
+    return HasHeaderBit(kAuxFlagBit) ? 1 : 0;
+}
+
 void CVbVrtxGeom::SetHeaderBit(int bit, int on) {
     record[0] = on != 0 ? (record[0] | bit) : (record[0] & ~bit);
 }

@@ -175,6 +175,69 @@ TEST_P(GeometryKinds, IsRebuiltFromItsRecordButNotFromAShortFixedOne) {
     EXPECT_EQ(shortCopy == nullptr, GetKind(geom->GetRecord()) <= GEOM_RECT_SHAPE);
 }
 
+// Calls use on geom as a polyline or polyarc path, the classes with Closed and Breaks flags;
+// returns false for the other classes.
+template <class Use>
+bool AsPathWithBreaks(CVbVrtxGeom& geom, Use use) {
+    if (auto* polyline = dynamic_cast<CVbPolylinePath*>(&geom)) {
+        use(*polyline);
+        return true;
+    }
+    if (auto* polyarc = dynamic_cast<CVbPolyarcPath*>(&geom)) {
+        use(*polyarc);
+        return true;
+    }
+    return false;
+}
+
+TEST_P(GeometryKinds, ReadsBackEachFlagItsSetterSetsAndTouchesNoOtherBit) {
+    struct Flag {
+        int bit;
+        std::function<void(CVbVrtxGeom&, int)> set;
+        std::function<int(CVbVrtxGeom&)> get;
+    };
+    const Flag flags[] = {
+        {kCcw, [](CVbVrtxGeom& g, int on) { g.SetCounterClockwise(on); },
+         [](CVbVrtxGeom& g) { return g.GetCounterClockwise(); }},
+        {kUser, [](CVbVrtxGeom& g, int on) { g.SetUserFlag(on); },
+         [](CVbVrtxGeom& g) { return g.GetUserFlag(); }},
+        {CVbVrtxGeom::kAuxFlagBit, [](CVbVrtxGeom& g, int on) { g.SetAuxFlag(on); },
+         [](CVbVrtxGeom& g) { return g.GetAuxFlag(); }},
+        {kClosed,
+         [](CVbVrtxGeom& g, int on) { AsPathWithBreaks(g, [on](auto& p) { p.SetClosed(on); }); },
+         [](CVbVrtxGeom& g) {
+             int on = -1;
+             AsPathWithBreaks(g, [&on](auto& p) { on = p.GetClosed(); });
+             return on;
+         }},
+        {kBreaks,
+         [](CVbVrtxGeom& g, int on) { AsPathWithBreaks(g, [on](auto& p) { p.SetBreaks(on); }); },
+         [](CVbVrtxGeom& g) {
+             int on = -1;
+             AsPathWithBreaks(g, [&on](auto& p) { on = p.GetBreaks(); });
+             return on;
+         }},
+    };
+    const Owned geom = Make();
+    const bool hasBreaks = AsPathWithBreaks(*geom, [](auto&) {});
+    for (const Flag& flag : flags) {
+        if (!hasBreaks && (flag.bit == kClosed || flag.bit == kBreaks)) {
+            continue;
+        }
+        SCOPED_TRACE(flag.bit);
+        flag.set(*geom, 0);
+        const Vertices cleared = Words(*geom);
+        EXPECT_EQ(flag.get(*geom), 0);
+        flag.set(*geom, 3);
+        EXPECT_EQ(flag.get(*geom), 1);
+        Vertices expected = cleared;
+        expected[0] |= flag.bit;
+        EXPECT_EQ(Words(*geom), expected);
+        flag.set(*geom, 0);
+        EXPECT_EQ(Words(*geom), cleared);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(AllEight, GeometryKinds, testing::ValuesIn(KindCases()),
                          [](const testing::TestParamInfo<KindCase>& info) {
                              return info.param.name;
@@ -203,6 +266,7 @@ TEST(GeometryTransform, SaturatesInsteadOfWrapping) {
 struct CirclePolygonCase {
     int r, step, counterClockwise, count;
     Vertices start;
+    int cx = 0;
 };
 
 TEST(CircleToPolygon, PlacesVerticesOnTheChordRadius) {
@@ -212,6 +276,10 @@ TEST(CircleToPolygon, PlacesVerticesOnTheChordRadius) {
         {1000, 90, 1, 4, {1207, 0, 0, 1207, -1207, 0, 0, -1207}},
         // 360 / 7 = 51 vertices; R = 1000.95
         {1000, 7, 0, 51, {1000, 0, 993, -123, 970, -244}},
+        // 360 / 19 = 18 vertices; R = 1000 * (0.5 + 1 / (2 cos 10)) = 1007.71
+        {1000, 19, 0, 18, {1007, 0, 946, -344}},
+        // Vertices on the last x of the 32-bit range are in range.
+        {0, 90, 0, 4, {-kMax, 0, -kMax, 0}, -kMax},
         // One vertex: the chord radius of a full-turn chord is 0.
         {1000, 360, 0, 1, {0, 0}},
         // Two vertices: cos 90 is nearly 0 and the chord radius explodes.
@@ -224,7 +292,7 @@ TEST(CircleToPolygon, PlacesVerticesOnTheChordRadius) {
     };
     for (const CirclePolygonCase& c : cases) {
         SCOPED_TRACE(testing::Message() << "r " << c.r << " step " << c.step);
-        const Owned polygon(CVbCircleShape(0, 0, c.r, 0, c.counterClockwise).ToPolygon(c.step));
+        const Owned polygon(CVbCircleShape(c.cx, 0, c.r, 0, c.counterClockwise).ToPolygon(c.step));
         ASSERT_EQ(polygon != nullptr, c.count != 0);
         if (polygon != nullptr) {
             const Vertices words = VertexWords(*polygon);
@@ -277,12 +345,12 @@ TEST(FixedValidate, AcceptsAnyCircleButOrdersOrRejectsARectangle) {
 }
 
 TEST(RectRotate, YieldsARotatedPolylineAndLeavesTheRectangle) {
-    CVbRectPath path(4, 0, 0, 10, 5, 1, 1);
+    CVbRectPath path(4, 1, 0, 10, 5, 1, 1);
     EXPECT_EQ(path.Rotate(0, 0, 0), nullptr);
     const Owned turned(path.Rotate(900000, 0, 0));
     ASSERT_NE(turned, nullptr);
-    EXPECT_EQ(Words(*turned), (Vertices{5 | kClosed, 4, 0, 0, 0, 10, -5, 10, -5, 0}));
-    EXPECT_EQ(Words(path), (Vertices{3 | kUser | kCcw, 4, 0, 0, 10, 5}));
+    EXPECT_EQ(Words(*turned), (Vertices{5 | kClosed, 4, 0, 1, 0, 10, -5, 10, -5, 1}));
+    EXPECT_EQ(Words(path), (Vertices{3 | kUser | kCcw, 4, 1, 0, 10, 5}));
 
     CVbRectShape shape(0, 0, 10, 4, 1, 0);
     const Owned tilted(shape.Rotate(300000, 0, 0));
@@ -450,6 +518,64 @@ TEST(PolyarcExtents, BoundArcsNotTheirCentres) {
               (std::array<int, 4>{0, 800, 600, 1000}));
     // The full circle of a point followed by its centre; the last centre runs to the first.
     EXPECT_EQ(Extents(Shape({10, 0, 0, 0, 0, 10})), (std::array<int, 4>{-10, -10, 10, 10}));
+    // A last centre runs its arc from the vertex before it to the first: clockwise below (5, 0).
+    EXPECT_EQ(Extents(Shape({0, 0, 0, 10, 0, 0, 5, 0, 5})), (std::array<int, 4>{0, -5, 10, 0}));
+}
+
+// GetVertices copies the vertex words out; SetVertices replaces them, of another count, and
+// keeps the header and the width.
+TEST(VertexWords, AreCopiedOutAndReplaced) {
+    const Vertices six = {1, 2, 3, 4, 5, 6};
+    const Vertices twelve = {7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18};
+    const auto check = [&](auto&& geom) {
+        const std::unique_ptr<int[]> copy(geom.GetVertices());
+        EXPECT_EQ(Vertices(copy.get(), copy.get() + 6), six);
+        Vertices expected(geom.GetRecord(), geom.GetRecord() + geom.GetWordCount() - 6);
+        expected.insert(expected.end(), twelve.begin(), twelve.end());
+        geom.SetVertices(twelve.data(), 12);
+        EXPECT_EQ(Words(geom), expected);
+    };
+    check(CVbPolylinePath(5, six.data(), 6, 1, 1, 0, 0));
+    check(CVbPolylineShape(six.data(), 6, 0, 1));
+    check(CVbPolyarcPath(5, six.data(), 6, 0, 0, 1, 1));
+    check(CVbPolyarcShape(six.data(), 6, 1, 0));
+}
+
+// With the Breaks bit, a vertex holding the smallest integer (here only its y, or x and y of an
+// arc path) is a break marker: every move leaves it as it is, and it bounds nothing, nor does an
+// arc that starts at it.
+TEST(BreakMarkers, StayThroughEveryMoveAndBoundNothing) {
+    const Vertices line = {1, 2, 0, kMin, 3, 4};
+    const Vertices arcs = {-10, 0, 0, 0, 0, 10, 10, 0, 0, kMin, kMin, 0, 30, 0, 10, 40, 0, 0};
+    const std::pair<std::function<void(CVbVrtxGeom&)>, std::pair<Vertices, Vertices>> moves[] = {
+        {[](CVbVrtxGeom& g) { g.Translate(1, 0); },
+         {{2, 2, 0, kMin, 4, 4},
+          {-9, 0, 0, 1, 0, 10, 11, 0, 0, kMin, kMin, 0, 31, 0, 10, 41, 0, 0}}},
+        {[](CVbVrtxGeom& g) { g.Translate(0, 1); },
+         {{1, 3, 0, kMin, 3, 5},
+          {-10, 1, 0, 0, 1, 10, 10, 1, 0, kMin, kMin, 0, 30, 1, 10, 40, 1, 0}}},
+        {[](CVbVrtxGeom& g) { g.MirrorX(); },
+         {{-1, 2, 0, kMin, -3, 4},
+          {10, 0, 0, 0, 0, -10, -10, 0, 0, kMin, kMin, 0, -30, 0, -10, -40, 0, 0}}},
+        {[](CVbVrtxGeom& g) { EXPECT_EQ(g.Transform(0, 0, 0, 0, 2.0), nullptr); },
+         {{2, 4, 0, kMin, 6, 8},
+          {-20, 0, 0, 0, 0, 20, 20, 0, 0, kMin, kMin, 0, 60, 0, 20, 80, 0, 0}}},
+        {[](CVbVrtxGeom& g) { EXPECT_EQ(g.Rotate(900000, 0, 0), nullptr); },
+         {{-2, 1, 0, kMin, -4, 3},
+          {0, -10, 0, 0, 0, 10, 0, 10, 0, kMin, kMin, 0, 0, 30, 10, 0, 40, 0}}},
+    };
+    for (const auto& [move, expected] : moves) {
+        CVbPolylinePath polyline(2, line.data(), 6, 0, 0, 0, 1);
+        CVbPolyarcPath polyarc(2, arcs.data(), 18, 0, 0, 0, 1);
+        move(polyline);
+        move(polyarc);
+        EXPECT_EQ(VertexWords(polyline), expected.first);
+        EXPECT_EQ(VertexWords(polyarc), expected.second);
+    }
+    EXPECT_EQ(Extents(CVbPolylinePath(2, line.data(), 6, 0, 0, 0, 1)),
+              (std::array<int, 4>{0, 1, 4, 5}));
+    EXPECT_EQ(Extents(CVbPolyarcPath(2, arcs.data(), 18, 0, 0, 0, 1)),
+              (std::array<int, 4>{-11, -1, 41, 11}));
 }
 
 struct FlattenCase {
@@ -463,6 +589,10 @@ TEST(PolyarcToPolygon, ReplacesArcsByChordsOnTheChordRadius) {
     const FlattenCase cases[] = {
         // n = 2, delta = 45 degrees, R = 1041.196: the single chord point (736, 736).
         {"ccw quarter", {1000, 0, 0, 0, 0, -1000, 0, 1000, 0}, 40, {1000, 0, 736, 736, 0, 1000}},
+        {"ccw quarter about (1000, 0)",
+         {2000, 0, 0, 1000, 0, -1000, 1000, 1000, 0},
+         40,
+         {2000, 0, 1736, 736, 1000, 1000}},
         {"no arc", {1, 2, 0, 3, 4, 0, 5, 6, 0}, 40, {1, 2, 3, 4, 5, 6}},
         {"single vertex", {0, 0, 7}, 40, {0, 0}},
         {"step of zero", {1, 2, 0, 3, 4, 0}, 0, {}},

@@ -89,8 +89,9 @@ std::string Describe(const JNPResult* construct) {
     return text;
 }
 
-// Parses text the way a caller does, adding an alias for every construct whose id is aliasId;
-// top-level constructs are separated by "; ".
+// Parses text the way a caller does, adding an alias for every construct whose id is aliasId
+// and writing the result of that after it as "=0" or "=1"; top-level constructs are separated by
+// "; ".
 ParseTranscript Parse(const std::string& text, const JNP_KEYWORD_DEF* keywords,
                       const JNP_CONST_DEF* constants, int aliasId = 0) {
     MessageCapture capture;
@@ -102,10 +103,10 @@ ParseTranscript Parse(const std::string& text, const JNP_KEYWORD_DEF* keywords,
     }
     for (JNPResult* construct = parser.NextResult(); construct != nullptr;
          construct = parser.NextResult()) {
-        if (construct->id == aliasId) {
-            parser.AddAlias(*construct);
-        }
         transcript.constructs += (transcript.constructs.empty() ? "" : "; ") + Describe(construct);
+        if (construct->id == aliasId) {
+            transcript.constructs += "=" + std::to_string(parser.AddAlias(*construct));
+        }
         JNParser::FreeResult(construct);
     }
     transcript.messages = capture.Text();
@@ -177,18 +178,18 @@ const Case kMachineCases[] = {
     {".UNIT MM\n..VERSION \"x\"\n", 1, "15(2)",
      "Error: Keyword <..VERSION> not allowed\n   in keyword <.UNIT> at line # 2\n"},
     {".ALIAS \".measure\" \".unit\" .ALIAS \"..SIZE\" \".DATAFORMAT\"\n.MEASURE MM .SIZE 2 4", 0,
-     "1(\".MEASURE\",\".UNIT\"); 1(\"..SIZE\",\".DATAFORMAT\"); 15(2); 7(2,4)", ""},
-    {".ALIAS \".MEASURE\" \"unit\"\n.UNIT MM\n", 1, "1(\".MEASURE\",\"UNIT\"); 15(2)",
+     "1(\".measure\",\".unit\")=0; 1(\"..SIZE\",\".DATAFORMAT\")=0; 15(2); 7(2,4)", ""},
+    {".ALIAS \".MEASURE\" \"unit\"\n.UNIT MM\n", 1, "1(\".MEASURE\",\"unit\")=1; 15(2)",
      "Error: Attempted alias to non-existent keyword <UNIT>\n"
      "   in keyword <.ALIAS> above line # 2\n"
      "   The following keyword construct skipped due to errors\n"
      ".ALIAS  ( \".MEASURE\" , \"UNIT\" )\n\n"},
-    {".ALIAS \".UNIT\" \".VERSION\"", 1, "1(\".UNIT\",\".VERSION\")",
+    {".ALIAS \".UNIT\" \".VERSION\"", 1, "1(\".UNIT\",\".VERSION\")=1",
      "Error: Attempted to alias an existing keyword <.UNIT>\n"
      "   in keyword <.ALIAS> above line # 1\n"
      "   The following keyword construct skipped due to errors\n"
      ".ALIAS  ( \".UNIT\" , \".VERSION\" )\n\n"},
-    {".ALIAS \".MEASURE\"\n.MEASURE MM", 2, "1(\".MEASURE\")",
+    {".ALIAS \".MEASURE\"\n.MEASURE MM", 2, "1(\".MEASURE\")=1",
      "Error: Expected <2> arguments\n   in keyword <.ALIAS> above line # 1\n"
      "Error: Unknown keyword <.MEASURE> at line # 2\n"},
     {"\xFF.UNIT MM", 0, "", ""},
@@ -223,7 +224,7 @@ const Case kNestingCases[] = {
      "Error: Arguments <3> must be modulo <2>\n   in keyword <..POINTS> above line # 3\n"},
     {".BOARD\n..LAYER \"a\"\n..POINTS 1\n", 1, "1(){2(\"a\") 4(1)}",
      "Error: Expected <2> arguments\n   in keyword <..POINTS> above line # 3\n"},
-    {".BOARD ..LAYER \"a\" ..ORIGIN 1.5e2 -2.5E-1", 0, "1(){2(\"a\") 5(150,-0.25)}", ""},
+    {".BOARD ..LAYER \"a\" ..ORIGIN .5e3 -2.5E-1", 0, "1(){2(\"a\") 5(500,-0.25)}", ""},
     {".BOARD ..LAYER \"a\" ..ORIGIN 0X10 FAST 1.5Q \"s\" 7", 5, "1(){2(\"a\") 5(7)}",
      "Error: Unexpected int <0X10>\n   in keyword <..ORIGIN> at line # 1\n"
      "Error: Unexpected constant <FAST>\n   in keyword <..ORIGIN> at line # 1\n"
@@ -251,6 +252,10 @@ const Case kNestingCases[] = {
      "Error: Keyword <..NOTE> not allowed\n   in keyword <..NOTE> at line # 2\n"
      "Error: Bad keyword hierarchy above line # 3\n"
      "   The following keyword construct was ignored:\n  ..NOTE \"a\" \n\n"},
+    {"..TAGS FAST SLOW FAST SLOW FAST\n.BOARD ..LAYER \"x\"", 1, "1(){2(\"x\")}",
+     "Error: Bad keyword hierarchy above line # 2\n"
+     "   The following keyword construct was ignored:\n"
+     "  ..TAGS  ( FAST , SLOW , FAST , SLOW )\n\tFAST \n\n"},
     // The stored name is cut to 32 characters.
     {".longkeywordnamewithmorethanthirtytwoletters 1X", 2, "12()",
      "Error: Bad int value <1X>\n   in keyword <.LONGKEYWORDNAMEWITHMORETHANTHI> at line # 1\n"

@@ -15,13 +15,16 @@
 
 namespace {
 
-// Scans a whole program written to a temporary file and records what the scanner delivered: one
-// text per token ("code 1", "T 102", "X 1.2345", flags " end" for a block end and " invalid",
-// then "@" and the line number right after the token), the line each token begins on, the
+// Scans a whole program written to a temporary file, with the AUTO scanner when the settings ask
+// for it, and records what the scanner delivered: one text per token ("code 1", "T 102",
+// "X 1.2345", "define 3", "unit 2", "error", flags " end" for a block end and " invalid", then
+// "@" and the line number right after the token), the line each token begins on, the
 // message bytes, the tool lines, the line number once the scan has ended and whether a further
 // call after the end gave no token.
 struct ScanTrace {
     ScanTrace(const std::string& bytes, const CDrillMachineFormat& settings);
+    template <class Scanner>
+    void Scan(const std::string& path, const CDrillMachineFormat& settings, FILE* stream);
 
     std::vector<std::string> tokens;
     std::vector<int> tokenLines;
@@ -41,9 +44,16 @@ std::string DescribeValue(const NCToken& token) {
     return std::string(1, kLetters[token.type]) + " " + std::string(text, end.ptr);
 }
 
-std::string Describe(const NCToken& token, const CDrillScanner& scanner) {
+template <class Scanner>
+std::string Describe(const NCToken& token, const Scanner& scanner) {
     std::string text;
-    if (token.type == TOKEN_CODE) {
+    if (token.type == TOKEN_TOOL_DEFINITION) {
+        text = "define " + std::to_string(token.toolNumber);
+    } else if (token.type == TOKEN_UNIT) {
+        text = "unit " + std::to_string(token.code);
+    } else if (token.type == TOKEN_COUNTED_ERROR) {
+        text = "error";
+    } else if (token.type == TOKEN_CODE) {
         text = "code " + std::to_string(token.code);
         if (token.code == CODE_G93) {
             text += " [" + token.text + "]";
@@ -65,7 +75,17 @@ std::string Describe(const NCToken& token, const CDrillScanner& scanner) {
 ScanTrace::ScanTrace(const std::string& bytes, const CDrillMachineFormat& settings) {
     TempFile file(bytes, ".drl");
     MessageCapture capture;
-    CDrillScanner scanner(file.Path(), settings, capture.Stream());
+    if (settings.dataType == CDrillMachineFormat::AUTO) {
+        Scan<CAutoScanner>(file.Path(), settings, capture.Stream());
+    } else {
+        Scan<CDrillScanner>(file.Path(), settings, capture.Stream());
+    }
+    messages = capture.Text();
+}
+
+template <class Scanner>
+void ScanTrace::Scan(const std::string& path, const CDrillMachineFormat& settings, FILE* stream) {
+    Scanner scanner(path, settings, stream);
     NCToken token;
     // Bounded, so that a scanner that never ends fails its test instead of hanging it.
     while (tokens.size() < kTokenLimit && scanner.NextToken(token) != nullptr) {
@@ -76,7 +96,6 @@ ScanTrace::ScanTrace(const std::string& bytes, const CDrillMachineFormat& settin
     }
     finalLine = scanner.GetLineNumber();
     endRepeats = scanner.NextToken(token) == nullptr;
-    messages = capture.Text();
     toolLines = scanner.GetToolLines();
 }
 
@@ -92,7 +111,7 @@ CDrillMachineFormat MakeFormat(int integerDigits, int decimalDigits) {
 // takes the escapes \n, \r, \t, \\ and \xHH:
 //   case <name>                  starts a case
 //   format <m> <n> <z>           digits and zero suppression 1, 2 or 0 (default 2 4 1)
-//   delimiter <c>, charset <n>, step <n>   other settings (default #, 1, 1)
+//   delimiter <c>, charset <n>, step <n>, type <n>   other settings (default #, 1, 1, 1)
 //   program <bytes>              the drill file, appended line by line
 //   token <text>                 one expected token, as ScanTrace writes it
 //   message <bytes>              expected message bytes, appended in order
@@ -139,6 +158,8 @@ void Apply(ScanCase& c, const std::string& key, const std::string& text) {
         c.format.delimiter = text;
     } else if (key == "charset") {
         c.format.characterSet = std::stoi(text);
+    } else if (key == "type") {
+        c.format.dataType = std::stoi(text);
     } else if (key == "step") {
         c.format.stepMode = std::stoi(text);
     } else if (key == "program") {
@@ -201,8 +222,11 @@ TEST_P(ScanCases, GiveTheirTokensMessagesToolLinesAndLineNumber) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, ScanCases,
-                         testing::Values("tokens.txt", "messages.txt", "header.txt",
-                                         "numbers.txt"));
+                         testing::Values("tokens.txt", "messages.txt", "header.txt", "numbers.txt"),
+                         [](const auto& info) {
+                             const std::string file = info.param;
+                             return file.substr(0, file.find('.'));
+                         });
 
 // Whole reads in the AUTO dialect, with the case's settings as the fallback format.
 TEST(AutoReadCases, GiveTheirCallbacksMessagesAndResult) {
@@ -281,6 +305,15 @@ TEST(DrillScanner, ReadsNumbersEndingExactlyAtTheEndOfTheFile) {
     for (std::size_t size : {2047, 2048, 2049, 4097}) {
         const std::string program = std::string(size - 3, ' ') + "X12";
         EXPECT_EQ(ScanTrace(program, kFormat).tokens, Tokens{"X 0.0012 end @1"}) << size;
+    }
+}
+
+// A carriage return that ends a block of the file, not followed by a line feed, is read.
+TEST(DrillScanner, ReportsALoneCarriageReturnWhereverABlockBoundaryFalls) {
+    for (std::size_t pad : {2044, 2045, 2046}) {
+        const ScanTrace trace(std::string(pad, ' ') + "X1\rY2", kFormat);
+        EXPECT_EQ(trace.tokens, (Tokens{"X 0.0001 @1", "Y 0.0002 end invalid @1"})) << pad;
+        EXPECT_EQ(trace.messages, "Error: Unknown character \r found at line number 1\n") << pad;
     }
 }
 
