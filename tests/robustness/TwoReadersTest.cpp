@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <thread>
@@ -8,6 +9,7 @@
 #include "MessageCapture.h"
 #include "RecordingHost.h"
 #include "TempFile.h"
+#include "perforex/perforex_c.h"
 
 namespace {
 
@@ -67,6 +69,31 @@ void ExpectSameTogether(const std::function<std::string()>& first,
     }
 }
 
+// Returns the status, the result, the holes, the contours' vertices and the messages of one read
+// of path through the C interface, with the machine format file or the format detected.
+std::string ReadThroughC(const std::string& path, bool detect) {
+    pfx_result* board = nullptr;
+    const int status =
+        detect ? pfx_read_file(path.c_str(), nullptr, PFX_FORMAT_DETECT, &board)
+               : pfx_read_file(path.c_str(), kFormat.Path().c_str(), PFX_FORMAT_FILE, &board);
+    std::string text = std::to_string(status) + ' ' + std::to_string(pfx_result_code(board)) + '\n';
+    const std::int32_t* holes = pfx_holes(board);
+    for (std::size_t word = 0; word < 3 * pfx_hole_count(board); ++word) {
+        text += std::to_string(holes[word]) + ' ';
+    }
+    for (std::size_t index = 0; index < pfx_contour_count(board); ++index) {
+        const pfx_contour& contour = pfx_contours(board)[index];
+        for (std::size_t word = 0; word < 3 * contour.vertex_count; ++word) {
+            text += std::to_string(contour.vertices[word]) + ' ';
+        }
+    }
+    for (std::size_t index = 0; index < pfx_message_count(board); ++index) {
+        text += pfx_messages(board)[index].text;
+    }
+    pfx_result_free(board);
+    return text;
+}
+
 TEST(TwoReaders, ReadingDifferentFilesAtOnceGivesWhatSingleReadsGive) {
     const TempFile first(Board(300, 60, 1), ".drl");
     // The second file differs in coordinates, in size and in an error before its end.
@@ -107,6 +134,16 @@ TEST(TwoDetectors, DetectingAndReadingDifferentProgramsAtOnceGivesWhatSingleRuns
     ASSERT_EQ(DetectAndRead(first.Path()).substr(0, 2), "11");
     ExpectSameTogether([&] { return DetectAndRead(first.Path()); },
                        [&] { return DetectAndRead("second.drl", second); });
+}
+
+TEST(TwoReaders, ReadsThroughTheCInterfaceAreIndependent) {
+    // One read with a machine format file, the other with the format detected.
+    const TempFile first(Board(300, 60, 1), ".drl");
+    const TempFile second(Board(200, 110, 7, "G70\n"), ".drl");
+    ASSERT_EQ(ReadThroughC(first.Path(), false).substr(0, 4), "0 1\n");
+    ASSERT_EQ(ReadThroughC(second.Path(), true).substr(0, 4), "0 0\n");
+    ExpectSameTogether([&] { return ReadThroughC(first.Path(), false); },
+                       [&] { return ReadThroughC(second.Path(), true); });
 }
 
 }  // namespace

@@ -1,0 +1,209 @@
+/* The C interface of PerforexReader, for C programs and for every language that binds C.
+ *
+ * One call reads a drill program and returns an opaque result that holds everything the read
+ * delivered, as plain arrays; pfx_result_free frees it. Every name starts with pfx_ or PFX_. No
+ * C++ type and no exception crosses this interface. Results are independent of each other, so
+ * reads may run on several threads at once.
+ *
+ *     pfx_result* board = NULL;
+ *     if (pfx_read_file("board.drl", NULL, PFX_FORMAT_DETECT, &board) != PFX_OK) {
+ *         fprintf(stderr, "%s\n", pfx_error_text(board));
+ *     } else {
+ *         const int32_t* holes = pfx_holes(board);            // x, y, tool, x, y, tool, ...
+ *         for (size_t i = 0; i < pfx_hole_count(board); ++i) { ... holes[3 * i] ... }
+ *     }
+ *     pfx_result_free(board);
+ */
+#ifndef PERFOREX_PERFOREX_C_H
+#define PERFOREX_PERFOREX_C_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#include "perforex/Export.h"
+#include "perforex/Version.h"
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* The version of the headers a host was built with; pfx_version_number and pfx_version_string
+ * tell the version of the library it loaded. */
+#define PFX_VERSION_NUMBER \
+    (PERFOREX_VERSION_MAJOR * 10000 + PERFOREX_VERSION_MINOR * 100 + PERFOREX_VERSION_PATCH)
+#define PFX_VERSION_STRING PERFOREX_VERSION_STRING
+
+/* Returns the loaded library's version as MAJOR * 10000 + MINOR * 100 + PATCH. */
+PERFOREX_API unsigned pfx_version_number(void);
+/* Returns the loaded library's version as text, e.g. "0.1.0"; a static string, never freed. */
+PERFOREX_API const char* pfx_version_string(void);
+
+/* What a read call returns. Anything but PFX_OK means that no program was read; the result then
+ * holds pfx_error_text, and the messages for PFX_ERROR_MACHINE_FORMAT. A program with errors is no
+ * failure of the call: it returns PFX_OK and pfx_result_code 0, with the errors among the messages.
+ */
+enum {
+    PFX_OK = 0,
+    /* A null path, a null buffer with a size, a null result pointer or an unknown format kind. */
+    PFX_ERROR_ARGUMENT = 1,
+    /* The program file does not exist. */
+    PFX_ERROR_NOT_FOUND = 2,
+    /* The program path names a directory. */
+    PFX_ERROR_IS_DIRECTORY = 3,
+    /* The program file may not be read. */
+    PFX_ERROR_PERMISSION = 4,
+    /* The program file cannot be read for another reason, told by pfx_error_text. */
+    PFX_ERROR_UNREADABLE = 5,
+    /* The machine format given cannot be read or has errors; its diagnostics are among the
+     * messages. */
+    PFX_ERROR_MACHINE_FORMAT = 6,
+    /* Memory ran out, or the library failed in a way it did not foresee. */
+    PFX_ERROR_INTERNAL = 7,
+    /* The format was to be detected, and the program is none: empty, binary or a Gerber file,
+     * as pfx_error_text says. With a machine format given the bytes are read, and their errors
+     * reported as messages. */
+    PFX_ERROR_NOT_A_PROGRAM = 8
+};
+
+/* How the machine format argument of a read call is to be taken. */
+enum {
+    /* No machine format: the library detects the program's format, as perforex-dump does. */
+    PFX_FORMAT_DETECT = 0,
+    /* The path of a drill machine format file. */
+    PFX_FORMAT_FILE = 1,
+    /* The text of a drill machine format file. */
+    PFX_FORMAT_TEXT = 2
+};
+
+/* Everything one read delivered. Created by pfx_read_file or pfx_read_memory, freed by
+ * pfx_result_free; every pointer it hands out lives until then. The functions below also take a
+ * null result, as if it held nothing: counts 0, texts "", arrays null. */
+typedef struct pfx_result pfx_result;
+
+/* Reads the drill program at path. machine_format is read as format_kind says (and ignored for
+ * PFX_FORMAT_DETECT); with detection, side files beside the program are used, as perforex-dump
+ * uses them. Returns one of PFX_OK and PFX_ERROR_*. Sets *result to a new result whenever result
+ * is not null (null only when not even that could be allocated); the caller frees it with
+ * pfx_result_free, also after an error. */
+PERFOREX_API int pfx_read_file(const char* path, const char* machine_format, int format_kind,
+                               pfx_result** result);
+/* Reads the size bytes at data as a drill program, straight from the caller's buffer, which
+ * must stay unchanged during the call and is not kept after it. name (may be null) stands for
+ * the file in messages; with detection no side file is looked for. Returns and sets *result as
+ * pfx_read_file does; for the same bytes both give the same result, side files aside. */
+PERFOREX_API int pfx_read_memory(const void* data, size_t size, const char* name,
+                                 const char* machine_format, int format_kind, pfx_result** result);
+/* Frees a result and everything it handed out; does nothing for null. */
+PERFOREX_API void pfx_result_free(pfx_result* result);
+
+/* Returns why the read call failed, in one line that names the file where there is one; ""
+ * after PFX_OK. Owned by the result. */
+PERFOREX_API const char* pfx_error_text(const pfx_result* result);
+/* Returns the reader's result: 1 for a read without error or warning, 0 otherwise (also after a
+ * failed call). */
+PERFOREX_API int pfx_result_code(const pfx_result* result);
+
+/* Hole type codes of pfx_tool. */
+enum { PFX_HOLE_ROUND = 0, PFX_HOLE_SQUARE = 1, PFX_HOLE_SLOT = 2, PFX_HOLE_RECTANGLE = 3 };
+
+/* One tool definition, sizes in nanometres and angle in degrees. holes_before and
+ * contours_before count the holes and contours delivered before it, so that a host can tell
+ * which definition of a tool number was in force for each hole and contour. */
+typedef struct pfx_tool {
+    int32_t number;
+    int32_t hole_type;
+    int32_t diameter;
+    int32_t width;
+    int32_t height;
+    double angle;
+    size_t holes_before;
+    size_t contours_before;
+} pfx_tool;
+
+/* Returns how many tools the read delivered. */
+PERFOREX_API size_t pfx_tool_count(const pfx_result* result);
+/* Returns the tools in the order delivered, pfx_tool_count of them; owned by the result. */
+PERFOREX_API const pfx_tool* pfx_tools(const pfx_result* result);
+
+/* Returns how many holes the read delivered. */
+PERFOREX_API size_t pfx_hole_count(const pfx_result* result);
+/* Returns the holes in the order delivered as one array of 3 * pfx_hole_count values: x and y in
+ * nanometres and the tool (-1 before any tool is selected) of each hole. Owned by the result;
+ * may be null when there are none. */
+PERFOREX_API const int32_t* pfx_holes(const pfx_result* result);
+
+/* Flags of pfx_contour, from the header word of the contour's geometry record. */
+enum {
+    /* The path runs on from its last vertex back to its first. */
+    PFX_CONTOUR_CLOSED = 1,
+    /* Some vertices are break markers (every value INT32_MIN): the pen lifts there. */
+    PFX_CONTOUR_BREAKS = 2,
+    PFX_CONTOUR_COUNTER_CLOCKWISE = 4
+};
+
+/* One routed contour. kind is the geometry kind code of the library (7 for the polyarc path in
+ * which contours arrive); width is the route width in nanometres; flags are PFX_CONTOUR_*. The
+ * vertices are vertex_count triples (x, y, r) in nanometres: r = 0 is a point the path runs
+ * through, r != 0 the centre of an arc from the vertex before to the vertex after, of radius |r|,
+ * clockwise for r > 0. holes_before counts the holes delivered before the contour. */
+typedef struct pfx_contour {
+    int32_t tool;
+    int32_t kind;
+    int32_t width;
+    int32_t flags;
+    size_t vertex_count;
+    const int32_t* vertices;
+    size_t holes_before;
+} pfx_contour;
+
+/* Returns how many contours the read delivered. */
+PERFOREX_API size_t pfx_contour_count(const pfx_result* result);
+/* Returns the contours in the order delivered, pfx_contour_count of them; owned by the result,
+ * vertices included. */
+PERFOREX_API const pfx_contour* pfx_contours(const pfx_result* result);
+
+/* How a read counted a message. */
+enum { PFX_MESSAGE_NEITHER = 0, PFX_MESSAGE_ERROR = 1, PFX_MESSAGE_WARNING = 2 };
+
+/* One message of the read: its number in the reader's message table (0 for a diagnostic of the
+ * machine format parser), the line it names (0 for none), its kind (PFX_MESSAGE_*) and its text
+ * exactly as the reader writes it, text_size bytes (a program's bytes it echoes may hold a 0)
+ * followed by a 0. */
+typedef struct pfx_message {
+    int32_t number;
+    int32_t line;
+    int32_t kind;
+    const char* text;
+    size_t text_size;
+} pfx_message;
+
+/* Returns how many messages the read wrote. */
+PERFOREX_API size_t pfx_message_count(const pfx_result* result);
+/* Returns the messages in the order written, pfx_message_count of them; owned by the result. */
+PERFOREX_API const pfx_message* pfx_messages(const pfx_result* result);
+
+/* Returns the text of the machine format the program was read with: the file given, the text
+ * given or the one detected. Owned by the result; "" after a failed call. */
+PERFOREX_API const char* pfx_machine_format(const pfx_result* result);
+
+/* One decision of a format detection: what was decided ("unit", "digits" ...), its value, why in
+ * one sentence, the line of the program it comes from (0 for none), and all of it in one line. */
+typedef struct pfx_evidence_item {
+    const char* item;
+    const char* value;
+    const char* reason;
+    int32_t line;
+    const char* text;
+} pfx_evidence_item;
+
+/* Returns how many decisions the detection made; 0 when a machine format was given. */
+PERFOREX_API size_t pfx_evidence_count(const pfx_result* result);
+/* Returns the decisions of the detection in the order made, pfx_evidence_count of them; owned by
+ * the result, texts included. */
+PERFOREX_API const pfx_evidence_item* pfx_evidence_items(const pfx_result* result);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

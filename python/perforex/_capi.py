@@ -1,0 +1,94 @@
+"""The C interface of the library, declared once for ctypes, and the step that loads it."""
+
+import ctypes
+import os
+from ctypes import POINTER, Structure, c_char_p, c_double, c_int, c_int32, c_size_t, c_uint, c_void_p
+
+from . import _config
+
+# Statuses of a read call.
+OK = 0
+ERROR_ARGUMENT = 1
+ERROR_NOT_FOUND = 2
+ERROR_IS_DIRECTORY = 3
+ERROR_PERMISSION = 4
+ERROR_UNREADABLE = 5
+ERROR_MACHINE_FORMAT = 6
+ERROR_INTERNAL = 7
+ERROR_NOT_A_PROGRAM = 8
+
+# How the machine format argument of a read call is taken.
+FORMAT_DETECT = 0
+FORMAT_FILE = 1
+FORMAT_TEXT = 2
+
+# Flags of a contour and kinds of a message.
+CONTOUR_CLOSED = 1
+MESSAGE_ERROR = 1
+MESSAGE_WARNING = 2
+
+
+class Tool(Structure):
+    _fields_ = [("number", c_int32), ("hole_type", c_int32), ("diameter", c_int32),
+                ("width", c_int32), ("height", c_int32), ("angle", c_double),
+                ("holes_before", c_size_t), ("contours_before", c_size_t)]
+
+
+class Contour(Structure):
+    _fields_ = [("tool", c_int32), ("kind", c_int32), ("width", c_int32), ("flags", c_int32),
+                ("vertex_count", c_size_t), ("vertices", POINTER(c_int32)),
+                ("holes_before", c_size_t)]
+
+
+class Message(Structure):
+    _fields_ = [("number", c_int32), ("line", c_int32), ("kind", c_int32),
+                ("text", c_void_p), ("text_size", c_size_t)]
+
+
+class EvidenceItem(Structure):
+    _fields_ = [("item", c_char_p), ("value", c_char_p), ("reason", c_char_p), ("line", c_int32),
+                ("text", c_char_p)]
+
+
+Result = c_void_p
+
+# Each function of the C interface: name, result type, argument types.
+FUNCTIONS = (
+    ("pfx_version_number", c_uint, ()),
+    ("pfx_version_string", c_char_p, ()),
+    ("pfx_read_file", c_int, (c_char_p, c_char_p, c_int, POINTER(Result))),
+    ("pfx_read_memory", c_int, (c_char_p, c_size_t, c_char_p, c_char_p, c_int, POINTER(Result))),
+    ("pfx_result_free", None, (Result,)),
+    ("pfx_error_text", c_char_p, (Result,)),
+    ("pfx_result_code", c_int, (Result,)),
+    ("pfx_tool_count", c_size_t, (Result,)),
+    ("pfx_tools", POINTER(Tool), (Result,)),
+    ("pfx_hole_count", c_size_t, (Result,)),
+    ("pfx_holes", c_void_p, (Result,)),
+    ("pfx_contour_count", c_size_t, (Result,)),
+    ("pfx_contours", POINTER(Contour), (Result,)),
+    ("pfx_message_count", c_size_t, (Result,)),
+    ("pfx_messages", POINTER(Message), (Result,)),
+    ("pfx_machine_format", c_char_p, (Result,)),
+    ("pfx_evidence_count", c_size_t, (Result,)),
+    ("pfx_evidence_items", POINTER(EvidenceItem), (Result,)),
+)
+
+
+def library_path():
+    """Returns the path of the shared library: the one built or installed with this package."""
+    return os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                                         _config.LIBRARY))
+
+
+def load(path=None):
+    """Loads the library and declares every function of the C interface on it."""
+    library = ctypes.CDLL(path or library_path())
+    for name, result, arguments in FUNCTIONS:
+        function = getattr(library, name)
+        function.restype = result
+        function.argtypes = arguments
+    return library
+
+
+lib = load()

@@ -1,0 +1,81 @@
+// Prints what a read of a drill file delivers to a C++ host, in the order of the callbacks and
+// in the words of the C test's transcript, so that the two compare line by line:
+//   perforex_callback_transcript FILE [MACHINE_FORMAT_FILE]
+// Without a machine format file the format is detected, as a host does with CFormatDetector.
+
+#include <cstdio>
+#include <string>
+
+#include "perforex/perforex.h"
+
+namespace {
+
+// Returns the flags of the C interface set in a geometry record's header word.
+int Flags(int header) {
+    return ((header & CVbVrtxGeom::kClosedBit) != 0 ? 1 : 0) |
+           ((header & CVbVrtxGeom::kBreaksBit) != 0 ? 2 : 0) |
+           ((header & CVbVrtxGeom::kCounterClockwiseBit) != 0 ? 4 : 0);
+}
+
+// Returns text with line feeds, backslashes and other control characters escaped.
+std::string Escaped(const std::string& text) {
+    std::string escaped;
+    for (const char character : text) {
+        const unsigned char byte = static_cast<unsigned char>(character);
+        char code[8];
+        std::snprintf(code, sizeof code, "\\x%02x", byte);
+        if (byte == '\n' || byte == '\\') {
+            escaped += byte == '\n' ? "\\n" : "\\\\";
+        } else {
+            escaped += byte < 0x20 || byte == 0x7f ? std::string(code) : std::string(1, character);
+        }
+    }
+    return escaped;
+}
+
+class TranscriptHost : public CPerforexReader {
+  public:
+    void AddContour(const CVbVrtxGeom& path, int tool) override {
+        std::printf("contour %d %d %d %d:", tool, GetKind(path.GetRecord()), path.GetWidth(),
+                    Flags(path.GetRecord()[0]));
+        for (const CVbVertex& vertex : GetContourVertices(path)) {
+            std::printf(" %d %d %d", vertex.x, vertex.y, vertex.r);
+        }
+        std::printf("\n");
+    }
+    void AddHit(int x, int y, int tool) override { std::printf("hit %d %d %d\n", x, y, tool); }
+    void AddTool(int tool, int holeType, int diameter, int width, int height, double angle, int,
+                 int, int, int, int) override {
+        std::printf("tool %d %d %d %d %d %g\n", tool, holeType, diameter, width, height, angle);
+    }
+    void AddMessage(const CReaderMessage& message) override {
+        messages += "message " + std::to_string(message.number) + ' ' +
+                    std::to_string(message.line) + ' ' + std::to_string(message.kind) + ' ' +
+                    Escaped(message.text.Str()) + '\n';
+    }
+
+    // The messages, printed after the callbacks as the C transcript prints them.
+    std::string messages;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s FILE [MACHINE_FORMAT_FILE]\n", argv[0]);
+        return 2;
+    }
+    TranscriptHost host;
+    if (argc > 2) {
+        host.SetDrillMachineFormatFile(argv[2]);
+    } else {
+        CFormatDetector detector;
+        detector.DetectFile(argv[1]);
+        host.SetDrillMachineFormatText(detector.GetMachineFormatText());
+    }
+    FILE* sink = std::fopen("/dev/null", "w");
+    const int result = host.Read(sink, argv[1]);
+    std::fclose(sink);
+    std::printf("%sresult %d\n", host.messages.c_str(), result);
+    return 0;
+}

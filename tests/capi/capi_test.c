@@ -1,0 +1,323 @@
+/* Reads programs through the C interface as a C host does. The first argument picks the group:
+ *   both-ways               a program read from its path and from memory gives what it holds
+ *   bad-inputs              each bad input gets its status and a reason, and nothing crashes
+ *   many-reads N            N rounds of every kind of read, each result freed (a leak check
+ *                           under AddressSanitizer)
+ *   transcript FILE [FMT]   prints what a read of FILE (FMT a machine format file, or detected)
+ *                           delivered, in delivery order
+ */
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "perforex/perforex_c.h"
+
+static int failures = 0;
+
+#define CHECK(condition)                                                                      \
+    do {                                                                                      \
+        if (!(condition)) {                                                                   \
+            fprintf(stderr, "%s:%d: %s: failed: %s\n", __FILE__, __LINE__, what, #condition); \
+            ++failures;                                                                       \
+        }                                                                                     \
+    } while (0)
+
+/* Millimetres, three decimal digits, leading zeros left out: X4000 is 4 mm. */
+static const char kFormat[] = ".Unit MM\n.DataFormat 3,3\n.ZeroTruncation LEADING\n";
+/* Two tools, two holes, a contour of a line and a clockwise half circle of radius 1.5 mm, and a
+ * code without an effect on line 15. */
+static const char kProgram[] =
+    "M48\nT01C1.000\nT02 Slot 2.000x1.000 R90\n%\nT01\nX1000Y2000\nX-500Y250\nT02\n"
+    "G00X0Y0\nM15\nG01X4000Y0\nG02X4000Y3000A1500\nM16\nT01\nG70\nM30\n";
+
+/* A program that states its unit, read with the format detected. */
+static const char kStatedProgram[] = "M48\nMETRIC\nT1C1.0\n%\nT1\nX1.5Y-2.0\nM30\n";
+
+/* Writes bytes to a new temporary file and returns its path, which the caller frees. */
+static char* TempFile(const char* bytes, size_t size) {
+    char* path = malloc(64);
+    strcpy(path, "/tmp/perforex_capi_XXXXXX");
+    const int descriptor = mkstemp(path);
+    if (descriptor < 0 || write(descriptor, bytes, size) != (ssize_t)size) {
+        perror("temporary file");
+        exit(2);
+    }
+    close(descriptor);
+    return path;
+}
+
+static void CheckProgramRead(const char* what, int status, const pfx_result* board) {
+    CHECK(status == PFX_OK && strcmp(pfx_error_text(board), "") == 0);
+    CHECK(strcmp(pfx_machine_format(board), kFormat) == 0);
+    CHECK(pfx_evidence_count(board) == 0);
+    CHECK(pfx_result_code(board) == 0);
+
+    if (pfx_tool_count(board) != 2 || pfx_hole_count(board) != 2 || pfx_contour_count(board) != 1 ||
+        pfx_message_count(board) != 2) {
+        CHECK(!"2 tools, 2 holes, 1 contour and 2 messages");
+        return;
+    }
+    /* Both tools are delivered at the end of the header, before any hole or contour. */
+    const pfx_tool* tools = pfx_tools(board);
+    CHECK(tools[0].number == 1 && tools[0].hole_type == PFX_HOLE_ROUND);
+    CHECK(tools[0].diameter == 1000000 && tools[0].width == 0 && tools[0].height == 0);
+    CHECK(tools[1].number == 2 && tools[1].hole_type == PFX_HOLE_SLOT && tools[1].diameter == 0);
+    CHECK(tools[1].width == 2000000 && tools[1].height == 1000000 && tools[1].angle == 90.0);
+    CHECK(tools[1].holes_before == 0 && tools[1].contours_before == 0);
+
+    const int32_t holes[] = {1000000, 2000000, 1, -500000, 250000, 1};
+    CHECK(memcmp(pfx_holes(board), holes, sizeof holes) == 0);
+
+    const pfx_contour* contour = pfx_contours(board);
+    /* The slot turned by 90 degrees routes with its height. */
+    const int32_t vertices[] = {0,       0,       0,       4000000, 0,       0,
+                                4000000, 1500000, 1500000, 4000000, 3000000, 0};
+    CHECK(contour->tool == 2 && contour->kind == 7 && contour->width == 1000000);
+    CHECK(contour->flags == 0 && contour->holes_before == 2 && contour->vertex_count == 4);
+    CHECK(memcmp(contour->vertices, vertices, sizeof vertices) == 0);
+
+    const pfx_message* unknown = &pfx_messages(board)[0];
+    const char unknownText[] = "Unknown Token found in drill file at line no 15:\n";
+    CHECK(unknown->number == 17 && unknown->line == 15 && unknown->kind == PFX_MESSAGE_ERROR);
+    CHECK(unknown->text_size == strlen(unknownText) && strcmp(unknown->text, unknownText) == 0);
+    CHECK(pfx_messages(board)[1].number == 22 &&
+          pfx_messages(board)[1].kind == PFX_MESSAGE_NEITHER);
+}
+
+static void CheckDetectedRead(const char* what, int status, const pfx_result* board) {
+    CHECK(status == PFX_OK && pfx_result_code(board) == 1);
+    const int32_t hole[] = {1500000, -2000000, 1};
+    CHECK(pfx_hole_count(board) == 1 && memcmp(pfx_holes(board), hole, sizeof hole) == 0);
+    CHECK(strstr(pfx_machine_format(board), ".Unit MM") != NULL);
+    CHECK(pfx_evidence_count(board) > 0);
+    if (pfx_evidence_count(board) > 0) {
+        const pfx_evidence_item* unit = pfx_evidence_items(board);
+        CHECK(strcmp(unit->item, "unit") == 0 && strcmp(unit->value, "millimetre") == 0);
+        CHECK(unit->line == 2 && strstr(unit->text, "METRIC") != NULL);
+    }
+}
+
+static void BothWays(void) {
+    char* program = TempFile(kProgram, strlen(kProgram));
+    char* format = TempFile(kFormat, strlen(kFormat));
+    pfx_result* board = NULL;
+    int status = pfx_read_file(program, format, PFX_FORMAT_FILE, &board);
+    CheckProgramRead("path, machine format file", status, board);
+    pfx_result_free(board);
+    status =
+        pfx_read_memory(kProgram, strlen(kProgram), "board.drl", kFormat, PFX_FORMAT_TEXT, &board);
+    CheckProgramRead("memory, machine format text", status, board);
+    pfx_result_free(board);
+    remove(program);
+    free(program);
+
+    program = TempFile(kStatedProgram, strlen(kStatedProgram));
+    status = pfx_read_file(program, NULL, PFX_FORMAT_DETECT, &board);
+    CheckDetectedRead("path, format detected", status, board);
+    pfx_result_free(board);
+    status = pfx_read_memory(kStatedProgram, strlen(kStatedProgram), NULL, NULL, PFX_FORMAT_DETECT,
+                             &board);
+    CheckDetectedRead("memory, format detected", status, board);
+    pfx_result_free(board);
+    const char* what = "version";
+    CHECK(pfx_version_number() == PFX_VERSION_NUMBER);
+    CHECK(strcmp(pfx_version_string(), PFX_VERSION_STRING) == 0);
+    remove(program);
+    remove(format);
+    free(program);
+    free(format);
+}
+
+/* One bad input: a path or bytes, a machine format, and the status the call must return. */
+struct BadInput {
+    const char* what;
+    const char* path;
+    const char* bytes;
+    size_t size;
+    const char* format;
+    int kind;
+    int status;
+};
+
+/* Returns the status of a read of bad->path, made as another user than root where root would
+ * read anything. */
+static int StatusAsUser(const struct BadInput* bad) {
+    if (geteuid() != 0) {
+        pfx_result* board = NULL;
+        const int status = pfx_read_file(bad->path, bad->format, bad->kind, &board);
+        pfx_result_free(board);
+        return status;
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        _exit(setuid(65534) != 0 ? 100 : StatusAsUser(bad));
+    }
+    int outcome = 0;
+    waitpid(child, &outcome, 0);
+    return WIFEXITED(outcome) ? WEXITSTATUS(outcome) : 100;
+}
+
+static int ReadBadInput(const struct BadInput* bad, pfx_result** board) {
+    if (bad->bytes != NULL || bad->size > 0) {
+        return pfx_read_memory(bad->bytes, bad->size, "bad.drl", bad->format, bad->kind, board);
+    }
+    return pfx_read_file(bad->path, bad->format, bad->kind, board);
+}
+
+/* Reads each bad input once; the unreadable file only when asOtherUser is set, since root reads
+ * it as another user. */
+static void BadInputs(int asOtherUser) {
+    char* program = TempFile(kProgram, strlen(kProgram));
+    char* locked = TempFile(kProgram, strlen(kProgram));
+    chmod(locked, 0);
+    char* empty = TempFile("", 0);
+    const char binary[] = {'\x7f', 'E', 'L', 'F', 0, 1, 2};
+    const struct BadInput table[] = {
+        {"null path", NULL, NULL, 0, kFormat, PFX_FORMAT_TEXT, PFX_ERROR_ARGUMENT},
+        {"null buffer with a size", NULL, NULL, 5, kFormat, PFX_FORMAT_TEXT, PFX_ERROR_ARGUMENT},
+        {"missing file", "/nonexistent/board.drl", NULL, 0, kFormat, PFX_FORMAT_TEXT,
+         PFX_ERROR_NOT_FOUND},
+        {"directory", "/tmp", NULL, 0, kFormat, PFX_FORMAT_TEXT, PFX_ERROR_IS_DIRECTORY},
+        {"unreadable file", locked, NULL, 0, kFormat, PFX_FORMAT_TEXT, PFX_ERROR_PERMISSION},
+        {"machine format that does not parse", program, NULL, 0, ".Unit FURLONG\n", PFX_FORMAT_TEXT,
+         PFX_ERROR_MACHINE_FORMAT},
+        {"missing machine format file", program, NULL, 0, "/nonexistent.fmt", PFX_FORMAT_FILE,
+         PFX_ERROR_MACHINE_FORMAT},
+        {"null machine format", program, NULL, 0, NULL, PFX_FORMAT_FILE, PFX_ERROR_ARGUMENT},
+        {"unknown machine format kind", program, NULL, 0, kFormat, 9, PFX_ERROR_ARGUMENT},
+        {"bytes that are no program", NULL, binary, sizeof binary, NULL, PFX_FORMAT_DETECT,
+         PFX_ERROR_NOT_A_PROGRAM},
+        {"empty file", empty, NULL, 0, NULL, PFX_FORMAT_DETECT, PFX_ERROR_NOT_A_PROGRAM},
+        /* With a machine format given they are read, and their errors reported. */
+        {"bytes that are no program, machine format given", NULL, binary, sizeof binary, kFormat,
+         PFX_FORMAT_TEXT, PFX_OK},
+    };
+    for (size_t index = 0; index < sizeof table / sizeof table[0]; ++index) {
+        const struct BadInput* bad = &table[index];
+        const char* what = bad->what;
+        if (bad->status == PFX_ERROR_PERMISSION) {
+            CHECK(!asOtherUser || StatusAsUser(bad) == PFX_ERROR_PERMISSION);
+            continue;
+        }
+        pfx_result* board = NULL;
+        CHECK(ReadBadInput(bad, &board) == bad->status);
+        CHECK(board != NULL && pfx_result_code(board) == 0);
+        const char* reason = pfx_error_text(board);
+        CHECK((bad->status == PFX_OK) == (strlen(reason) == 0) && strchr(reason, '\n') == NULL);
+        /* A file that cannot be read is named; the errors of what was read come as messages. */
+        CHECK(bad->path == NULL || bad->status == PFX_ERROR_MACHINE_FORMAT ||
+              bad->status == PFX_ERROR_ARGUMENT || strstr(reason, bad->path) != NULL);
+        CHECK(bad->status != PFX_OK || pfx_messages(board)[0].kind == PFX_MESSAGE_ERROR);
+        /* A failed call read nothing: no format, no deliveries, messages only of a bad format. */
+        CHECK(bad->status == PFX_OK ||
+              (*pfx_machine_format(board) == 0 && pfx_tool_count(board) == 0));
+        CHECK(bad->status == PFX_OK || bad->status == PFX_ERROR_MACHINE_FORMAT ||
+              pfx_message_count(board) == 0);
+        CHECK(bad->status != PFX_ERROR_MACHINE_FORMAT || pfx_message_count(board) > 0 ||
+              bad->kind == PFX_FORMAT_FILE);
+        pfx_result_free(board);
+    }
+    const char* what = "null result pointer";
+    CHECK(pfx_read_file(program, kFormat, PFX_FORMAT_TEXT, NULL) == PFX_ERROR_ARGUMENT);
+    what = "null result";
+    CHECK(*pfx_error_text(NULL) == 0 && pfx_result_code(NULL) == 0 &&
+          *pfx_machine_format(NULL) == 0);
+    CHECK(pfx_tool_count(NULL) == 0 && pfx_hole_count(NULL) == 0 && pfx_contour_count(NULL) == 0);
+    CHECK(pfx_message_count(NULL) == 0 && pfx_evidence_count(NULL) == 0);
+    CHECK(pfx_tools(NULL) == NULL && pfx_holes(NULL) == NULL && pfx_contours(NULL) == NULL);
+    CHECK(pfx_messages(NULL) == NULL && pfx_evidence_items(NULL) == NULL);
+    remove(program);
+    remove(locked);
+    remove(empty);
+    free(program);
+    free(locked);
+    free(empty);
+}
+
+static void PrintEscaped(const char* text, size_t size) {
+    for (size_t index = 0; index < size; ++index) {
+        const unsigned char byte = (unsigned char)text[index];
+        if (byte == '\n' || byte == '\\') {
+            printf(byte == '\n' ? "\\n" : "\\\\");
+        } else if (byte < 0x20 || byte == 0x7f) {
+            printf("\\x%02x", byte);
+        } else {
+            putchar(byte);
+        }
+    }
+}
+
+/* Prints the holes and contours delivered before the counts given, in the order delivered. */
+static void PrintDeliveries(const pfx_result* board, size_t holes, size_t contours, size_t* hole,
+                            size_t* contour) {
+    while (*hole < holes || *contour < contours) {
+        const pfx_contour* next = &pfx_contours(board)[*contour];
+        if (*contour < contours && next->holes_before <= *hole) {
+            printf("contour %d %d %d %d:", next->tool, next->kind, next->width, next->flags);
+            for (size_t word = 0; word < 3 * next->vertex_count; ++word) {
+                printf(" %d", next->vertices[word]);
+            }
+            printf("\n");
+            ++*contour;
+        } else {
+            const int32_t* xyt = &pfx_holes(board)[3 * *hole];
+            printf("hit %d %d %d\n", xyt[0], xyt[1], xyt[2]);
+            ++*hole;
+        }
+    }
+}
+
+static int Transcript(const char* path, const char* format) {
+    pfx_result* board = NULL;
+    const int status =
+        pfx_read_file(path, format, format ? PFX_FORMAT_FILE : PFX_FORMAT_DETECT, &board);
+    if (status != PFX_OK) {
+        fprintf(stderr, "%s\n", pfx_error_text(board));
+        pfx_result_free(board);
+        return 1;
+    }
+    size_t hole = 0;
+    size_t contour = 0;
+    for (size_t index = 0; index < pfx_tool_count(board); ++index) {
+        const pfx_tool* tool = &pfx_tools(board)[index];
+        PrintDeliveries(board, tool->holes_before, tool->contours_before, &hole, &contour);
+        printf("tool %d %d %d %d %d %g\n", tool->number, tool->hole_type, tool->diameter,
+               tool->width, tool->height, tool->angle);
+    }
+    PrintDeliveries(board, pfx_hole_count(board), pfx_contour_count(board), &hole, &contour);
+    for (size_t index = 0; index < pfx_message_count(board); ++index) {
+        const pfx_message* message = &pfx_messages(board)[index];
+        printf("message %d %d %d ", message->number, message->line, message->kind);
+        PrintEscaped(message->text, message->text_size);
+        printf("\n");
+    }
+    printf("result %d\n", pfx_result_code(board));
+    pfx_result_free(board);
+    return 0;
+}
+
+int main(int argc, char** argv) {
+    const char* group = argc > 1 ? argv[1] : "";
+    if (strcmp(group, "transcript") == 0 && argc > 2) {
+        return Transcript(argv[2], argc > 3 ? argv[3] : NULL);
+    }
+    if (strcmp(group, "both-ways") == 0) {
+        BothWays();
+    } else if (strcmp(group, "bad-inputs") == 0) {
+        BadInputs(1);
+    } else if (strcmp(group, "many-reads") == 0 && argc > 2) {
+        for (int round = atoi(argv[2]); round > 0; --round) {
+            BothWays();
+            BadInputs(0);
+        }
+    } else {
+        fprintf(stderr, "usage: %s both-ways | bad-inputs | many-reads N | transcript FILE [FMT]\n",
+                argv[0]);
+        return 2;
+    }
+    printf("%d failed\n", failures);
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,222 @@
+"""Tests of the Python package perforex, run by ctest with the package of the build tree; the
+C++ tests prove the readings themselves, these what the package makes of them."""
+
+import gc
+import glob
+import importlib.util
+import os
+import subprocess
+import sys
+import tempfile
+import unittest
+
+import perforex
+
+SOURCE = os.environ["PERFOREX_SOURCE"]
+# Millimetres, three decimal digits, leading zeros left out: X4000 is 4 mm.
+FORMAT = ".Unit MM\n.DataFormat 3,3\n.ZeroTruncation LEADING\n"
+# Two tools, two holes, a contour of a line and a clockwise half circle of radius 1.5 mm, and a
+# code without an effect on line 15.
+PROGRAM = (b"M48\nT01C1.000\nT02 Slot 2.000x1.000 R90\n%\nT01\nX1000Y2000\nX-500Y250\nT02\n"
+           b"G00X0Y0\nM15\nG01X4000Y0\nG02X4000Y3000A1500\nM16\nT01\nG70\nM30\n")
+
+
+def temporary_file(data, mode=0o600):
+    handle, path = tempfile.mkstemp(prefix="perforex_python_")
+    os.write(handle, data)
+    os.close(handle)
+    os.chmod(path, mode)
+    return path
+
+
+class ReadTest(unittest.TestCase):
+    def setUp(self):
+        self.program = temporary_file(PROGRAM)
+        self.format = temporary_file(FORMAT.encode())
+        self.addCleanup(os.remove, self.program)
+        self.addCleanup(os.remove, self.format)
+
+    def check_board(self, board):
+        self.assertEqual(board.result, 0)
+        self.assertEqual(board.tools, [perforex.Tool(1, 0, 1000000, 0, 0, 0.0),
+                                       perforex.Tool(2, 2, 0, 2000000, 1000000, 90.0)])
+        self.assertEqual(list(board.holes), [(1000000, 2000000, 1), (-500000, 250000, 1)])
+        self.assertEqual((board.holes[-1], board.holes[:1]), ((-500000, 250000, 1),
+                                                               [(1000000, 2000000, 1)]))
+        self.assertEqual(board.contours, [perforex.Contour(2, 7, 1000000, False, [
+            (0, 0, 0), (4000000, 0, 0), (4000000, 1500000, 1500000), (4000000, 3000000, 0)])])
+        self.assertEqual(board.messages[0], perforex.Message(
+            17, 15, "error", "Unknown Token found in drill file at line no 15:\n"))
+        self.assertEqual([m.kind for m in board.messages[1:]], [None])
+        self.assertEqual((board.machine_format, board.evidence), (FORMAT, []))
+
+    def test_a_path_and_bytes_give_the_same_board(self):
+        self.check_board(perforex.read(self.program, machine_format=self.format))
+        self.check_board(perforex.read(PROGRAM, machine_format=FORMAT, name="board.drl"))
+        self.check_board(perforex.read(bytearray(PROGRAM), machine_format=FORMAT.encode()))
+
+    def test_the_holes_are_a_view_of_the_librarys_array(self):
+        holes = perforex.read(PROGRAM, machine_format=FORMAT).holes
+        array = holes.array
+        self.assertEqual((array.format, array.shape, array.readonly), ("i", (2, 3), True))
+        self.assertEqual(array.tolist(), [[1000000, 2000000, 1], [-500000, 250000, 1]])
+        # The view is over the result's own array, which it keeps alive.
+        del holes
+        gc.collect()
+        self.assertEqual(array[1, 0], -500000)
+
+    @unittest.skipUnless(importlib.util.find_spec("numpy"), "numpy is not installed")
+    def test_numpy_takes_the_holes_without_a_copy(self):
+        import numpy
+        board = perforex.read(PROGRAM, machine_format=FORMAT)
+        first = numpy.asarray(board.holes.array)
+        self.assertEqual(first.tolist(), [[1000000, 2000000, 1], [-500000, 250000, 1]])
+        self.assertTrue(numpy.shares_memory(first, numpy.asarray(board.holes.array)))
+
+    def test_a_closed_board_lets_its_holes_go(self):
+        with perforex.read(PROGRAM, machine_format=FORMAT) as board:
+            self.assertEqual(len(board.holes), 2)
+        self.assertEqual((len(board.holes), board.holes.array.shape), (0, (0, 3)))
+
+    def test_the_version_is_the_librarys(self):
+        self.assertEqual(perforex.__version__, os.environ["PERFOREX_VERSION"])
+
+
+def exception_name(path):
+    try:
+        perforex.read(path, machine_format=FORMAT)
+        return "nothing"
+    except Exception as error:
+        return type(error).__name__
+
+
+def exception_as_other_user(path):
+    """Returns the name of what a read of path raises for a user other than root, who reads any
+    file."""
+    if os.geteuid() != 0:
+        return exception_name(path)
+    child = os.fork()
+    if child == 0:
+        os.setuid(65534)
+        os._exit(3 if exception_name(path) == "PermissionError" else 4)
+    return {3: "PermissionError"}.get(os.waitstatus_to_exitcode(os.waitpid(child, 0)[1]))
+
+
+class BadInputTest(unittest.TestCase):
+    def test_each_bad_input_raises_its_exception(self):
+        program = temporary_file(PROGRAM)
+        locked = temporary_file(PROGRAM, 0)
+        self.addCleanup(os.remove, program)
+        self.addCleanup(os.remove, locked)
+        table = [
+            ("missing file", "/nonexistent/board.drl", FORMAT, FileNotFoundError),
+            ("directory", SOURCE, FORMAT, IsADirectoryError),
+            ("machine format that does not parse", program, ".Unit FURLONG\n", ValueError),
+            ("missing machine format file", program, "/nonexistent.fmt", ValueError),
+            ("bytes that are no program", b"\x7fELF\x00\x01\x02", None, ValueError),
+        ]
+        for what, source, machine_format, exception in table:
+            with self.subTest(what), self.assertRaises(exception):
+                perforex.read(source, machine_format=machine_format)
+        self.assertEqual(exception_as_other_user(locked), "PermissionError")
+
+    def test_bytes_that_are_no_program_give_a_board_with_errors(self):
+        board = perforex.read(b"\x7fELF\x00\x01\x02", machine_format=FORMAT)
+        self.assertEqual((board.result, board.messages[0].kind), (0, "error"))
+
+
+def transcript(command):
+    return subprocess.run(command, check=True, capture_output=True, text=True).stdout.splitlines()
+
+
+def escaped(text):
+    return "".join("\\n" if c == "\n" else "\\\\" if c == "\\" else
+                   "\\x%02x" % ord(c) if ord(c) < 0x20 or c == "\x7f" else c for c in text)
+
+
+def python_transcript(board):
+    lines = ["tool %d %d %d %d %d %s" % (t[:5] + ("%g" % t.angle,)) for t in board.tools]
+    lines += ["hit %d %d %d" % hole for hole in board.holes]
+    lines += ["contour %d %d %d %d:%s" % (c.tool, c.kind, c.width, c.closed, "".join(
+        " %d %d %d" % vertex for vertex in c.vertices)) for c in board.contours]
+    lines += ["message %d %d %d %s" % (m.number, m.line, {"error": 1, "warning": 2}.get(m.kind, 0),
+                                       escaped(m.text)) for m in board.messages]
+    return lines + ["result %d" % board.result]
+
+
+def by_kind(lines):
+    return sorted(lines, key=lambda line: ["tool", "hit", "contour", "message",
+                                           "result"].index(line.split()[0]))
+
+
+EXAMPLES = os.path.join(SOURCE, "examples")
+PROGRAMS = sorted(glob.glob(os.path.join(EXAMPLES, "*.drl")) +
+                  glob.glob(os.path.join(EXAMPLES, "cad", "*.drl")) +
+                  [os.path.join(EXAMPLES, "allegro", "drill.drl"),
+                   os.path.join(EXAMPLES, "eagle", "board.drd")])
+# The examples read with a machine format file besides the one detected.
+FORMATS = {"board.drl": "default.fmt", "holes.drl": "default.fmt", "outline.drl": "default.fmt",
+           "faults.drl": "default.fmt", "metric.drl": "metric.fmt"}
+
+
+class ExamplesTest(unittest.TestCase):
+    """Every example program gives the same callbacks through C, Python and C++."""
+
+    def test_every_example_reads_alike_three_ways(self):
+        reads = [(program, None) for program in PROGRAMS] + [
+            (os.path.join(EXAMPLES, name), os.path.join(EXAMPLES, machine_format))
+            for name, machine_format in FORMATS.items()]
+        for program, machine_format in reads:
+            with self.subTest(program=program, machine_format=machine_format):
+                given = [machine_format] if machine_format else []
+                c = transcript([os.environ["PERFOREX_CAPI_TEST"], "transcript", program] + given)
+                cpp = transcript([os.environ["PERFOREX_TRANSCRIPT"], program] + given)
+                self.assertEqual(c, cpp)
+                # Python keeps each kind of callback in its own list, in delivery order.
+                board = perforex.read(program, machine_format=machine_format)
+                self.assertEqual(python_transcript(board), by_kind(cpp))
+                self.assertGreater(len(board.holes) + len(board.contours), 0)
+                self.assertEqual(board.evidence == [], machine_format is not None)
+
+
+# Holes before and after a tool is defined again, a rotated rectangle, a slot turned to route
+# with its height, arcs that reach beyond their ends, and a tool never defined.
+RICH_PROGRAM = b"""M48
+METRIC
+T1C1.0
+T2 Rectangle 2.0x1.0 R30
+T3 Slot 1.5x0.5 R90
+%
+T1
+X0Y0
+T2
+X10.0Y5.0
+T3
+G00X20.0Y0
+M15
+G01X25.0Y0
+G03X25.0Y10.0A5.0
+G02X25.0Y0I0J-5.0
+M16
+T4
+X40.0Y40.0
+T1C2.0
+X50.0Y50.0
+M30
+"""
+
+
+@unittest.skipUnless(os.environ.get("PERFOREX_DUMP"), "perforex-dump is not built")
+class MainTest(unittest.TestCase):
+    def test_the_summary_is_the_one_perforex_dump_prints(self):
+        rich = temporary_file(RICH_PROGRAM)
+        self.addCleanup(os.remove, rich)
+        files = PROGRAMS + [rich, "/nonexistent/board.drl"]
+        dump = subprocess.run([os.environ["PERFOREX_DUMP"]] + files, capture_output=True)
+        python = subprocess.run([sys.executable, "-m", "perforex"] + files, capture_output=True)
+        self.assertEqual(python.stdout.decode(), dump.stdout.decode())
+        self.assertEqual((python.returncode, dump.returncode), (2, 2))
+
+
+if __name__ == "__main__":
+    unittest.main()
