@@ -23,12 +23,8 @@ std::string Escaped(const std::string& text) {
     for (const char character : text) {
         const unsigned char byte = static_cast<unsigned char>(character);
         char code[8];
-        std::snprintf(code, sizeof code, "\\x%02x", byte);
-        if (byte == '\n' || byte == '\\') {
-            escaped += byte == '\n' ? "\\n" : "\\\\";
-        } else {
-            escaped += byte < 0x20 || byte == 0x7f ? std::string(code) : std::string(1, character);
-        }
+        std::snprintf(code, sizeof code, byte < 0x20 || byte == 0x7f ? "\\x%02x" : "%c", byte);
+        escaped += byte == '\n' ? "\\n" : byte == '\\' ? "\\\\" : code;
     }
     return escaped;
 }

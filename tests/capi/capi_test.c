@@ -49,42 +49,87 @@ static char* TempFile(const char* bytes, size_t size) {
     return path;
 }
 
+/* Prints text with line feeds, backslashes and other control characters escaped. */
+static void PrintEscaped(FILE* out, const char* text, size_t size) {
+    for (size_t index = 0; index < size; ++index) {
+        const unsigned char byte = (unsigned char)text[index];
+        if (byte == '\n' || byte == '\\') {
+            fputs(byte == '\n' ? "\\n" : "\\\\", out);
+        } else {
+            fprintf(out, byte < 0x20 || byte == 0x7f ? "\\x%02x" : "%c", byte);
+        }
+    }
+}
+
+/* Prints the holes and contours delivered before the counts given, in the order delivered. */
+static void PrintDeliveries(FILE* out, const pfx_result* board, size_t holes, size_t contours,
+                            size_t* hole, size_t* contour) {
+    while (*hole < holes || *contour < contours) {
+        const pfx_contour* next = &pfx_contours(board)[*contour];
+        if (*contour < contours && next->holes_before <= *hole) {
+            fprintf(out, "contour %d %d %d %d:", next->tool, next->kind, next->width, next->flags);
+            for (size_t word = 0; word < 3 * next->vertex_count; ++word) {
+                fprintf(out, " %d", next->vertices[word]);
+            }
+            fputc('\n', out);
+            ++*contour;
+        } else {
+            const int32_t* xyt = &pfx_holes(board)[3 * *hole];
+            fprintf(out, "hit %d %d %d\n", xyt[0], xyt[1], xyt[2]);
+            ++*hole;
+        }
+    }
+}
+
+/* Prints what the read delivered, in delivery order, then its messages and its result. */
+static void PrintTranscript(FILE* out, const pfx_result* board) {
+    size_t hole = 0;
+    size_t contour = 0;
+    for (size_t index = 0; index < pfx_tool_count(board); ++index) {
+        const pfx_tool* tool = &pfx_tools(board)[index];
+        PrintDeliveries(out, board, tool->holes_before, tool->contours_before, &hole, &contour);
+        fprintf(out, "tool %d %d %d %d %d %g\n", tool->number, tool->hole_type, tool->diameter,
+                tool->width, tool->height, tool->angle);
+    }
+    PrintDeliveries(out, board, pfx_hole_count(board), pfx_contour_count(board), &hole, &contour);
+    for (size_t index = 0; index < pfx_message_count(board); ++index) {
+        const pfx_message* message = &pfx_messages(board)[index];
+        fprintf(out, "message %d %d %d ", message->number, message->line, message->kind);
+        PrintEscaped(out, message->text, message->text_size);
+        fputc('\n', out);
+    }
+    fprintf(out, "result %d\n", pfx_result_code(board));
+}
+
+/* What kProgram delivers, worked out by hand: both tools at the end of the header, the slot
+ * turned by 90 degrees routing with its height, the unknown G70 counted as the one error. */
+static const char kTranscript[] =
+    "tool 1 0 1000000 0 0 0\ntool 2 2 0 2000000 1000000 90\n"
+    "hit 1000000 2000000 1\nhit -500000 250000 1\n"
+    "contour 2 7 1000000 0: 0 0 0 4000000 0 0 4000000 1500000 1500000 4000000 3000000 0\n"
+    "message 17 15 1 Unknown Token found in drill file at line no 15:\\n\n"
+    "message 22 0 0 \\n The Total number of Errors: 1 Warnings:0 in parsing\\n\\n  \n"
+    "result 0\n";
+
+/* Removes the temporary file and frees its path. */
+static void Discard(char* path) {
+    remove(path);
+    free(path);
+}
+
 static void CheckProgramRead(const char* what, int status, const pfx_result* board) {
     CHECK(status == PFX_OK && strcmp(pfx_error_text(board), "") == 0);
-    CHECK(strcmp(pfx_machine_format(board), kFormat) == 0);
-    CHECK(pfx_evidence_count(board) == 0);
-    CHECK(pfx_result_code(board) == 0);
-
-    if (pfx_tool_count(board) != 2 || pfx_hole_count(board) != 2 || pfx_contour_count(board) != 1 ||
-        pfx_message_count(board) != 2) {
-        CHECK(!"2 tools, 2 holes, 1 contour and 2 messages");
-        return;
-    }
-    /* Both tools are delivered at the end of the header, before any hole or contour. */
-    const pfx_tool* tools = pfx_tools(board);
-    CHECK(tools[0].number == 1 && tools[0].hole_type == PFX_HOLE_ROUND);
-    CHECK(tools[0].diameter == 1000000 && tools[0].width == 0 && tools[0].height == 0);
-    CHECK(tools[1].number == 2 && tools[1].hole_type == PFX_HOLE_SLOT && tools[1].diameter == 0);
-    CHECK(tools[1].width == 2000000 && tools[1].height == 1000000 && tools[1].angle == 90.0);
-    CHECK(tools[1].holes_before == 0 && tools[1].contours_before == 0);
-
-    const int32_t holes[] = {1000000, 2000000, 1, -500000, 250000, 1};
-    CHECK(memcmp(pfx_holes(board), holes, sizeof holes) == 0);
-
-    const pfx_contour* contour = pfx_contours(board);
-    /* The slot turned by 90 degrees routes with its height. */
-    const int32_t vertices[] = {0,       0,       0,       4000000, 0,       0,
-                                4000000, 1500000, 1500000, 4000000, 3000000, 0};
-    CHECK(contour->tool == 2 && contour->kind == 7 && contour->width == 1000000);
-    CHECK(contour->flags == 0 && contour->holes_before == 2 && contour->vertex_count == 4);
-    CHECK(memcmp(contour->vertices, vertices, sizeof vertices) == 0);
-
-    const pfx_message* unknown = &pfx_messages(board)[0];
-    const char unknownText[] = "Unknown Token found in drill file at line no 15:\n";
-    CHECK(unknown->number == 17 && unknown->line == 15 && unknown->kind == PFX_MESSAGE_ERROR);
-    CHECK(unknown->text_size == strlen(unknownText) && strcmp(unknown->text, unknownText) == 0);
-    CHECK(pfx_messages(board)[1].number == 22 &&
-          pfx_messages(board)[1].kind == PFX_MESSAGE_NEITHER);
+    CHECK(strcmp(pfx_machine_format(board), kFormat) == 0 && pfx_evidence_count(board) == 0);
+    char* transcript = NULL;
+    size_t size = 0;
+    FILE* out = open_memstream(&transcript, &size);
+    PrintTranscript(out, board);
+    fclose(out);
+    CHECK(strcmp(transcript, kTranscript) == 0);
+    free(transcript);
+    /* The transcript reads text_size bytes; a C host also reads the text up to its NUL. */
+    CHECK(pfx_message_count(board) > 0 &&
+          strlen(pfx_messages(board)->text) == pfx_messages(board)->text_size);
 }
 
 static void CheckDetectedRead(const char* what, int status, const pfx_result* board) {
@@ -111,8 +156,7 @@ static void BothWays(void) {
         pfx_read_memory(kProgram, strlen(kProgram), "board.drl", kFormat, PFX_FORMAT_TEXT, &board);
     CheckProgramRead("memory, machine format text", status, board);
     pfx_result_free(board);
-    remove(program);
-    free(program);
+    Discard(program);
 
     program = TempFile(kStatedProgram, strlen(kStatedProgram));
     status = pfx_read_file(program, NULL, PFX_FORMAT_DETECT, &board);
@@ -125,10 +169,8 @@ static void BothWays(void) {
     const char* what = "version";
     CHECK(pfx_version_number() == PFX_VERSION_NUMBER);
     CHECK(strcmp(pfx_version_string(), PFX_VERSION_STRING) == 0);
-    remove(program);
-    remove(format);
-    free(program);
-    free(format);
+    Discard(program);
+    Discard(format);
 }
 
 /* One bad input: a path or bytes, a machine format, and the status the call must return. */
@@ -229,74 +271,22 @@ static void BadInputs(int asOtherUser) {
     CHECK(pfx_message_count(NULL) == 0 && pfx_evidence_count(NULL) == 0);
     CHECK(pfx_tools(NULL) == NULL && pfx_holes(NULL) == NULL && pfx_contours(NULL) == NULL);
     CHECK(pfx_messages(NULL) == NULL && pfx_evidence_items(NULL) == NULL);
-    remove(program);
-    remove(locked);
-    remove(empty);
-    free(program);
-    free(locked);
-    free(empty);
-}
-
-static void PrintEscaped(const char* text, size_t size) {
-    for (size_t index = 0; index < size; ++index) {
-        const unsigned char byte = (unsigned char)text[index];
-        if (byte == '\n' || byte == '\\') {
-            printf(byte == '\n' ? "\\n" : "\\\\");
-        } else if (byte < 0x20 || byte == 0x7f) {
-            printf("\\x%02x", byte);
-        } else {
-            putchar(byte);
-        }
-    }
-}
-
-/* Prints the holes and contours delivered before the counts given, in the order delivered. */
-static void PrintDeliveries(const pfx_result* board, size_t holes, size_t contours, size_t* hole,
-                            size_t* contour) {
-    while (*hole < holes || *contour < contours) {
-        const pfx_contour* next = &pfx_contours(board)[*contour];
-        if (*contour < contours && next->holes_before <= *hole) {
-            printf("contour %d %d %d %d:", next->tool, next->kind, next->width, next->flags);
-            for (size_t word = 0; word < 3 * next->vertex_count; ++word) {
-                printf(" %d", next->vertices[word]);
-            }
-            printf("\n");
-            ++*contour;
-        } else {
-            const int32_t* xyt = &pfx_holes(board)[3 * *hole];
-            printf("hit %d %d %d\n", xyt[0], xyt[1], xyt[2]);
-            ++*hole;
-        }
-    }
+    Discard(program);
+    Discard(locked);
+    Discard(empty);
 }
 
 static int Transcript(const char* path, const char* format) {
     pfx_result* board = NULL;
     const int status =
         pfx_read_file(path, format, format ? PFX_FORMAT_FILE : PFX_FORMAT_DETECT, &board);
-    if (status != PFX_OK) {
+    if (status == PFX_OK) {
+        PrintTranscript(stdout, board);
+    } else {
         fprintf(stderr, "%s\n", pfx_error_text(board));
-        pfx_result_free(board);
-        return 1;
     }
-    size_t hole = 0;
-    size_t contour = 0;
-    for (size_t index = 0; index < pfx_tool_count(board); ++index) {
-        const pfx_tool* tool = &pfx_tools(board)[index];
-        PrintDeliveries(board, tool->holes_before, tool->contours_before, &hole, &contour);
-        printf("tool %d %d %d %d %d %g\n", tool->number, tool->hole_type, tool->diameter,
-               tool->width, tool->height, tool->angle);
-    }
-    PrintDeliveries(board, pfx_hole_count(board), pfx_contour_count(board), &hole, &contour);
-    for (size_t index = 0; index < pfx_message_count(board); ++index) {
-        const pfx_message* message = &pfx_messages(board)[index];
-        printf("message %d %d %d ", message->number, message->line, message->kind);
-        PrintEscaped(message->text, message->text_size);
-        printf("\n");
-    }
-    printf("result %d\n", pfx_result_code(board));
     pfx_result_free(board);
-    return 0;
+    return status == PFX_OK ? 0 : 1;
 }
 
 int main(int argc, char** argv) {

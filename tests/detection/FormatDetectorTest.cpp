@@ -50,36 +50,43 @@ const char kHitsIn24[] =
     "317500000 254000000 2\n349250000 254000000 2\n"
     "63500000 63500000 3\n698500000 63500000 3\n698500000 444500000 3\n63500000 444500000 3\n";
 
+// Returns the decisions of the latest detection, a line each, as item|value|reason|line|text.
+std::string Decisions(const CFormatDetector& detector) {
+    std::string lines;
+    for (const CFormatEvidence& decision : detector.GetEvidence()) {
+        lines += decision.item.Str() + "|" + decision.value.Str() + "|" + decision.reason.Str() +
+                 "|" + std::to_string(decision.line) + "|" + decision.text.Str() + "\n";
+    }
+    return lines;
+}
+
 TEST(FormatDetector, TheDrillStationInfoFileBesideAnEagleProgramGivesItsDigits) {
     const std::string folder = kExamples + "/eagle";
     const std::string drillFile = folder + "/board.drd";
     const std::string program = FileText(drillFile);
     const TempFile alone(program, ".drd");
-
-    CFormatDetector fromFile;
-    CFormatDetector fromMemory;
-    CFormatDetector fileAlone;
-    CFormatDetector memoryAlone;
-    ASSERT_EQ(fromFile.DetectFile(drillFile), 1);
-    ASSERT_EQ(fromMemory.DetectMemory(program.data(), program.size(), "board.drd", folder), 1);
-    ASSERT_EQ(fileAlone.DetectFile(alone.Path()), 1);
-    ASSERT_EQ(memoryAlone.DetectMemory(program.data(), program.size(), "board.drd"), 1);
-
-    for (const CFormatDetector* detector : {&fromFile, &fromMemory}) {
-        const std::vector<CFormatEvidence>& evidence = detector->GetEvidence();
-        ASSERT_EQ(evidence.size(), 3u);
-        EXPECT_EQ(evidence[0].text.Str(),
-                  "fallback format from " + folder + "/board.dri: IN 2,5 LEADING ABSOLUTE");
-        EXPECT_EQ(evidence[1].text.Str(), "unit: inch, from M72 on line 2");
-        EXPECT_EQ(evidence[2].text.Str(),
-                  "zero suppression: LEADING: no number begins with 0 and their lengths vary "
-                  "from 5 to 6 digits");
-        EXPECT_EQ(HitsReadWith(*detector, drillFile), kHitsIn25);
-    }
-    for (const CFormatDetector* detector : {&fileAlone, &memoryAlone}) {
-        EXPECT_EQ(detector->GetEvidence().back().text.Str(),
-                  "digits: 2,4, the usual for inch: the places of the holes allow them");
-        EXPECT_EQ(HitsReadWith(*detector, drillFile), kHitsIn24);
+    const std::string beside =
+        "fallback format from " + folder + "/board.dri: IN 2,5 LEADING ABSOLUTE\n" +
+        "unit: inch, from M72 on line 2\nzero suppression: LEADING: no number begins with 0 and "
+        "their lengths vary from 5 to 6 digits\n";
+    const std::string digitsAlone =
+        "digits: 2,4, the usual for inch: the places of the holes allow them";
+    for (const bool besideInfo : {true, false}) {
+        CFormatDetector fromFile;
+        CFormatDetector fromMemory;
+        ASSERT_EQ(fromFile.DetectFile(besideInfo ? drillFile : alone.Path()), 1);
+        ASSERT_EQ(fromMemory.DetectMemory(program.data(), program.size(), "board.drd",
+                                          besideInfo ? folder : ""),
+                  1);
+        for (const CFormatDetector* detector : {&fromFile, &fromMemory}) {
+            std::string texts;
+            for (const CFormatEvidence& decision : detector->GetEvidence()) {
+                texts += decision.text.Str() + "\n";
+            }
+            EXPECT_EQ(besideInfo ? texts : detector->GetEvidence().back().text.Str(),
+                      besideInfo ? beside : digitsAlone);
+            EXPECT_EQ(HitsReadWith(*detector, drillFile), besideInfo ? kHitsIn25 : kHitsIn24);
+        }
     }
 }
 
@@ -87,27 +94,14 @@ TEST(FormatDetector, EachDecisionIsAnItemWithItsValueReasonAndLine) {
     const std::string program = "M72\nT01C0.035\nX0125000Y0100000\nX0150000Y0100000\nM30\n";
     CFormatDetector detector;
     ASSERT_EQ(detector.DetectMemory(program.data(), program.size()), 1);
-    const std::vector<CFormatEvidence>& evidence = detector.GetEvidence();
-    ASSERT_EQ(evidence.size(), 3u);
-    const std::string items[][4] = {
-        {"unit", "inch", "from M72 on line 1", "unit: inch, from M72 on line 1"},
-        {"zero suppression", "NONE",
-         "X0125000 on line 3 begins with 0 and every number has 7 digits",
-         "zero suppression: NONE: X0125000 on line 3 begins with 0 and every number has 7 digits"},
-        {"digits", "3,4",
-         "the usual for inch, in 7 digits like the longest number: the places of "
-         "the holes allow them",
-         "digits: 3,4, the usual for inch, in 7 digits like the longest "
-         "number: the places of the holes allow them"},
-    };
-    const int lines[] = {1, 3, 0};
-    for (int index = 0; index < 3; ++index) {
-        EXPECT_EQ(evidence[index].item.Str(), items[index][0]);
-        EXPECT_EQ(evidence[index].value.Str(), items[index][1]);
-        EXPECT_EQ(evidence[index].reason.Str(), items[index][2]);
-        EXPECT_EQ(evidence[index].text.Str(), items[index][3]);
-        EXPECT_EQ(evidence[index].line, lines[index]);
-    }
+    EXPECT_EQ(Decisions(detector),
+              "unit|inch|from M72 on line 1|1|unit: inch, from M72 on line 1\n"
+              "zero suppression|NONE|X0125000 on line 3 begins with 0 and every number has 7 "
+              "digits|3|zero suppression: NONE: X0125000 on line 3 begins with 0 and every number "
+              "has 7 digits\n"
+              "digits|3,4|the usual for inch, in 7 digits like the longest number: the places of "
+              "the holes allow them|0|digits: 3,4, the usual for inch, in 7 digits like the "
+              "longest number: the places of the holes allow them\n");
     EXPECT_EQ(detector.GetMachineFormatText().Str(),
               std::string(BuiltInFormat::Text()) +
                   "! Detected for the drill program, for what it does not state itself.\n"
@@ -116,11 +110,9 @@ TEST(FormatDetector, EachDecisionIsAnItemWithItsValueReasonAndLine) {
 
     const std::string sideFile = kExamples + "/allegro/nc_param.txt";
     ASSERT_EQ(detector.DetectFile(kExamples + "/allegro/drill.drl"), 1);
-    ASSERT_EQ(detector.GetEvidence().size(), 1u);
-    const CFormatEvidence& fallback = detector.GetEvidence()[0];
-    EXPECT_EQ(fallback.item.Str() + "|" + fallback.value.Str() + "|" + fallback.reason.Str(),
-              "fallback|MM 3,3 NONE ABSOLUTE|from " + sideFile);
-    EXPECT_EQ(fallback.text.Str(), "fallback format from " + sideFile + ": MM 3,3 NONE ABSOLUTE");
+    EXPECT_EQ(Decisions(detector), "fallback|MM 3,3 NONE ABSOLUTE|from " + sideFile +
+                                       "|0|fallback format from " + sideFile +
+                                       ": MM 3,3 NONE ABSOLUTE\n");
 }
 
 struct BadInput {
@@ -174,14 +166,11 @@ TEST(FormatDetector, ChecksAStrictFormatAgainstWhatTheHeaderStates) {
     const std::vector<CString> lines =
         detector.CheckMachineFormat(head + ".Unit IN\n.DataFormat 2,4\n.ZeroTruncation LEADING\n");
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0].Str(),
-              "the header states METRIC but the machine format has .Unit IN: the "
-              "numbers are 25.4 times off");
-    EXPECT_EQ(lines[1].Str(),
-              "the header states LZ (.ZeroTruncation TRAILING) but the machine "
-              "format has .ZeroTruncation LEADING");
-    EXPECT_EQ(lines[2].Str(),
-              "the header states the digits 3,3 but the machine format has .DataFormat 2,4");
+    EXPECT_EQ(lines[0].Str() + "\n" + lines[1].Str() + "\n" + lines[2].Str(),
+              "the header states METRIC but the machine format has .Unit IN: the numbers are 25.4 "
+              "times off\nthe header states LZ (.ZeroTruncation TRAILING) but the machine format "
+              "has .ZeroTruncation LEADING\nthe header states the digits 3,3 but the machine "
+              "format has .DataFormat 2,4");
     for (const char* agreeing : {".Unit MM\n.DataFormat 3,3\n.ZeroTruncation TRAILING\n",
                                  ".DataType AUTO\n.Unit IN\n", ".Unit INCHES\n"}) {
         EXPECT_TRUE(detector.CheckMachineFormat(head + agreeing).empty()) << agreeing;

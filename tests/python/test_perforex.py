@@ -181,29 +181,9 @@ class ExamplesTest(unittest.TestCase):
 
 # Holes before and after a tool is defined again, a rotated rectangle, a slot turned to route
 # with its height, arcs that reach beyond their ends, and a tool never defined.
-RICH_PROGRAM = b"""M48
-METRIC
-T1C1.0
-T2 Rectangle 2.0x1.0 R30
-T3 Slot 1.5x0.5 R90
-%
-T1
-X0Y0
-T2
-X10.0Y5.0
-T3
-G00X20.0Y0
-M15
-G01X25.0Y0
-G03X25.0Y10.0A5.0
-G02X25.0Y0I0J-5.0
-M16
-T4
-X40.0Y40.0
-T1C2.0
-X50.0Y50.0
-M30
-"""
+RICH_PROGRAM = (b"M48\nMETRIC\nT1C1.0\nT2 Rectangle 2.0x1.0 R30\nT3 Slot 1.5x0.5 R90\n%\nT1\nX0Y0\n"
+                b"T2\nX10.0Y5.0\nT3\nG00X20.0Y0\nM15\nG01X25.0Y0\nG03X25.0Y10.0A5.0\n"
+                b"G02X25.0Y0I0J-5.0\nM16\nT4\nX40.0Y40.0\nT1C2.0\nX50.0Y50.0\nM30\n")
 
 
 @unittest.skipUnless(os.environ.get("PERFOREX_DUMP"), "perforex-dump is not built")

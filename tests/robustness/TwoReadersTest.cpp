@@ -46,12 +46,18 @@ std::string Board(int rows, int contours, int seed, const std::string& tail = ""
     return text + tail + "M30\n";
 }
 
-// Runs the two jobs at once on two threads, round after round, and expects of each what it gives
-// alone.
-void ExpectSameTogether(const std::function<std::string()>& first,
-                        const std::function<std::string()>& second) {
+// Two boards that differ in coordinates, in size and in an error before the second one's end.
+const TempFile kFirst(Board(300, 60, 1), ".drl");
+const TempFile kSecond(Board(200, 110, 7, "G70\n"), ".drl");
+
+// Expects each job alone to give a text that begins with its head, then runs the two at once on
+// two threads, round after round, and expects of each what it gives alone.
+void ExpectSameTogether(const std::function<std::string()>& first, const std::string& firstHead,
+                        const std::function<std::string()>& second, const std::string& secondHead) {
     const std::string firstAlone = first();
     const std::string secondAlone = second();
+    ASSERT_EQ(firstAlone.substr(0, firstHead.size()), firstHead);
+    ASSERT_EQ(secondAlone.substr(0, secondHead.size()), secondHead);
     for (int round = 0; round < 12; ++round) {
         std::atomic<bool> go{false};
         std::string two;
@@ -95,12 +101,8 @@ std::string ReadThroughC(const std::string& path, bool detect) {
 }
 
 TEST(TwoReaders, ReadingDifferentFilesAtOnceGivesWhatSingleReadsGive) {
-    const TempFile first(Board(300, 60, 1), ".drl");
-    // The second file differs in coordinates, in size and in an error before its end.
-    const TempFile second(Board(200, 110, 7, "G70\n"), ".drl");
-    ASSERT_EQ(ReadAt(first.Path()).substr(0, 2), "1\n");
-    ASSERT_EQ(ReadAt(second.Path()).substr(0, 2), "0\n");
-    ExpectSameTogether([&] { return ReadAt(first.Path()); }, [&] { return ReadAt(second.Path()); });
+    ExpectSameTogether([] { return ReadAt(kFirst.Path()); }, "1\n",
+                       [] { return ReadAt(kSecond.Path()); }, "0\n");
 }
 
 // Returns the evidence, the result, the messages and the callbacks of a detection of the program's
@@ -110,16 +112,14 @@ std::string DetectAndRead(const std::string& path, const std::string& bytes = st
     CFormatDetector detector;
     MessageCapture capture;
     RecordingHost host;
-    std::string text;
-    if (bytes.empty()) {
-        text += std::to_string(detector.DetectFile(path));
-        host.SetDrillMachineFormatText(detector.GetMachineFormatText());
-        text += std::to_string(host.Read(capture.Stream(), path));
-    } else {
-        text += std::to_string(detector.DetectMemory(bytes.data(), bytes.size(), path));
-        host.SetDrillMachineFormatText(detector.GetMachineFormatText());
-        text += std::to_string(host.ReadMemory(capture.Stream(), bytes.data(), bytes.size(), path));
-    }
+    const bool fromFile = bytes.empty();
+    std::string text =
+        std::to_string(fromFile ? detector.DetectFile(path)
+                                : detector.DetectMemory(bytes.data(), bytes.size(), path));
+    host.SetDrillMachineFormatText(detector.GetMachineFormatText());
+    text += std::to_string(
+        fromFile ? host.Read(capture.Stream(), path)
+                 : host.ReadMemory(capture.Stream(), bytes.data(), bytes.size(), path));
     for (const CFormatEvidence& decision : detector.GetEvidence()) {
         text += "\n" + decision.text.Str();
     }
@@ -129,21 +129,15 @@ std::string DetectAndRead(const std::string& path, const std::string& bytes = st
 TEST(TwoDetectors, DetectingAndReadingDifferentProgramsAtOnceGivesWhatSingleRunsGive) {
     // A program that states nothing, read from its file in the fallback's inch, and one that
     // states METRIC, read from memory.
-    const TempFile first(Board(300, 60, 1), ".drl");
     const std::string second = "M48\nMETRIC\n" + Board(200, 110, 7).substr(4);
-    ASSERT_EQ(DetectAndRead(first.Path()).substr(0, 2), "11");
-    ExpectSameTogether([&] { return DetectAndRead(first.Path()); },
-                       [&] { return DetectAndRead("second.drl", second); });
+    ExpectSameTogether([] { return DetectAndRead(kFirst.Path()); }, "11",
+                       [&] { return DetectAndRead("second.drl", second); }, "1");
 }
 
 TEST(TwoReaders, ReadsThroughTheCInterfaceAreIndependent) {
     // One read with a machine format file, the other with the format detected.
-    const TempFile first(Board(300, 60, 1), ".drl");
-    const TempFile second(Board(200, 110, 7, "G70\n"), ".drl");
-    ASSERT_EQ(ReadThroughC(first.Path(), false).substr(0, 4), "0 1\n");
-    ASSERT_EQ(ReadThroughC(second.Path(), true).substr(0, 4), "0 0\n");
-    ExpectSameTogether([&] { return ReadThroughC(first.Path(), false); },
-                       [&] { return ReadThroughC(second.Path(), true); });
+    ExpectSameTogether([] { return ReadThroughC(kFirst.Path(), false); }, "0 1\n",
+                       [] { return ReadThroughC(kSecond.Path(), true); }, "0 0\n");
 }
 
 }  // namespace
