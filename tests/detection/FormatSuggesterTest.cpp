@@ -43,14 +43,12 @@ TEST(FormatSuggester, MatchesTheHeaderDirectives) {
         const SideFiles none;
         const std::string format =
             FormatSuggester(inference, none, DrillFormat()).FormatFile("x.drl");
-        const std::string expectedLines[] = {
-            std::string("\n.Unit ") + entry.unit + "\n",
-            std::string("\n.DataFormat ") + entry.dataFormat + "\n",
-            std::string("\n.ZeroTruncation ") + entry.zeroTruncation + "\n",
-            std::string("\n.StepMode ") + entry.stepMode + "\n",
-        };
-        for (const std::string& line : expectedLines) {
-            EXPECT_NE(format.find(line), std::string::npos) << entry.program << line << format;
+        for (const std::string& line :
+             {std::string(".Unit ") + entry.unit, std::string(".DataFormat ") + entry.dataFormat,
+              std::string(".ZeroTruncation ") + entry.zeroTruncation,
+              std::string(".StepMode ") + entry.stepMode}) {
+            EXPECT_NE(format.find("\n" + line + "\n"), format.npos)
+                << entry.program << line << format;
         }
     }
 }
