@@ -33,6 +33,7 @@ std::vector<int> VertexWords(const CVbVrtxGeom& geom) {
 }
 
 using Vertices = std::vector<int>;
+using Box = std::array<int, 4>;
 
 constexpr int kMin = -2147483647 - 1;
 constexpr int kMax = 2147483647;
@@ -54,64 +55,42 @@ struct KindCase {
 const std::vector<KindCase>& KindCases() {
     static const int polyline[] = {-3, 5, 9, 11, 1, -1};
     static const int polyarc[] = {-3, 5, 0, 9, 11, -3, 1, -1, 0};
+    // clang-format off
     static const std::vector<KindCase> cases = {
-        {"CirclePath",
-         [] { return new CVbCirclePath(7, -3, 5, 9, 1, 0); },
-         {1 | kUser, 4, -2, 3, 5},
-         {1 | kUser, 7, -3, -5, 9},
-         {1 | kUser, 7, 3, 5, 9},
-         {1 | kUser, 7, 0, 1, 9},
-         {1 | kUser, 7, -5, -3, 9}},
-        {"CircleShape",
-         [] { return new CVbCircleShape(-3, 5, 9, 1, 0); },
-         {2 | kUser, -2, 3, 5},
-         {2 | kUser, -3, -5, 9},
-         {2 | kUser, 3, 5, 9},
-         {2 | kUser, 0, 1, 9},
-         {2 | kUser, -5, -3, 9}},
-        {"RectPath",
-         [] { return new CVbRectPath(7, -3, 5, 9, 11, 1, 0); },
-         {3 | kUser, 4, -2, 3, 5, 6},
-         {3 | kUser, 7, -3, -11, 9, -5},
-         {3 | kUser, 7, -9, 5, 3, 11},
-         {3 | kUser, 7, 0, 1, 12, 7},
-         {}},
-        {"RectShape",
-         [] { return new CVbRectShape(-3, 5, 9, 11, 1, 0); },
-         {4 | kUser, -2, 3, 5, 6},
-         {4 | kUser, -3, -11, 9, -5},
-         {4 | kUser, -9, 5, 3, 11},
-         {4 | kUser, 0, 1, 12, 7},
-         {}},
-        {"PolylinePath",
-         [] { return new CVbPolylinePath(7, polyline, 6, 1, 1, 0, 0); },
+        {"CirclePath", [] { return new CVbCirclePath(7, -3, 5, 9, 1, 0); },
+         {1 | kUser, 4, -2, 3, 5}, {1 | kUser, 7, -3, -5, 9}, {1 | kUser, 7, 3, 5, 9},
+         {1 | kUser, 7, 0, 1, 9}, {1 | kUser, 7, -5, -3, 9}},
+        {"CircleShape", [] { return new CVbCircleShape(-3, 5, 9, 1, 0); },
+         {2 | kUser, -2, 3, 5}, {2 | kUser, -3, -5, 9}, {2 | kUser, 3, 5, 9},
+         {2 | kUser, 0, 1, 9}, {2 | kUser, -5, -3, 9}},
+        {"RectPath", [] { return new CVbRectPath(7, -3, 5, 9, 11, 1, 0); },
+         {3 | kUser, 4, -2, 3, 5, 6}, {3 | kUser, 7, -3, -11, 9, -5}, {3 | kUser, 7, -9, 5, 3, 11},
+         {3 | kUser, 7, 0, 1, 12, 7}, {}},
+        {"RectShape", [] { return new CVbRectShape(-3, 5, 9, 11, 1, 0); },
+         {4 | kUser, -2, 3, 5, 6}, {4 | kUser, -3, -11, 9, -5}, {4 | kUser, -9, 5, 3, 11},
+         {4 | kUser, 0, 1, 12, 7}, {}},
+        {"PolylinePath", [] { return new CVbPolylinePath(7, polyline, 6, 1, 1, 0, 0); },
          {5 | kUser | kClosed, 4, -2, 3, 5, 6, 1, -1},
          {5 | kUser | kClosed, 7, -3, -5, 9, -11, 1, 1},
          {5 | kUser | kClosed, 7, 3, 5, -9, 11, -1, -1},
          {5 | kUser | kClosed, 7, 0, 1, 12, 7, 4, -5},
          {5 | kUser | kClosed, 7, -5, -3, -11, 9, 1, 1}},
-        {"PolylineShape",
-         [] { return new CVbPolylineShape(polyline, 6, 1, 0); },
-         {6 | kUser, -2, 3, 5, 6, 1, -1},
-         {6 | kUser, -3, -5, 9, -11, 1, 1},
-         {6 | kUser, 3, 5, -9, 11, -1, -1},
-         {6 | kUser, 0, 1, 12, 7, 4, -5},
+        {"PolylineShape", [] { return new CVbPolylineShape(polyline, 6, 1, 0); },
+         {6 | kUser, -2, 3, 5, 6, 1, -1}, {6 | kUser, -3, -5, 9, -11, 1, 1},
+         {6 | kUser, 3, 5, -9, 11, -1, -1}, {6 | kUser, 0, 1, 12, 7, 4, -5},
          {6 | kUser, -5, -3, -11, 9, 1, 1}},
-        {"PolyarcPath",
-         [] { return new CVbPolyarcPath(7, polyarc, 9, 1, 1, 0, 0); },
+        {"PolyarcPath", [] { return new CVbPolyarcPath(7, polyarc, 9, 1, 1, 0, 0); },
          {7 | kUser | kClosed, 4, -2, 3, 0, 5, 6, -2, 1, -1, 0},
          {7 | kUser | kClosed, 7, -3, -5, 0, 9, -11, 3, 1, 1, 0},
          {7 | kUser | kClosed, 7, 3, 5, 0, -9, 11, 3, -1, -1, 0},
          {7 | kUser | kClosed, 7, 0, 1, 0, 12, 7, -3, 4, -5, 0},
          {7 | kUser | kClosed, 7, -5, -3, 0, -11, 9, -3, 1, 1, 0}},
-        {"PolyarcShape",
-         [] { return new CVbPolyarcShape(polyarc, 9, 1, 0); },
-         {8 | kUser, -2, 3, 0, 5, 6, -2, 1, -1, 0},
-         {8 | kUser, -3, -5, 0, 9, -11, 3, 1, 1, 0},
-         {8 | kUser, 3, 5, 0, -9, 11, 3, -1, -1, 0},
-         {8 | kUser, 0, 1, 0, 12, 7, -3, 4, -5, 0},
+        {"PolyarcShape", [] { return new CVbPolyarcShape(polyarc, 9, 1, 0); },
+         {8 | kUser, -2, 3, 0, 5, 6, -2, 1, -1, 0}, {8 | kUser, -3, -5, 0, 9, -11, 3, 1, 1, 0},
+         {8 | kUser, 3, 5, 0, -9, 11, 3, -1, -1, 0}, {8 | kUser, 0, 1, 0, 12, 7, -3, 4, -5, 0},
          {8 | kUser, -5, -3, 0, -11, 9, -3, 1, 1, 0}},
     };
+    // clang-format on
     return cases;
 }
 
@@ -175,19 +154,17 @@ TEST_P(GeometryKinds, IsRebuiltFromItsRecordButNotFromAShortFixedOne) {
     EXPECT_EQ(shortCopy == nullptr, GetKind(geom->GetRecord()) <= GEOM_RECT_SHAPE);
 }
 
-// Calls use on geom as a polyline or polyarc path, the classes with Closed and Breaks flags;
-// returns false for the other classes.
+// Returns what use returns for geom as a polyline or polyarc path, the classes with Closed and
+// Breaks flags, or -1 for the other classes.
 template <class Use>
-bool AsPathWithBreaks(CVbVrtxGeom& geom, Use use) {
+int AsPathWithBreaks(CVbVrtxGeom& geom, Use use) {
     if (auto* polyline = dynamic_cast<CVbPolylinePath*>(&geom)) {
-        use(*polyline);
-        return true;
+        return use(*polyline);
     }
     if (auto* polyarc = dynamic_cast<CVbPolyarcPath*>(&geom)) {
-        use(*polyarc);
-        return true;
+        return use(*polyarc);
     }
-    return false;
+    return -1;
 }
 
 TEST_P(GeometryKinds, ReadsBackEachFlagItsSetterSetsAndTouchesNoOtherBit) {
@@ -204,22 +181,18 @@ TEST_P(GeometryKinds, ReadsBackEachFlagItsSetterSetsAndTouchesNoOtherBit) {
         {CVbVrtxGeom::kAuxFlagBit, [](CVbVrtxGeom& g, int on) { g.SetAuxFlag(on); },
          [](CVbVrtxGeom& g) { return g.GetAuxFlag(); }},
         {kClosed,
-         [](CVbVrtxGeom& g, int on) { AsPathWithBreaks(g, [on](auto& p) { p.SetClosed(on); }); },
-         [](CVbVrtxGeom& g) {
-             int on = -1;
-             AsPathWithBreaks(g, [&on](auto& p) { on = p.GetClosed(); });
-             return on;
-         }},
+         [](CVbVrtxGeom& g, int on) {
+             AsPathWithBreaks(g, [on](auto& p) { return p.SetClosed(on), 0; });
+         },
+         [](CVbVrtxGeom& g) { return AsPathWithBreaks(g, [](auto& p) { return p.GetClosed(); }); }},
         {kBreaks,
-         [](CVbVrtxGeom& g, int on) { AsPathWithBreaks(g, [on](auto& p) { p.SetBreaks(on); }); },
-         [](CVbVrtxGeom& g) {
-             int on = -1;
-             AsPathWithBreaks(g, [&on](auto& p) { on = p.GetBreaks(); });
-             return on;
-         }},
+         [](CVbVrtxGeom& g, int on) {
+             AsPathWithBreaks(g, [on](auto& p) { return p.SetBreaks(on), 0; });
+         },
+         [](CVbVrtxGeom& g) { return AsPathWithBreaks(g, [](auto& p) { return p.GetBreaks(); }); }},
     };
     const Owned geom = Make();
-    const bool hasBreaks = AsPathWithBreaks(*geom, [](auto&) {});
+    const bool hasBreaks = AsPathWithBreaks(*geom, [](auto&) { return 0; }) == 0;
     for (const Flag& flag : flags) {
         if (!hasBreaks && (flag.bit == kClosed || flag.bit == kBreaks)) {
             continue;
@@ -370,6 +343,19 @@ struct ValidateCase {
     bool closedAfter;
 };
 
+// Validates the object make builds of each case's contour: its result, its vertices and its
+// Closed bit.
+template <std::size_t N, class Make>
+void ExpectValidated(const ValidateCase (&cases)[N], Make make) {
+    for (const ValidateCase& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.vertices));
+        auto geom = make(c);
+        EXPECT_EQ(geom.Validate(), c.result);
+        EXPECT_EQ(VertexWords(geom), c.after.empty() ? c.vertices : c.after);
+        EXPECT_EQ((geom.GetRecord()[0] & kClosed) != 0, c.closedAfter);
+    }
+}
+
 TEST(PolylinePathValidate, DropsRepeatsOpensWhatDoesNotCloseAndClearsANegativeWidth) {
     const ValidateCase cases[] = {
         {{}, 1, 0, {}, true},
@@ -381,13 +367,7 @@ TEST(PolylinePathValidate, DropsRepeatsOpensWhatDoesNotCloseAndClearsANegativeWi
         {{0, 0, 0, 0, 7, 0, 7, 0}, 1, 1, {0, 0, 7, 0}, false},
         {{1, 1, 2, 2, 1, 1, 1, 1}, 1, 1, {1, 1, 2, 2, 1, 1}, false},
     };
-    for (const ValidateCase& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.vertices));
-        CVbPolylinePath path = ClosedPath(c.vertices);
-        EXPECT_EQ(path.Validate(), c.result);
-        EXPECT_EQ(VertexWords(path), c.after.empty() ? c.vertices : c.after);
-        EXPECT_EQ((path.GetRecord()[0] & kClosed) != 0, c.closedAfter);
-    }
+    ExpectValidated(cases, [](const ValidateCase& c) { return ClosedPath(c.vertices); });
     const int vertices[] = {0, 0, 10, 0};
     CVbPolylinePath negative(-8, vertices, 4, 0, 0, 0, 0);
     EXPECT_EQ(negative.Validate(), 1);
@@ -402,12 +382,9 @@ TEST(PolylineShapeValidate, KeepsThreeDistinctVerticesWithoutAClosingRepeat) {
         {{0, 0, 10, 0}, 0, 0, {0, 0, 10, 0}, false},
         {{3, 3, 3, 3, 3, 3}, 0, 0, {3, 3}, false},
     };
-    for (const ValidateCase& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.vertices));
-        CVbPolylineShape shape(c.vertices.data(), static_cast<int>(c.vertices.size()), 0, 0);
-        EXPECT_EQ(shape.Validate(), c.result);
-        EXPECT_EQ(VertexWords(shape), c.after.empty() ? c.vertices : c.after);
-    }
+    ExpectValidated(cases, [](const ValidateCase& c) {
+        return CVbPolylineShape(c.vertices.data(), static_cast<int>(c.vertices.size()), 0, 0);
+    });
 }
 
 TEST(PolylinePathToShape, NeedsAClosedPathWithoutBreaks) {
@@ -430,11 +407,10 @@ TEST(PolylinePathToShape, NeedsAClosedPathWithoutBreaks) {
 
 TEST(PolylineExtents, StartEmptyAndSaturateWhenGrown) {
     const CVbPolylinePath empty(0, nullptr, 0, 0, 0, 0, 0);
-    EXPECT_EQ(Extents(empty), (std::array<int, 4>{kMax, kMax, kMin, kMin}));
+    EXPECT_EQ(Extents(empty), (Box{kMax, kMax, kMin, kMin}));
     const int edge[] = {kMax, 0, 0, kMin + 1};
-    EXPECT_EQ(Extents(CVbPolylinePath(10, edge, 4, 0, 0, 0, 0)),
-              (std::array<int, 4>{-5, kMin, kMax, 5}));
-    EXPECT_EQ(Extents(CVbPolylineShape(edge, 4, 0, 0)), (std::array<int, 4>{0, kMin + 1, kMax, 0}));
+    EXPECT_EQ(Extents(CVbPolylinePath(10, edge, 4, 0, 0, 0, 0)), (Box{-5, kMin, kMax, 5}));
+    EXPECT_EQ(Extents(CVbPolylineShape(edge, 4, 0, 0)), (Box{0, kMin + 1, kMax, 0}));
 }
 
 CVbPolyarcPath Path(const Vertices& vertices, int closed = 0) {
@@ -460,13 +436,7 @@ TEST(PolyarcPathValidate, NormalisesTheContour) {
         {{9, 0, 0, 0, 9, 0, 0, 0, -9}, 0, 1, {}, true},  // the last centre closes
         {{3, 3, 0, 3, 3, 0, 3, 3, 0}, 0, 0, {3, 3, 0}, false},
     };
-    for (const ValidateCase& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.vertices));
-        CVbPolyarcPath path = Path(c.vertices, c.closedBefore);
-        EXPECT_EQ(path.Validate(), c.result);
-        EXPECT_EQ(VertexWords(path), c.after.empty() ? c.vertices : c.after);
-        EXPECT_EQ((path.GetRecord()[0] & kClosed) != 0, c.closedAfter);
-    }
+    ExpectValidated(cases, [](const ValidateCase& c) { return Path(c.vertices, c.closedBefore); });
 }
 
 TEST(PolyarcShapeValidate, KeepsAnAreaWithoutAClosingRepeat) {
@@ -478,12 +448,7 @@ TEST(PolyarcShapeValidate, KeepsAnAreaWithoutAClosingRepeat) {
         {{9, 0, 0, 0, 0, 9, 1, 0, 9}, 0, 0, {}, false},
         {{0, 0, 0, 9, 0, 0, 9, 0, 0, 0, 0, 0}, 0, 0, {0, 0, 0, 9, 0, 0}, false},
     };
-    for (const ValidateCase& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.vertices));
-        CVbPolyarcShape shape = Shape(c.vertices);
-        EXPECT_EQ(shape.Validate(), c.result);
-        EXPECT_EQ(VertexWords(shape), c.after.empty() ? c.vertices : c.after);
-    }
+    ExpectValidated(cases, [](const ValidateCase& c) { return Shape(c.vertices); });
 }
 
 TEST(PolyarcPathToShape, NeedsAClosedPathWithoutBreaks) {
@@ -506,20 +471,18 @@ TEST(PolyarcPathToShape, NeedsAClosedPathWithoutBreaks) {
 TEST(PolyarcExtents, BoundArcsNotTheirCentres) {
     // A point grown by half of width 10.
     EXPECT_EQ(Extents(CVbPolyarcPath(10, Vertices{7, -3, 0}.data(), 3, 0, 0, 0, 0)),
-              (std::array<int, 4>{2, -8, 12, 2}));
+              (Box{2, -8, 12, 2}));
     // Counter-clockwise quarter: the centre (0, 0) is a corner only by coincidence.
-    EXPECT_EQ(Extents(Path({1000, 0, 0, 0, 0, -1000, 0, 1000, 0})),
-              (std::array<int, 4>{-1, -1, 1001, 1001}));
+    EXPECT_EQ(Extents(Path({1000, 0, 0, 0, 0, -1000, 0, 1000, 0})), (Box{-1, -1, 1001, 1001}));
     // Clockwise from (1000, 0) to (0, 1000): three quarters of the circle.
     EXPECT_EQ(Extents(Shape({1000, 0, 0, 0, 0, 1000, 0, 1000, 0})),
-              (std::array<int, 4>{-1000, -1000, 1000, 1000}));
+              (Box{-1000, -1000, 1000, 1000}));
     // A short arc about a far centre: the centre stays outside the box.
-    EXPECT_EQ(Extents(Shape({600, 800, 0, 0, 0, -1000, 0, 1000, 0})),
-              (std::array<int, 4>{0, 800, 600, 1000}));
+    EXPECT_EQ(Extents(Shape({600, 800, 0, 0, 0, -1000, 0, 1000, 0})), (Box{0, 800, 600, 1000}));
     // The full circle of a point followed by its centre; the last centre runs to the first.
-    EXPECT_EQ(Extents(Shape({10, 0, 0, 0, 0, 10})), (std::array<int, 4>{-10, -10, 10, 10}));
+    EXPECT_EQ(Extents(Shape({10, 0, 0, 0, 0, 10})), (Box{-10, -10, 10, 10}));
     // A last centre runs its arc from the vertex before it to the first: clockwise below (5, 0).
-    EXPECT_EQ(Extents(Shape({0, 0, 0, 10, 0, 0, 5, 0, 5})), (std::array<int, 4>{0, -5, 10, 0}));
+    EXPECT_EQ(Extents(Shape({0, 0, 0, 10, 0, 0, 5, 0, 5})), (Box{0, -5, 10, 0}));
 }
 
 // GetVertices copies the vertex words out; SetVertices replaces them, of another count, and
@@ -572,10 +535,8 @@ TEST(BreakMarkers, StayThroughEveryMoveAndBoundNothing) {
         EXPECT_EQ(VertexWords(polyline), expected.first);
         EXPECT_EQ(VertexWords(polyarc), expected.second);
     }
-    EXPECT_EQ(Extents(CVbPolylinePath(2, line.data(), 6, 0, 0, 0, 1)),
-              (std::array<int, 4>{0, 1, 4, 5}));
-    EXPECT_EQ(Extents(CVbPolyarcPath(2, arcs.data(), 18, 0, 0, 0, 1)),
-              (std::array<int, 4>{-11, -1, 41, 11}));
+    EXPECT_EQ(Extents(CVbPolylinePath(2, line.data(), 6, 0, 0, 0, 1)), (Box{0, 1, 4, 5}));
+    EXPECT_EQ(Extents(CVbPolyarcPath(2, arcs.data(), 18, 0, 0, 0, 1)), (Box{-11, -1, 41, 11}));
 }
 
 struct FlattenCase {

@@ -19,6 +19,14 @@ const char kInch24[] = ".DataFormat 2,4\n";
 
 #define END_BYTE "Warning: Byte 0xFF at line number "
 #define END_BYTE_REST " ends the program; the rest of the file is not read\n"
+#define OUT_OF_RANGE "Error: Value out of range at line number "
+#define NOT_STARTED \
+    "Warning: M15 token missing to start contour in Perforex file '{path}' before line "
+#define NOT_CLOSED \
+    "Warning: M16/M17 token missing to close contour in Perforex file '{path}' before line "
+#define STEP_CHANGE(line)                                                            \
+    "Warning: Change of step mode wanted from input gerb file at line number " #line \
+    " and doing the change\n"
 
 struct ReadOutcome {
     int result;
@@ -27,6 +35,13 @@ struct ReadOutcome {
     // The messages as the host received them as data.
     std::string data;
 };
+
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
 
 // Reads program with a machine format of the given keyword lines through a recording host;
 // "{path}" in the messages stands for the drill file's path.
@@ -37,41 +52,23 @@ ReadOutcome ReadDrill(const std::string& formatLines, const std::string& program
     MessageCapture capture;
     host.SetDrillMachineFormatFile(format.Path());
     const int result = host.Read(capture.Stream(), drill.Path());
-    std::string messages = capture.Text();
-    for (auto at = messages.find(drill.Path()); at != std::string::npos;
-         at = messages.find(drill.Path())) {
-        messages.replace(at, drill.Path().size(), "{path}");
-    }
-    return {result, host.transcript, messages, host.messages};
+    return {result, host.transcript, ReplaceAll(capture.Text(), drill.Path(), "{path}"),
+            host.messages};
 }
 
-// Encodes upper-case letters, digits and the characters "\n %,.+;" in EBCDIC (IBM code page 037).
+// Encodes upper-case letters, digits and the characters "\n %,.+;" in EBCDIC (IBM code page 037):
+// A to I, J to R and S to Z are three runs of codes with gaps between them.
 std::string ToEbcdic(const std::string& text) {
-    const std::string ascii = "\n %,.+;";
-    const std::string ebcdic = "\x25\x40\x6C\x6B\x4B\x4E\x5E";
+    const std::string ascii = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789\n %,.+;";
+    const std::string ebcdic =
+        "\xC1\xC2\xC3\xC4\xC5\xC6\xC7\xC8\xC9\xD1\xD2\xD3\xD4\xD5\xD6\xD7\xD8\xD9"
+        "\xE2\xE3\xE4\xE5\xE6\xE7\xE8\xE9\xF0\xF1\xF2\xF3\xF4\xF5\xF6\xF7\xF8\xF9"
+        "\x25\x40\x6C\x6B\x4B\x4E\x5E";
     std::string bytes;
     for (const char c : text) {
-        const int letter = c - 'A';
-        if (c >= '0' && c <= '9') {
-            bytes += static_cast<char>(0xF0 + (c - '0'));
-        } else if (letter >= 0 && letter < 26) {
-            // A to I, J to R and S to Z are three runs of codes with gaps between them.
-            bytes += static_cast<char>(letter < 9    ? 0xC1 + letter
-                                       : letter < 18 ? 0xD1 + letter - 9
-                                                     : 0xE2 + letter - 18);
-        } else {
-            bytes += ebcdic.at(ascii.find(c));
-        }
+        bytes += ebcdic.at(ascii.find(c));
     }
     return bytes;
-}
-
-std::string WithCarriageReturns(const std::string& text) {
-    std::string result;
-    for (const char c : text) {
-        result += c == '\n' ? "\r\n" : std::string(1, c);
-    }
-    return result;
 }
 
 // Holes, then a contour of a line and a clockwise half circle, as a typical file has them.
@@ -90,6 +87,7 @@ struct ReadCase {
 
 const char kHoleProgram[] = "M48\nT01C0.035\n%\nT01\nX12345Y5\nX-5Y123456\nM30\n";
 
+// clang-format off
 const ReadCase kReadCases[] = {
     {"TracedProgram", kInch24, kTracedProgram,
      TOOL_ONE "hit 25400000 25400000 1\nhit 50800000 25400000 1\n"
@@ -118,9 +116,7 @@ const ReadCase kReadCases[] = {
      "hit -2540 0 0\nhit -254002540 0 0\nhit -508002540 0 0\nhit -762002540 0 0\n"
      "hit -1016002540 0 0\nhit -1270002540 0 0\nhit -1524002540 0 0\nhit -1778002540 0 0\n"
      "hit -2032002540 0 0\n",
-     "Error: Value out of range at line number 2\n"
-     "Error: Value out of range at line number 3\n" TOTALS(2, 0),
-     0},
+     OUT_OF_RANGE "2\n" OUT_OF_RANGE "3\n" TOTALS(2, 0), 0},
     {"ArcsInBothDirectionsByRadiusAndByOffsets", kInch24,
      "M48\nT01C0.035\n%\nT01\nG00X000000Y000000\nM15\nG01X010000Y000000\n"
      "G03X020000Y010000I0J010000\nG02X030000Y020000A010000\nG03X030000Y040000A010000\n"
@@ -149,16 +145,12 @@ const ReadCase kReadCases[] = {
      "contour -1: 7 0 0 0 0 25400000 0 0 38100000 0 12700000 50800000 0 0 63499999 -21997045 "
      "25400000 76200000 0 0 88900000 0 -12700000 101600000 0 0 114300000 0 -12700000 127000000 "
      "0 0\n",
-     "Warning: Change of step mode wanted from input gerb file at line number 3 and doing the "
-     "change\n" TOTALS(0, 1),
-     0},
+     STEP_CHANGE(3) TOTALS(0, 1), 0},
     {"IncrementalProgramSwitchedToAbsolute", ".DataFormat 2,4\n.StepMode INCREMENTAL\n",
      "M48\nT01C0.035\n%\nT01\nX10000Y10000\nX10000\nX-5000Y-5000\nG90\nX30000Y30000\nM30\n",
      TOOL_ONE "hit 25400000 25400000 1\nhit 50800000 25400000 1\nhit 38100000 12700000 1\n"
               "hit 76200000 76200000 1\n",
-     "Warning: Change of step mode wanted from input gerb file at line number 8 and doing the "
-     "change\n" TOTALS(0, 1),
-     0},
+     STEP_CHANGE(8) TOTALS(0, 1), 0},
     // Only the last of two rapid moves starts the contour that the cut continues.
     {"RapidMoveAfterRapidMoveDropsTheLonePoint", kInch24,
      "G00X0Y0\nG00X10000Y0\nG01X20000Y0\nM30\n", "contour -1: 7 0 25400000 0 0 50800000 0 0\n"},
@@ -179,38 +171,32 @@ const ReadCase kReadCases[] = {
      TOOL_ONE,
      "Warning: Aperture number of 1200 found at line number 4. Allowed range is [10-999]\n"
      "Warning: Tool definition not found for tool number 1200 at line number 4\n"
-     "Warning: Tool definition not found for tool number 5 at line number 5\n" TOTALS(2, 1),
-     0},
+     "Warning: Tool definition not found for tool number 5 at line number 5\n" TOTALS(2, 1), 0},
     {"CodeWithoutEffectIsAnErrorAndNothingAfterTheEndIsRead", kInch24, "G70\nM30\nG99\n", "",
      "Unknown Token found in drill file at line no 1:\n" TOTALS(1, 0), 0},
     {"ContourMarkerMessagesAreNotCounted", kInch24, "G00X0Y0\nM15\nM15\nG01X10000Y0\nM30\n",
      "contour -1: 7 0 0 0 0 25400000 0 0\n",
-     "Warning: M16/M17 token missing to close contour in Perforex file '{path}' before line 3\n"
-     "Warning: M16/M17 token missing to close contour in Perforex file '{path}' before line 5\n"},
+     NOT_CLOSED "3\n" NOT_CLOSED "5\n"},
     {"InvalidTokenEndsTheReadAndDeliversTheContour", kInch24,
      "G00X0Y0\nG01X10000Y0\nG99\nX20000Y0\nM30\n", "contour -1: 7 0 0 0 0 25400000 0 0\n",
      "Error: Unknown token G99 found at the line 3\n"
-     "Error: Unknown character G found at line number 3\n" TOTALS(1, 0),
-     0},
+     "Error: Unknown character G found at line number 3\n" TOTALS(1, 0), 0},
     // G93 values are raw integers times the unit: 100 inches is beyond the range.
     {"G93PointsStartAContourWithoutATool", kInch24,
      "M48\nT01C0.035\n%\nT01\nG93X-1Y+2\nG01X020000Y020000\nM16\nG93X100Y0\nM30\n",
      TOOL_ONE "contour -1: 7 0 -25400000 50800000 0 50800000 50800000 0\n",
-     "Warning: M15 token missing to start contour in Perforex file '{path}' before line 7\n"
-     "Error: Value out of range at line number 8\n" TOTALS(1, 0),
-     0},
+     NOT_STARTED "7\n" OUT_OF_RANGE "8\n" TOTALS(1, 0), 0},
     {"HoleBeyond32BitsIsSkippedAndHolesWithoutToolUseMinusOne", kInch24,
      "G05\nX10000Y10000\nX990000Y0\nM30\n", "hit 25400000 25400000 -1\n",
-     "Error: Value out of range at line number 3\n" TOTALS(1, 0), 0},
+     OUT_OF_RANGE "3\n" TOTALS(1, 0), 0},
     {"G93PointBeyond32Bits", kInch24, "M48\n%\nG93X99999999999Y0\nM30\n", "",
-     "Error: Value out of range at line number 3\n" TOTALS(1, 0), 0},
+     OUT_OF_RANGE "3\n" TOTALS(1, 0), 0},
     {"ArcWithoutStartPointIsSkipped", kInch24,
      "G00X0Y0\nG01X10000Y0\nM16\nG02X20000Y0A05000\nG01X30000Y0\nG03X40000Y0A05000\nM30\n",
      "contour -1: 7 0 0 0 0 25400000 0 0\n"
      "contour -1: 7 0 76200000 0 0 88900000 0 -12700000 101600000 0 0\n",
-     "Warning: M15 token missing to start contour in Perforex file '{path}' before line 3\n"
-     "Error: Arc without a start point at line number 4\n" TOTALS(1, 0),
-     0},
+     NOT_STARTED "3\n"
+     "Error: Arc without a start point at line number 4\n" TOTALS(1, 0), 0},
     {"EmptyProgram", kInch24, "", ""},
     // G05 drills whatever motion code came before it, a G00 too: 0.020 inch passes through
     // single precision (507999.98... nm).
@@ -236,8 +222,7 @@ const ReadCase kReadCases[] = {
      TOOL_ONE "hit 25400000 25400000 1\n"},
     {"ByteFFAfterAnErrorThatEndsTheRead", kInch24, "G99\n\xFFX010000\n", "",
      "Error: Unknown token G99 found at the line 1\n"
-     "Error: Unknown character G found at line number 1\n" TOTALS(1, 0),
-     0},
+     "Error: Unknown character G found at line number 1\n" TOTALS(1, 0), 0},
 };
 
 class DrillReads : public ::testing::TestWithParam<ReadCase> {};
@@ -252,10 +237,6 @@ TEST_P(DrillReads, DeliverTheirCallbacksMessagesAndResult) {
 
 INSTANTIATE_TEST_SUITE_P(Programs, DrillReads, ::testing::ValuesIn(kReadCases),
                          [](const auto& info) { return std::string(info.param.name); });
-
-#define OUT_OF_RANGE "Error: Value out of range at line number "
-#define NOT_CLOSED \
-    "Warning: M16/M17 token missing to close contour in Perforex file '{path}' before line "
 
 // Messages name the line their token or character begins on, also where the token ends its line.
 const ReadCase kMessageCases[] = {
@@ -292,8 +273,7 @@ const ReadCase kMessageCases[] = {
      "Error: Unknown character T found at line number 4\n"
      "Error: Unknown character T found at line number 4\n"
      "Error: Unknown character Q found at line number 5\n"
-     "Error: Number expected after X at line number 5\n" TOTALS(1, 0),
-     0},
+     "Error: Number expected after X at line number 5\n" TOTALS(1, 0), 0},
     // 10 is 10.0, 5 is 50.0 and 0000001 is 0.0001 inch.
     {"NumberMessageLines", ".DataFormat 2,4\n.ZeroTruncation TRAILING\n",
      "G05X10Y5\nX5Y10\nX0000001Y5\nX5Y0000001\nX+5Y5\nX5Y\nM30\n",
@@ -315,24 +295,20 @@ const ReadCase kMessageCases[] = {
      "G02X0020Y0A0010 G03X0030Y0A0010\nG05X990000Y0 X990000Y0\nR70000\nX0010\nR70000X0010\n"
      "M15 M15\nM15X0010Y0010 M30\n",
      TOOL_ONE "hit 25400 25400 1500\nhit 25400 25400 1500\n",
-     "Warning: Change of step mode wanted from input gerb file at line number 5 and doing the "
-     "change\n"
-     "Warning: Change of step mode wanted from input gerb file at line number 6 and doing the "
-     "change\n"
+     STEP_CHANGE(5) STEP_CHANGE(6)
      "Warning: Aperture number of 1200 found at line number 6. Allowed range is [10-999]\n"
      "Warning: Tool definition not found for tool number 1200 at line number 6\n"
      "Warning: Aperture number of 1500 found at line number 7. Allowed range is [10-999]\n"
      "Warning: Tool definition not found for tool number 1500 at line number 7\n"
      "Unknown Token found in drill file at line no 8:\n"
      "Unknown Token found in drill file at line no 8:\n"
-     "Warning: M15 token missing to start contour in Perforex file '{path}' before line 9\n"
-     "Warning: M15 token missing to start contour in Perforex file '{path}' before line 9\n"
+     NOT_STARTED "9\n" NOT_STARTED "9\n"
      "Error: Arc without a start point at line number 10\n"
-     "Error: Arc without a start point at line number 10\n" OUT_OF_RANGE "11\n" OUT_OF_RANGE
-     "11\n" OUT_OF_RANGE "12\n" OUT_OF_RANGE "14\n" NOT_CLOSED "15\n" NOT_CLOSED "16\n" NOT_CLOSED
-     "16\n" TOTALS(10, 4),
-     0},
+     "Error: Arc without a start point at line number 10\n"
+     OUT_OF_RANGE "11\n" OUT_OF_RANGE "11\n" OUT_OF_RANGE "12\n" OUT_OF_RANGE "14\n"
+     NOT_CLOSED "15\n" NOT_CLOSED "16\n" NOT_CLOSED "16\n" TOTALS(10, 4), 0},
 };
+// clang-format on
 
 class DrillReadMessages : public ::testing::TestWithParam<ReadCase> {};
 
@@ -341,7 +317,7 @@ TEST_P(DrillReadMessages, GiveTheirCallbacksMessagesAndResult) {
     const ReadCase& c = GetParam();
     const ReadOutcome outcomes[] = {
         ReadDrill(c.formatLines, c.program),
-        ReadDrill(c.formatLines, WithCarriageReturns(c.program)),
+        ReadDrill(c.formatLines, ReplaceAll(c.program, "\n", "\r\n")),
         ReadDrill(std::string(c.formatLines) + ".CharacterSet EBCDIC\n", ToEbcdic(c.program))};
     for (const ReadOutcome& outcome : outcomes) {
         EXPECT_EQ(outcome.transcript, c.transcript);

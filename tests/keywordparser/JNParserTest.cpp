@@ -12,19 +12,8 @@ namespace {
 // A small schema that takes the paths the machine format never takes: nesting, required and
 // optional sub-keywords, repeatable keywords, variable argument counts and doubles, an argument
 // type the parser does not know, and a name longer than is stored.
-enum TestKeywordId {
-    kBoard = 1,
-    kLayer,
-    kNote,
-    kPoints,
-    kOrigin,
-    kHole,
-    kAny = 8,
-    kSet,
-    kTags,
-    kGroup,
-    kLong
-};
+enum TestKeywordId { kBoard = 1, kLayer, kNote, kPoints, kOrigin, kHole };
+enum TestKeywordIdAfterAGap { kAny = 8, kSet, kTags, kGroup, kLong };
 
 const int kBoardRequired[] = {kLayer, 0};
 const int kBoardOptional[] = {kNote, kPoints, kOrigin, kAny, kSet, kTags, kGroup, 0};

@@ -67,26 +67,18 @@ std::string Upper(std::string text) {
     return text;
 }
 
-// The keyword of a heading "### `.Name`" under "## Keywords", in upper case, or "".
-std::string KeywordOf(const Section& section, bool underKeywords) {
-    const std::string prefix = "### `.";
-    if (!underKeywords || section.heading.rfind(prefix, 0) != 0) {
-        return "";
-    }
-    return Upper(section.heading.substr(prefix.size(), section.heading.size() - prefix.size() - 1));
-}
-
-// The keyword sections of the document by keyword.
+// The sections under "## Keywords" headed "### `.Name`", by the name in upper case.
 std::map<std::string, Section> KeywordSections() {
+    const std::string prefix = "### `.";
     std::map<std::string, Section> keywords;
     bool underKeywords = false;
     for (const Section& section : ReadSections()) {
-        if (section.heading.rfind("## ", 0) == 0) {
-            underKeywords = section.heading == "## Keywords";
-        }
-        const std::string keyword = KeywordOf(section, underKeywords);
-        if (!keyword.empty()) {
-            keywords[keyword] = section;
+        const std::string& heading = section.heading;
+        if (heading.rfind("## ", 0) == 0) {
+            underKeywords = heading == "## Keywords";
+        } else if (underKeywords && heading.rfind(prefix, 0) == 0) {
+            keywords[Upper(heading.substr(prefix.size(), heading.size() - prefix.size() - 1))] =
+                section;
         }
     }
     return keywords;
@@ -107,13 +99,15 @@ std::string Fields(const CDrillMachineFormat& f) {
     return text.str();
 }
 
-struct Loaded {
-    std::string fields;
+// What a load (the record's fields) or a read (the callbacks and the result) gives, and the
+// messages it writes.
+struct Outcome {
+    std::string given;
     std::string messages;
 };
 
 // Loads a machine format file of the given bytes; its messages call it machine.fmt.
-Loaded Load(const std::string& bytes) {
+Outcome Load(const std::string& bytes) {
     const TempFile file(bytes, ".fmt");
     MessageCapture capture;
     CDrillMachineFormat format;
@@ -145,12 +139,7 @@ class DocumentHost : public CPerforexReader {
     std::string calls;
 };
 
-struct ReadOutcome {
-    std::string callbacks;
-    std::string messages;
-};
-
-ReadOutcome Read(const std::string& format, const std::string& program) {
+Outcome Read(const std::string& format, const std::string& program) {
     const TempFile formatFile(format, ".fmt");
     const TempFile programFile(program, ".drl");
     DocumentHost host;
@@ -173,13 +162,12 @@ std::string BytesOfHex(const std::string& hex) {
 }
 
 TEST(MachineFormatDocument, NamesEveryKeywordOfTheSchemaAndNoOther) {
-    std::set<std::string> schema;
+    std::set<std::string> schema, document;
     for (const JNP_KEYWORD_DEF* k = kDrillMachineKeywords; k->id != 0; ++k) {
         schema.insert(k->name);
     }
-    std::set<std::string> document;
-    for (const auto& [keyword, section] : KeywordSections()) {
-        document.insert(keyword);
+    for (const auto& keywordAndSection : KeywordSections()) {
+        document.insert(keywordAndSection.first);
     }
     EXPECT_EQ(document, schema);
 }
@@ -204,7 +192,7 @@ TEST(MachineFormatDocument, GivesEachKeywordItsConstantsDefaultAndExample) {
         const auto begin = at + kDefault.size();
         const std::string line = section.text.substr(begin, section.text.find('\n', begin) - begin);
         if (line.rfind("`.", 0) == 0) {
-            EXPECT_EQ(Load(line.substr(1, line.find('`', 1) - 1)).fields, defaults) << line;
+            EXPECT_EQ(Load(line.substr(1, line.find('`', 1) - 1)).given, defaults) << line;
         } else {
             EXPECT_EQ(line.rfind("none", 0), 0u) << line;
         }
@@ -263,13 +251,13 @@ TEST(MachineFormatDocument, ExamplesLoadAndReadAsShown) {
             format = block.text;
             EXPECT_EQ(Load(format).messages, following(i, "messages"));
         } else if (block.info == "drl" || block.info == "drl-hex") {
-            const ReadOutcome outcome =
+            const Outcome outcome =
                 Read(format, block.info == "drl" ? block.text : BytesOfHex(block.text));
-            EXPECT_EQ(outcome.callbacks, following(i, "callbacks"));
+            EXPECT_EQ(outcome.given, following(i, "callbacks"));
             EXPECT_EQ(outcome.messages, following(i, "messages"));
         } else if (block.info == "keyed-hex") {
-            const Loaded keyed = Load(BytesOfHex(block.text));
-            EXPECT_EQ(keyed.fields, Load(format).fields);
+            const Outcome keyed = Load(BytesOfHex(block.text));
+            EXPECT_EQ(keyed.given, Load(format).given);
             EXPECT_EQ(keyed.messages, "");
         } else {
             ADD_FAILURE() << "a block no test checks: " << block.info;

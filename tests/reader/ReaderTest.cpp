@@ -14,16 +14,32 @@ const char kDefaultFormat[] =
     ".VERSION \"QK2002.1\"\n"
     ".DataFormat 2,4\n";
 
+const char kMetricFormat[] =
+    ".FILETYPE DRILL_MACHINE_FILE\n.VERSION \"QK2002.1\"\n.Unit MM\n.DataFormat 3,3\n";
+
 const char kMissingPath[] = "/nonexistent/perforex/none.drl";
+
+// The messages of a read whose machine format file cannot be opened.
+std::string FormatNotOpened(const std::string& path) {
+    return "\nError: on opening parser input file (" + path +
+           ") for reading.\n(check for a file or directory permission problem)\n\nError reading "
+           "Drill Machine Format File \\\"" +
+           path + "\\\"\n";
+}
+
+// A host given a machine format file of kDefaultFormat, and the stream its messages go to.
+struct FormattedHost {
+    FormattedHost() { host.SetDrillMachineFormatFile(format.Path()); }
+    TempFile format{kDefaultFormat};
+    RecordingHost host;
+    MessageCapture capture;
+};
 
 TEST(Reader, UnreadableMachineFormatFailsEveryReadAndIsRetried) {
     TempFile drill("");
     RecordingHost host;
     MessageCapture capture;
-    const std::string first =
-        "\nError: on opening parser input file () for reading.\n"
-        "(check for a file or directory permission problem)\n\n"
-        "Error reading Drill Machine Format File \\\"\\\"\n";
+    const std::string first = FormatNotOpened("");
     EXPECT_EQ(host.Read(capture.Stream(), drill.Path()), 0);
     EXPECT_EQ(capture.Text(), first);
 
@@ -54,28 +70,20 @@ TEST(Reader, MissingDrillFileFailsSilentlyAndTheLoadedFormatIsKept) {
 // Another name replaces the loaded format at the next read; the loaded format's own name again
 // loads nothing, so its file may be gone by then.
 TEST(Reader, AnotherMachineFormatNameIsLoadedAtTheNextRead) {
-    TempFile inch(kDefaultFormat);
-    auto metric = std::make_unique<TempFile>(
-        ".FILETYPE DRILL_MACHINE_FILE\n.VERSION \"QK2002.1\"\n.Unit MM\n.DataFormat 3,3\n");
+    FormattedHost f;
+    auto metric = std::make_unique<TempFile>(kMetricFormat);
     TempFile drill("G05\nX10000Y0\nM30\n");
-    RecordingHost host;
-    MessageCapture capture;
-    host.SetDrillMachineFormatFile(inch.Path());
-    ASSERT_EQ(host.Read(capture.Stream(), drill.Path()), 1);
-    host.SetDrillMachineFormatFile(metric->Path());
-    ASSERT_EQ(host.Read(capture.Stream(), drill.Path()), 1);
-    host.SetDrillMachineFormatFile(metric->Path());
+    ASSERT_EQ(f.host.Read(f.capture.Stream(), drill.Path()), 1);
+    f.host.SetDrillMachineFormatFile(metric->Path());
+    ASSERT_EQ(f.host.Read(f.capture.Stream(), drill.Path()), 1);
+    f.host.SetDrillMachineFormatFile(metric->Path());
     metric.reset();
-    EXPECT_EQ(host.Read(capture.Stream(), drill.Path()), 1);
-    EXPECT_EQ(host.transcript, "hit 25400000 0 -1\nhit 10000000 0 -1\nhit 10000000 0 -1\n");
-    EXPECT_EQ(capture.Text(), "");
-    host.SetDrillMachineFormatFile(kMissingPath);
-    EXPECT_EQ(host.Read(capture.Stream(), drill.Path()), 0);
-    EXPECT_EQ(capture.Text(), std::string("\nError: on opening parser input file (") +
-                                  kMissingPath +
-                                  ") for reading.\n(check for a file or directory permission "
-                                  "problem)\n\nError reading Drill Machine Format File \\\"" +
-                                  kMissingPath + "\\\"\n");
+    EXPECT_EQ(f.host.Read(f.capture.Stream(), drill.Path()), 1);
+    EXPECT_EQ(f.host.transcript, "hit 25400000 0 -1\nhit 10000000 0 -1\nhit 10000000 0 -1\n");
+    EXPECT_EQ(f.capture.Text(), "");
+    f.host.SetDrillMachineFormatFile(kMissingPath);
+    EXPECT_EQ(f.host.Read(f.capture.Stream(), drill.Path()), 0);
+    EXPECT_EQ(f.capture.Text(), FormatNotOpened(kMissingPath));
 }
 
 // A copy made before the machine format is loaded and one made after it read with their own
@@ -130,63 +138,50 @@ const MemoryCase kMemoryCases[] = {
 };
 
 TEST(ReaderMemory, ReadsBytesInMemoryAsTheFileHoldingThem) {
-    TempFile format(kDefaultFormat);
     for (const MemoryCase& c : kMemoryCases) {
         TempFile drill(c.program);
-        RecordingHost fromFile;
-        RecordingHost fromMemory;
-        MessageCapture fileMessages;
-        MessageCapture memoryMessages;
-        fromFile.SetDrillMachineFormatFile(format.Path());
-        fromMemory.SetDrillMachineFormatFile(format.Path());
-        const int fileResult = fromFile.Read(fileMessages.Stream(), drill.Path());
-        const int memoryResult = fromMemory.ReadMemory(memoryMessages.Stream(), c.program.data(),
-                                                       c.program.size(), drill.Path());
-        EXPECT_EQ(memoryResult, fileResult) << c.name;
-        EXPECT_EQ(memoryMessages.Text(), fileMessages.Text()) << c.name;
-        EXPECT_EQ(fromMemory.transcript, fromFile.transcript) << c.name;
-        EXPECT_EQ(fromMemory.messages, fromFile.messages) << c.name;
+        FormattedHost file, memory;
+        const int fileResult = file.host.Read(file.capture.Stream(), drill.Path());
+        EXPECT_EQ(memory.host.ReadMemory(memory.capture.Stream(), c.program.data(),
+                                         c.program.size(), drill.Path()),
+                  fileResult)
+            << c.name;
+        EXPECT_EQ(memory.capture.Text(), file.capture.Text()) << c.name;
+        EXPECT_EQ(memory.host.transcript, file.host.transcript) << c.name;
+        EXPECT_EQ(memory.host.messages, file.host.messages) << c.name;
     }
 }
 
 TEST(ReaderMemory, NoBytesAtANullAddressIsAnEmptyProgramAndMoreIsRefused) {
-    TempFile format(kDefaultFormat);
-    RecordingHost host;
-    MessageCapture capture;
-    host.SetDrillMachineFormatFile(format.Path());
-    EXPECT_EQ(host.ReadMemory(capture.Stream(), nullptr, 0, "none"), 1);
-    EXPECT_EQ(host.ReadMemory(capture.Stream(), nullptr, 5, "none"), 0);
-    EXPECT_EQ(capture.Text(), "");
+    FormattedHost f;
+    EXPECT_EQ(f.host.ReadMemory(f.capture.Stream(), nullptr, 0, "none"), 1);
+    EXPECT_EQ(f.host.ReadMemory(f.capture.Stream(), nullptr, 5, "none"), 0);
+    EXPECT_EQ(f.capture.Text(), "");
 }
 
 // Each message reaches the host with its number, the line it names and how it was counted, and
 // the texts in order are the bytes of the stream.
 TEST(ReaderMessages, ReachTheHostAsData) {
-    TempFile format(kDefaultFormat);
-    RecordingHost host;
-    MessageCapture capture;
-    host.SetDrillMachineFormatFile(format.Path());
+    FormattedHost f;
     const std::string program = "G91\nT05\nM30\n";
-    EXPECT_EQ(host.ReadMemory(capture.Stream(), program.data(), program.size(), "p.drl"), 0);
+    EXPECT_EQ(f.host.ReadMemory(f.capture.Stream(), program.data(), program.size(), "p.drl"), 0);
     const std::string step =
         "Warning: Change of step mode wanted from input gerb file at line number 1 and doing the "
         "change\n";
     const std::string tool =
         "Warning: Tool definition not found for tool number 5 at line number 2\n";
     const std::string totals = "\n The Total number of Errors: 1 Warnings:1 in parsing\n\n  ";
-    EXPECT_EQ(capture.Text(), step + tool + totals);
-    EXPECT_EQ(host.messages, "14 1 2 |" + step + "|19 2 1 |" + tool + "|22 0 0 |" + totals + "|");
+    EXPECT_EQ(f.capture.Text(), step + tool + totals);
+    EXPECT_EQ(f.host.messages, "14 1 2 |" + step + "|19 2 1 |" + tool + "|22 0 0 |" + totals + "|");
 }
 
 // A machine format text loads as its file would; another text replaces it at the next read, and
 // a text with errors names itself in the messages.
 TEST(ReaderFormatText, IsLoadedAsAFileAndReplacedByAnotherText) {
-    const std::string metric =
-        ".FILETYPE DRILL_MACHINE_FILE\n.VERSION \"QK2002.1\"\n.Unit MM\n.DataFormat 3,3\n";
     TempFile drill("G05\nX10000Y0\nM30\n");
     RecordingHost host;
     MessageCapture capture;
-    host.SetDrillMachineFormatText(metric);
+    host.SetDrillMachineFormatText(kMetricFormat);
     ASSERT_EQ(host.Read(capture.Stream(), drill.Path()), 1);
     host.SetDrillMachineFormatText(kDefaultFormat);
     ASSERT_EQ(host.Read(capture.Stream(), drill.Path()), 1);

@@ -99,6 +99,24 @@ def find(element, tag, kind):
     return element.findall("%s%s[@class='%s']" % (SVG, tag, kind))
 
 
+def frame(drawing):
+    return [find(drawing, "rect", "frame")[0].get(key) for key in ("x", "y", "width", "height")]
+
+
+def title(drawing):
+    return find(drawing, "text", "title")[0].text
+
+
+def legend(drawing):
+    """A drawing's legend group and the texts of its lines."""
+    (group,) = find(drawing, "g", "legend")
+    return group, [text.text for text in group.iter(SVG + "text")]
+
+
+def hits(callbacks):
+    return [[c["x"], c["y"], c["tool"]] for c in callbacks if c["callback"] == "AddHit"]
+
+
 class Golden(Scratch):
     def test_summary_of_the_outline_as_the_readme_shows_it(self):
         # T2 0.094 in = 2.3876 mm; length 2 pi 7.62 + 203.2 + 2 pi 6.35 mm; extents the 3 x 2 in
@@ -138,17 +156,15 @@ class Golden(Scratch):
         root = self.picture(OUTLINE)
         self.assertEqual(root.find(SVG + "title").text, "perforex-dump: " + OUTLINE)
         (drawing,) = find(root, "g", "drawing")
-        self.assertEqual(find(drawing, "text", "title")[0].text, OUTLINE)
-        self.assertEqual([find(drawing, "rect", "frame")[0].get(key) for key in (
-            "x", "y", "width", "height")], ["-1.1938", "-51.9938", "78.5876", "53.1876"])
+        self.assertEqual(title(drawing), OUTLINE)
+        self.assertEqual(frame(drawing), ["-1.1938", "-51.9938", "78.5876", "53.1876"])
         self.assertEqual(find(drawing, "text", "frame-size")[0].text, "78.5876 x 53.1876 mm")
         origin = find(drawing, "circle", "origin")[0]
         self.assertEqual((origin.get("cx"), origin.get("cy")), ("0", "0"))
-        (legend,) = find(drawing, "g", "legend")
-        self.assertEqual([text.text for text in legend.iter(SVG + "text")],
-                         ["T1 Round 3.1750 mm: 4 holes, 0 contours",
-                          "T2 Round 2.3876 mm: 0 holes, 2 contours"])
-        self.assertGreater(float(legend[0].get("x")), 77.3938)
+        group, lines = legend(drawing)
+        self.assertEqual(lines, ["T1 Round 3.1750 mm: 4 holes, 0 contours",
+                                 "T2 Round 2.3876 mm: 0 holes, 2 contours"])
+        self.assertGreater(float(group[0].get("x")), 77.3938)
         # Corner holes at 0.15 and 2.85 by 0.15 and 1.85 in, y pointing up.
         self.assertEqual([(e.get("cx"), e.get("cy")) for e in find(drawing, "g/*", "hole c0")],
                          [("3.8100", "-3.8100"), ("72.3900", "-3.8100"),
@@ -176,12 +192,10 @@ class Picture(Scratch):
 
     def test_one_drawing_per_file_side_by_side(self):
         drawings = find(self.picture(OUTLINE, example("board.drl")), "g", "drawing")
-        self.assertEqual([find(d, "text", "title")[0].text for d in drawings],
-                         [OUTLINE, example("board.drl")])
+        self.assertEqual([title(d) for d in drawings], [OUTLINE, example("board.drl")])
         shift = [float(re.search(r"\((\S+) ", d.get("transform")).group(1)) for d in drawings]
         legend_right = shift[0] + max(float(e.get("x")) for e in drawings[0].iter(SVG + "rect"))
-        self.assertLess(legend_right, shift[1] + float(find(drawings[1], "rect", "frame")[0].get(
-            "x")))
+        self.assertLess(legend_right, shift[1] + float(frame(drawings[1])[0]))
 
     def test_an_overlay_draws_a_drill_and_a_rout_program_in_one_frame(self):
         drill = self.write("drill.drl", b"M48\nMETRIC\nT1C1.0\n%\nT1\nX10.0Y10.0\nX90.0Y50.0\n"
@@ -189,10 +203,9 @@ class Picture(Scratch):
         rout = self.write("rout.drl", b"M48\nMETRIC\nT1C2.0\n%\nT1\nG00X0.0Y0.0\nM15\n"
                                        b"G01X100.0Y0.0\nX100.0Y60.0\nX0.0Y60.0\nX0.0Y0.0\nM16\nM30\n")
         (drawing,) = find(self.picture("--overlay", drill, rout), "g", "drawing")
-        self.assertEqual(find(drawing, "text", "title")[0].text, drill + " + " + rout)
+        self.assertEqual(title(drawing), drill + " + " + rout)
         # The holes reach x 110.5 mm, the 2 mm wide route x and y -1 mm and y 61 mm.
-        self.assertEqual([find(drawing, "rect", "frame")[0].get(key) for key in (
-            "x", "y", "width", "height")], ["-1.0000", "-61.0000", "111.5000", "62.0000"])
+        self.assertEqual(frame(drawing), ["-1.0000", "-61.0000", "111.5000", "62.0000"])
         drilled, routed = find(drawing, "g", "board")
         self.assertEqual([(e.get("class"), e.get("cx"), e.get("cy")) for e in drilled],
                          [("hole c0", "10.0000", "-10.0000"), ("hole c0", "90.0000", "-50.0000"),
@@ -200,10 +213,8 @@ class Picture(Scratch):
         self.assertEqual([(e.get("class"), e.get("d")) for e in routed], [(
             "contour c1", "M0.0000 0.0000 L100.0000 0.0000 L100.0000 -60.0000 L0.0000 -60.0000 "
                           "L0.0000 0.0000")])
-        (legend,) = find(drawing, "g", "legend")
-        self.assertEqual([text.text for text in legend.iter(SVG + "text")],
-                         [drill, "T1 Round 1.0000 mm: 3 holes, 0 contours",
-                          rout, "T1 Round 2.0000 mm: 0 holes, 1 contour"])
+        self.assertEqual(legend(drawing)[1], [drill, "T1 Round 1.0000 mm: 3 holes, 0 contours",
+                                              rout, "T1 Round 2.0000 mm: 0 holes, 1 contour"])
 
 
 class Json(Scratch):
@@ -394,9 +405,8 @@ class NoFormatFile(Scratch):
         alone = self.write("board.drd", read(drill).encode())
         for path, first in ((drill, [12700000, 12700000, 1]), (alone, [127000000, 127000000, 1])):
             with self.subTest(path):
-                callbacks = json.loads(run("--json", path).out)["reads"][0]["callbacks"]
-                self.assertEqual([[c["x"], c["y"], c["tool"]] for c in callbacks
-                                  if c["callback"] == "AddHit"][0], first)
+                self.assertEqual(hits(json.loads(run("--json", path).out)["reads"][0]["callbacks"])[
+                    0], first)
 
     def test_standard_input_reads_as_the_file_does(self):
         kicad = example("cad/kicad.drl")
@@ -430,13 +440,11 @@ class NoFormatFile(Scratch):
             with self.subTest(name):
                 result = run("--json", example("cad/%s.drl" % name))
                 self.assertEqual(result.returncode, 0, result.err)
-                read_ = json.loads(result.out)["reads"][0]
-                kinds = [c["callback"] for c in read_["callbacks"]]
-                hits = [[c["x"], c["y"], c["tool"]] for c in read_["callbacks"]
-                        if c["callback"] == "AddHit"]
-                self.assertEqual((kinds.count("AddTool"), len(hits), kinds.count("AddContour")),
-                                 (tools, holes, contours))
-                self.assertEqual(hits[0], first)
+                callbacks = json.loads(result.out)["reads"][0]["callbacks"]
+                kinds = [c["callback"] for c in callbacks]
+                self.assertEqual((kinds.count("AddTool"), len(hits(callbacks)),
+                                  kinds.count("AddContour"), hits(callbacks)[0]),
+                                 (tools, holes, contours, first))
 
 
 if __name__ == "__main__":
