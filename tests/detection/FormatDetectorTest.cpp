@@ -151,10 +151,11 @@ TEST(FormatDetector, InputThatIsNoDrillProgramFailsWithItsReasonAndKeepsTheFallb
         EXPECT_EQ(detector.GetMachineFormatText().Str(),
                   BuiltInFormat::TextFor(BuiltInFormat::Fallback()));
     }
-    // A good program after a bad one is judged on its own.
+    // A good program after a bad one is judged on its own; one control character in ten bytes
+    // is no binary data yet.
     CFormatDetector detector;
     detector.DetectMemory("", 0);
-    EXPECT_EQ(detector.DetectMemory("M48\n%\nX1Y1\n", 11), 1);
+    EXPECT_EQ(detector.DetectMemory("\x01M48\nX1Y1\n", 10), 1);
     EXPECT_EQ(detector.GetFailure().Str(), "");
 }
 

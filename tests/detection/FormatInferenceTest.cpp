@@ -80,9 +80,13 @@ const Case kCases[] = {
     {"M72\nT01C0.035\nX01Y01\nX0101Y01\nM30\n", nullptr, "IN 4,2 TRAILING ABSOLUTE",
      "digits: 4,2: with 2,4 the board would measure 0.254 mm, under 3 mm",
      "no M48 header (line 3)"},
-    // Steps of 0 and 1000 units of 0.0001 in: 2.54 mm.
-    {"M72\nG91\nT01\nX0Y0\nX1000Y0\nM30\n", nullptr, "IN 3,3 LEADING ABSOLUTE",
+    // Steps of 0 and -1000 units of 0.0001 in: 2.54 mm.
+    {"M72\nG91\nT01\nX0Y0\nX-1000Y0\nM30\n", nullptr, "IN 3,3 LEADING ABSOLUTE",
      "digits: 3,3: with 2,4 the board would measure 2.54 mm, under 3 mm", "no M48 header (line 2)"},
+    // One hole has no size to rule digits out.
+    {"T01\nX100Y100\nM30\n", nullptr, "IN 2,4 LEADING ABSOLUTE",
+     "digits: 2,4, the usual for inch: the places of the holes allow them",
+     "no M48 header (line 1)"},
 };
 
 std::string Joined(const std::vector<std::string>& lines) {

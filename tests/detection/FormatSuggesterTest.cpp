@@ -25,7 +25,7 @@ const Case kCases[] = {
      "INCREMENTAL"},
     {";comment\nM48\nMETRIC\nICI,OFF\nM95\nINCH,LZ\n", true, "MM", "3,3", "LEADING", "ABSOLUTE"},
     {"M48\n%\nMETRIC,LZ\n", true, "IN", "2,4", "LEADING", "ABSOLUTE"},
-    {"M48\nINCH,LZ,0.0.0\nINCH,LZ,00.\n%\n", true, "IN", "2,4", "TRAILING", "ABSOLUTE"},
+    {"M48\nINCH,LZ,0.0.0\nINCH,LZ,00.\nINCH,0..00\n%\n", true, "IN", "2,4", "TRAILING", "ABSOLUTE"},
     {"T01\nX100Y100\nM30\n", false, "IN", "2,4", "LEADING", "ABSOLUTE"},
     {"M48\nINCH,TZ,00.0000", true, "IN", "2,4", "LEADING", "ABSOLUTE"},
     // Only ICI,OFF is absolute; ;FILE_FORMAT is read in capitals only, with 1 or 2 digits a side.
