@@ -70,14 +70,10 @@ TEST(MessageOutput, HandsTheListenerWhatTheStreamReceives) {
     ListenerLog listener;
     const MessageOutput messages(capture.Stream(), &listener);
     messages.Write(kUnknownMCode, MessageKind::Error, 7, "5%d", 7);
-    messages.Write(kStepModeChange, MessageKind::Warning, 2, 2);
     messages.Write(kLastMessageId + 1, MessageKind::Error, 1);
     const std::string unknown = "Error: Unknown keyword M5%d found at line number 7\n";
-    const std::string step =
-        "Warning: Change of step mode wanted from input gerb file at line number 2 and doing the "
-        "change\n";
-    EXPECT_EQ(capture.Text(), unknown + step);
-    EXPECT_EQ(listener.log, "8 7 1 |" + unknown + "|14 2 2 |" + step + "|");
+    EXPECT_EQ(capture.Text(), unknown);
+    EXPECT_EQ(listener.log, "8 7 1 |" + unknown + "|");
 }
 
 }  // namespace
