@@ -37,8 +37,8 @@ const Case kCases[] = {
     {"T01\nX01095Y0127\nX01195Y0127\nX02Y0127\nM30\n", nullptr, "IN 2,4 TRAILING ABSOLUTE",
      "zero suppression: TRAILING: X01095 on line 2 begins with 0, so leading zeros are written",
      "no M48 header (line 1)"},
-    {"M48\nINCH,TZ\nT01C0.035\n%\nT01\nX1000Y1000\nX1100Y1000\nX3000Y1000\nM30\n", nullptr,
-     "IN 3,3 LEADING ABSOLUTE",
+    {"M48\nINCH,TZ\nT01C0.035\n%\nT01\nG00X0Y0\nG05\nX1000Y1000\nX1100Y1000\nX3000Y1000\nM30\n",
+     nullptr, "IN 3,3 LEADING ABSOLUTE",
      "digits: 3,3: with 2,4 holes of T1 would stand 0.254 mm apart, under half their diameter "
      "of 0.889 mm",
      ""},
@@ -46,8 +46,8 @@ const Case kCases[] = {
      "M30\n",
      nullptr, "MM 3,3 LEADING ABSOLUTE", "unit: millimetre, from M71 on line 6",
      "the unit codes M71 and M72 (line 6)"},
-    {"M72\nT01C0.035\nX0125000Y0100000\nX0150000Y0100000\nM30\n", nullptr, "IN 3,4 NONE ABSOLUTE",
-     "zero suppression: NONE: X0125000 on line 3 begins with 0 and every number has 7 digits",
+    {"M72\nT01C0.035\nX+0125000Y0100000\nX0150000Y0100000\nM30\n", nullptr, "IN 3,4 NONE ABSOLUTE",
+     "zero suppression: NONE: X+0125000 on line 3 begins with 0 and every number has 7 digits",
      "the unit codes M71 and M72 (line 1)"},
     {"M71\nG90\nT01C0.1\nX500Y500\nX2500Y1500\nM30\n", nullptr, "MM 4,2 LEADING ABSOLUTE",
      "digits: 4,2: with 3,3 the board would measure 2 mm, under 3 mm",
@@ -80,9 +80,12 @@ const Case kCases[] = {
     {"M72\nT01C0.035\nX01Y01\nX0101Y01\nM30\n", nullptr, "IN 4,2 TRAILING ABSOLUTE",
      "digits: 4,2: with 2,4 the board would measure 0.254 mm, under 3 mm",
      "no M48 header (line 3)"},
-    // Steps of 0 and -1000 units of 0.0001 in: 2.54 mm.
+    // Steps of 0 and -1000 units of 0.0001 in: 2.54 mm; after G90 X1000 is a place: 5.08 mm.
     {"M72\nG91\nT01\nX0Y0\nX-1000Y0\nM30\n", nullptr, "IN 3,3 LEADING ABSOLUTE",
      "digits: 3,3: with 2,4 the board would measure 2.54 mm, under 3 mm", "no M48 header (line 2)"},
+    {"M72\nG91\nT01\nX0Y0\nX-1000Y0\nG90\nX1000Y0\nM30\n", nullptr, "IN 2,4 LEADING ABSOLUTE",
+     "digits: 2,4, the usual for inch: the places of the holes allow them",
+     "no M48 header (line 2)"},
     // One hole has no size to rule digits out.
     {"T01\nX100Y100\nM30\n", nullptr, "IN 2,4 LEADING ABSOLUTE",
      "digits: 2,4, the usual for inch: the places of the holes allow them",

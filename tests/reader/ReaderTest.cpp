@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "MessageCapture.h"
 #include "RecordingHost.h"
@@ -111,12 +112,8 @@ TEST(ReaderCopy, CopiesCallThemselvesBackWithTheirOwnFormat) {
 }
 
 // Programs that a file and the same bytes in memory must read alike: messages naming the file,
-// a line-ended warning, an error that ends the read, CR LF across the 2048-byte block edge, an
-// EBCDIC-free ASCII end byte and nothing at all.
-struct MemoryCase {
-    const char* name;
-    std::string program;
-};
+// a line-ended warning, an error ending the read, CR LF across the block edge, a byte 0xFF, none.
+using MemoryCase = std::pair<const char*, std::string>;
 
 std::string LongBlock() {
     std::string text = "M48\nT01C0.035\n%\nT01\n";
@@ -138,17 +135,17 @@ const MemoryCase kMemoryCases[] = {
 };
 
 TEST(ReaderMemory, ReadsBytesInMemoryAsTheFileHoldingThem) {
-    for (const MemoryCase& c : kMemoryCases) {
-        TempFile drill(c.program);
+    for (const auto& [name, program] : kMemoryCases) {
+        TempFile drill(program);
         FormattedHost file, memory;
         const int fileResult = file.host.Read(file.capture.Stream(), drill.Path());
-        EXPECT_EQ(memory.host.ReadMemory(memory.capture.Stream(), c.program.data(),
-                                         c.program.size(), drill.Path()),
+        EXPECT_EQ(memory.host.ReadMemory(memory.capture.Stream(), program.data(), program.size(),
+                                         drill.Path()),
                   fileResult)
-            << c.name;
-        EXPECT_EQ(memory.capture.Text(), file.capture.Text()) << c.name;
-        EXPECT_EQ(memory.host.transcript, file.host.transcript) << c.name;
-        EXPECT_EQ(memory.host.messages, file.host.messages) << c.name;
+            << name;
+        EXPECT_EQ(memory.capture.Text(), file.capture.Text()) << name;
+        EXPECT_EQ(memory.host.transcript, file.host.transcript) << name;
+        EXPECT_EQ(memory.host.messages, file.host.messages) << name;
     }
 }
 
