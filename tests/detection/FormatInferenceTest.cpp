@@ -37,8 +37,8 @@ const Case kCases[] = {
     {"T01\nX01095Y0127\nX01195Y0127\nX02Y0127\nM30\n", nullptr, "IN 2,4 TRAILING ABSOLUTE",
      "zero suppression: TRAILING: X01095 on line 2 begins with 0, so leading zeros are written",
      "no M48 header (line 1)"},
-    {"M48\nINCH,TZ\nT01C0.035\n%\nT01\nG00X0Y0\nG05\nX1000Y1000\nX1100Y1000\nX3000Y1000\nM30\n",
-     nullptr, "IN 3,3 LEADING ABSOLUTE",
+    {"M48\nINCH,TZ\nT01C0.035\n%\nT01\nG00X0Y0\nG05\nX1000Y1000\nX1100\nX3000\nM30\n", nullptr,
+     "IN 3,3 LEADING ABSOLUTE",
      "digits: 3,3: with 2,4 holes of T1 would stand 0.254 mm apart, under half their diameter "
      "of 0.889 mm",
      ""},
@@ -46,7 +46,7 @@ const Case kCases[] = {
      "M30\n",
      nullptr, "MM 3,3 LEADING ABSOLUTE", "unit: millimetre, from M71 on line 6",
      "the unit codes M71 and M72 (line 6)"},
-    {"M72\nT01C0.035\nX+0125000Y0100000\nX0150000Y0100000\nM30\n", nullptr, "IN 3,4 NONE ABSOLUTE",
+    {"M72\nT01C0.035\nX+0125000Y0100000\nX0150000Y0\nM30\n", nullptr, "IN 3,4 NONE ABSOLUTE",
      "zero suppression: NONE: X+0125000 on line 3 begins with 0 and every number has 7 digits",
      "the unit codes M71 and M72 (line 1)"},
     {"M71\nG90\nT01C0.1\nX500Y500\nX2500Y1500\nM30\n", nullptr, "MM 4,2 LEADING ABSOLUTE",
@@ -73,8 +73,8 @@ const Case kCases[] = {
     {"M48\r\nINCH,TZ\r\nT01C0.035\r\n%\r\nT01\r\nX1000Y1000\r\nX2000Y1000\r\n;FILE_FORMAT=3:3\r\n"
      "M30\r\n",
      nullptr, "IN 3,3 LEADING ABSOLUTE", "digits: 3,3, from ;FILE_FORMAT=3:3 on line 8", ""},
-    {"M72\nT01C0.035\nX05Y125\nX15Y125\nM30\n", nullptr, "IN 2,4 TRAILING ABSOLUTE",
-     "zero suppression: TRAILING: X05 on line 3 begins with 0, so leading zeros are written",
+    {"M72,LZ\nT01C0.035\nX05Y125\nX15Y125\nM30\n", nullptr, "IN 2,4 TRAILING ABSOLUTE",
+     "zero suppression: TRAILING, from LZ on line 1: leading zeros are written",
      "the unit codes M71 and M72 (line 1)"},
     // 0.01 and 0.0101 of a whole unit: 2 integer digits make 0.254 mm of them.
     {"M72\nT01C0.035\nX01Y01\nX0101Y01\nM30\n", nullptr, "IN 4,2 TRAILING ABSOLUTE",
@@ -86,24 +86,29 @@ const Case kCases[] = {
     {"M72\nG91\nT01\nX0Y0\nX-1000Y0\nG90\nX1000Y0\nM30\n", nullptr, "IN 2,4 LEADING ABSOLUTE",
      "digits: 2,4, the usual for inch: the places of the holes allow them",
      "no M48 header (line 2)"},
+    // Holes of two tools 0.254 mm apart in 2,4 say nothing: only holes of one tool must not touch.
+    {"M48\nINCH,TZ\nT01C0.035\nT02C0.035\n%\nT01\nX1000Y1000\nX9000Y1000\nT02\nX1100Y1000\n"
+     "X9100Y1000\nM30\n",
+     nullptr, "IN 2,4 LEADING ABSOLUTE",
+     "digits: 2,4, the usual for inch: the places of the holes allow them", ""},
     // One hole has no size to rule digits out.
     {"T01\nX100Y100\nM30\n", nullptr, "IN 2,4 LEADING ABSOLUTE",
      "digits: 2,4, the usual for inch: the places of the holes allow them",
      "no M48 header (line 1)"},
 };
 
-std::string Joined(const std::vector<std::string>& lines) {
-    std::string joined;
-    for (const std::string& line : lines) {
-        joined += line + "\n";
-    }
-    return joined;
+const std::string& Text(const std::string& line) {
+    return line;
+}
+const std::string& Text(const CFormatEvidence& decision) {
+    return decision.text.Str();
 }
 
-std::string Joined(const std::vector<CFormatEvidence>& evidence) {
+template <class Item>
+std::string Joined(const std::vector<Item>& items) {
     std::string joined;
-    for (const CFormatEvidence& decision : evidence) {
-        joined += decision.text.Str() + "\n";
+    for (const Item& item : items) {
+        joined += Text(item) + "\n";
     }
     return joined;
 }

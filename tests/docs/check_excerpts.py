@@ -1,10 +1,5 @@
-"""Checks that every code excerpt of a document still stands, line for line, in the file it names.
-
-    python3 check_excerpts.py DOCUMENT SOURCE_DIR
-
-An excerpt is a fenced block whose first line is a comment naming a file under SOURCE_DIR
-("// examples/X.cpp", "/* examples/X.c */" or "# examples/x.py"); the lines after it must appear
-together and in order in that file. Any other fenced block is output or a shell command."""
+"""check_excerpts.py DOCUMENT SOURCE_DIR: a fenced block of DOCUMENT whose first line is a
+comment naming a file ("// examples/X.cpp") must stand, line for line, in that file."""
 import pathlib
 import re
 import sys
@@ -26,8 +21,7 @@ def blocks(text):
 def main():
     document = pathlib.Path(sys.argv[1])
     source = pathlib.Path(sys.argv[2])
-    checked = 0
-    failures = []
+    checked, failures = 0, []
     for block in blocks(document.read_text()):
         named = NAMED.match(block[0]) if block else None
         if named is None:
@@ -36,9 +30,7 @@ def main():
         checked += 1
         if excerpt not in (source / named.group(1)).read_text():
             failures.append(f"{named.group(1)}: no longer holds\n{excerpt}")
-    for failure in failures:
-        print(failure)
-    print(f"{checked - len(failures)} passed, {len(failures)} failed")
+    print("\n".join(failures + [f"{checked - len(failures)} passed, {len(failures)} failed"]))
     return 1 if failures or checked == 0 else 0
 
 

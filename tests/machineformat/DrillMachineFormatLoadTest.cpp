@@ -62,6 +62,7 @@ TEST(DrillMachineFormatLoad, SetsTheFieldsFromTheKeywordsInFileOrder) {
 // The bundled file sets every keyword to the value it has without one.
 TEST(DrillMachineFormatLoad, LoadsTheBundledDefaultFileWithoutChange) {
     EXPECT_EQ(LoadAt(PERFOREX_SOURCE_DIR "/examples/default.fmt"), kDefaults);
+    EXPECT_EQ(LoadAt("/nonexistent/perforex.fmt").substr(0, 3), "1: ");
 }
 
 }  // namespace
