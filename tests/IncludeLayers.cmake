@@ -2,21 +2,23 @@
 # Run as: cmake -DROOT=<source tree> -P IncludeLayers.cmake
 cmake_minimum_required(VERSION 3.25)
 # Each folder may include its own headers and those of the folders listed for it; include/perforex
-# holds the public headers, which the geometry classes implement.
-set(allowed_keywordparser keywordparser)
-set(allowed_geometry geometry perforex)
-set(allowed_messages messages)
-set(allowed_machineformat machineformat keywordparser messages)
-set(allowed_scanner scanner machineformat messages)
-set(allowed_interpreter interpreter scanner geometry machineformat messages perforex)
-set(allowed_detection detection interpreter scanner geometry machineformat keywordparser messages
-    perforex)
-set(allowed_reader reader detection interpreter scanner geometry machineformat keywordparser messages
-    perforex)
-set(allowed_capi capi reader detection messages perforex)
+# holds the public headers, which the geometry classes implement; platform, what compilers and
+# systems differ in, is below every layer.
+set(allowed_platform platform)
+set(allowed_keywordparser keywordparser platform)
+set(allowed_geometry geometry platform perforex)
+set(allowed_messages messages platform)
+set(allowed_machineformat machineformat platform keywordparser messages)
+set(allowed_scanner scanner platform machineformat messages)
+set(allowed_interpreter interpreter platform scanner geometry machineformat messages perforex)
+set(allowed_detection detection platform interpreter scanner geometry machineformat keywordparser
+    messages perforex)
+set(allowed_reader reader platform detection interpreter scanner geometry machineformat
+    keywordparser messages perforex)
+set(allowed_capi capi platform reader detection messages perforex)
 set(allowed_perforex perforex)
-set(layers keywordparser geometry messages machineformat scanner interpreter detection reader capi
-    perforex)
+set(layers platform keywordparser geometry messages machineformat scanner interpreter detection reader
+    capi perforex)
 
 file(GLOB_RECURSE sources RELATIVE ${ROOT} ${ROOT}/src/*.h ${ROOT}/src/*.cpp ${ROOT}/include/*.h)
 set(violations "")
