@@ -1,7 +1,9 @@
 """The C interface of the library, declared once for ctypes, and the step that loads it."""
 
 import ctypes
+import ntpath
 import os
+import sys
 from ctypes import POINTER, Structure, c_char_p, c_double, c_int, c_int32, c_size_t, c_uint, c_void_p
 
 from . import _config
@@ -75,10 +77,30 @@ FUNCTIONS = (
 )
 
 
+def find_library(platform, package, configured, exists, add_dll_directory):
+    """Returns the path of the shared library to load, given the folder of this package and the
+    path _config names (absolute, or relative to the package), and the handle that keeps the
+    DLL's folder searched on Windows for as long as it is held (None elsewhere)."""
+    if platform != "win32":
+        return os.path.normpath(os.path.join(package, configured)), None
+    return _windows_library_path(package, configured, exists, add_dll_directory)
+
+
+def _windows_library_path(package, configured, exists, add_dll_directory):
+    # A host may ship the DLL inside the package folder; that copy goes before the configured one.
+    places = [ntpath.join(package, ntpath.basename(configured)),
+              ntpath.normpath(ntpath.join(package, configured))]
+    found = next((place for place in places if exists(place)), None)
+    if found is None:
+        raise ImportError("perforex: the PerforexReader DLL is not in any of " + ", ".join(places))
+    # Python 3.8+ no longer searches PATH for the DLL's dependencies, such as libstdc++-6.dll.
+    directory = add_dll_directory(ntpath.dirname(found)) if add_dll_directory else None
+    return found, directory
+
+
 def library_path():
     """Returns the path of the shared library: the one built or installed with this package."""
-    return os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)),
-                                         _config.LIBRARY))
+    return _path
 
 
 def load(path=None):
@@ -91,4 +113,8 @@ def load(path=None):
     return library
 
 
+# _dll_directory lives as long as the module: closing it drops the DLL's folder from the search.
+_path, _dll_directory = find_library(sys.platform, os.path.dirname(os.path.abspath(__file__)),
+                                     _config.LIBRARY, os.path.isfile,
+                                     getattr(os, "add_dll_directory", None))
 lib = load()

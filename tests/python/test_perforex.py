@@ -11,6 +11,7 @@ import tempfile
 import unittest
 
 import perforex
+from perforex._capi import find_library
 
 SOURCE = os.environ["PERFOREX_SOURCE"]
 # Millimetres, three decimal digits, leading zeros left out: X4000 is 4 mm.
@@ -189,6 +190,46 @@ class MainTest(unittest.TestCase):
         python = subprocess.run([sys.executable, "-m", "perforex"] + files, capture_output=True)
         self.assertEqual(python.stdout.decode(), dump.stdout.decode())
         self.assertEqual((python.returncode, dump.returncode), (2, 2))
+
+
+# A package installed into a Windows Python whose prefix also holds the DLL, in bin.
+PACKAGE = "C:\\Py\\Lib\\site-packages\\perforex"
+BESIDE = PACKAGE + "\\libperforexreader.dll"
+INSTALLED = "C:\\Py\\bin\\libperforexreader.dll"
+CONFIGURED = "../../../bin/libperforexreader.dll"
+
+
+class LibraryLookupTest(unittest.TestCase):
+    def test_windows_looks_beside_the_package_then_where_configured(self):
+        build_tree = "C:\\build\\perforexreader.dll"
+        table = [
+            ("a copy beside the package first", CONFIGURED, {BESIDE, INSTALLED}, BESIDE, PACKAGE),
+            ("else the installed one", CONFIGURED, {INSTALLED}, INSTALLED, "C:\\Py\\bin"),
+            ("the build tree's, absolute", "C:/build/perforexreader.dll", {build_tree}, build_tree,
+             "C:\\build"),
+        ]
+        for what, configured, present, path, folder in table:
+            with self.subTest(what):
+                added = []
+                found = find_library("win32", PACKAGE, configured, present.__contains__,
+                                     lambda place: added.append(place) or ("handle", place))
+                self.assertEqual((found, added), ((path, ("handle", folder)), [folder]))
+        # Before Python 3.8 there is no os.add_dll_directory, and PATH is searched instead.
+        self.assertEqual(find_library("win32", PACKAGE, CONFIGURED, {INSTALLED}.__contains__, None),
+                         (INSTALLED, None))
+
+    def test_windows_names_every_place_looked_at_when_no_dll_is_there(self):
+        with self.assertRaises(ImportError) as raised:
+            find_library("win32", PACKAGE, CONFIGURED, lambda path: False, None)
+        for place in (BESIDE, INSTALLED):
+            self.assertIn(place, str(raised.exception))
+
+    def test_other_systems_load_the_configured_path_unchecked(self):
+        def unexpected(path):
+            self.fail("consulted " + path)
+        self.assertEqual(find_library("linux", "/usr/lib/python3/dist-packages/perforex",
+                                      "../../../libperforexreader.so.1", unexpected, unexpected),
+                         ("/usr/lib/libperforexreader.so.1", None))
 
 
 if __name__ == "__main__":
