@@ -35,17 +35,18 @@ class PERFOREX_API CPerforexReader {
     virtual void AddMessage(const CReaderMessage& message);
 
     // Reads one drill file; returns 1 for a read without error or warning, 0 otherwise.
-    int Read(FILE* messageStream, const CString& drillFilePath);
+    int Read(FILE* messageStream, const perforex::CString& drillFilePath);
     // Reads the size bytes at data as a drill program, straight from the caller's buffer, which
     // must stay unchanged during the call; name stands for the file in messages. Gives the same
     // callbacks, messages and result as Read of a file holding those bytes.
-    int ReadMemory(FILE* messageStream, const char* data, std::size_t size, const CString& name);
+    int ReadMemory(FILE* messageStream, const char* data, std::size_t size,
+                   const perforex::CString& name);
     // Names the drill machine format file used by the first successful read; always returns 1.
-    int SetDrillMachineFormatFile(const CString& path);
+    int SetDrillMachineFormatFile(const perforex::CString& path);
     // Gives the drill machine format as the text of a machine format file, loaded by the next
     // read as a file would be; a text other than the loaded format's discards that format.
     // Always returns 1.
-    int SetDrillMachineFormatText(const CString& text);
+    int SetDrillMachineFormatText(const perforex::CString& text);
 
   private:
     CPerforexReaderImpl* impl;

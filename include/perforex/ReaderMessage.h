@@ -16,5 +16,5 @@ struct CReaderMessage {
     // One of Kind.
     int kind = Neither;
     // The text exactly as written to the message stream.
-    CString text;
+    perforex::CString text;
 };

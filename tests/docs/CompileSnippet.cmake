@@ -1,6 +1,7 @@
 # Takes the first C++ code block after the heading "## SECTION" of the Markdown file README, writes
 # it to PROGRAM.cpp, compiles it with COMPILER, FLAGS and INCLUDES against the shared library
-# LIBRARY, runs it in the current directory and fails unless it exits with 0 and prints EXPECTED.
+# LIBRARY, runs it in the current directory (through RUN, the emulator of a cross build, if given)
+# and fails unless it exits with 0 and prints EXPECTED.
 file(READ ${README} text)
 string(FIND "${text}" "\n## ${SECTION}\n" section)
 if(section EQUAL -1)
@@ -30,7 +31,7 @@ execute_process(
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "the code block of \"${SECTION}\" does not compile (${PROGRAM}.cpp)")
 endif()
-execute_process(COMMAND ${PROGRAM} RESULT_VARIABLE status OUTPUT_VARIABLE output)
+execute_process(COMMAND ${RUN} ${PROGRAM} RESULT_VARIABLE status OUTPUT_VARIABLE output)
 string(REPLACE "\\n" "\n" EXPECTED "${EXPECTED}")
 string(FIND "${output}" "${EXPECTED}" found)
 if(NOT status EQUAL 0 OR found EQUAL -1)

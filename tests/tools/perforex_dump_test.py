@@ -4,6 +4,7 @@ from the example programs (outline.drl: 0.001 in per digit; metric.drl: mm, 3,3,
 import json
 import os
 import re
+import shlex
 import shutil
 import subprocess
 import sys
@@ -12,6 +13,8 @@ import unittest
 import xml.etree.ElementTree as ElementTree
 
 DUMP, SOURCE = (os.environ["PERFOREX_" + name] for name in ("DUMP", "SOURCE"))
+# What runs a program built for another system (Wine for Windows), or nothing.
+RUN = shlex.split(os.environ.get("PERFOREX_RUN", ""))
 SVG = "{http://www.w3.org/2000/svg}"
 OUTLINE = os.path.join(SOURCE, "examples", "outline.drl")
 # The lines on the unit, zero suppression and digits that a read without -f starts with.
@@ -28,7 +31,7 @@ def example(name):
 
 
 def run(*arguments, program=DUMP):
-    result = subprocess.run([program, *arguments], capture_output=True, check=False)
+    result = subprocess.run([*RUN, program, *arguments], capture_output=True, check=False)
     result.out, result.err = result.stdout.decode(), result.stderr.decode("ascii")
     return result
 
@@ -316,7 +319,7 @@ class NoFormatFile(Scratch):
     def test_standard_input_reads_as_the_file_does(self):
         kicad = example("cad/kicad.drl")
         with open(kicad, "rb") as file:
-            piped = subprocess.run([DUMP, "-"], input=file.read(), capture_output=True,
+            piped = subprocess.run([*RUN, DUMP, "-"], input=file.read(), capture_output=True,
                                    check=False)
         named = run(kicad)
         self.assertEqual((piped.returncode, piped.stdout.decode(), piped.stderr.decode()),
