@@ -5,6 +5,8 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/Compiler.h"
+
 // The message stream of one parse and the number of errors reported on it.
 class JNPMessageSink {
   public:
@@ -17,7 +19,7 @@ class JNPMessageSink {
     }
 
     // Writes the message, formatted printf-style, to the stream.
-    void Write(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    void Write(const char* format, ...) PERFOREX_PRINTF_FORMAT(2, 3);
     void CountErrors(int count) { errors += count; }
     void ResetErrors() { errors = 0; }
     int Errors() const { return errors; }

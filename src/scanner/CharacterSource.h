@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Compiler.h"
 #include "scanner/DrillInput.h"
 #include "scanner/EightDigits.h"
 
@@ -235,7 +236,7 @@ class CharacterSource {
                 // never set theirs.
                 const std::uint64_t below = (word - kBelowPlain) & ~word & kHighBits;
                 if (below != 0) {
-                    return end + __builtin_ctzll(below) / 8;
+                    return end + Compiler::CountTrailingZeros(below) / 8;
                 }
                 end += 8;
             }

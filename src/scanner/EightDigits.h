@@ -3,17 +3,14 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/Compiler.h"
+
 // Reads up to eight decimal digits at once from eight bytes loaded as one little-endian word,
 // the first byte in the lowest position.
 class EightDigits {
   public:
     // Tells whether words load little-endian here, which the other operations need.
-    static constexpr bool kAvailable =
-#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-        true;
-#else
-        false;
-#endif
+    static constexpr bool kAvailable = Compiler::kLittleEndian;
 
     // Loads the eight bytes at bytes as one word.
     static std::uint64_t Load(const unsigned char* bytes) {
@@ -30,7 +27,7 @@ class EightDigits {
         const std::uint64_t nibbles =
             (word & kHighNibbles) | (((word + kSixes) & kHighNibbles) >> 4);
         const std::uint64_t mismatch = nibbles ^ kThrees;
-        return mismatch == 0 ? 8 : __builtin_ctzll(mismatch) / 8;
+        return mismatch == 0 ? 8 : Compiler::CountTrailingZeros(mismatch) / 8;
     }
 
     // Returns the value of the first count bytes of the word, which are digits (1 to 8 of them).

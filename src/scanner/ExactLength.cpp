@@ -13,14 +13,14 @@ bool IsDigit(char c) {
 ExactLength ExactLength::FromScaledDecimal(std::uint64_t digits, long long decimals, int sign,
                                            Unit unit) {
     // At most 1.9 * 10^19 * 254: no overflow before the scaling.
-    Attometres value = static_cast<Attometres>(digits) * unit.mantissa;
+    Attometres value = Compiler::Product128(digits, static_cast<std::uint64_t>(unit.mantissa));
     const long long scale = unit.exponent - decimals;
     for (long long step = 0; step < scale && value != 0 && value != kLimit; ++step) {
         value = value > kLimit / 10 ? kLimit : value * 10;
     }
     // Dividing by 10 again and again truncates as one division by the power would.
     for (long long step = 0; step < -scale && value != 0; ++step) {
-        value /= 10;
+        value = value / 10;
     }
     value = Clamped(value);
     return ExactLength(sign < 0 ? -value : value);

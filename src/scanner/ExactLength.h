@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "machineformat/DrillMachineFormat.h"
+#include "platform/Compiler.h"
 
 // A length of the drill program kept exactly, as a whole number of attometres (10^-18 m). An inch
 // is 254 * 10^14 of them and a millimetre 10^15, so a number written with up to 14 decimals of an
@@ -15,7 +16,7 @@
 // kLimit are held as kLimit with their sign, so that no sum overflows.
 class ExactLength {
   public:
-    __extension__ typedef __int128 Attometres;
+    using Attometres = Compiler::Signed128;
 
     // A unit of the drill program: mantissa * 10^exponent attometres.
     struct Unit {
@@ -41,8 +42,7 @@ class ExactLength {
             // The common case: one product of 64 bits by 64, at most 1.9 * 10^19 * 2.54 * 10^16.
             const std::uint64_t factor = static_cast<std::uint64_t>(
                 unit.mantissa * kPowersOfTen[unit.exponent - static_cast<int>(decimals)]);
-            const Attometres value =
-                static_cast<Attometres>(static_cast<unsigned __int128>(digits) * factor);
+            const Attometres value = Compiler::Product128(digits, factor);
             return ExactLength(sign < 0 ? -value : value);
         }
         return FromScaledDecimal(digits, decimals, sign, unit);
@@ -71,9 +71,8 @@ class ExactLength {
     // returns false and leaves result alone when that does not fit in 32 bits.
     bool ToNanometres(int& result) const {
         // Lengths in range fit 64 bits many times over, where the division by a constant is cheap.
-        using Unsigned = unsigned __int128;
-        if (static_cast<Unsigned>(attometres + kWithin64Bits) >=
-            static_cast<Unsigned>(2) * kWithin64Bits) {
+        // Compilers fold the two comparisons into one.
+        if (attometres < -kWithin64Bits || attometres >= kWithin64Bits) {
             return false;
         }
         const std::int64_t value = static_cast<std::int64_t>(attometres);
@@ -94,8 +93,8 @@ class ExactLength {
     static constexpr std::int64_t kPerNanometre = 1000000000;
     // Beyond any length a program means (10^18 m), and far from overflowing when two are added.
     static constexpr Attometres kLimit =
-        static_cast<Attometres>(1000000000000000000) * static_cast<Attometres>(1000000000000000000);
-    static constexpr Attometres kWithin64Bits = static_cast<Attometres>(1) << 62;
+        Compiler::Product128(1000000000000000000, 1000000000000000000);
+    static constexpr Attometres kWithin64Bits = std::int64_t{1} << 62;
     // Powers of ten 10^0 to 10^18.
     static constexpr std::array<std::int64_t, 19> kPowersOfTen = [] {
         std::array<std::int64_t, 19> powers{};
