@@ -1,34 +1,34 @@
 #pragma once
 
 #include <cstdio>
-#include <cstdlib>
 #include <stdexcept>
 #include <string>
 
-// An in-memory message stream whose bytes the tests compare exactly.
+#include "platform/NativeFile.h"
+
+// A message stream, a scratch file, whose bytes the tests compare exactly.
 class MessageCapture {
   public:
-    MessageCapture() : stream_(open_memstream(&buffer_, &size_)) {
+    MessageCapture() : stream_(NativeFile::OpenScratch()) {
         if (stream_ == nullptr) {
-            throw std::runtime_error("open_memstream failed");
+            throw std::runtime_error("cannot open a scratch file");
         }
     }
-    ~MessageCapture() {
-        std::fclose(stream_);
-        std::free(buffer_);
-    }
+    ~MessageCapture() { std::fclose(stream_); }
     MessageCapture(const MessageCapture&) = delete;
     MessageCapture& operator=(const MessageCapture&) = delete;
 
     FILE* Stream() const { return stream_; }
-    // Returns every byte written so far.
+    // Returns every byte written so far; later ones follow them.
     std::string Text() {
         std::fflush(stream_);
-        return std::string(buffer_, size_);
+        std::string text(static_cast<std::size_t>(std::ftell(stream_)), '\0');
+        std::rewind(stream_);
+        text.resize(std::fread(&text[0], 1, text.size(), stream_));
+        std::fseek(stream_, 0, SEEK_END);
+        return text;
     }
 
   private:
-    char* buffer_ = nullptr;
-    std::size_t size_ = 0;
     FILE* stream_;
 };
