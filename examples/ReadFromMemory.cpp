@@ -10,6 +10,12 @@
 
 namespace {
 
+#ifdef _WIN32
+const char kSeparators[] = "/\\:";
+#else
+const char kSeparators[] = "/";
+#endif
+
 class FirstHoleHost : public CPerforexReader {
   public:
     void AddContour(const CVbVrtxGeom&, int) override {}
@@ -36,7 +42,8 @@ int main(int argc, char** argv) {
     // Stands for bytes that arrive from elsewhere; only their name says where they came from.
     std::ifstream file(argv[1], std::ios::binary);
     const std::string program{std::istreambuf_iterator<char>(file), {}};
-    const std::string name = std::string(argv[1]).substr(std::string(argv[1]).rfind('/') + 1);
+    const std::string path = argv[1];
+    const std::string name = path.substr(path.find_last_of(kSeparators) + 1);
 
     CFormatDetector detector;
     detector.DetectMemory(program.data(), program.size(), name.c_str(), argc == 3 ? argv[2] : "");

@@ -10,6 +10,12 @@
 
 namespace {
 
+#ifdef _WIN32
+const char kNullDevice[] = "NUL";
+#else
+const char kNullDevice[] = "/dev/null";
+#endif
+
 class CountingHost : public CPerforexReader {
   public:
     void AddContour(const CVbVrtxGeom&, int) override { ++contours; }
@@ -27,7 +33,7 @@ std::string Summarise(const char* path) {
     CountingHost host;
     host.SetDrillMachineFormatText(detector.GetMachineFormatText());
     // Each thread needs a stream of its own for the messages it does not show.
-    FILE* messages = std::tmpfile();
+    FILE* messages = std::fopen(kNullDevice, "w");
     const int result = messages != nullptr ? host.Read(messages, path) : 0;
     if (messages != nullptr) {
         std::fclose(messages);

@@ -28,7 +28,8 @@ class CountingHost : public CPerforexReader {
 };
 
 bool WriteFile(const char* path, const char* text) {
-    FILE* file = std::fopen(path, "w");
+    // Binary, so that the file has line feeds alone on every system.
+    FILE* file = std::fopen(path, "wb");
     if (file == nullptr) {
         return false;
     }

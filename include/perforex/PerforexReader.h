@@ -34,7 +34,8 @@ class PERFOREX_API CPerforexReader {
     // does nothing unless the host overrides it.
     virtual void AddMessage(const CReaderMessage& message);
 
-    // Reads one drill file; returns 1 for a read without error or warning, 0 otherwise.
+    // Reads one drill file; returns 1 for a read without error or warning, 0 otherwise. Every path
+    // the library takes is UTF-8, on Windows too.
     int Read(FILE* messageStream, const perforex::CString& drillFilePath);
     // Reads the size bytes at data as a drill program, straight from the caller's buffer, which
     // must stay unchanged during the call; name stands for the file in messages. Gives the same

@@ -80,11 +80,12 @@ enum {
  * null result, as if it held nothing: counts 0, texts "", arrays null. */
 typedef struct pfx_result pfx_result;
 
-/* Reads the drill program at path. machine_format is read as format_kind says (and ignored for
- * PFX_FORMAT_DETECT); with detection, side files beside the program are used, as perforex-dump
- * uses them. Returns one of PFX_OK and PFX_ERROR_*. Sets *result to a new result whenever result
- * is not null (null only when not even that could be allocated); the caller frees it with
- * pfx_result_free, also after an error. */
+/* Reads the drill program at path; every path this interface takes is UTF-8, on Windows too.
+ * machine_format is read as format_kind says (and ignored for PFX_FORMAT_DETECT); with
+ * detection, side files beside the program are used, as perforex-dump uses them. Returns one
+ * of PFX_OK and PFX_ERROR_*. Sets *result to a new result whenever result is not null (null only
+ * when not even that could be allocated); the caller frees it with pfx_result_free, also after
+ * an error. */
 PERFOREX_API int pfx_read_file(const char* path, const char* machine_format, int format_kind,
                                pfx_result** result);
 /* Reads the size bytes at data as a drill program, straight from the caller's buffer, which

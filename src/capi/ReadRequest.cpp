@@ -1,9 +1,5 @@
 #include "capi/ReadRequest.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -12,6 +8,7 @@
 
 #include "capi/ResultCollector.h"
 #include "messages/MessageTable.h"
+#include "platform/NativeFile.h"
 
 namespace {
 
@@ -33,21 +30,17 @@ int StatusOfErrno(int error) {
 
 // Returns errno after a failed open or a directory, 0 for a file that opens for reading.
 int ProgramFileError(const char* path) {
-    const int descriptor = open(path, O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0) {
+    FILE* file = NativeFile::OpenToRead(path);
+    if (file == nullptr) {
         return errno;
     }
-    struct stat status {};
-    const int error = fstat(descriptor, &status) != 0 ? errno
-                      : S_ISDIR(status.st_mode)       ? EISDIR
-                                                      : 0;
-    close(descriptor);
-    return error;
+    std::fclose(file);
+    return 0;
 }
 
 // Reads a whole file into text; returns 0, or errno when it cannot be read.
 int ReadWholeFile(const char* path, std::string& text) {
-    const std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path, "rb"), &std::fclose);
+    const std::unique_ptr<FILE, int (*)(FILE*)> file(NativeFile::OpenToRead(path), &std::fclose);
     if (!file) {
         return errno;
     }
@@ -123,12 +116,10 @@ void CReadRequest::Run(CReadResult& result) const {
         return;
     }
     // The messages reach the result as data; their text has nowhere else to go.
-    const std::unique_ptr<FILE, int (*)(FILE*)> messages(std::fopen("/dev/null", "w"),
-                                                         &std::fclose);
+    const std::unique_ptr<FILE, int (*)(FILE*)> messages(NativeFile::OpenNull(), &std::fclose);
     if (!messages) {
-        result.Fail(PFX_ERROR_INTERNAL,
-                    std::string("cannot open /dev/null for the reader's messages: ") +
-                        std::strerror(errno));
+        result.Fail(PFX_ERROR_INTERNAL, std::string("cannot open ") + NativeFile::NullDeviceName() +
+                                            " for the reader's messages: " + std::strerror(errno));
         return;
     }
     result.SetResultCode(ReadProgram(reader, messages.get()));

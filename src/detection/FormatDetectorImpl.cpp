@@ -9,6 +9,8 @@
 #include "detection/FormatSuggester.h"
 #include "detection/HeaderCheck.h"
 #include "machineformat/DrillMachineFormat.h"
+#include "platform/NativeFile.h"
+#include "platform/NativePath.h"
 
 namespace {
 
@@ -23,7 +25,7 @@ std::string CannotRead(const std::string& path, int error) {
 
 int CFormatDetectorImpl::DetectFile(const std::string& path) {
     Begin(FolderOf(path), path);
-    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
+    std::unique_ptr<FILE, int (*)(FILE*)> file(NativeFile::OpenToRead(path), std::fclose);
     if (!file) {
         return Decide(CannotRead(path, errno));
     }
@@ -72,8 +74,8 @@ int CFormatDetectorImpl::Decide(const std::string& failureReason) {
 }
 
 std::string CFormatDetectorImpl::FolderOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const std::string folder = NativePath::FolderOf(path);
+    return folder.empty() ? "." : folder;
 }
 
 std::string CFormatDetectorImpl::SuggestMachineFormat(const std::string& drillFileName) const {
@@ -87,8 +89,8 @@ const char* CFormatDetectorImpl::SuggestedDataType() const {
 
 std::vector<CString> CFormatDetectorImpl::CheckMachineFormat(
     const std::string& machineFormatText) const {
-    // The format's own diagnostics are no part of the check; they go to a stream that vanishes.
-    std::unique_ptr<FILE, int (*)(FILE*)> diagnostics(std::tmpfile(), std::fclose);
+    // The format's own diagnostics are no part of the check; they go to the null device.
+    std::unique_ptr<FILE, int (*)(FILE*)> diagnostics(NativeFile::OpenNull(), std::fclose);
     CDrillMachineFormat settings;
     if (!diagnostics || settings.LoadText(diagnostics.get(), machineFormatText) != 0 ||
         settings.dataType == CDrillMachineFormat::AUTO) {

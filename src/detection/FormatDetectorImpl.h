@@ -31,7 +31,7 @@ class CFormatDetectorImpl {
     // Decides the format of the program read, given why it cannot be a drill program (empty
     // when it can); returns 1 when there is no such reason.
     int Decide(const std::string& failureReason);
-    // Returns the folder of a path, with its last slash, or "." for a bare file name.
+    // Returns the folder of a path, with its last separator, or "." for a bare file name.
     static std::string FolderOf(const std::string& path);
 
     FormatInference inference;

@@ -3,6 +3,7 @@
 #include "detection/DrillStationInfoFile.h"
 #include "detection/NcParamFile.h"
 #include "detection/TextFile.h"
+#include "platform/NativePath.h"
 
 void SideFiles::Load(const std::string& folder, const std::string& programName) {
     files_.clear();
@@ -42,11 +43,11 @@ std::string SideFiles::PathIn(const std::string& folder, const std::string& name
     if (folder == ".") {
         return name;
     }
-    return folder.back() == '/' ? folder + name : folder + "/" + name;
+    return NativePath::Join(folder, name);
 }
 
 std::string SideFiles::StationInfoName(const std::string& programName) {
-    const std::string base = programName.substr(programName.find_last_of('/') + 1);
+    const std::string base = NativePath::NameOf(programName);
     if (base.empty() || base == "." || base == "..") {
         return std::string();
     }

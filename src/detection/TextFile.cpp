@@ -2,8 +2,10 @@
 
 #include <cstdio>
 
+#include "platform/NativeFile.h"
+
 bool TextFile::Read(const std::string& path, std::string& text) {
-    FILE* file = std::fopen(path.c_str(), "rb");
+    FILE* file = NativeFile::OpenToRead(path);
     if (file == nullptr) {
         return false;
     }

@@ -1,11 +1,11 @@
 #include "keywordparser/JNPParserInput.h"
 
-#include <sys/stat.h>
-
+#include <cerrno>
 #include <cstring>
 #include <new>
 
 #include "keywordparser/JNPKeyedHeader.h"
+#include "platform/NativeFile.h"
 
 namespace {
 
@@ -17,21 +17,21 @@ const char kNoMemoryAdvice[] = "(check for sufficient memory on system)\n\n";
 }  // namespace
 
 JNPResultCode JNPParserInput::LoadFile(const char* path, JNPMessageSink& sink) {
-    file = std::fopen(path, "rb");
+    file = NativeFile::OpenToRead(path);
+    // A directory has no text to read, whatever size it tells.
+    if (file == nullptr && errno == EISDIR) {
+        return Fail(sink, kReadFailure, kCorruptAdvice, path, JNP_FILE_ERROR);
+    }
     if (file == nullptr) {
         return Fail(sink, "\nError: on opening parser input file (%s) for reading.\n",
                     "(check for a file or directory permission problem)\n\n", path, JNP_FILE_ERROR);
     }
-    struct stat status;
-    if (stat(path, &status) != 0 || status.st_size < 0) {
+    const NativeFile::Status status = NativeFile::StatusOf(path);
+    if (status.kind == NativeFile::Kind::kNone || status.size < 0) {
         return Fail(sink, "\nError: while trying to get size of parser input file (%s).\n",
                     kCorruptAdvice, path, JNP_FILE_ERROR);
     }
-    // A directory opens like a file here, but has no text to read whatever size it tells.
-    if (S_ISDIR(status.st_mode)) {
-        return Fail(sink, kReadFailure, kCorruptAdvice, path, JNP_FILE_ERROR);
-    }
-    size = static_cast<std::size_t>(status.st_size);
+    size = static_cast<std::size_t>(status.size);
     text.reset(new (std::nothrow) char[size]);
     if (text == nullptr) {
         return Fail(sink, kAllocationFailure, kNoMemoryAdvice, path, JNP_NO_MEMORY);

@@ -4,8 +4,7 @@
 #include <array>
 #include <cstring>
 
-#include <sys/stat.h>
-
+#include "platform/NativeFile.h"
 #include "scanner/EbcdicTable.h"
 
 namespace {
@@ -23,18 +22,6 @@ std::array<unsigned char, 256> MakeEbcdicDecoder() {
 
 const std::array<unsigned char, 256> kEbcdicToAscii = MakeEbcdicDecoder();
 
-// Opens the drill file at path for reading. A directory, which the C runtime opens on some
-// systems, is refused, so that it is never read as an empty program.
-FILE* OpenDrillFile(const std::string& path) {
-    FILE* file = std::fopen(path.c_str(), "rb");
-    struct stat status;
-    if (file != nullptr && fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode)) {
-        std::fclose(file);
-        return nullptr;
-    }
-    return file;
-}
-
 // The byte that ends an ASCII drill file wherever it stands.
 constexpr unsigned char kAsciiEndByte = 0xFF;
 
@@ -42,7 +29,7 @@ constexpr unsigned char kAsciiEndByte = 0xFF;
 
 // Bytes in memory of size 0 are an empty program, whatever their address.
 CharacterSource::CharacterSource(const DrillInput& input, bool ebcdic)
-    : file(input.InMemory() ? nullptr : OpenDrillFile(input.Name())),
+    : file(input.InMemory() ? nullptr : NativeFile::OpenToRead(input.Name())),
       memory(input.InMemory() ? (input.Data() != nullptr ? input.Data() : "") : nullptr),
       memoryLeft(input.InMemory() && input.Data() != nullptr ? input.Size() : 0),
       ebcdic(ebcdic),

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "perforex/perforex.h"
+#include "platform/NativeFile.h"
 
 namespace {
 
@@ -69,7 +70,7 @@ int main(int argc, char** argv) {
         detector.DetectFile(argv[1]);
         host.SetDrillMachineFormatText(detector.GetMachineFormatText());
     }
-    FILE* sink = std::fopen("/dev/null", "w");
+    FILE* sink = NativeFile::OpenNull();
     const int result = host.Read(sink, argv[1]);
     std::fclose(sink);
     std::printf("%sresult %d\n", host.messages.c_str(), result);

@@ -9,7 +9,11 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#ifdef _WIN32
+#include <process.h>
+#else
 #include <unistd.h>
+#endif
 
 #include "perforex/perforex_c.h"
 
@@ -34,16 +38,34 @@ static const char kProgram[] =
 /* A program that states its unit, read with the format detected. */
 static const char kStatedProgram[] = "M48\nMETRIC\nT1C1.0\n%\nT1\nX1.5Y-2.0\nM30\n";
 
-/* Writes bytes to a new temporary file and returns its path, which the caller frees. */
-static char* TempFile(const char* bytes, size_t size) {
-    char* path = malloc(64);
+/* Opens a new temporary file for writing and reading, its path in path (64 bytes). */
+static FILE* NewFile(char* path) {
+#ifdef _WIN32
+    /* Windows has no mkstemp, and its tmpfile() writes to the root of drive C:, where only
+     * administrators may: the file is made in the current folder, named after this process. */
+    static int count = 0;
+    sprintf(path, "perforex_capi_%d_%d.tmp", _getpid(), count++);
+    FILE* file = fopen(path, "w+b");
+#else
     strcpy(path, "/tmp/perforex_capi_XXXXXX");
     const int descriptor = mkstemp(path);
-    if (descriptor < 0 || write(descriptor, bytes, size) != (ssize_t)size) {
+    FILE* file = descriptor < 0 ? NULL : fdopen(descriptor, "w+b");
+#endif
+    if (file == NULL) {
         perror("temporary file");
         exit(2);
     }
-    close(descriptor);
+    return file;
+}
+
+/* Writes bytes to a new temporary file and returns its path, which the caller frees. */
+static char* TempFile(const char* bytes, size_t size) {
+    char* path = malloc(64);
+    FILE* file = NewFile(path);
+    if (fwrite(bytes, 1, size, file) != size || fclose(file) != 0) {
+        perror("temporary file");
+        exit(2);
+    }
     return path;
 }
 
@@ -109,6 +131,20 @@ static const char kTranscript[] =
     "message 22 0 0 \\n The Total number of Errors: 1 Warnings:0 in parsing\\n\\n  \n"
     "result 0\n";
 
+/* Returns what PrintTranscript prints for board, which the caller frees. */
+static char* TranscriptText(const pfx_result* board) {
+    char path[64];
+    FILE* out = NewFile(path);
+    PrintTranscript(out, board);
+    const long size = ftell(out);
+    char* text = malloc((size_t)size + 1);
+    rewind(out);
+    text[fread(text, 1, (size_t)size, out)] = 0;
+    fclose(out);
+    remove(path);
+    return text;
+}
+
 /* Removes the temporary file and frees its path. */
 static void Discard(char* path) {
     remove(path);
@@ -118,17 +154,9 @@ static void Discard(char* path) {
 static void CheckProgramRead(const char* what, int status, const pfx_result* board) {
     CHECK(status == PFX_OK && strcmp(pfx_error_text(board), "") == 0);
     CHECK(strcmp(pfx_machine_format(board), kFormat) == 0 && pfx_evidence_count(board) == 0);
-    /* A scratch file, which every system has, holds the transcript. */
-    char transcript[sizeof kTranscript + 1] = "";
-    FILE* out = tmpfile();
-    CHECK(out != NULL);
-    if (out != NULL) {
-        PrintTranscript(out, board);
-        rewind(out);
-        transcript[fread(transcript, 1, sizeof transcript - 1, out)] = '\0';
-        fclose(out);
-    }
+    char* transcript = TranscriptText(board);
     CHECK(strcmp(transcript, kTranscript) == 0);
+    free(transcript);
     /* The transcript reads text_size bytes; a C host also reads the text up to its NUL. */
     CHECK(pfx_message_count(board) > 0 &&
           strlen(pfx_messages(board)->text) == pfx_messages(board)->text_size);
@@ -204,7 +232,10 @@ static void BadInputs(void) {
         {"null buffer with a size", NULL, NULL, 5, kFormat, PFX_FORMAT_TEXT, PFX_ERROR_ARGUMENT},
         {"missing file", "/nonexistent/board.drl", NULL, 0, kFormat, PFX_FORMAT_TEXT,
          PFX_ERROR_NOT_FOUND},
-        {"directory", "/tmp", NULL, 0, kFormat, PFX_FORMAT_TEXT, PFX_ERROR_IS_DIRECTORY},
+        {"directory", ".", NULL, 0, kFormat, PFX_FORMAT_TEXT, PFX_ERROR_IS_DIRECTORY},
+        /* On Windows bytes that are no UTF-8 name no file either. */
+        {"path that is no UTF-8", "bad-\xff.drl", NULL, 0, kFormat, PFX_FORMAT_TEXT,
+         PFX_ERROR_NOT_FOUND},
         {"machine format that does not parse", program, NULL, 0, ".Unit FURLONG\n", PFX_FORMAT_TEXT,
          PFX_ERROR_MACHINE_FORMAT},
         {"missing machine format file", program, NULL, 0, "/nonexistent.fmt", PFX_FORMAT_FILE,

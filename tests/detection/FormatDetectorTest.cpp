@@ -8,6 +8,7 @@
 #include "MessageCapture.h"
 #include "RecordingHost.h"
 #include "TempFile.h"
+#include "TempFolder.h"
 #include "detection/BuiltInFormat.h"
 #include "machineformat/DrillMachineFormat.h"
 #include "perforex/FormatDetector.h"
@@ -62,21 +63,37 @@ std::string Decisions(const CFormatDetector& detector) {
 
 TEST(FormatDetector, TheDrillStationInfoFileBesideAnEagleProgramGivesItsDigits) {
     const std::string folder = kExamples + "/eagle";
-    const std::string drillFile = folder + "/board.drd";
-    const std::string program = FileText(drillFile);
+    const std::string program = FileText(folder + "/board.drd");
     const TempFile alone(program, ".drd");
-    const std::string beside =
-        "fallback format from " + folder + "/board.dri: IN 2,5 LEADING ABSOLUTE\n" +
-        "unit: inch, from M72 on line 2\nzero suppression: LEADING: no number begins with 0 and "
-        "their lengths vary from 5 to 6 digits\n";
+    // Names beyond ASCII, in the temporary folder, which on Windows is a path of backslashes
+    // after a drive.
+    const TempFolder copies;
+    const std::string copyName = "Bohrung-ÄÖÜ-€";
+    struct Place {
+        std::string drillFile;
+        std::string name;
+        std::string sideFileFolder;
+        std::string infoFile;  // empty: none beside it
+    };
+    const Place places[] = {
+        {folder + "/board.drd", "board.drd", folder, folder + "/board.dri"},
+        {copies.Add(copyName + ".drd", program), copyName + ".drd", copies.Path(),
+         copies.Add(copyName + ".dri", FileText(folder + "/board.dri"))},
+        {alone.Path(), "board.drd", "", ""},
+    };
     const std::string digitsAlone =
         "digits: 2,4, the usual for inch: the places of the holes allow them";
-    for (const bool besideInfo : {true, false}) {
+    for (const Place& place : places) {
+        const bool besideInfo = !place.infoFile.empty();
+        const std::string beside =
+            "fallback format from " + place.infoFile + ": IN 2,5 LEADING ABSOLUTE\n" +
+            "unit: inch, from M72 on line 2\nzero suppression: LEADING: no number begins with 0 "
+            "and their lengths vary from 5 to 6 digits\n";
         CFormatDetector fromFile;
         CFormatDetector fromMemory;
-        ASSERT_EQ(fromFile.DetectFile(besideInfo ? drillFile : alone.Path()), 1);
-        ASSERT_EQ(fromMemory.DetectMemory(program.data(), program.size(), "board.drd",
-                                          besideInfo ? folder : ""),
+        ASSERT_EQ(fromFile.DetectFile(place.drillFile), 1);
+        ASSERT_EQ(fromMemory.DetectMemory(program.data(), program.size(), place.name,
+                                          place.sideFileFolder),
                   1);
         for (const CFormatDetector* detector : {&fromFile, &fromMemory}) {
             std::string texts;
@@ -85,7 +102,7 @@ TEST(FormatDetector, TheDrillStationInfoFileBesideAnEagleProgramGivesItsDigits) 
             }
             EXPECT_EQ(besideInfo ? texts : detector->GetEvidence().back().text.Str(),
                       besideInfo ? beside : digitsAlone);
-            EXPECT_EQ(HitsReadWith(*detector, drillFile), besideInfo ? kHitsIn25 : kHitsIn24);
+            EXPECT_EQ(HitsReadWith(*detector, place.drillFile), besideInfo ? kHitsIn25 : kHitsIn24);
         }
     }
 }
@@ -143,6 +160,8 @@ TEST(FormatDetector, InputThatIsNoDrillProgramFailsWithItsReasonAndKeepsTheFallb
     const std::string paths[][2] = {
         {kExamples, "cannot read " + kExamples + ": Is a directory"},
         {"/nonexistent/none.drl", "cannot read /nonexistent/none.drl: No such file or directory"},
+        // On Windows bytes that are no UTF-8 name no file either.
+        {"bad-\xff.drl", "cannot read bad-\xff.drl: No such file or directory"},
     };
     for (const auto& [path, failure] : paths) {
         CFormatDetector detector;

@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <cstdio>
 #include <string>
 
+#include "TempFolder.h"
 #include "detection/DrillStationInfoFile.h"
 #include "detection/SideFiles.h"
+#include "platform/NativePath.h"
 
 namespace {
 
@@ -43,37 +42,73 @@ TEST(DrillStationInfoFile, TakesTheDigitsAndTheUnitOfItsDeviceAndUnitsLines) {
 }
 
 TEST(SideFiles, FindsTheInfoFileOfTheProgramsNameAndPutsItOverNcParam) {
-    char folder[] = "/tmp/perforex_side_XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
-    const std::string dir = folder;
-    const std::pair<std::string, std::string> files[] = {
-        {dir + "/nc_param.txt", "OUTPUT-UNITS METRIC\nINTEGER-PLACES 3\nDECIMAL-PLACES 3\n"},
-        {dir + "/board.dri", "Device : Excellon drill station, coordinate format 2.5 inch\n"},
-    };
-    for (const auto& [path, text] : files) {
-        FILE* file = std::fopen(path.c_str(), "w");
-        ASSERT_NE(file, nullptr);
-        std::fputs(text.c_str(), file);
-        std::fclose(file);
-    }
+    const TempFolder folder;
+    const std::string ncParam =
+        folder.Add("nc_param.txt", "OUTPUT-UNITS METRIC\nINTEGER-PLACES 3\nDECIMAL-PLACES 3\n");
+    const std::string info =
+        folder.Add("board.dri", "Device : Excellon drill station, coordinate format 2.5 inch\n");
+    const std::string dir = folder.Path().substr(0, folder.Path().size() - 1);
     SideFiles sideFiles;
-    sideFiles.Load(dir + "/", "elsewhere/board.drd");
+    sideFiles.Load(folder.Path(), "elsewhere/board.drd");
     ASSERT_EQ(sideFiles.Files().size(), 2u);
-    EXPECT_EQ(sideFiles.Files()[0].path, dir + "/nc_param.txt");
-    EXPECT_EQ(sideFiles.Files()[1].path, dir + "/board.dri");
+    EXPECT_EQ(sideFiles.Files()[0].path, ncParam);
+    EXPECT_EQ(sideFiles.Files()[1].path, info);
     EXPECT_EQ(sideFiles.Combined().ApplyTo(DrillFormat()).Summary(), "IN 2,5 LEADING ABSOLUTE");
     // A program of another name, or named NAME.dri itself, has only the nc_param.txt; no folder,
-    // no side files.
-    for (const char* name : {"board", "board.dri", "other.drd"}) {
+    // no side files. On Windows a path of backslashes and a drive ends in its name too.
+    const bool windows = NativePath::kNative == NativePath::Rule::kWindows;
+    const std::pair<const char*, std::size_t> programs[] = {
+        {"board", 2}, {"board.dri", 1}, {"other.drd", 1}, {"C:\\cam\\board.drd", windows ? 2 : 1}};
+    for (const auto& [name, count] : programs) {
         sideFiles.Load(dir, name);
-        EXPECT_EQ(sideFiles.Files().size(), std::string(name) == "board" ? 2u : 1u) << name;
+        EXPECT_EQ(sideFiles.Files().size(), count) << name;
     }
     sideFiles.Load("", "board.drd");
     EXPECT_TRUE(sideFiles.Files().empty());
-    for (const auto& [path, text] : files) {
-        std::remove(path.c_str());
+}
+
+TEST(NativePath, SplitsAPathIntoFolderAndNameByTheRuleOfItsSystem) {
+    struct Split {
+        NativePath::Rule rule;
+        const char* path;
+        const char* folder;
+    };
+    const NativePath::Rule posix = NativePath::Rule::kPosix;
+    const NativePath::Rule windows = NativePath::Rule::kWindows;
+    const Split cases[] = {
+        {posix, "/tmp/cam/board.drl", "/tmp/cam/"},
+        {posix, "board.drl", ""},
+        {posix, "cam\\board.drl", ""},
+        {posix, "C:board.drl", ""},
+        {windows, "C:\\cam\\board.drl", "C:\\cam\\"},
+        {windows, "cam/sub\\board.drl", "cam/sub\\"},
+        {windows, "cam\\sub/board.drl", "cam\\sub/"},
+        // A drive alone before the name is its drive's current folder.
+        {windows, "C:board.drl", "C:"},
+        {windows, "z:board.drl", "z:"},
+        {windows, "1:board.drl", ""},
+        {windows, "board.drl:stream", ""},
+    };
+    for (const Split& split : cases) {
+        const std::string path = split.path;
+        const std::string name = path.substr(std::string(split.folder).size());
+        EXPECT_EQ(NativePath::FolderOf(path, split.rule), split.folder) << path;
+        EXPECT_EQ(NativePath::NameOf(path, split.rule), name) << path;
     }
-    rmdir(folder);
+    // A name follows a folder that ends in a separator, or a drive alone, directly.
+    struct Join {
+        NativePath::Rule rule;
+        const char* folder;
+        const char* path;
+    };
+    const Join joins[] = {
+        {posix, "cam/", "cam/board.dri"},     {posix, "cam\\", "cam\\/board.dri"},
+        {windows, "cam\\", "cam\\board.dri"}, {windows, "C:", "C:board.dri"},
+        {windows, "cam", "cam/board.dri"},
+    };
+    for (const Join& join : joins) {
+        EXPECT_EQ(NativePath::Join(join.folder, "board.dri", join.rule), join.path) << join.folder;
+    }
 }
 
 }  // namespace

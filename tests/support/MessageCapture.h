@@ -4,13 +4,14 @@
 #include <stdexcept>
 #include <string>
 
-// A message stream whose bytes the tests compare exactly: an unnamed binary scratch file, which
-// every system has (in-memory streams are POSIX only) and which keeps line ends as written.
+#include "platform/NativeFile.h"
+
+// A message stream, a scratch file, whose bytes the tests compare exactly.
 class MessageCapture {
   public:
-    MessageCapture() : stream_(std::tmpfile()) {
+    MessageCapture() : stream_(NativeFile::OpenScratch()) {
         if (stream_ == nullptr) {
-            throw std::runtime_error("tmpfile failed");
+            throw std::runtime_error("cannot open a scratch file");
         }
     }
     ~MessageCapture() { std::fclose(stream_); }
@@ -18,11 +19,10 @@ class MessageCapture {
     MessageCapture& operator=(const MessageCapture&) = delete;
 
     FILE* Stream() const { return stream_; }
-    // Returns every byte written so far; later writes append to them.
+    // Returns every byte written so far; later ones follow them.
     std::string Text() {
         std::fflush(stream_);
-        const long size = std::ftell(stream_);
-        std::string text(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
+        std::string text(static_cast<std::size_t>(std::ftell(stream_)), '\0');
         std::rewind(stream_);
         text.resize(std::fread(&text[0], 1, text.size(), stream_));
         std::fseek(stream_, 0, SEEK_END);

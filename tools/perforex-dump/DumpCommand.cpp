@@ -12,6 +12,7 @@
 #include "SummaryWriter.h"
 #include "SvgWriter.h"
 #include "perforex/Version.h"
+#include "platform/NativeFile.h"
 
 DumpCommand::DumpCommand(FILE* out, FILE* messages)
     : out_(out), messages_(messages), scratch_(nullptr, std::fclose) {}
@@ -85,7 +86,7 @@ bool DumpCommand::LoadMachineFormat(DumpHost& host) {
 }
 
 int DumpCommand::ReadDrillFiles() {
-    scratch_.reset(std::tmpfile());
+    scratch_.reset(NativeFile::OpenScratch());
     if (!scratch_) {
         return Fail(kFailed, std::string("cannot make a scratch file for the reader's messages: ") +
                                  std::strerror(errno) + "; nothing read");

@@ -1,11 +1,12 @@
 #include "FileBytes.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+
+#include "platform/NativeFile.h"
+#include "platform/NativePath.h"
 
 namespace {
 
@@ -30,16 +31,16 @@ bool FileBytes::Read(const std::string& path, std::string& bytes, std::string& r
         }
         return true;
     }
-    struct stat status;
-    if (stat(path.c_str(), &status) != 0) {
-        reason = std::strerror(errno);
+    const NativeFile::Status status = NativeFile::StatusOf(path);
+    if (status.kind == NativeFile::Kind::kNone) {
+        reason = std::strerror(status.error);
         return false;
     }
-    if (S_ISDIR(status.st_mode)) {
+    if (status.kind == NativeFile::Kind::kDirectory) {
         reason = std::strerror(EISDIR);
         return false;
     }
-    const std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
+    const std::unique_ptr<FILE, int (*)(FILE*)> file(NativeFile::Open(path, "rb"), std::fclose);
     if (!file || !ReadAll(file.get(), bytes)) {
         reason = std::strerror(errno);
         return false;
@@ -51,6 +52,6 @@ std::string FileBytes::SideFileFolder(const std::string& path) {
     if (path == kStandardInput) {
         return std::string();
     }
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const std::string folder = NativePath::FolderOf(path);
+    return folder.empty() ? "." : folder;
 }

@@ -13,6 +13,7 @@ class FileBytes {
     // read (missing, a directory, no permission).
     static bool Read(const std::string& path, std::string& bytes, std::string& reason);
     // Returns the folder whose side files belong to the file at path: the path up to its last
-    // slash, "." for a bare name, and none (empty) for the standard input.
+    // separator (on Windows '/' or '\\') or its drive, "." for a bare name, and none (empty) for
+    // the standard input.
     static std::string SideFileFolder(const std::string& path);
 };

@@ -5,6 +5,7 @@
 
 #include "Utf8Text.h"
 #include "perforex/VbVrtxGeom.h"
+#include "platform/NativeFile.h"
 
 namespace {
 
@@ -92,11 +93,12 @@ SvgWriter::~SvgWriter() {
 }
 
 bool SvgWriter::Open(const std::string& path) {
-    out_ = std::fopen(path.c_str(), "w");
+    // Binary, so that the picture has the same bytes on every system.
+    out_ = NativeFile::Open(path, "wb");
     if (out_ == nullptr) {
         return false;
     }
-    body_ = std::tmpfile();
+    body_ = NativeFile::OpenScratch();
     return body_ != nullptr;
 }
 

@@ -7,10 +7,13 @@
 
 #include "DumpCommand.h"
 #include "MessageRelay.h"
+#include "platform/NativeProcess.h"
 
 int main(int argc, char** argv) {
+    // The same bytes in and out on every system: line feeds alone, paths in UTF-8.
+    NativeProcess::UseBinaryStandardStreams();
     try {
-        const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+        const std::vector<std::string> arguments = NativeProcess::Arguments(argc, argv);
         DumpCommand command(stdout, stderr);
         return command.Run(arguments);
     } catch (const std::bad_alloc&) {
