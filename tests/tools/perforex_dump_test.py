@@ -15,6 +15,8 @@ import xml.etree.ElementTree as ElementTree
 DUMP, SOURCE = (os.environ["PERFOREX_" + name] for name in ("DUMP", "SOURCE"))
 # What runs a program built for another system (Wine for Windows), or nothing.
 RUN = shlex.split(os.environ.get("PERFOREX_RUN", ""))
+# Windows names hold no control characters; there the odd name is one beyond ASCII.
+ODD_NAME = "odd-\u20ac.drl" if os.environ.get("PERFOREX_SYSTEM") == "Windows" else "odd\t\x01.drl"
 SVG = "{http://www.w3.org/2000/svg}"
 OUTLINE = os.path.join(SOURCE, "examples", "outline.drl")
 # The lines on the unit, zero suppression and digits that a read without -f starts with.
@@ -188,7 +190,7 @@ class Picture(Scratch):
 class Json(Scratch):
     def test_output_follows_the_schema(self):
         drills = [example(name + ".drl") for name in ("board", "holes", "outline", "metric")]
-        odd = self.write("odd\t\x01.drl", b"M48\nT1C0.1\n%\nT1\nX1Y1\n")  # escaped in JSON
+        odd = self.write(ODD_NAME, b"M48\nT1C0.1\n%\nT1\nX1Y1\n")  # escaped in JSON
         result = run("--json", "/nonexistent.drl", *drills, self.write("empty.drl"), odd)
         self.assertEqual(result.returncode, 2)
         document = json.loads(result.out)
