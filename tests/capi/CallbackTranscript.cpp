@@ -1,7 +1,9 @@
 // Prints what a read of a drill file delivers to a C++ host, in the order of the callbacks and
 // in the words of the C test's transcript, so that the two compare line by line:
 //   perforex_callback_transcript FILE [MACHINE_FORMAT_FILE]
-// Without a machine format file the format is detected, as a host does with CFormatDetector.
+//   perforex_callback_transcript --each MACHINE_FORMAT_FILE|- FILE...   (each after "file FILE")
+// Without a machine format file (or with -) the format is detected, as a host does with
+// CFormatDetector.
 
 #include <cstdio>
 #include <string>
@@ -55,24 +57,43 @@ class TranscriptHost : public CPerforexReader {
     std::string messages;
 };
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s FILE [MACHINE_FORMAT_FILE]\n", argv[0]);
-        return 2;
-    }
+// Prints the transcript of a read of path, with the machine format file given, or detected when
+// machineFormat is null.
+void PrintTranscript(const char* path, const char* machineFormat) {
     TranscriptHost host;
-    if (argc > 2) {
-        host.SetDrillMachineFormatFile(argv[2]);
+    if (machineFormat != nullptr) {
+        host.SetDrillMachineFormatFile(machineFormat);
     } else {
         CFormatDetector detector;
-        detector.DetectFile(argv[1]);
+        detector.DetectFile(path);
         host.SetDrillMachineFormatText(detector.GetMachineFormatText());
     }
     FILE* sink = NativeFile::OpenNull();
-    const int result = host.Read(sink, argv[1]);
+    const int result = host.Read(sink, path);
     std::fclose(sink);
     std::printf("%sresult %d\n", host.messages.c_str(), result);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc > 2 && std::string(argv[1]) == "--each") {
+        // One run for many reads, each with a reader of its own: starting a program is what costs
+        // most under an emulator.
+        const char* machineFormat = std::string(argv[2]) == "-" ? nullptr : argv[2];
+        for (int index = 3; index < argc; ++index) {
+            std::printf("file %s\n", argv[index]);
+            PrintTranscript(argv[index], machineFormat);
+        }
+        return 0;
+    }
+    if (argc < 2) {
+        std::fprintf(stderr,
+                     "usage: %s FILE [MACHINE_FORMAT_FILE]\n"
+                     "       %s --each MACHINE_FORMAT_FILE|- FILE...\n",
+                     argv[0], argv[0]);
+        return 2;
+    }
+    PrintTranscript(argv[1], argc > 2 ? argv[2] : nullptr);
     return 0;
 }

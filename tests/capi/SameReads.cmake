@@ -11,29 +11,30 @@ file(GLOB seeds LIST_DIRECTORIES false ${SOURCE}/fuzz/corpus/drill_program/*
     ${SOURCE}/fuzz/corpus/format_detection/*)
 list(APPEND programs ${seeds})
 
-# Prints the transcript of one read into the variable named by result; a text-mode standard
-# output's CR LF is a line feed (every other control character is escaped in a transcript).
-function(transcript result)
+# Prints the transcripts of the reads of every program into the variable named by result; a
+# text-mode standard output's CR LF is a line feed (a transcript escapes every other control
+# character).
+function(transcripts result)
     execute_process(COMMAND ${ARGN} OUTPUT_VARIABLE text ERROR_VARIABLE errors
         RESULT_VARIABLE status)
     string(REPLACE "\r\n" "\n" text "${text}")
     set(${result} "${text}status ${status}\n${errors}" PARENT_SCOPE)
 endfunction()
 
-set(differences "")
-set(reads 0)
-foreach(program IN LISTS programs)
-    foreach(format "" ${SOURCE}/examples/default.fmt)
-        transcript(expected ${REFERENCE} ${program} ${format})
-        transcript(actual ${under_test} ${program} ${format})
-        math(EXPR reads "${reads} + 1")
-        if(NOT actual STREQUAL expected)
-            string(APPEND differences "\n${program} ${format}:\n--- expected\n${expected}"
-                "--- actual\n${actual}")
-        endif()
-    endforeach()
+list(LENGTH programs count)
+foreach(format - ${SOURCE}/examples/default.fmt)
+    transcripts(expected ${REFERENCE} --each ${format} ${programs})
+    transcripts(actual ${under_test} --each ${format} ${programs})
+    string(REGEX MATCHALL "\nresult [01]\n" results "\n${expected}")
+    list(LENGTH results reads)
+    if(NOT reads EQUAL count)
+        message(FATAL_ERROR "The reference read ${reads} of ${count} programs:\n${expected}")
+    endif()
+    if(NOT actual STREQUAL expected)
+        file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/expected.txt "${expected}")
+        file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/actual.txt "${actual}")
+        message(FATAL_ERROR "Reads with the machine format ${format} differ: compare "
+            "${CMAKE_CURRENT_BINARY_DIR}/expected.txt and actual.txt")
+    endif()
 endforeach()
-if(differences)
-    message(FATAL_ERROR "Reads that differ:${differences}")
-endif()
-message(STATUS "${reads} reads alike")
+message(STATUS "${count} programs read alike with the format detected and with default.fmt")

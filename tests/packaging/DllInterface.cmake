@@ -7,8 +7,9 @@
 #         -DVERSION=<version> -P DllInterface.cmake
 cmake_minimum_required(VERSION 3.25)
 
-# The version resource holds its texts in UTF-16.
-file(STRINGS ${DLL} resource_texts ENCODING UTF-16LE)
+# The version resource holds its texts in UTF-16; only its names and numbers are taken, since the
+# other texts of a binary may hold brackets that break a CMake list.
+file(STRINGS ${DLL} resource_texts ENCODING UTF-16LE REGEX "^(ProductVersion|[0-9.]+)$")
 if(NOT "ProductVersion" IN_LIST resource_texts OR NOT "${VERSION}" IN_LIST resource_texts)
     message(FATAL_ERROR "${DLL}: no version resource of version ${VERSION}")
 endif()

@@ -1,6 +1,7 @@
 """Checks perforex-dump's contract as a user meets it. Expected numbers are worked out by hand
 from the example programs (outline.drl: 0.001 in per digit; metric.drl: mm, 3,3, LZ)."""
 
+import glob
 import json
 import os
 import re
@@ -34,7 +35,7 @@ def example(name):
 
 def run(*arguments, program=DUMP):
     result = subprocess.run([*RUN, program, *arguments], capture_output=True, check=False)
-    result.out, result.err = result.stdout.decode(), result.stderr.decode("ascii")
+    result.out, result.err = result.stdout.decode(), result.stderr.decode()
     return result
 
 
@@ -275,7 +276,10 @@ class ExitStatus(Scratch):
                 self.check(arguments, status, stderr, stdout)
 
     def test_no_machine_format_file_is_needed_beside_the_executable(self):
-        alone = shutil.copy(DUMP, self.write("perforex-dump"))
+        alone = shutil.copy(DUMP, self.write(os.path.basename(DUMP)))
+        # Windows finds a program's DLLs beside it only.
+        for dll in glob.glob(os.path.join(os.path.dirname(DUMP), "*.dll")):
+            shutil.copy(dll, self.write(os.path.basename(dll)))
         beside = run(OUTLINE)
         self.check([OUTLINE], 0, "^%s$" % re.escape(beside.err), beside.out, program=alone)
 
