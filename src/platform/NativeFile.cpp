@@ -12,10 +12,12 @@
 
 namespace {
 
+// The S_ISDIR and S_ISREG macros are POSIX only; the file type bits are everywhere.
 NativeFile::Kind KindOfMode(unsigned mode) {
-    return S_ISREG(mode)   ? NativeFile::Kind::kRegular
-           : S_ISDIR(mode) ? NativeFile::Kind::kDirectory
-                           : NativeFile::Kind::kOther;
+    const unsigned type = mode & S_IFMT;
+    return type == S_IFREG   ? NativeFile::Kind::kRegular
+           : type == S_IFDIR ? NativeFile::Kind::kDirectory
+                             : NativeFile::Kind::kOther;
 }
 
 #ifdef _WIN32
@@ -46,14 +48,16 @@ int ErrnoOfWindowsError(DWORD error) {
 
 bool IsDirectory(FILE* file) {
     struct _stat64 status;
-    return _fstat64(_fileno(file), &status) == 0 && S_ISDIR(status.st_mode);
+    return _fstat64(_fileno(file), &status) == 0 &&
+           KindOfMode(status.st_mode) == NativeFile::Kind::kDirectory;
 }
 
 #else
 
 bool IsDirectory(FILE* file) {
     struct stat status;
-    return fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode);
+    return fstat(fileno(file), &status) == 0 &&
+           KindOfMode(status.st_mode) == NativeFile::Kind::kDirectory;
 }
 
 #endif
