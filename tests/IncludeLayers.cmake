@@ -15,10 +15,11 @@ set(allowed_detection detection platform interpreter scanner geometry machinefor
     messages perforex)
 set(allowed_reader reader platform detection interpreter scanner geometry machineformat
     keywordparser messages perforex)
+set(allowed_writer writer platform interpreter scanner geometry machineformat messages perforex)
 set(allowed_capi capi platform reader detection messages perforex)
 set(allowed_perforex perforex)
 set(layers platform keywordparser geometry messages machineformat scanner interpreter detection reader
-    capi perforex)
+    writer capi perforex)
 
 file(GLOB_RECURSE sources RELATIVE ${ROOT} ${ROOT}/src/*.h ${ROOT}/src/*.cpp ${ROOT}/include/*.h)
 set(violations "")

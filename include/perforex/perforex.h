@@ -2,6 +2,7 @@
 
 #include "perforex/CString.h"
 #include "perforex/ContourVertices.h"
+#include "perforex/DrillWriter.h"
 #include "perforex/FormatDetector.h"
 #include "perforex/PerforexReader.h"
 #include "perforex/VbCirclePath.h"
@@ -14,3 +15,4 @@
 #include "perforex/VbRectShape.h"
 #include "perforex/VbVrtxGeom.h"
 #include "perforex/Version.h"
+#include "perforex/WritingReader.h"

@@ -130,6 +130,33 @@ FILE* NativeFile::OpenScratch() {
     return file;
 }
 
+bool NativeFile::Replace(const std::string& from, const std::string& to) {
+    std::wstring wideFrom;
+    std::wstring wideTo;
+    if (!WideText::FromUtf8(from, wideFrom) || !WideText::FromUtf8(to, wideTo)) {
+        errno = ENOENT;
+        return false;
+    }
+    if (MoveFileExW(wideFrom.c_str(), wideTo.c_str(), MOVEFILE_REPLACE_EXISTING) == 0) {
+        errno = ErrnoOfWindowsError(GetLastError());
+        return false;
+    }
+    return true;
+}
+
+bool NativeFile::Remove(const std::string& path) {
+    std::wstring widePath;
+    if (!WideText::FromUtf8(path, widePath)) {
+        errno = ENOENT;
+        return false;
+    }
+    if (DeleteFileW(widePath.c_str()) == 0) {
+        errno = ErrnoOfWindowsError(GetLastError());
+        return false;
+    }
+    return true;
+}
+
 #else
 
 FILE* NativeFile::Open(const std::string& path, const char* mode) {
@@ -150,6 +177,14 @@ const char* NativeFile::NullDeviceName() {
 
 FILE* NativeFile::OpenScratch() {
     return std::tmpfile();
+}
+
+bool NativeFile::Replace(const std::string& from, const std::string& to) {
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool NativeFile::Remove(const std::string& path) {
+    return std::remove(path.c_str()) == 0;
 }
 
 #endif

@@ -30,4 +30,9 @@ class NativeFile {
     static FILE* OpenNull();
     // Opens a new file for writing and reading back, deleted when it is closed.
     static FILE* OpenScratch();
+    // Renames the file at from to to, replacing a file that to names; false, with errno set, when
+    // that fails.
+    static bool Replace(const std::string& from, const std::string& to);
+    // Deletes the file at path; false, with errno set, when that fails.
+    static bool Remove(const std::string& path);
 };

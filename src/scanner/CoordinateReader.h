@@ -61,6 +61,18 @@ class CoordinateReader {
     // changed them.
     void TakeFormat();
 
+    // Returns the digit text's full value, rounded to the nearest double beyond 2^53.
+    static double DigitValue(std::string_view digits);
+    // Divides value, a digit text's value and so never -0.0, by 10 raised to exponent.
+    static double DivideByPowerOfTen(double value, long long exponent) {
+        if (exponent >= 0 && exponent <= kTabledExponents) {
+            return value / kPowersOfTen[exponent];
+        }
+        if (exponent < 0 && exponent >= -kTabledExponents) {
+            return value / kNegativePowersOfTen[-exponent];
+        }
+        return DivideByUntabledPowerOfTen(value, exponent);
+    }
     // Returns the value of a decimal digit text, saturated at the largest 32-bit signed integer.
     static int SaturatedValue(std::string_view digits);
 
@@ -115,8 +127,6 @@ class CoordinateReader {
         }
         token.value = ConvertDigits(run.text, static_cast<double>(run.value), type, number.sign);
     }
-    // Returns the digit text's full value, rounded to the nearest double beyond 2^53.
-    static double DigitValue(std::string_view digits);
     // Converts a repeat count or a digit run too long for the format, warning about its length
     // and trailing zero with the line of its letter.
     double CheckedValue(NCTokenType type, CharacterSource::DigitRun run, int sign, int line);
@@ -131,16 +141,6 @@ class CoordinateReader {
             result = 0.0 - result;
         }
         return type <= TOKEN_A ? MoveTo(positions[type - TOKEN_X], result) : result;
-    }
-    // Divides value, a digit text's value and so never -0.0, by 10 raised to exponent.
-    static double DivideByPowerOfTen(double value, long long exponent) {
-        if (exponent >= 0 && exponent <= kTabledExponents) {
-            return value / kPowersOfTen[exponent];
-        }
-        if (exponent < 0 && exponent >= -kTabledExponents) {
-            return value / kNegativePowersOfTen[-exponent];
-        }
-        return DivideByUntabledPowerOfTen(value, exponent);
     }
     // Divides value by 10 raised to an exponent beyond the tables, keeping zero a zero.
     static double DivideByUntabledPowerOfTen(double value, long long exponent);

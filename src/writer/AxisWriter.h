@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+
+#include "scanner/ExactLength.h"
+#include "writer/CoordinateText.h"
+
+// Writes the numbers of one coordinate letter and follows what the reading makes of them: the
+// position it keeps for the letter, which incremental steps add to, and the nanometres it
+// delivers.
+class AxisWriter {
+  public:
+    // One way of writing a value: the count of steps it stands for and what the reading takes
+    // the written text for.
+    struct Candidate {
+        long long steps = 0;
+        long long written = 0;
+        double value = 0.0;
+        ExactLength length;
+        int nanometres = 0;
+        bool fits = false;
+    };
+
+    // Writes letter's numbers; incremental, when the reading adds each to the letter's position.
+    AxisWriter(const CoordinateText& numbers, char letter, bool incremental);
+
+    // Returns the way of writing nanometres that reads back as them, or else the nearest count
+    // of steps; fits is false when the format cannot write that count.
+    Candidate Nearest(double nanometres) const;
+    // Returns what writing a count of steps would give.
+    Candidate Try(long long steps) const;
+    // Appends the letter and the number of candidate, which must fit, and takes it as written.
+    void Append(std::string& out, const Candidate& candidate);
+    // Tells whether the reading already holds nanometres for the letter, so that a block may
+    // leave it out.
+    bool Holds(int nanometres) const { return position.nanometres == nanometres; }
+
+    const Candidate& Position() const { return position; }
+
+  private:
+    const CoordinateText& numbers;
+    char letter;
+    bool incremental;
+    Candidate position;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "machineformat/DrillMachineFormat.h"
+#include "perforex/DrillWriter.h"
+#include "writer/DrillContent.h"
+
+// The state of a CDrillWriter: its machine format, what it was given, and the outcome of the
+// last write.
+class CDrillWriterImpl {
+  public:
+    // Loads the machine format from a file path, or from its text when fromText; returns 1 or 0.
+    int LoadFormat(const std::string& source, bool fromText);
+    // Writes the program into program; returns 1 or 0, as CDrillWriter::WriteProgram.
+    int WriteProgram(std::string& program);
+    // Writes the program to the file at path through a new file beside it; returns 1 or 0.
+    int WriteFile(const std::string& path);
+
+    DrillContent content;
+    std::string error;
+    std::vector<CWriteRounding> roundings;
+
+  private:
+    // Stores reason as the error and returns 0.
+    int Fail(const std::string& reason);
+
+    std::unique_ptr<CDrillMachineFormat> format;
+};

@@ -1,0 +1,294 @@
+#include "writer/ProgramWriter.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "interpreter/ToolTable.h"
+#include "perforex/VbVrtxGeom.h"
+#include "scanner/EbcdicTable.h"
+#include "writer/ToolLineWriter.h"
+#include "writer/WriteError.h"
+
+namespace {
+
+// Most digits m + n of a format written without a point.
+constexpr int kMostDigits = 18;
+
+// The route width the reading gives a tool, by the whole degrees of its angle.
+int RouteWidth(const DrillContent::Tool& tool) {
+    return ToolTable::RouteWidth(tool.holeType, tool.diameter, tool.width, tool.height,
+                                 static_cast<int>(std::fmod(std::trunc(tool.angle), 360.0)));
+}
+
+std::string UnitName(const CDrillMachineFormat& format) {
+    return format.unit == CDrillMachineFormat::MM ? "mm" : "inches";
+}
+
+bool ValidStrictDigits(const CDrillMachineFormat& format) {
+    return format.integerDigits >= 0 && format.decimalDigits >= 0 &&
+           format.integerDigits + format.decimalDigits <= kMostDigits;
+}
+
+}  // namespace
+
+ProgramWriter::ProgramWriter(const CDrillMachineFormat& format)
+    : format(format),
+      numbers(format),
+      x(numbers, 'X', format.stepMode == CDrillMachineFormat::INCREMENTAL),
+      y(numbers, 'Y', format.stepMode == CDrillMachineFormat::INCREMENTAL),
+      // The strict reading adds A to its last value in incremental steps, AUTO never does.
+      a(numbers, 'A', format.stepMode == CDrillMachineFormat::INCREMENTAL && !numbers.IsAuto()),
+      i(numbers, 'I', false),
+      j(numbers, 'J', false),
+      arcs(a, i, j, format.unitLength, numbers.IsAuto(),
+           format.arcStyle != CDrillMachineFormat::QUADRANT),
+      modal(format.dataMode == CDrillMachineFormat::MODAL) {
+    if (!numbers.IsAuto() && !ValidStrictDigits(format)) {
+        throw WriteError("the format " + std::to_string(format.integerDigits) + "," +
+                         std::to_string(format.decimalDigits) +
+                         " has no room for digits: " + "m and n must be whole numbers of at most " +
+                         std::to_string(kMostDigits) + " digits together");
+    }
+}
+
+std::string ProgramWriter::Write(const DrillContent& content, std::vector<CWriteRounding>& noted) {
+    roundings = &noted;
+    // About 20 bytes a hole.
+    out.reserve(content.holes.size() * 20 + 256);
+    WriteHeader(content.tools);
+    const std::size_t bodyStart = out.size();
+    std::size_t hole = 0;
+    for (std::size_t contour = 0; contour <= content.contours.size(); ++contour) {
+        const std::size_t holesBefore = contour < content.contours.size()
+                                            ? content.contours[contour].holesBefore
+                                            : content.holes.size();
+        for (; hole < holesBefore && hole < content.holes.size(); ++hole) {
+            WriteHole(content.holes[hole], static_cast<int>(hole));
+        }
+        if (contour < content.contours.size()) {
+            WriteContour(content.contours[contour], static_cast<int>(contour));
+        }
+    }
+    out += "M30\n";
+    CheckDelimiter(bodyStart);
+    if (format.characterSet == CDrillMachineFormat::EBCDIC) {
+        for (char& c : out) {
+            c = static_cast<char>(kAsciiToEbcdic[static_cast<unsigned char>(c) & 0x7F]);
+        }
+    }
+    return std::move(out);
+}
+
+void ProgramWriter::WriteHeader(const std::vector<DrillContent::Tool>& tools) {
+    out += "M48\n";
+    out += format.unit == CDrillMachineFormat::MM ? "METRIC" : "INCH";
+    if (!numbers.IsAuto()) {
+        // LZ: leading zeros written; TZ: trailing zeros written.
+        out += format.zeroTruncation == CDrillMachineFormat::LEADING ? ",TZ" : ",LZ";
+    }
+    out += '\n';
+    if (format.stepMode == CDrillMachineFormat::INCREMENTAL) {
+        out += "ICI,ON\n";
+    }
+    const ToolLineWriter lines(numbers);
+    for (std::size_t index = 0; index < tools.size(); ++index) {
+        const DrillContent::Tool& given = tools[index];
+        const DrillContent::Tool written = lines.Append(out, given);
+        const int item = static_cast<int>(index);
+        Note(CWriteRounding::ToolDiameter, item, -1, given.diameter, written.diameter);
+        Note(CWriteRounding::ToolWidth, item, -1, given.width, written.width);
+        Note(CWriteRounding::ToolHeight, item, -1, given.height, written.height);
+        givenWidths[given.tool] = RouteWidth(given);
+        writtenWidths[written.tool] = RouteWidth(written);
+    }
+    out += "%\n";
+}
+
+void ProgramWriter::WriteHole(const DrillContent::Hole& hole, int index) {
+    SelectTool(hole.tool, CWriteRounding::HoleX, index, -1);
+    if (!drilling) {
+        out += "G05\n";
+        drilling = true;
+    }
+    WritePoint(hole.x, hole.y, CWriteRounding::HoleX, CWriteRounding::HoleY, index, -1);
+}
+
+void ProgramWriter::WriteContour(const DrillContent::Contour& contour, int index) {
+    const std::vector<CVbVertex>& vertices = contour.vertices;
+    const std::size_t count = vertices.size();
+    bool wellFormed = count >= 2 && vertices.front().r == 0 && vertices.back().r == 0;
+    for (std::size_t vertex = 0; wellFormed && vertex < count; ++vertex) {
+        const CVbVertex& v = vertices[vertex];
+        wellFormed = v.x != CVbVrtxGeom::kBreakMarker && v.y != CVbVrtxGeom::kBreakMarker &&
+                     (v.r == 0 || vertices[vertex + 1].r == 0);
+    }
+    if (!wellFormed) {
+        throw WriteError(Describe(CWriteRounding::VertexX, index, -1) +
+                         ": a contour is at least two points, with each arc centre " +
+                         "between two of them and no breaks");
+    }
+    SelectTool(contour.tool, CWriteRounding::VertexX, index, -1);
+    CheckWidth(contour, index);
+    SetMotion("G00");
+    drilling = false;
+    WritePoint(vertices[0].x, vertices[0].y, CWriteRounding::VertexX, CWriteRounding::VertexY,
+               index, 0);
+    out += "M15\n";
+    for (std::size_t vertex = 1; vertex < count; ++vertex) {
+        if (vertices[vertex].r != 0) {
+            WriteArc(contour, index, vertex++);
+            continue;
+        }
+        SetMotion("G01");
+        WritePoint(vertices[vertex].x, vertices[vertex].y, CWriteRounding::VertexX,
+                   CWriteRounding::VertexY, index, static_cast<int>(vertex));
+    }
+    out += "M16\n";
+}
+
+void ProgramWriter::WriteArc(const DrillContent::Contour& contour, int index, std::size_t centre) {
+    if (format.arcStyle == CDrillMachineFormat::NONE) {
+        throw WriteError("contour " + std::to_string(index) +
+                         ": the machine format writes no arcs (.ArcStyle NONE)");
+    }
+    const CVbVertex& given = contour.vertices[centre];
+    const CVbVertex& end = contour.vertices[centre + 1];
+    const int vertex = static_cast<int>(centre);
+    const AxisWriter::Candidate endX =
+        Nearest(x, end.x, CWriteRounding::VertexX, index, vertex + 1);
+    const AxisWriter::Candidate endY =
+        Nearest(y, end.y, CWriteRounding::VertexY, index, vertex + 1);
+    const bool writeX = !(modal && x.Holds(end.x));
+    const bool writeY = !(modal && y.Holds(end.y));
+    const ArcCentre::Point readEnd{writeX ? endX.nanometres : x.Position().nanometres,
+                                   writeY ? endY.nanometres : y.Position().nanometres};
+    const ArcWriter::Choice choice =
+        arcs.Choose(x.Position(), y.Position(), readEnd, {given.x, given.y, given.r});
+    if (!choice.fits) {
+        throw WriteError(Describe(CWriteRounding::VertexRadius, index, vertex) +
+                         ": the arc of radius " + std::to_string(given.r) +
+                         " nm does not fit the format's digits in " + UnitName(format));
+    }
+    SetMotion(given.r > 0 ? "G02" : "G03");
+    if (writeX) {
+        WriteWord(x, endX);
+    }
+    if (writeY) {
+        WriteWord(y, endY);
+    }
+    if (choice.byRadius) {
+        WriteWord(a, choice.a);
+    } else {
+        WriteWord(i, choice.i);
+        WriteWord(j, choice.j);
+    }
+    out += '\n';
+    Note(CWriteRounding::VertexX, index, vertex, given.x, choice.centre.x);
+    Note(CWriteRounding::VertexY, index, vertex, given.y, choice.centre.y);
+    Note(CWriteRounding::VertexRadius, index, vertex, given.r, choice.centre.r);
+    Note(CWriteRounding::VertexX, index, vertex + 1, end.x, readEnd.x);
+    Note(CWriteRounding::VertexY, index, vertex + 1, end.y, readEnd.y);
+}
+
+void ProgramWriter::SelectTool(int tool, int value, int item, int vertex) {
+    if (tool == selectedTool) {
+        return;
+    }
+    if (tool < 0) {
+        throw WriteError(
+            Describe(value, item, vertex) + ": tool " + std::to_string(tool) +
+            (tool == kNoTool ? " (none) cannot follow a selected tool" : " is no tool number"));
+    }
+    if (numbers.IsAuto() && tool > 99 && writtenWidths.count(tool) == 0) {
+        throw WriteError(Describe(value, item, vertex) + ": the AUTO reading takes T" +
+                         std::to_string(tool) +
+                         " for a tool with an offset unless the tool is defined");
+    }
+    out += 'T';
+    if (tool < 10) {
+        out += '0';
+    }
+    out += std::to_string(tool);
+    out += '\n';
+    selectedTool = tool;
+}
+
+void ProgramWriter::SetMotion(const char* code) {
+    if (std::strcmp(motion, code) == 0) {
+        return;
+    }
+    out += code;
+    motion = code;
+}
+
+void ProgramWriter::WritePoint(int pointX, int pointY, int valueX, int valueY, int item,
+                               int vertex) {
+    const bool writeX = !(modal && x.Holds(pointX));
+    const bool writeY = !(modal && y.Holds(pointY));
+    // A block needs a word to end it.
+    if (writeX || !writeY) {
+        WriteWord(x, Nearest(x, pointX, valueX, item, vertex));
+    }
+    if (writeY) {
+        WriteWord(y, Nearest(y, pointY, valueY, item, vertex));
+    }
+    out += '\n';
+    Note(valueX, item, vertex, pointX, x.Position().nanometres);
+    Note(valueY, item, vertex, pointY, y.Position().nanometres);
+}
+
+AxisWriter::Candidate ProgramWriter::Nearest(const AxisWriter& axis, int nanometres, int value,
+                                             int item, int vertex) const {
+    const AxisWriter::Candidate candidate = axis.Nearest(nanometres);
+    if (!candidate.fits) {
+        const bool isX = value == CWriteRounding::HoleX || value == CWriteRounding::VertexX;
+        throw WriteError(Describe(value, item, vertex) + (isX ? ": x " : ": y ") +
+                         std::to_string(nanometres) + " nm needs more digits than the format " +
+                         std::to_string(format.integerDigits) + "," +
+                         std::to_string(format.decimalDigits) + " in " + UnitName(format) + " has");
+    }
+    return candidate;
+}
+
+void ProgramWriter::WriteWord(AxisWriter& axis, const AxisWriter::Candidate& candidate) {
+    axis.Append(out, candidate);
+}
+
+void ProgramWriter::CheckWidth(const DrillContent::Contour& contour, int index) {
+    const auto written = writtenWidths.find(contour.tool);
+    const int writtenWidth = written != writtenWidths.end() ? written->second : 0;
+    const auto given = givenWidths.find(contour.tool);
+    const int givenWidth = given != givenWidths.end() ? given->second : 0;
+    if (contour.width != givenWidth) {
+        throw WriteError("contour " + std::to_string(index) + ": its width " +
+                         std::to_string(contour.width) + " nm is not the route width " +
+                         std::to_string(givenWidth) + " nm of its tool " +
+                         std::to_string(contour.tool));
+    }
+    Note(CWriteRounding::ContourWidth, index, -1, contour.width, writtenWidth);
+}
+
+std::string ProgramWriter::Describe(int value, int item, int vertex) {
+    const bool hole = value == CWriteRounding::HoleX || value == CWriteRounding::HoleY;
+    std::string text = (hole ? "hole " : "contour ") + std::to_string(item);
+    if (vertex >= 0) {
+        text += " vertex " + std::to_string(vertex);
+    }
+    return text;
+}
+
+void ProgramWriter::Note(int value, int item, int vertex, int given, int written) {
+    if (given != written) {
+        roundings->push_back({value, item, vertex, given, written});
+    }
+}
+
+void ProgramWriter::CheckDelimiter(std::size_t bodyStart) const {
+    const int delimiter = format.DelimiterCharacter();
+    if (delimiter == '\n' || delimiter == ' ' ||
+        out.find(static_cast<char>(delimiter), bodyStart) == std::string::npos) {
+        return;
+    }
+    throw WriteError(std::string("the delimiter '") + static_cast<char>(delimiter) +
+                     "' of the machine format is a character the program needs");
+}
