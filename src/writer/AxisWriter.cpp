@@ -8,12 +8,11 @@ AxisWriter::AxisWriter(const CoordinateText& numbers, char letter, bool incremen
 }
 
 AxisWriter::Candidate AxisWriter::Nearest(double nanometres) const {
-    Candidate nearest;
     long long steps = 0;
     if (!numbers.NearestSteps(nanometres, steps)) {
-        return nearest;
+        return Candidate();
     }
-    nearest = Try(steps);
+    Candidate nearest = Try(steps);
     if (nearest.fits && nearest.nanometres == nanometres) {
         return nearest;
     }
@@ -32,7 +31,7 @@ AxisWriter::Candidate AxisWriter::Try(long long steps) const {
     Candidate candidate;
     candidate.steps = steps;
     candidate.written = incremental ? steps - position.steps : steps;
-    if (!numbers.Fits(candidate.written)) {
+    if (!numbers.Measure(candidate.written, candidate.value)) {
         return candidate;
     }
     if (numbers.IsAuto()) {
@@ -43,7 +42,6 @@ AxisWriter::Candidate AxisWriter::Try(long long steps) const {
         candidate.fits = candidate.length.ToNanometres(candidate.nanometres);
         return candidate;
     }
-    candidate.value = numbers.StrictValue(candidate.written);
     if (incremental) {
         candidate.value += position.value;
     }
@@ -53,7 +51,6 @@ AxisWriter::Candidate AxisWriter::Try(long long steps) const {
 }
 
 void AxisWriter::Append(std::string& out, const Candidate& candidate) {
-    out.push_back(letter);
-    numbers.Append(out, candidate.written);
+    numbers.Append(out, letter, candidate.written);
     position = candidate;
 }

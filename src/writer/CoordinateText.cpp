@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "scanner/CoordinateReader.h"
 
@@ -14,17 +15,20 @@ constexpr int kAutoInchDecimals = 8;
 // Bounds of the exact count of steps.
 constexpr int kMostExactDecimals = 9;
 constexpr double kMostExactNanometres = 4294967296.0;
+// How near a half of a step a count worked out in double arithmetic is worked out again exactly.
+constexpr double kNearHalf = 1e-6;
 
-// Writes the decimal digits of value to text, the most significant first; returns their number.
-int WriteDigits(unsigned long long value, char* text) {
-    char reversed[24];
+// Writes the decimal digits of value, at least minimum of them with leading zeros, so that they
+// end just before end; returns their number.
+int WriteDigitsBefore(unsigned long long value, char* end, int minimum) {
     int count = 0;
     do {
-        reversed[count++] = static_cast<char>('0' + value % 10);
+        *--end = static_cast<char>('0' + value % 10);
         value /= 10;
+        ++count;
     } while (value != 0);
-    for (int index = 0; index < count; ++index) {
-        text[index] = reversed[count - 1 - index];
+    for (; count < minimum; ++count) {
+        *--end = '0';
     }
     return count;
 }
@@ -32,6 +36,14 @@ int WriteDigits(unsigned long long value, char* text) {
 unsigned long long Magnitude(long long steps) {
     return steps < 0 ? 0ULL - static_cast<unsigned long long>(steps)
                      : static_cast<unsigned long long>(steps);
+}
+
+int DigitCount(unsigned long long value) {
+    int count = 1;
+    for (; value >= 10; value /= 10) {
+        ++count;
+    }
+    return count;
 }
 
 unsigned long long PowerOfTen(int exponent) {
@@ -59,9 +71,16 @@ CoordinateText::CoordinateText(const CDrillMachineFormat& format)
 }
 
 bool CoordinateText::NearestSteps(double nanometres, long long& steps) const {
-    // Whole nanometres of 32 bits times 10^decimals fit 64 bits up to 9 decimals, where the
-    // count and its halves are exact.
-    if (decimals <= kMostExactDecimals && nanometres == std::trunc(nanometres) &&
+    const double count = nanometres * stepsPerNanometre;
+    const double nearest = std::round(count);
+    if (!(std::fabs(nearest) < 9e18)) {
+        return false;
+    }
+    steps = static_cast<long long>(nearest);
+    // Near a half the product may have rounded across it; whole nanometres of 32 bits times
+    // 10^decimals fit 64 bits up to 9 decimals, where the count and its halves are exact.
+    if (std::fabs(std::fabs(count - std::trunc(count)) - 0.5) < kNearHalf &&
+        decimals <= kMostExactDecimals && nanometres == std::trunc(nanometres) &&
         std::fabs(nanometres) <= kMostExactNanometres) {
         const long long scaled =
             static_cast<long long>(nanometres) * static_cast<long long>(PowerOfTen(decimals));
@@ -71,90 +90,86 @@ bool CoordinateText::NearestSteps(double nanometres, long long& steps) const {
         if (2 * (remainder < 0 ? -remainder : remainder) >= unitNanometres) {
             steps += scaled < 0 ? -1 : 1;
         }
-        return true;
     }
-    const double count = std::round(nanometres * stepsPerNanometre);
-    if (!(std::fabs(count) < 9e18)) {
-        return false;
-    }
-    steps = static_cast<long long>(count);
     return true;
 }
 
-bool CoordinateText::Fits(long long steps) const {
+bool CoordinateText::Measure(long long steps, double& value) const {
     if (autoReading) {
         return true;
     }
-    char digits[kTextCapacity];
-    const long long limit = static_cast<long long>(integerDigits) + decimals;
-    return decimals >= 0 && integerDigits >= 0 && WriteDigits(Magnitude(steps), digits) <= limit;
+    unsigned long long digitValue = Magnitude(steps);
+    const int width = integerDigits + decimals;
+    if (DigitCount(digitValue) > width) {
+        return false;
+    }
+    long long implied = decimals;
+    if (zeroTruncation == CDrillMachineFormat::TRAILING) {
+        // The trailing zeros of the m + n digits are left out, and the reading aligns a shorter
+        // text on the left.
+        int length = digitValue == 0 ? 1 : width;
+        while (digitValue != 0 && digitValue % 10 == 0) {
+            digitValue /= 10;
+            --length;
+        }
+        if (length < width) {
+            implied = length - integerDigits;
+        }
+    }
+    const double magnitude =
+        CoordinateReader::DivideByPowerOfTen(static_cast<double>(digitValue), implied);
+    value = steps < 0 ? 0.0 - magnitude : magnitude;
+    return true;
 }
 
-int CoordinateText::StrictDigits(unsigned long long magnitude, char* text) const {
-    const int count = WriteDigits(magnitude, text);
-    if (zeroTruncation == CDrillMachineFormat::LEADING) {
-        return count;
+void CoordinateText::Compose(long long steps, Text& text) const {
+    char* digits = text.characters + text.length;
+    if (steps < 0) {
+        *digits++ = '-';
+        ++text.length;
     }
-    // Every digit of m + n, leading zeros included.
+    const unsigned long long magnitude = Magnitude(steps);
+    text.length += autoReading ? ComposeAuto(magnitude, digits) : ComposeStrict(magnitude, digits);
+}
+
+int CoordinateText::ComposeStrict(unsigned long long magnitude, char* digits) const {
     const int width = integerDigits + decimals;
-    const int padding = width - count;
-    for (int index = count - 1; index >= 0; --index) {
-        text[index + padding] = text[index];
-    }
-    for (int index = 0; index < padding; ++index) {
-        text[index] = '0';
-    }
-    int length = width;
+    char buffer[Text::kCapacity];
+    char* const end = buffer + Text::kCapacity;
+    // Leading zero suppression writes the digits alone, the others every digit of m + n.
+    const bool padded = zeroTruncation != CDrillMachineFormat::LEADING;
+    int length = WriteDigitsBefore(magnitude, end, padded ? width : 1);
+    const char* const first = end - length;
     if (zeroTruncation == CDrillMachineFormat::TRAILING) {
-        while (length > 1 && text[length - 1] == '0') {
+        while (length > 1 && first[length - 1] == '0') {
             --length;
         }
     }
+    std::memcpy(digits, first, static_cast<std::size_t>(length));
     return length;
 }
 
-void CoordinateText::Append(std::string& out, long long steps) const {
-    char text[kTextCapacity + 2];
-    int length = 0;
-    if (steps < 0) {
-        text[length++] = '-';
-    }
-    const unsigned long long magnitude = Magnitude(steps);
-    if (!autoReading) {
-        length += StrictDigits(magnitude, text + length);
-        out.append(text, static_cast<std::size_t>(length));
-        return;
-    }
+int CoordinateText::ComposeAuto(unsigned long long magnitude, char* digits) const {
     const unsigned long long scale = PowerOfTen(decimals);
-    length += WriteDigits(magnitude / scale, text + length);
-    text[length++] = '.';
-    char fraction[kTextCapacity];
-    const int fractionDigits = WriteDigits(magnitude % scale, fraction);
-    for (int index = fractionDigits; index < decimals; ++index) {
-        text[length++] = '0';
+    char buffer[Text::kCapacity];
+    char* const end = buffer + Text::kCapacity;
+    // The fraction without its trailing zeros, but one digit at least.
+    unsigned long long fraction = magnitude % scale;
+    int fractionDigits = decimals;
+    while (fractionDigits > 1 && fraction % 10 == 0) {
+        fraction /= 10;
+        --fractionDigits;
     }
-    for (int index = 0; index < fractionDigits; ++index) {
-        text[length++] = fraction[index];
-    }
-    while (text[length - 1] == '0' && text[length - 2] != '.') {
-        --length;
-    }
-    out.append(text, static_cast<std::size_t>(length));
-}
-
-double CoordinateText::StrictValue(long long steps) const {
-    char text[kTextCapacity];
-    const int length = StrictDigits(Magnitude(steps), text);
-    const long long implied =
-        zeroTruncation == CDrillMachineFormat::TRAILING && length < integerDigits + decimals
-            ? length - integerDigits
-            : decimals;
-    const double magnitude = CoordinateReader::DivideByPowerOfTen(
-        CoordinateReader::DigitValue(std::string_view(text, static_cast<std::size_t>(length))),
-        implied);
-    return steps < 0 ? 0.0 - magnitude : magnitude;
+    const int written = WriteDigitsBefore(fraction, end, fractionDigits);
+    end[-written - 1] = '.';
+    const int whole = WriteDigitsBefore(magnitude / scale, end - written - 1, 1);
+    const int length = whole + 1 + written;
+    std::memcpy(digits, end - length, static_cast<std::size_t>(length));
+    return length;
 }
 
 ExactLength CoordinateText::AutoLength(long long steps) const {
-    return ExactLength::FromDecimal(Magnitude(steps), decimals, steps < 0 ? -1 : 1, unit);
+    const unsigned long long magnitude = steps < 0 ? 0ULL - static_cast<unsigned long long>(steps)
+                                                   : static_cast<unsigned long long>(steps);
+    return ExactLength::FromDecimal(magnitude, decimals, steps < 0 ? -1 : 1, unit);
 }

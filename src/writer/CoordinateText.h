@@ -11,18 +11,33 @@
 // writes numbers with a point and decimals enough to hold every nanometre.
 class CoordinateText {
   public:
+    // The text of one number, without its letter.
+    struct Text {
+        // A letter, a sign, 18 digits of the strict reading or 20 of AUTO, and a point.
+        static constexpr int kCapacity = 24;
+        char characters[kCapacity];
+        int length = 0;
+    };
+
     explicit CoordinateText(const CDrillMachineFormat& format);
 
     // Writes the count of steps nearest to nanometres, halves away from zero, to steps; returns
     // false when no count of 64 bits is that near.
     bool NearestSteps(double nanometres, long long& steps) const;
-    // Tells whether the format can write a count of steps: in the strict reading, whether it has
-    // at most m + n digits.
-    bool Fits(long long steps) const;
-    // Appends the text of a count of steps that fits, without its letter.
-    void Append(std::string& out, long long steps) const;
-    // Returns the value, in the unit, that the strict reading takes the text of steps for.
-    double StrictValue(long long steps) const;
+    // Writes the value in the unit that the strict reading takes the text of a count of steps
+    // for to value. Returns false when the format cannot write the count: in the strict reading,
+    // when it has more than m + n digits.
+    bool Measure(long long steps, double& value) const;
+    // Writes the text of a count of steps that the format can write to text.
+    void Compose(long long steps, Text& text) const;
+    // Appends letter and the text of a count of steps that the format can write.
+    void Append(std::string& out, char letter, long long steps) const {
+        Text text;
+        text.characters[0] = letter;
+        text.length = 1;
+        Compose(steps, text);
+        out.append(text.characters, static_cast<std::size_t>(text.length));
+    }
     // Returns the length that the AUTO reading takes the text of steps for.
     ExactLength AutoLength(long long steps) const;
 
@@ -31,11 +46,11 @@ class CoordinateText {
     ExactLength::Unit ExactUnit() const { return unit; }
 
   private:
-    // Longest text of a count: a sign and more digits than 64 bits hold.
-    static constexpr int kTextCapacity = 24;
-    // Writes the digits of the strict reading's text of the magnitude of steps to text; returns
+    // Writes the digits of the strict reading's text of a magnitude from digits on; returns
     // their number.
-    int StrictDigits(unsigned long long magnitude, char* text) const;
+    int ComposeStrict(unsigned long long magnitude, char* digits) const;
+    // Writes the AUTO reading's text of a magnitude from digits on; returns its length.
+    int ComposeAuto(unsigned long long magnitude, char* digits) const;
 
     bool autoReading;
     int zeroTruncation;

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "interpreter/ToolTable.h"
+#include "perforex/VbPolyarcPath.h"
 #include "perforex/VbVrtxGeom.h"
 #include "scanner/EbcdicTable.h"
 #include "writer/ToolLineWriter.h"
@@ -131,6 +132,7 @@ void ProgramWriter::WriteContour(const DrillContent::Contour& contour, int index
     CheckWidth(contour, index);
     SetMotion("G00");
     drilling = false;
+    readBack.clear();
     WritePoint(vertices[0].x, vertices[0].y, CWriteRounding::VertexX, CWriteRounding::VertexY,
                index, 0);
     out += "M15\n";
@@ -144,6 +146,7 @@ void ProgramWriter::WriteContour(const DrillContent::Contour& contour, int index
                    CWriteRounding::VertexY, index, static_cast<int>(vertex));
     }
     out += "M16\n";
+    CheckReadBack(index);
 }
 
 void ProgramWriter::WriteArc(const DrillContent::Contour& contour, int index, std::size_t centre) {
@@ -183,11 +186,32 @@ void ProgramWriter::WriteArc(const DrillContent::Contour& contour, int index, st
         WriteWord(j, choice.j);
     }
     out += '\n';
+    readBack.insert(readBack.end(),
+                    {choice.centre.x, choice.centre.y, choice.centre.r, readEnd.x, readEnd.y, 0});
     Note(CWriteRounding::VertexX, index, vertex, given.x, choice.centre.x);
     Note(CWriteRounding::VertexY, index, vertex, given.y, choice.centre.y);
     Note(CWriteRounding::VertexRadius, index, vertex, given.r, choice.centre.r);
     Note(CWriteRounding::VertexX, index, vertex + 1, end.x, readEnd.x);
     Note(CWriteRounding::VertexY, index, vertex + 1, end.y, readEnd.y);
+}
+
+void ProgramWriter::CheckReadBack(int index) {
+    // Rounded to the format's step, points may meet, and the reading then drops or normalises
+    // the contour as it does any other.
+    const std::vector<int>& words = readBack;
+    CVbPolyarcPath path(0, words.data(), static_cast<int>(words.size()), 0, 0, 0, 0);
+    const bool valid = path.Validate() != 0;
+    const std::vector<CVbVertex> validated = GetContourVertices(path);
+    bool same = valid && validated.size() * 3 == words.size();
+    for (std::size_t vertex = 0; same && vertex < validated.size(); ++vertex) {
+        same = validated[vertex].x == words[3 * vertex] &&
+               validated[vertex].y == words[3 * vertex + 1] &&
+               validated[vertex].r == words[3 * vertex + 2];
+    }
+    if (!same) {
+        throw WriteError(Describe(CWriteRounding::VertexX, index, -1) +
+                         ": rounded to the format's step, it reads back as another contour");
+    }
 }
 
 void ProgramWriter::SelectTool(int tool, int value, int item, int vertex) {
@@ -233,6 +257,9 @@ void ProgramWriter::WritePoint(int pointX, int pointY, int valueX, int valueY, i
         WriteWord(y, Nearest(y, pointY, valueY, item, vertex));
     }
     out += '\n';
+    if (vertex >= 0) {
+        readBack.insert(readBack.end(), {x.Position().nanometres, y.Position().nanometres, 0});
+    }
     Note(valueX, item, vertex, pointX, x.Position().nanometres);
     Note(valueY, item, vertex, pointY, y.Position().nanometres);
 }

@@ -34,6 +34,9 @@ class ProgramWriter {
     void WriteContour(const DrillContent::Contour& contour, int index);
     void WriteArc(const DrillContent::Contour& contour, int index, std::size_t centre);
     // Selects tool for the hole or contour that value, item and vertex name (as in Describe).
+    // Throws WriteError when the contour just written, as the reading takes its points, would be
+    // dropped or changed by the reading's normalisation.
+    void CheckReadBack(int index);
     void SelectTool(int tool, int value, int item, int vertex);
     void SetMotion(const char* code);
     // Writes the X and Y words of a point, leaving out in a modal format what the reading holds
@@ -65,8 +68,9 @@ class ProgramWriter {
     // The route widths of the tools, as given and as the program reads back.
     std::map<int, int> givenWidths;
     std::map<int, int> writtenWidths;
+    // The vertex words of the contour being written, as the reading takes them.
+    std::vector<int> readBack;
     int selectedTool = kNoTool;
-    bool toolSelected = false;
     bool drilling = false;
     const char* motion = "";
 };

@@ -85,8 +85,9 @@ std::string ToolLineWriter::SizeText(int nanometres, bool diameter, int& readBac
     if (numbers.IsAuto()) {
         long long steps = 0;
         numbers.NearestSteps(nanometres, steps);
-        std::string text;
-        numbers.Append(text, steps);
+        CoordinateText::Text composed;
+        numbers.Compose(steps, composed);
+        const std::string text(composed.characters, static_cast<std::size_t>(composed.length));
         readBack = ReadSize(text, diameter);
         return text;
     }
