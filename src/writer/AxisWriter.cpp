@@ -8,20 +8,22 @@ AxisWriter::AxisWriter(const CoordinateText& numbers, char letter, bool incremen
 }
 
 AxisWriter::Candidate AxisWriter::Nearest(double nanometres) const {
+    Candidate nearest;
     long long steps = 0;
     if (!numbers.NearestSteps(nanometres, steps)) {
-        return Candidate();
-    }
-    Candidate nearest = Try(steps);
-    if (nearest.fits && nearest.nanometres == nanometres) {
         return nearest;
     }
+    Fill(steps, nearest);
     // Where a step is finer than a nanometre, a neighbour may read back exactly where the
     // nearest count does not.
     for (const long long neighbour : {steps + 1, steps - 1}) {
-        const Candidate other = Try(neighbour);
+        if (nearest.fits && nearest.nanometres == nanometres) {
+            break;
+        }
+        Candidate other;
+        Fill(neighbour, other);
         if (other.fits && other.nanometres == nanometres) {
-            return other;
+            nearest = other;
         }
     }
     return nearest;
@@ -29,10 +31,15 @@ AxisWriter::Candidate AxisWriter::Nearest(double nanometres) const {
 
 AxisWriter::Candidate AxisWriter::Try(long long steps) const {
     Candidate candidate;
+    Fill(steps, candidate);
+    return candidate;
+}
+
+void AxisWriter::Fill(long long steps, Candidate& candidate) const {
     candidate.steps = steps;
     candidate.written = incremental ? steps - position.steps : steps;
     if (!numbers.Measure(candidate.written, candidate.value)) {
-        return candidate;
+        return;
     }
     if (numbers.IsAuto()) {
         candidate.length = numbers.AutoLength(candidate.written);
@@ -40,17 +47,16 @@ AxisWriter::Candidate AxisWriter::Try(long long steps) const {
             candidate.length += position.length;
         }
         candidate.fits = candidate.length.ToNanometres(candidate.nanometres);
-        return candidate;
+        return;
     }
     if (incremental) {
         candidate.value += position.value;
     }
     candidate.fits =
         LengthConverter(numbers.UnitLength()).ToNanometres(candidate.value, candidate.nanometres);
-    return candidate;
 }
 
-void AxisWriter::Append(std::string& out, const Candidate& candidate) {
-    numbers.Append(out, letter, candidate.written);
+void AxisWriter::Write(char*& cursor, const Candidate& candidate) {
+    numbers.Write(cursor, letter, candidate.written);
     position = candidate;
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "scanner/ExactLength.h"
 #include "writer/CoordinateText.h"
 
@@ -29,8 +27,9 @@ class AxisWriter {
     Candidate Nearest(double nanometres) const;
     // Returns what writing a count of steps would give.
     Candidate Try(long long steps) const;
-    // Appends the letter and the number of candidate, which must fit, and takes it as written.
-    void Append(std::string& out, const Candidate& candidate);
+    // Writes the letter and the number of candidate, which must fit, from cursor on, moves
+    // cursor past them and takes the candidate as written.
+    void Write(char*& cursor, const Candidate& candidate);
     // Tells whether the reading already holds nanometres for the letter, so that a block may
     // leave it out.
     bool Holds(int nanometres) const { return position.nanometres == nanometres; }
@@ -38,6 +37,9 @@ class AxisWriter {
     const Candidate& Position() const { return position; }
 
   private:
+    // Works out in candidate what writing a count of steps would give.
+    void Fill(long long steps, Candidate& candidate) const;
+
     const CoordinateText& numbers;
     char letter;
     bool incremental;

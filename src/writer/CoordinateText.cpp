@@ -72,7 +72,9 @@ CoordinateText::CoordinateText(const CDrillMachineFormat& format)
 
 bool CoordinateText::NearestSteps(double nanometres, long long& steps) const {
     const double count = nanometres * stepsPerNanometre;
-    const double nearest = std::round(count);
+    // Away from a half, adding a half and truncating rounds as std::round does, without its
+    // call.
+    const double nearest = std::trunc(count + (count < 0.0 ? -0.5 : 0.5));
     if (!(std::fabs(nearest) < 9e18)) {
         return false;
     }
@@ -133,19 +135,19 @@ void CoordinateText::Compose(long long steps, Text& text) const {
 }
 
 int CoordinateText::ComposeStrict(unsigned long long magnitude, char* digits) const {
-    const int width = integerDigits + decimals;
-    char buffer[Text::kCapacity];
-    char* const end = buffer + Text::kCapacity;
-    // Leading zero suppression writes the digits alone, the others every digit of m + n.
-    const bool padded = zeroTruncation != CDrillMachineFormat::LEADING;
-    int length = WriteDigitsBefore(magnitude, end, padded ? width : 1);
-    const char* const first = end - length;
-    if (zeroTruncation == CDrillMachineFormat::TRAILING) {
-        while (length > 1 && first[length - 1] == '0') {
+    // Leading zero suppression writes the digits alone, the others every digit of m + n, less
+    // the trailing zeros under trailing zero suppression.
+    int length = integerDigits + decimals;
+    unsigned long long value = magnitude;
+    if (zeroTruncation == CDrillMachineFormat::LEADING) {
+        length = DigitCount(magnitude);
+    } else if (zeroTruncation == CDrillMachineFormat::TRAILING) {
+        length = magnitude == 0 ? 1 : length;
+        for (; value != 0 && value % 10 == 0; value /= 10) {
             --length;
         }
     }
-    std::memcpy(digits, first, static_cast<std::size_t>(length));
+    WriteDigitsBefore(value, digits + length, length);
     return length;
 }
 

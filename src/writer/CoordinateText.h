@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "machineformat/DrillMachineFormat.h"
 #include "scanner/ExactLength.h"
 
@@ -30,13 +28,16 @@ class CoordinateText {
     bool Measure(long long steps, double& value) const;
     // Writes the text of a count of steps that the format can write to text.
     void Compose(long long steps, Text& text) const;
-    // Appends letter and the text of a count of steps that the format can write.
-    void Append(std::string& out, char letter, long long steps) const {
+    // Writes letter and the text of a count of steps that the format can write from cursor on,
+    // and moves cursor past them.
+    void Write(char*& cursor, char letter, long long steps) const {
         Text text;
         text.characters[0] = letter;
         text.length = 1;
         Compose(steps, text);
-        out.append(text.characters, static_cast<std::size_t>(text.length));
+        for (int index = 0; index < text.length; ++index) {
+            *cursor++ = text.characters[index];
+        }
     }
     // Returns the length that the AUTO reading takes the text of steps for.
     ExactLength AutoLength(long long steps) const;

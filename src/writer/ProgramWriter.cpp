@@ -173,19 +173,22 @@ void ProgramWriter::WriteArc(const DrillContent::Contour& contour, int index, st
                          " nm does not fit the format's digits in " + UnitName(format));
     }
     SetMotion(given.r > 0 ? "G02" : "G03");
+    char line[4 * CoordinateText::Text::kCapacity + 1];
+    char* cursor = line;
     if (writeX) {
-        WriteWord(x, endX);
+        x.Write(cursor, endX);
     }
     if (writeY) {
-        WriteWord(y, endY);
+        y.Write(cursor, endY);
     }
     if (choice.byRadius) {
-        WriteWord(a, choice.a);
+        a.Write(cursor, choice.a);
     } else {
-        WriteWord(i, choice.i);
-        WriteWord(j, choice.j);
+        i.Write(cursor, choice.i);
+        j.Write(cursor, choice.j);
     }
-    out += '\n';
+    *cursor++ = '\n';
+    out.append(line, static_cast<std::size_t>(cursor - line));
     readBack.insert(readBack.end(),
                     {choice.centre.x, choice.centre.y, choice.centre.r, readEnd.x, readEnd.y, 0});
     Note(CWriteRounding::VertexX, index, vertex, given.x, choice.centre.x);
@@ -249,14 +252,17 @@ void ProgramWriter::WritePoint(int pointX, int pointY, int valueX, int valueY, i
                                int vertex) {
     const bool writeX = !(modal && x.Holds(pointX));
     const bool writeY = !(modal && y.Holds(pointY));
+    char line[2 * CoordinateText::Text::kCapacity + 1];
+    char* cursor = line;
     // A block needs a word to end it.
     if (writeX || !writeY) {
-        WriteWord(x, Nearest(x, pointX, valueX, item, vertex));
+        x.Write(cursor, Nearest(x, pointX, valueX, item, vertex));
     }
     if (writeY) {
-        WriteWord(y, Nearest(y, pointY, valueY, item, vertex));
+        y.Write(cursor, Nearest(y, pointY, valueY, item, vertex));
     }
-    out += '\n';
+    *cursor++ = '\n';
+    out.append(line, static_cast<std::size_t>(cursor - line));
     if (vertex >= 0) {
         readBack.insert(readBack.end(), {x.Position().nanometres, y.Position().nanometres, 0});
     }
@@ -275,10 +281,6 @@ AxisWriter::Candidate ProgramWriter::Nearest(const AxisWriter& axis, int nanomet
                          std::to_string(format.decimalDigits) + " in " + UnitName(format) + " has");
     }
     return candidate;
-}
-
-void ProgramWriter::WriteWord(AxisWriter& axis, const AxisWriter::Candidate& candidate) {
-    axis.Append(out, candidate);
 }
 
 void ProgramWriter::CheckWidth(const DrillContent::Contour& contour, int index) {

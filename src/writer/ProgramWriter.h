@@ -49,7 +49,6 @@ class ProgramWriter {
     // Names a hole, a contour or a contour's vertex for an error, by a value code of
     // CWriteRounding, the item's index and the vertex (-1 for none).
     static std::string Describe(int value, int item, int vertex);
-    void WriteWord(AxisWriter& axis, const AxisWriter::Candidate& candidate);
     void CheckWidth(const DrillContent::Contour& contour, int index);
     void Note(int value, int item, int vertex, int given, int written);
     void CheckDelimiter(std::size_t bodyStart) const;

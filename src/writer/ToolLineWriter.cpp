@@ -8,6 +8,7 @@
 
 #include "interpreter/LengthConverter.h"
 #include "perforex/PerforexReader.h"
+#include "scanner/HeaderReader.h"
 #include "writer/WriteError.h"
 
 namespace {
@@ -53,6 +54,16 @@ DrillContent::Tool ToolLineWriter::Append(std::string& out, const DrillContent::
             tool.tool, "unknown hole type");
     Require(tool.diameter >= 0 && tool.width >= 0 && tool.height >= 0, tool.tool,
             "a size is never negative");
+    const std::size_t start = out.size();
+    const DrillContent::Tool written = AppendDefinition(out, tool);
+    // The header reader keeps the first characters of a definition alone.
+    Require(out.size() - start - 2 <= HeaderReader::kToolTextCapacity, tool.tool,
+            "its definition is longer than a header line holds");
+    return written;
+}
+
+DrillContent::Tool ToolLineWriter::AppendDefinition(std::string& out,
+                                                    const DrillContent::Tool& tool) const {
     char number[16];
     std::snprintf(number, sizeof number, "T%02d", tool.tool);
     out += number;

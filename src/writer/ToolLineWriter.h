@@ -17,6 +17,8 @@ class ToolLineWriter {
     DrillContent::Tool Append(std::string& out, const DrillContent::Tool& tool) const;
 
   private:
+    // Appends the line that defines tool, T, definition and line feed, as Append.
+    DrillContent::Tool AppendDefinition(std::string& out, const DrillContent::Tool& tool) const;
     // Returns the text of a size of nanometres whose reading comes nearest to them, and writes
     // what it reads back as to readBack. A round tool's diameter passes through single precision
     // in the strict reading.
