@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -19,9 +20,7 @@ const std::string kExamples = PERFOREX_EXAMPLES;
 
 std::string FileText(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
+    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 // Reads the drill file with the machine format the detector decided and returns its holes.
@@ -100,13 +99,14 @@ TEST(FormatDetector, TheDrillStationInfoFileBesideAnEagleProgramGivesItsDigits) 
 }
 
 TEST(FormatDetector, EachDecisionIsAnItemWithItsValueReasonAndLine) {
-    const std::string program = "M72\nT01C0.035\nX0125000Y0100000\nX0150000Y0100000\nM30\n";
+    // A sign is no digit, and a lone 0 has no length to compare.
+    const std::string program = "M72\nT01C0.035\nX+0125000Y0100000\nX0150000Y0\nM30\n";
     CFormatDetector detector;
     ASSERT_EQ(detector.DetectMemory(program.data(), program.size()), 1);
     EXPECT_EQ(Decisions(detector),
               "unit|inch|from M72 on line 1|1|unit: inch, from M72 on line 1\n"
-              "zero suppression|NONE|X0125000 on line 3 begins with 0 and every number has 7 "
-              "digits|3|zero suppression: NONE: X0125000 on line 3 begins with 0 and every number "
+              "zero suppression|NONE|X+0125000 on line 3 begins with 0 and every number has 7 "
+              "digits|3|zero suppression: NONE: X+0125000 on line 3 begins with 0 and every number "
               "has 7 digits\n"
               "digits|3,4|the usual for inch, in 7 digits like the longest number: the places of "
               "the holes allow them|0|digits: 3,4, the usual for inch, in 7 digits like the "
