@@ -154,61 +154,49 @@ TEST_P(GeometryKinds, IsRebuiltFromItsRecordButNotFromAShortFixedOne) {
     EXPECT_EQ(shortCopy == nullptr, GetKind(geom->GetRecord()) <= GEOM_RECT_SHAPE);
 }
 
-// Returns what use returns for geom as a polyline or polyarc path, the classes with Closed and
-// Breaks flags, or -1 for the other classes.
-template <class Use>
-int AsPathWithBreaks(CVbVrtxGeom& geom, Use use) {
-    if (auto* polyline = dynamic_cast<CVbPolylinePath*>(&geom)) {
-        return use(*polyline);
-    }
-    if (auto* polyarc = dynamic_cast<CVbPolyarcPath*>(&geom)) {
-        return use(*polyarc);
-    }
-    return -1;
+// Clears bit with set(0), sets it with set(3) and clears it again, expecting get to read it back
+// as 0 or 1 and no other bit or word of geom to change.
+template <class Set, class Get>
+void ExpectFlag(const CVbVrtxGeom& geom, int bit, Set set, Get get) {
+    SCOPED_TRACE(bit);
+    set(0);
+    const Vertices cleared = Words(geom);
+    EXPECT_EQ(get(), 0);
+    set(3);
+    EXPECT_EQ(get(), 1);
+    Vertices expected = cleared;
+    expected[0] |= bit;
+    EXPECT_EQ(Words(geom), expected);
+    set(0);
+    EXPECT_EQ(Words(geom), cleared);
 }
 
 TEST_P(GeometryKinds, ReadsBackEachFlagItsSetterSetsAndTouchesNoOtherBit) {
-    struct Flag {
-        int bit;
-        std::function<void(CVbVrtxGeom&, int)> set;
-        std::function<int(CVbVrtxGeom&)> get;
+    const Owned owned = Make();
+    CVbVrtxGeom& g = *owned;
+    ExpectFlag(
+        g, kCcw, [&](int on) { g.SetCounterClockwise(on); },
+        [&] { return g.GetCounterClockwise(); });
+    ExpectFlag(
+        g, kUser, [&](int on) { g.SetUserFlag(on); }, [&] { return g.GetUserFlag(); });
+    ExpectFlag(
+        g, CVbVrtxGeom::kAuxFlagBit, [&](int on) { g.SetAuxFlag(on); },
+        [&] { return g.GetAuxFlag(); });
+}
+
+// Closed and Breaks are flags of the polyline and polyarc paths alone.
+TEST(PathFlags, ReadBackAsTheirSettersSetThemAndTouchNoOtherBit) {
+    const int words[] = {-3, 5, 0, 9, 11, -3, 1, -1, 0};
+    CVbPolylinePath line(7, words, 6, 1, 1, 0, 0);
+    CVbPolyarcPath arc(7, words, 9, 1, 1, 0, 0);
+    const auto expectBoth = [](auto& path) {
+        ExpectFlag(
+            path, kClosed, [&](int on) { path.SetClosed(on); }, [&] { return path.GetClosed(); });
+        ExpectFlag(
+            path, kBreaks, [&](int on) { path.SetBreaks(on); }, [&] { return path.GetBreaks(); });
     };
-    const Flag flags[] = {
-        {kCcw, [](CVbVrtxGeom& g, int on) { g.SetCounterClockwise(on); },
-         [](CVbVrtxGeom& g) { return g.GetCounterClockwise(); }},
-        {kUser, [](CVbVrtxGeom& g, int on) { g.SetUserFlag(on); },
-         [](CVbVrtxGeom& g) { return g.GetUserFlag(); }},
-        {CVbVrtxGeom::kAuxFlagBit, [](CVbVrtxGeom& g, int on) { g.SetAuxFlag(on); },
-         [](CVbVrtxGeom& g) { return g.GetAuxFlag(); }},
-        {kClosed,
-         [](CVbVrtxGeom& g, int on) {
-             AsPathWithBreaks(g, [on](auto& p) { return p.SetClosed(on), 0; });
-         },
-         [](CVbVrtxGeom& g) { return AsPathWithBreaks(g, [](auto& p) { return p.GetClosed(); }); }},
-        {kBreaks,
-         [](CVbVrtxGeom& g, int on) {
-             AsPathWithBreaks(g, [on](auto& p) { return p.SetBreaks(on), 0; });
-         },
-         [](CVbVrtxGeom& g) { return AsPathWithBreaks(g, [](auto& p) { return p.GetBreaks(); }); }},
-    };
-    const Owned geom = Make();
-    const bool hasBreaks = AsPathWithBreaks(*geom, [](auto&) { return 0; }) == 0;
-    for (const Flag& flag : flags) {
-        if (!hasBreaks && (flag.bit == kClosed || flag.bit == kBreaks)) {
-            continue;
-        }
-        SCOPED_TRACE(flag.bit);
-        flag.set(*geom, 0);
-        const Vertices cleared = Words(*geom);
-        EXPECT_EQ(flag.get(*geom), 0);
-        flag.set(*geom, 3);
-        EXPECT_EQ(flag.get(*geom), 1);
-        Vertices expected = cleared;
-        expected[0] |= flag.bit;
-        EXPECT_EQ(Words(*geom), expected);
-        flag.set(*geom, 0);
-        EXPECT_EQ(Words(*geom), cleared);
-    }
+    expectBoth(line);
+    expectBoth(arc);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllEight, GeometryKinds, testing::ValuesIn(KindCases()),
