@@ -155,9 +155,6 @@ const Case kMachineCases[] = {
     {"..UNIT MM", 1, "",
      "Error: Bad keyword hierarchy above line # 1\n"
      "   The following keyword construct was ignored:\n  ..UNIT MM \n\n"},
-    {"..UNIT MM\n.UNIT IN", 1, "15(1)",
-     "Error: Bad keyword hierarchy above line # 2\n"
-     "   The following keyword construct was ignored:\n  ..UNIT MM \n\n"},
     {".UNIT MM\n..VERSION \"x\"\n", 1, "15(2)",
      "Error: Keyword <..VERSION> not allowed\n   in keyword <.UNIT> at line # 2\n"},
     {".ALIAS \".measure\" \".unit\" .ALIAS \"..SIZE\" \".DATAFORMAT\"\n.MEASURE MM .SIZE 2 4", 0,
