@@ -194,11 +194,7 @@ const ReadCase kReadCases[] = {
      NOT_STARTED "3\n"
      "Error: Arc without a start point at line number 4\n" TOTALS(1, 0), 0},
     {"EmptyProgram", kInch24, "", ""},
-    // G05 drills whatever motion code came before it, a G00 too: 0.020 inch passes through
-    // single precision (507999.98... nm).
-    {"G05AfterG00Drills", ".DataFormat 3,3\n",
-     "M48\nT01C0.020\n%\nG00X010000Y010000\nG05\nT01\nX020000Y020000\nM30\n",
-     "tool 1 0 507999 0 0 0 0 0 0 0 0\nhit 508000000 508000000 1\n"},
+    // G05 drills whatever motion code came before it, a G00 too.
     {"G05AfterARoutAndAG00Drills", kInch24,
      "M48\nT01C0.035\nT02C0.125\n%\nT02\nG00X000000Y000000\nM15\nG01X005000Y000000\nM16\n"
      "G00X010000Y000000\nG05\nX012500Y002500\nX015000Y002500\nM30\n",
@@ -246,9 +242,6 @@ const ReadCase kMessageCases[] = {
     {"G04CommentWithoutDelimiterInTheMiddle", kInch24,
      "M48\nT01C0.035\n%\nT01\nG04 DRILLED BY HAND\nX010000Y010000\nM30\n", TOOL_ONE,
      "Warning: G04 comment from line number 5 runs to the end of the input\n" TOTALS(0, 1), 0},
-    {"G04CommentWithoutDelimiterOnTheLastLine", kInch24,
-     "M48\nT01C0.035\n%\nT01\nX010000Y010000\nG04 END OF PROGRAM\n",
-     TOOL_ONE "hit 25400000 25400000 1\n"},
     {"ScannerErrorLines", kInch24, "G99 G98\nM95 M96\nQ QQ\nT1 T1\nQX\n", "",
      "Error: Unknown token G99 found at the line 1\n"
      "Error: Unknown character G found at line number 1\n"
