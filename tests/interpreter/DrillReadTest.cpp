@@ -242,7 +242,7 @@ const ReadCase kMessageCases[] = {
     {"G04CommentWithoutDelimiterInTheMiddle", kInch24,
      "M48\nT01C0.035\n%\nT01\nG04 DRILLED BY HAND\nX010000Y010000\nM30\n", TOOL_ONE,
      "Warning: G04 comment from line number 5 runs to the end of the input\n" TOTALS(0, 1), 0},
-    {"ScannerErrorLines", kInch24, "G99 G98\nM95 M96\nQ QQ\nT1 T1\nQX\n", "",
+    {"ScannerErrorLines", kInch24, "G99 G98\nM95 M96\nQ Q\nT1 T1\nQX\n", "",
      "Error: Unknown token G99 found at the line 1\n"
      "Error: Unknown character G found at line number 1\n"
      "Error: Unknown token G98 found at the line 1\n"
@@ -251,7 +251,6 @@ const ReadCase kMessageCases[] = {
      "Error: Unknown character M found at line number 2\n"
      "Error: Unknown keyword M96 found at line number 2\n"
      "Error: Unknown character M found at line number 2\n"
-     "Error: Unknown character Q found at line number 3\n"
      "Error: Unknown character Q found at line number 3\n"
      "Error: Unknown character Q found at line number 3\n"
      "Error: Unknown character T found at line number 4\n"
