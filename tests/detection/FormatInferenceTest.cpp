@@ -168,8 +168,6 @@ TEST(FormatInference, OnlyTheFirst100000HolesOfAToolCount) {
     std::vector<CFormatEvidence> evidence;
     EXPECT_EQ(inference.Infer(DrillFormat(), SideFormat(), evidence).Summary(),
               "IN 2,4 LEADING ABSOLUTE");
-    EXPECT_EQ(evidence.back().text.Str(),
-              "digits: 2,4, the usual for inch: the places of the holes allow them");
 }
 
 }  // namespace
