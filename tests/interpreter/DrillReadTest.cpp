@@ -113,13 +113,12 @@ const ReadCase kReadCases[] = {
      "hit -1016002540 0 0\nhit -1270002540 0 0\nhit -1524002540 0 0\nhit -1778002540 0 0\n"
      "hit -2032002540 0 0\n",
      OUT_OF_RANGE "2\n" OUT_OF_RANGE "3\n" TOTALS(2, 0), 0},
-    {"ArcsInBothDirectionsByRadiusAndByOffsets", kInch24,
+    // The other three pairs of direction and centre are in the slanted chords' case.
+    {"CounterClockwiseArcByOffsets", kInch24,
      "M48\nT01C0.035\n%\nT01\nG00X000000Y000000\nM15\nG01X010000Y000000\n"
-     "G03X020000Y010000I0J010000\nG02X030000Y020000A010000\nG03X030000Y040000A010000\n"
-     "G02X020000Y050000I0J010000\nM16\nM30\n",
+     "G03X020000Y010000I0J010000\nM16\nM30\n",
      TOOL_ONE "contour 1: 7 889000 0 0 0 25400000 0 0 25400000 25400000 -25400000 50800000 "
-              "25400000 0 76200000 25400000 25400000 76200000 50800000 0 76200000 76200000 "
-              "-25400000 76200000 101600000 0 76200000 127000000 25400000 50800000 127000000 0\n"},
+              "25400000 0\n"},
     // Offsets take their direction from the computed centre: I-1 points back along x. A radius
     // shorter than half the chord puts the centre on the chord and keeps its own radius.
     {"ArcOffsetAgainstTheDirectionAndShortRadius", kInch24,

@@ -191,9 +191,6 @@ const Case kNestingCases[] = {
     {".BOARD\n..NOTE \"x\"\n.BOARD\n..LAYER \"L\"", 1, "1(){2(\"L\")}",
      "Error: Required keyword <LAYER> does not exist\n   in keyword <.BOARD> above line # 3\n"
      "   The following keyword construct skipped due to errors\n.BOARD\n  ..NOTE \"x\" \n\n"},
-    {".BOARD\n..LAYER \"a\"\n..ORIGIN 1 2\n..ORIGIN 3 4\n", 1, "1(){2(\"a\") 5(1,2)}",
-     "Error: Duplicate keyword <..ORIGIN> not allowed\n   in keyword <.BOARD> above line # 5\n"
-     "   The following keyword construct skipped due to errors\n  ..ORIGIN  ( 3 , 4 )\n\n"},
     {".BOARD ..LAYER \"a\" ..NOTE \"1\" ..ORIGIN 1 2 ..NOTE \"2\" ..ORIGIN 3 4 ..LAYER \"b\"", 2,
      "1(){2(\"a\") 3(\"1\") 5(1,2) 3(\"2\")}",
      "Error: Duplicate keyword <..LAYER> not allowed\n   in keyword <.BOARD> above line # 1\n"
