@@ -27,7 +27,6 @@ const Case kCases[] = {
     {"M48\n%\nMETRIC,LZ\n", true, "IN", "2,4", "LEADING", "ABSOLUTE"},
     {"M48\nINCH,LZ,0.0.0\nINCH,LZ,00.\nINCH,0..00\n%\n", true, "IN", "2,4", "TRAILING", "ABSOLUTE"},
     {"T01\nX100Y100\nM30\n", false, "IN", "2,4", "LEADING", "ABSOLUTE"},
-    {"M48\nINCH,TZ,00.0000", true, "IN", "2,4", "LEADING", "ABSOLUTE"},
     // Only ICI,OFF is absolute; ;FILE_FORMAT is read in capitals only, with 1 or 2 digits a side.
     {"M48\nINCH\n;file_format=3:3\nICI\n%\n", true, "IN", "2,4", "LEADING", "INCREMENTAL"},
     {"M48\n; FILE_FORMAT = 2:10\nMETRIC\nICI,1\n%\n", true, "MM", "2,10", "LEADING", "INCREMENTAL"},

@@ -13,8 +13,7 @@ struct MessageCase {
     const char* text;
 };
 
-// The texts no read in the other suites writes (they compare the others) and the last ones,
-// typed out anew.
+// The texts no read in the other suites writes; they compare the others byte for byte.
 const MessageCase kMessageCases[] = {
     {1, "Error JNParser initialization error <%d>\n"},
     {2, "Error reading DrillPreference File \\\"%s\\\"\n"},
@@ -24,12 +23,6 @@ const MessageCase kMessageCases[] = {
     {12, "\nError, There were %d machine format errors detected\\"},
     {20, "Error: ArcMode not found to be one of G00/G01/G02/G03 at line no %d"},
     {21, "Wrong NCToken Type found in PerforexReader\n"},
-    {27, "Error: Value out of range at line number %d\n"},
-    {28, "Warning: Program text skipped after a %% from line number %d to line number %d\n"},
-    {29, "Warning: Header block from line number %d has no %% before the end of the input\n"},
-    {30, "Warning: G04 comment from line number %d runs to the end of the input\n"},
-    {31,
-     "Warning: Byte 0xFF at line number %d ends the program; the rest of the file is not read\n"},
 };
 
 TEST(MessageTable, HoldsEveryTextByteForByteAndNothingOutside) {
