@@ -233,8 +233,6 @@ const ReadCase kMessageCases[] = {
      "G05\nX010000Y010000\n%\nX020000Y020000\nX030000Y030000\n", "hit 25400000 25400000 -1\n",
      "Warning: Program text skipped after a % from line number 4 to line number 5\n" TOTALS(0, 1),
      0},
-    {"PercentBeforeTheHeaderSkipsNothing", kInch24,
-     "%\nM48\nT01C0.035\n%\nT01\nX010000Y010000\nM30\n", TOOL_ONE "hit 25400000 25400000 1\n"},
     {"HeaderWithoutPercent", kInch24, ";HEADER\nM48\nT01C0.035\nINCH,LZ\n", TOOL_ONE,
      "Warning: Header block from line number 2 has no % before the end of the input\n" TOTALS(0, 1),
      0},

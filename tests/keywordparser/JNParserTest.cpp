@@ -151,7 +151,6 @@ const Case kMachineCases[] = {
      "Error: Too many arguments <2>\n   in keyword <.VERSION> above line # 0\n"
      "Error: Unknown keyword <ABC> at line # 1\n"},
     {"UNIT MM\n.UNIT IN", 1, "15(1)", "Error: Unknown keyword <UNIT> at line # 1\n"},
-    {"\"x\" .UNIT IN", 1, "15(1)", "Error: Unknown keyword <x> at line # 1\n"},
     {"..UNIT MM", 1, "",
      "Error: Bad keyword hierarchy above line # 1\n"
      "   The following keyword construct was ignored:\n  ..UNIT MM \n\n"},
