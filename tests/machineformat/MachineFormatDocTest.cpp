@@ -160,8 +160,8 @@ std::string BytesOfHex(const std::string& hex) {
     return bytes;
 }
 
-// The document has a section for each keyword of the schema and no other. Each names its
-// constants, gives its default as a line that loads to the record's default (or "none"), and
+// docs/machine-format.md has a section for each keyword of the schema and no other. Each names
+// its constants, gives its default as a line that loads to the record's default (or "none"), and
 // has an example that uses it.
 TEST(MachineFormatDocument, GivesEachKeywordItsConstantsDefaultAndExample) {
     const std::map<std::string, Section> sections = KeywordSections();
