@@ -293,6 +293,7 @@ TEST(RectRotate, YieldsARotatedPolylineAndLeavesTheRectangle) {
     const Owned turned(path.Rotate(900000, 0, 0));
     ASSERT_NE(turned, nullptr);
     EXPECT_EQ(Words(*turned), (Vertices{5 | kClosed, 4, 0, 1, 0, 10, -5, 10, -5, 1}));
+    EXPECT_EQ(Words(path), (Vertices{3 | kUser | kCcw, 4, 1, 0, 10, 5}));
 
     CVbRectShape shape(0, 0, 10, 4, 1, 0);
     const Owned tilted(shape.Rotate(300000, 0, 0));
