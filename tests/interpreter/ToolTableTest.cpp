@@ -49,6 +49,8 @@ const ToolCase kToolCases[] = {
      "tool 4 1 0 1270000 0 0 0 0 0 0 0\n", "", 0, 4, 1270000},
     {"LineWithoutNumberDefinesToolZero", {"Round 0.5"}, kInch,
      "tool 0 0 12700000 0 0 0 0 0 0 0 0\n", "", 0, 0, 12700000},
+    {"HeaderDirectiveTextAsLongAsSquareIsUnknown", {"ECT,ON"}, kInch,
+     "", "Error: Unknown hole type 'ECT,ON' in M48/M71/M72 block\n", 1, 0, -1},
     {"LaterDefinitionWins", {"01C0.035", "01C0.125"}, kInch,
      "tool 1 0 889000 0 0 0 0 0 0 0 0\ntool 1 0 3175000 0 0 0 0 0 0 0 0\n", "", 0, 1, 3175000},
     {"UndeliveredLineKeepsEarlierWidth", {"01C0.035", "01 Square 0.1"}, kInch,
