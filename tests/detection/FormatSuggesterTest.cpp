@@ -27,13 +27,15 @@ const Case kCases[] = {
     {"M48\n%\nMETRIC,LZ\n", true, "IN", "2,4", "LEADING", "ABSOLUTE"},
     {"M48\nINCH,LZ,0.0.0\nINCH,LZ,00.\nINCH,0..00\n%\n", true, "IN", "2,4", "TRAILING", "ABSOLUTE"},
     {"T01\nX100Y100\nM30\n", false, "IN", "2,4", "LEADING", "ABSOLUTE"},
-    {"M48\nINCH,TZ,00.0000", true, "IN", "2,4", "LEADING", "ABSOLUTE"},
     // Only ICI,OFF is absolute; ;FILE_FORMAT is read in capitals only, with 1 or 2 digits a side.
     {"M48\nINCH\n;file_format=3:3\nICI\n%\n", true, "IN", "2,4", "LEADING", "INCREMENTAL"},
     {"M48\n; FILE_FORMAT = 2:10\nMETRIC\nICI,1\n%\n", true, "MM", "2,10", "LEADING", "INCREMENTAL"},
+    {"M48\nFMAT,2\xff.Unit MM\n%\nT1\nX1Y1\nM30\n", true, "IN", "2,4", "LEADING", "ABSOLUTE"},
 };
 
-TEST(FormatSuggester, MatchesTheHeaderDirectives) {
+// Every suggestion loads without an error: the machine format parser ends a comment at a byte 0xFF
+// and would read what follows it as keywords.
+TEST(FormatSuggester, MatchesTheHeaderDirectivesAndLoads) {
     for (const Case& entry : kCases) {
         const std::string program = entry.program;
         FormatInference inference;
@@ -50,23 +52,10 @@ TEST(FormatSuggester, MatchesTheHeaderDirectives) {
             EXPECT_NE(format.find("\n" + line + "\n"), format.npos)
                 << entry.program << line << format;
         }
+        MessageCapture capture;
+        CDrillMachineFormat suggested;
+        EXPECT_EQ(suggested.LoadText(capture.Stream(), format), 0) << capture.Text();
     }
-}
-
-// The machine format parser ends a comment at a byte 0xFF and would read what follows as keywords.
-TEST(FormatSuggester, AByte0xFFOfTheProgramEndsNoCommentOfTheSuggestion) {
-    const std::string program = "M48\nFMAT,2\xff.Unit MM\n%\nT1\nX1Y1\nM30\n";
-    FormatInference inference;
-    inference.Take(program.data(), program.size());
-    inference.Finish();
-    const SideFiles none;
-    MessageCapture capture;
-    CDrillMachineFormat suggested;
-    EXPECT_EQ(
-        suggested.LoadText(capture.Stream(),
-                           FormatSuggester(inference, none, DrillFormat()).FormatFile("x.drl")),
-        0)
-        << capture.Text();
 }
 
 }  // namespace

@@ -154,61 +154,49 @@ TEST_P(GeometryKinds, IsRebuiltFromItsRecordButNotFromAShortFixedOne) {
     EXPECT_EQ(shortCopy == nullptr, GetKind(geom->GetRecord()) <= GEOM_RECT_SHAPE);
 }
 
-// Returns what use returns for geom as a polyline or polyarc path, the classes with Closed and
-// Breaks flags, or -1 for the other classes.
-template <class Use>
-int AsPathWithBreaks(CVbVrtxGeom& geom, Use use) {
-    if (auto* polyline = dynamic_cast<CVbPolylinePath*>(&geom)) {
-        return use(*polyline);
-    }
-    if (auto* polyarc = dynamic_cast<CVbPolyarcPath*>(&geom)) {
-        return use(*polyarc);
-    }
-    return -1;
+// Clears bit with set(0), sets it with set(3) and clears it again, expecting get to read it back
+// as 0 or 1 and no other bit or word of geom to change.
+template <class Set, class Get>
+void ExpectFlag(const CVbVrtxGeom& geom, int bit, Set set, Get get) {
+    SCOPED_TRACE(bit);
+    set(0);
+    const Vertices cleared = Words(geom);
+    EXPECT_EQ(get(), 0);
+    set(3);
+    EXPECT_EQ(get(), 1);
+    Vertices expected = cleared;
+    expected[0] |= bit;
+    EXPECT_EQ(Words(geom), expected);
+    set(0);
+    EXPECT_EQ(Words(geom), cleared);
 }
 
 TEST_P(GeometryKinds, ReadsBackEachFlagItsSetterSetsAndTouchesNoOtherBit) {
-    struct Flag {
-        int bit;
-        std::function<void(CVbVrtxGeom&, int)> set;
-        std::function<int(CVbVrtxGeom&)> get;
+    const Owned owned = Make();
+    CVbVrtxGeom& g = *owned;
+    ExpectFlag(
+        g, kCcw, [&](int on) { g.SetCounterClockwise(on); },
+        [&] { return g.GetCounterClockwise(); });
+    ExpectFlag(
+        g, kUser, [&](int on) { g.SetUserFlag(on); }, [&] { return g.GetUserFlag(); });
+    ExpectFlag(
+        g, CVbVrtxGeom::kAuxFlagBit, [&](int on) { g.SetAuxFlag(on); },
+        [&] { return g.GetAuxFlag(); });
+}
+
+// Closed and Breaks are flags of the polyline and polyarc paths alone.
+TEST(PathFlags, ReadBackAsTheirSettersSetThemAndTouchNoOtherBit) {
+    const int words[] = {-3, 5, 0, 9, 11, -3, 1, -1, 0};
+    CVbPolylinePath line(7, words, 6, 1, 1, 0, 0);
+    CVbPolyarcPath arc(7, words, 9, 1, 1, 0, 0);
+    const auto expectBoth = [](auto& path) {
+        ExpectFlag(
+            path, kClosed, [&](int on) { path.SetClosed(on); }, [&] { return path.GetClosed(); });
+        ExpectFlag(
+            path, kBreaks, [&](int on) { path.SetBreaks(on); }, [&] { return path.GetBreaks(); });
     };
-    const Flag flags[] = {
-        {kCcw, [](CVbVrtxGeom& g, int on) { g.SetCounterClockwise(on); },
-         [](CVbVrtxGeom& g) { return g.GetCounterClockwise(); }},
-        {kUser, [](CVbVrtxGeom& g, int on) { g.SetUserFlag(on); },
-         [](CVbVrtxGeom& g) { return g.GetUserFlag(); }},
-        {CVbVrtxGeom::kAuxFlagBit, [](CVbVrtxGeom& g, int on) { g.SetAuxFlag(on); },
-         [](CVbVrtxGeom& g) { return g.GetAuxFlag(); }},
-        {kClosed,
-         [](CVbVrtxGeom& g, int on) {
-             AsPathWithBreaks(g, [on](auto& p) { return p.SetClosed(on), 0; });
-         },
-         [](CVbVrtxGeom& g) { return AsPathWithBreaks(g, [](auto& p) { return p.GetClosed(); }); }},
-        {kBreaks,
-         [](CVbVrtxGeom& g, int on) {
-             AsPathWithBreaks(g, [on](auto& p) { return p.SetBreaks(on), 0; });
-         },
-         [](CVbVrtxGeom& g) { return AsPathWithBreaks(g, [](auto& p) { return p.GetBreaks(); }); }},
-    };
-    const Owned geom = Make();
-    const bool hasBreaks = AsPathWithBreaks(*geom, [](auto&) { return 0; }) == 0;
-    for (const Flag& flag : flags) {
-        if (!hasBreaks && (flag.bit == kClosed || flag.bit == kBreaks)) {
-            continue;
-        }
-        SCOPED_TRACE(flag.bit);
-        flag.set(*geom, 0);
-        const Vertices cleared = Words(*geom);
-        EXPECT_EQ(flag.get(*geom), 0);
-        flag.set(*geom, 3);
-        EXPECT_EQ(flag.get(*geom), 1);
-        Vertices expected = cleared;
-        expected[0] |= flag.bit;
-        EXPECT_EQ(Words(*geom), expected);
-        flag.set(*geom, 0);
-        EXPECT_EQ(Words(*geom), cleared);
-    }
+    expectBoth(line);
+    expectBoth(arc);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllEight, GeometryKinds, testing::ValuesIn(KindCases()),
@@ -249,8 +237,6 @@ TEST(CircleToPolygon, PlacesVerticesOnTheChordRadius) {
         {1000, 90, 1, 4, {1207, 0, 0, 1207, -1207, 0, 0, -1207}},
         // 360 / 7 = 51 vertices; R = 1000.95
         {1000, 7, 0, 51, {1000, 0, 993, -123, 970, -244}},
-        // 360 / 19 = 18 vertices; R = 1000 * (0.5 + 1 / (2 cos 10)) = 1007.71
-        {1000, 19, 0, 18, {1007, 0, 946, -344}},
         // Vertices on the last x of the 32-bit range are in range.
         {0, 90, 0, 4, {-kMax, 0, -kMax, 0}, -kMax},
         // One vertex: the chord radius of a full-turn chord is 0.
@@ -282,22 +268,6 @@ TEST(CircleToPolygon, PathGivesAClosedPolylineWithItsWidthAndFlags) {
     ASSERT_NE(polygon, nullptr);
     EXPECT_EQ(Words(*polygon),
               (Vertices{5 | kClosed | kUser | kCcw, 6, 1217, 20, 10, 1227, -1197, 20, 9, -1187}));
-}
-
-TEST(FixedExtents, CoverTheOutlineAndHalfThePathWidth) {
-    const struct {
-        Owned geom;
-        std::array<int, 4> box;
-    } cases[] = {
-        {Owned(new CVbCirclePath(25, 0, 0, 100, 0, 0)), {-112, -112, 112, 112}},
-        {Owned(new CVbCircleShape(10, -20, 5, 0, 0)), {5, -25, 15, -15}},
-        {Owned(new CVbCircleShape(2147483000, 0, 1000, 0, 0)), {2147482000, -1000, kMax, 1000}},
-        {Owned(new CVbRectPath(5, 0, 0, 10, 10, 0, 0)), {-2, -2, 12, 12}},
-        {Owned(new CVbRectShape(10, 20, 0, 5, 0, 0)), {10, 20, 0, 5}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Extents(*c.geom), c.box) << testing::PrintToString(Words(*c.geom));
-    }
 }
 
 TEST(FixedValidate, AcceptsAnyCircleButOrdersOrRejectsARectangle) {
@@ -387,32 +357,6 @@ TEST(PolylineShapeValidate, KeepsThreeDistinctVerticesWithoutAClosingRepeat) {
     });
 }
 
-TEST(PolylinePathToShape, NeedsAClosedPathWithoutBreaks) {
-    CVbPolylinePath triangle = ClosedPath({0, 0, 10, 0, 10, 10, 0, 0});
-    ASSERT_EQ(triangle.Validate(), 1);
-    const Owned fromRepeat(triangle.ToShape());
-    ASSERT_NE(fromRepeat, nullptr);
-    EXPECT_EQ(VertexWords(*fromRepeat), (Vertices{0, 0, 10, 0, 10, 10}));
-
-    CVbPolylinePath open = ClosedPath({0, 0, 10, 0, 10, 10});
-    const Owned fromClosed(open.ToShape());
-    ASSERT_NE(fromClosed, nullptr);
-    EXPECT_EQ(VertexWords(*fromClosed), (Vertices{0, 0, 10, 0, 10, 10}));
-    open.SetClosed(0);
-    EXPECT_EQ(Owned(open.ToShape()), nullptr);
-    open.SetClosed(1);
-    open.SetBreaks(1);
-    EXPECT_EQ(Owned(open.ToShape()), nullptr);
-}
-
-TEST(PolylineExtents, StartEmptyAndSaturateWhenGrown) {
-    const CVbPolylinePath empty(0, nullptr, 0, 0, 0, 0, 0);
-    EXPECT_EQ(Extents(empty), (Box{kMax, kMax, kMin, kMin}));
-    const int edge[] = {kMax, 0, 0, kMin + 1};
-    EXPECT_EQ(Extents(CVbPolylinePath(10, edge, 4, 0, 0, 0, 0)), (Box{-5, kMin, kMax, 5}));
-    EXPECT_EQ(Extents(CVbPolylineShape(edge, 4, 0, 0)), (Box{0, kMin + 1, kMax, 0}));
-}
-
 CVbPolyarcPath Path(const Vertices& vertices, int closed = 0) {
     return CVbPolyarcPath(2, vertices.data(), static_cast<int>(vertices.size()), closed, 0, 0, 0);
 }
@@ -451,38 +395,74 @@ TEST(PolyarcShapeValidate, KeepsAnAreaWithoutAClosingRepeat) {
     ExpectValidated(cases, [](const ValidateCase& c) { return Shape(c.vertices); });
 }
 
-TEST(PolyarcPathToShape, NeedsAClosedPathWithoutBreaks) {
-    const Vertices arc = {1000, 0, 0, 0, 0, -1000, 0, 1000, 0};
-    EXPECT_EQ(Owned(Path(arc).ToShape()), nullptr);
-    const Owned closed(Path(arc, 1).ToShape());
-    ASSERT_NE(closed, nullptr);
-    EXPECT_EQ(Words(*closed), (Vertices{8, 1000, 0, 0, 0, 0, -1000, 0, 1000, 0}));
-
-    // Ends equal in x, y and r: the repeat is dropped even while the path is open.
-    const Owned repeated(Path({5, 5, 0, 0, 0, 7, 5, 5, 0}).ToShape());
-    ASSERT_NE(repeated, nullptr);
-    EXPECT_EQ(VertexWords(*repeated), (Vertices{5, 5, 0, 0, 0, 7}));
-
-    CVbPolyarcPath broken = Path(arc, 1);
-    broken.SetBreaks(1);
-    EXPECT_EQ(Owned(broken.ToShape()), nullptr);
+// A closed path without breaks bounds a shape of its vertices, as does an open one whose ends are
+// equal (in x, y and r), without the repeat.
+TEST(PathToShape, NeedsAClosedPathWithoutBreaksOrEqualEnds) {
+    const Vertices triangle = {0, 0, 10, 0, 10, 10}, repeat = {0, 0, 10, 0, 10, 10, 0, 0};
+    const Vertices arc = {1000, 0, 0, 0, 0, -1000, 0, 1000, 0}, ends = {5, 5, 0, 0, 0, 7, 5, 5, 0};
+    const auto line = [](const Vertices& v, int closed, int breaks) {
+        return Owned(new CVbPolylinePath(3, v.data(), int(v.size()), closed, 0, 0, breaks));
+    };
+    const auto arcs = [](const Vertices& v, int closed, int breaks) {
+        return Owned(new CVbPolyarcPath(2, v.data(), int(v.size()), closed, 0, 0, breaks));
+    };
+    const struct {
+        Owned path;
+        Vertices shape;  // the record of the shape; empty: no shape
+    } cases[] = {
+        {line(repeat, 0, 0), {6, 0, 0, 10, 0, 10, 10}},
+        {line(triangle, 1, 0), {6, 0, 0, 10, 0, 10, 10}},
+        {line(triangle, 0, 0), {}},
+        {line(triangle, 1, 1), {}},
+        {arcs(arc, 1, 0), {8, 1000, 0, 0, 0, 0, -1000, 0, 1000, 0}},
+        {arcs(ends, 0, 0), {8, 5, 5, 0, 0, 0, 7}},
+        {arcs(arc, 0, 0), {}},
+        {arcs(arc, 1, 1), {}},
+    };
+    for (const auto& [path, shape] : cases) {
+        const Owned made(path->ToShape());
+        EXPECT_EQ(made == nullptr ? Vertices{} : Words(*made), shape)
+            << testing::PrintToString(Words(*path));
+    }
 }
 
-TEST(PolyarcExtents, BoundArcsNotTheirCentres) {
-    // A point grown by half of width 10.
-    EXPECT_EQ(Extents(CVbPolyarcPath(10, Vertices{7, -3, 0}.data(), 3, 0, 0, 0, 0)),
-              (Box{2, -8, 12, 2}));
-    // Counter-clockwise quarter: the centre (0, 0) is a corner only by coincidence.
-    EXPECT_EQ(Extents(Path({1000, 0, 0, 0, 0, -1000, 0, 1000, 0})), (Box{-1, -1, 1001, 1001}));
-    // Clockwise from (1000, 0) to (0, 1000): three quarters of the circle.
-    EXPECT_EQ(Extents(Shape({1000, 0, 0, 0, 0, 1000, 0, 1000, 0})),
-              (Box{-1000, -1000, 1000, 1000}));
-    // A short arc about a far centre: the centre stays outside the box.
-    EXPECT_EQ(Extents(Shape({600, 800, 0, 0, 0, -1000, 0, 1000, 0})), (Box{0, 800, 600, 1000}));
-    // The full circle of a point followed by its centre; the last centre runs to the first.
-    EXPECT_EQ(Extents(Shape({10, 0, 0, 0, 0, 10})), (Box{-10, -10, 10, 10}));
-    // A last centre runs its arc from the vertex before it to the first: clockwise below (5, 0).
-    EXPECT_EQ(Extents(Shape({0, 0, 0, 10, 0, 0, 5, 0, 5})), (Box{0, -5, 10, 0}));
+TEST(Extents, CoverTheOutlineAndHalfThePathWidthAndSaturate) {
+    const int edge[] = {kMax, 0, 0, kMin + 1};
+    const auto arcs = [](const Vertices& v, int width = -1) {
+        return Owned(width < 0 ? static_cast<CVbVrtxGeom*>(
+                                     new CVbPolyarcShape(v.data(), int(v.size()), 0, 0))
+                               : new CVbPolyarcPath(width, v.data(), int(v.size()), 0, 0, 0, 0));
+    };
+    const struct {
+        Owned geom;
+        Box box;
+    } cases[] = {
+        {Owned(new CVbCirclePath(25, 0, 0, 100, 0, 0)), {-112, -112, 112, 112}},
+        {Owned(new CVbCircleShape(10, -20, 5, 0, 0)), {5, -25, 15, -15}},
+        {Owned(new CVbCircleShape(2147483000, 0, 1000, 0, 0)), {2147482000, -1000, kMax, 1000}},
+        {Owned(new CVbRectPath(5, 0, 0, 10, 10, 0, 0)), {-2, -2, 12, 12}},
+        {Owned(new CVbRectShape(10, 20, 0, 5, 0, 0)), {10, 20, 0, 5}},
+        // No vertex: every minimum above every maximum.
+        {Owned(new CVbPolylinePath(0, nullptr, 0, 0, 0, 0, 0)), {kMax, kMax, kMin, kMin}},
+        {Owned(new CVbPolylinePath(10, edge, 4, 0, 0, 0, 0)), {-5, kMin, kMax, 5}},
+        {Owned(new CVbPolylineShape(edge, 4, 0, 0)), {0, kMin + 1, kMax, 0}},
+        // Polyarcs bound their arcs, not their centres. A point grown by half of width 10.
+        {arcs({7, -3, 0}, 10), {2, -8, 12, 2}},
+        // Counter-clockwise quarter: the centre (0, 0) is a corner only by coincidence.
+        {arcs({1000, 0, 0, 0, 0, -1000, 0, 1000, 0}, 2), {-1, -1, 1001, 1001}},
+        // Clockwise from (1000, 0) to (0, 1000): three quarters of the circle.
+        {arcs({1000, 0, 0, 0, 0, 1000, 0, 1000, 0}), {-1000, -1000, 1000, 1000}},
+        // A short arc about a far centre: the centre stays outside the box.
+        {arcs({600, 800, 0, 0, 0, -1000, 0, 1000, 0}), {0, 800, 600, 1000}},
+        // The full circle of a point followed by its centre; the last centre runs to the first.
+        {arcs({10, 0, 0, 0, 0, 10}), {-10, -10, 10, 10}},
+        // A last centre runs its arc from the vertex before it to the first: clockwise below
+        // (5, 0).
+        {arcs({0, 0, 0, 10, 0, 0, 5, 0, 5}), {0, -5, 10, 0}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Extents(*c.geom), c.box) << testing::PrintToString(Words(*c.geom));
+    }
 }
 
 // GetVertices copies the vertex words out; SetVertices replaces them, of another count, and

@@ -29,8 +29,6 @@ struct ToolCase {
 const ToolCase kToolCases[] = {
     {"DiameterPassesThroughSinglePrecision", {"01C0.7"}, kInch,
      "tool 1 0 17779999 0 0 0 0 0 0 0 0\n", "", 0, 1, 17779999},
-    {"RoundWord", {"02 Round 0.05"}, kInch,
-     "tool 2 0 1270000 0 0 0 0 0 0 0 0\n", "", 0, 2, 1270000},
     {"LowerCaseRoundIsUnknownAndDefinesNothing", {"02 round 0.05"}, kInch,
      "", "Error: Unknown hole type 'round' in M48/M71/M72 block\n", 1, 2, -1},
     {"SlotTurnedBy90CutsWithItsHeight", {"03 Slot 0.1x0.05 R90"}, kInch,
@@ -51,7 +49,7 @@ const ToolCase kToolCases[] = {
      "tool 4 1 0 1270000 0 0 0 0 0 0 0\n", "", 0, 4, 1270000},
     {"LineWithoutNumberDefinesToolZero", {"Round 0.5"}, kInch,
      "tool 0 0 12700000 0 0 0 0 0 0 0 0\n", "", 0, 0, 12700000},
-    {"HeaderDirectiveTextIsUnknown", {"ECT,ON"}, kInch,
+    {"HeaderDirectiveTextAsLongAsSquareIsUnknown", {"ECT,ON"}, kInch,
      "", "Error: Unknown hole type 'ECT,ON' in M48/M71/M72 block\n", 1, 0, -1},
     {"LaterDefinitionWins", {"01C0.035", "01C0.125"}, kInch,
      "tool 1 0 889000 0 0 0 0 0 0 0 0\ntool 1 0 3175000 0 0 0 0 0 0 0 0\n", "", 0, 1, 3175000},

@@ -29,12 +29,11 @@ struct KeyedCase {
     int result;
 };
 
-// Payloads XORed by hand: 0x51 ^ 0x10 = 'A', 0x62 ^ 0x20 = 'B', 0x1A ^ 0x10 = '\n'; with the key
-// 01 02 03, 0x40 gives 'A', 'B', 'C', 'A'.
+// Payloads XORed by hand: with the key 01 02 03, 0x40 gives 'A', 'B', 'C', 'A'. The example of a
+// keyed file in docs/machine-format.md, which its own test loads, has a key of two bytes.
 const KeyedCase kKeyedCases[] = {
     {"\x05\x06\x13\x01"s, "\x05\x06\x13\x01"s, 0},
     {"\x05\x06\x12\x00\x00.X"s, "\x05\x06\x12\x00\x00.X"s, 0},
-    {"\x05\x06\x13\x02\x10\x20\x51\x62\x1A"s, "AB\n", 0},
     {"\x05\x06\x13\x00\x00.UNIT MM"s, ".UNIT MM", 0},
     {"\x05\x06\x13\x00\x03\x01\x02\x03\x40\x40\x40\x40"s, "ABCA", 0},
     {"\x05\x06\x13\x01k"s, "", 0},

@@ -54,7 +54,6 @@ TEST(JNPScanner, CutsTextIntoTypedTokens) {
         {"\"x\ny\" Z", "2:x\ny 0:Z 1: @1"},
         {"A!\"comment\nB", "0:A 0:B 1: @2"},
         {"! only a comment", "1: @2"},
-        {"A\rB \r\r\nC", "0:AB 0:C 1: @2"},
         {"A\xE9"s + "B", "0:A 0:B 1: @1"},
         {"\"A\xE9"s + "b\"", "2:A\xE9"s + "b 1: @1"},
         {"A\"B", "0:A\"B 1: @1"},

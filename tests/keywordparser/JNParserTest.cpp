@@ -124,6 +124,8 @@ void ExpectTranscripts(const Case (&cases)[N], const JNP_KEYWORD_DEF* keywords,
     }
 }
 
+// The examples of docs/machine-format.md, which its own test loads, show a bad constant, a double
+// for an integer and too many arguments.
 const Case kMachineCases[] = {
     {".unit mm\n.DataFormat 2 4\n.DATAFORMAT (2, 4)", 0, "15(2); 7(2,4); 7(2,4)", ""},
     {"\n! header\n.UNIT IN!note\n.RECORDLENGTH 0X1F .RECORDLENGTH 010 .RECORDLENGTH -7", 0,
@@ -131,14 +133,6 @@ const Case kMachineCases[] = {
     {".RECORDLENGTH 2147483647 .RECORDLENGTH -2147483648 .RECORDLENGTH 0X7FFFFFFF", 0,
      "12(2147483647); 12(-2147483648); 12(2147483647)", ""},
     {".FILETYPE DRILL_MACHINE_FILE 1 \"x\n.CREATOR any text\n.UNIT MM", 0, "11(); 6(); 15(2)", ""},
-    {".UNIT INCH", 2, "15()",
-     "Error: Bad constant value <INCH>\n   in keyword <.UNIT> at line # 1\n"
-     "Error: Expected <1> arguments\n   in keyword <.UNIT> above line # 0\n"},
-    {".DATAFORMAT 2,4,6\n", 1, "7(2,4)",
-     "Error: Too many arguments <3>\n   in keyword <.DATAFORMAT> above line # 1\n"},
-    {".RECORDLENGTH 1.5\n", 2, "12()",
-     "Error: Unexpected double <1.5>\n   in keyword <.RECORDLENGTH> at line # 1\n"
-     "Error: Expected <1> arguments\n   in keyword <.RECORDLENGTH> above line # 1\n"},
     {".RECORDLENGTH 12X MM \"s\" 4294967296 -\n", 6, "12()",
      "Error: Bad int value <12X>\n   in keyword <.RECORDLENGTH> at line # 1\n"
      "Error: Unexpected constant <MM>\n   in keyword <.RECORDLENGTH> at line # 1\n"
@@ -157,12 +151,8 @@ const Case kMachineCases[] = {
      "Error: Too many arguments <2>\n   in keyword <.VERSION> above line # 0\n"
      "Error: Unknown keyword <ABC> at line # 1\n"},
     {"UNIT MM\n.UNIT IN", 1, "15(1)", "Error: Unknown keyword <UNIT> at line # 1\n"},
-    {"\"x\" .UNIT IN", 1, "15(1)", "Error: Unknown keyword <x> at line # 1\n"},
     {"..UNIT MM", 1, "",
      "Error: Bad keyword hierarchy above line # 1\n"
-     "   The following keyword construct was ignored:\n  ..UNIT MM \n\n"},
-    {"..UNIT MM\n.UNIT IN", 1, "15(1)",
-     "Error: Bad keyword hierarchy above line # 2\n"
      "   The following keyword construct was ignored:\n  ..UNIT MM \n\n"},
     {".UNIT MM\n..VERSION \"x\"\n", 1, "15(2)",
      "Error: Keyword <..VERSION> not allowed\n   in keyword <.UNIT> at line # 2\n"},
@@ -200,9 +190,6 @@ const Case kNestingCases[] = {
     {".BOARD\n..NOTE \"x\"\n.BOARD\n..LAYER \"L\"", 1, "1(){2(\"L\")}",
      "Error: Required keyword <LAYER> does not exist\n   in keyword <.BOARD> above line # 3\n"
      "   The following keyword construct skipped due to errors\n.BOARD\n  ..NOTE \"x\" \n\n"},
-    {".BOARD\n..LAYER \"a\"\n..ORIGIN 1 2\n..ORIGIN 3 4\n", 1, "1(){2(\"a\") 5(1,2)}",
-     "Error: Duplicate keyword <..ORIGIN> not allowed\n   in keyword <.BOARD> above line # 5\n"
-     "   The following keyword construct skipped due to errors\n  ..ORIGIN  ( 3 , 4 )\n\n"},
     {".BOARD ..LAYER \"a\" ..NOTE \"1\" ..ORIGIN 1 2 ..NOTE \"2\" ..ORIGIN 3 4 ..LAYER \"b\"", 2,
      "1(){2(\"a\") 3(\"1\") 5(1,2) 3(\"2\")}",
      "Error: Duplicate keyword <..LAYER> not allowed\n   in keyword <.BOARD> above line # 1\n"

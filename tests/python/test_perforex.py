@@ -71,7 +71,6 @@ class ReadTest(unittest.TestCase):
         import numpy
         board = perforex.read(PROGRAM, machine_format=FORMAT)
         first = numpy.asarray(board.holes.array)
-        self.assertEqual(first.tolist(), [[1000000, 2000000, 1], [-500000, 250000, 1]])
         self.assertTrue(numpy.shares_memory(first, numpy.asarray(board.holes.array)))
 
     def test_a_closed_board_lets_its_holes_go(self):

@@ -15,15 +15,6 @@ namespace {
 
 const TempFile kFormat(".DataFormat 2,4\n.Unit IN\n", ".fmt");
 
-// Returns the result, the messages and the callbacks of one read of path by a fresh reader.
-std::string ReadAt(const std::string& path) {
-    MessageCapture capture;
-    RecordingHost host;
-    host.SetDrillMachineFormatFile(kFormat.Path());
-    const int result = host.Read(capture.Stream(), path);
-    return std::to_string(result) + "\n" + capture.Text() + host.transcript;
-}
-
 // A board of rows of holes, repeated holes and routed contours of lines and arcs; seed moves
 // every coordinate so that two boards differ.
 std::string Board(int rows, int contours, int seed, const std::string& tail = "") {
@@ -100,11 +91,6 @@ std::string ReadThroughC(const std::string& path, bool detect) {
     return text;
 }
 
-TEST(TwoReaders, ReadingDifferentFilesAtOnceGivesWhatSingleReadsGive) {
-    ExpectSameTogether([] { return ReadAt(kFirst.Path()); }, "1\n",
-                       [] { return ReadAt(kSecond.Path()); }, "0\n");
-}
-
 // Returns the evidence, the result, the messages and the callbacks of a detection of the program's
 // format and a read with it by a fresh detector and reader: from the file at path, or from the
 // program's bytes when they are given.
@@ -134,8 +120,9 @@ TEST(TwoDetectors, DetectingAndReadingDifferentProgramsAtOnceGivesWhatSingleRuns
                        [&] { return DetectAndRead("second.drl", second); }, "1");
 }
 
+// The C interface reads through a reader of its own each time: two of them at once, one with a
+// machine format file and one with the format detected, are two independent readers at work.
 TEST(TwoReaders, ReadsThroughTheCInterfaceAreIndependent) {
-    // One read with a machine format file, the other with the format detected.
     ExpectSameTogether([] { return ReadThroughC(kFirst.Path(), false); }, "0 1\n",
                        [] { return ReadThroughC(kSecond.Path(), true); }, "0 0\n");
 }

@@ -295,12 +295,11 @@ void ExpectBusyTrace(const std::string& program) {
     EXPECT_EQ(trace.finalLine, 17);
 }
 
-std::string WithCarriageReturns(const std::string& program) {
-    std::string result;
-    for (const char c : program) {
-        result += c == '\n' ? "\r\n" : std::string(1, c);
+std::string WithCarriageReturns(std::string program) {
+    for (auto at = program.find('\n'); at != std::string::npos; at = program.find('\n', at + 2)) {
+        program.insert(at, 1, '\r');
     }
-    return result;
+    return program;
 }
 
 TEST(DrillScanner, ReadsTheSameWhereverABlockBoundaryFallsAndWithCarriageReturns) {
