@@ -16,6 +16,14 @@ class DrillContent {
         int width;
         int height;
         double angle;
+        int plating;
+
+        // Whether other drills the same holes: of equal hole type, sizes, angle and plating.
+        bool SameAs(const Tool& other) const {
+            return holeType == other.holeType && diameter == other.diameter &&
+                   width == other.width && height == other.height && angle == other.angle &&
+                   plating == other.plating;
+        }
     };
     struct Hole {
         int x;

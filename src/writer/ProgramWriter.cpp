@@ -25,6 +25,28 @@ std::string UnitName(const CDrillMachineFormat& format) {
     return format.unit == CDrillMachineFormat::MM ? "mm" : "inches";
 }
 
+bool KnownPlating(int plating) {
+    return plating == CDrillWriter::Plated || plating == CDrillWriter::NonPlated;
+}
+
+// The order of the tool definitions in the header: as given, but in AUTO, where a plating once
+// stated holds for the tools after it, those of unknown plating first.
+std::vector<std::size_t> HeaderOrder(const std::vector<DrillContent::Tool>& tools, bool isAuto) {
+    std::vector<std::size_t> order;
+    order.reserve(tools.size());
+    for (const bool known : {false, true}) {
+        for (std::size_t index = 0; index < tools.size(); ++index) {
+            if (!isAuto || KnownPlating(tools[index].plating) == known) {
+                order.push_back(index);
+            }
+        }
+        if (!isAuto) {
+            break;
+        }
+    }
+    return order;
+}
+
 bool ValidStrictDigits(const CDrillMachineFormat& format) {
     return format.integerDigits >= 0 && format.decimalDigits >= 0 &&
            format.integerDigits + format.decimalDigits <= kMostDigits;
@@ -92,8 +114,10 @@ void ProgramWriter::WriteHeader(const std::vector<DrillContent::Tool>& tools) {
         out += "ICI,ON\n";
     }
     const ToolLineWriter lines(numbers);
-    for (std::size_t index = 0; index < tools.size(); ++index) {
+    int stated = CDrillWriter::PlatingUnknown;
+    for (const std::size_t index : HeaderOrder(tools, numbers.IsAuto())) {
         const DrillContent::Tool& given = tools[index];
+        StatePlating(given.plating, stated);
         const DrillContent::Tool written = lines.Append(out, given);
         const int item = static_cast<int>(index);
         Note(CWriteRounding::ToolDiameter, item, -1, given.diameter, written.diameter);
@@ -103,6 +127,14 @@ void ProgramWriter::WriteHeader(const std::vector<DrillContent::Tool>& tools) {
         writtenWidths[written.tool] = RouteWidth(written);
     }
     out += "%\n";
+}
+
+void ProgramWriter::StatePlating(int plating, int& stated) {
+    if (!numbers.IsAuto() || plating == stated || !KnownPlating(plating)) {
+        return;
+    }
+    out += plating == CDrillWriter::Plated ? ";TYPE=PLATED\n" : ";TYPE=NON_PLATED\n";
+    stated = plating;
 }
 
 void ProgramWriter::WriteHole(const DrillContent::Hole& hole, int index) {
