@@ -54,9 +54,7 @@ int CDrillProgram::GetToolCount() const {
 }
 
 CProgramTool CDrillProgram::GetTool(int index) const {
-    const DrillContent::Tool& tool = content->tools.at(static_cast<std::size_t>(index));
-    return {tool.tool,   tool.holeType, tool.diameter, tool.width,
-            tool.height, tool.angle,    tool.plating};
+    return content->tools.at(static_cast<std::size_t>(index));
 }
 
 int CDrillProgram::GetHoleCount() const {
@@ -64,8 +62,7 @@ int CDrillProgram::GetHoleCount() const {
 }
 
 CProgramHole CDrillProgram::GetHole(int index) const {
-    const DrillContent::Hole& hole = content->holes.at(static_cast<std::size_t>(index));
-    return {hole.x, hole.y, hole.tool};
+    return content->holes.at(static_cast<std::size_t>(index));
 }
 
 int CDrillProgram::GetContourCount() const {

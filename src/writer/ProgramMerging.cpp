@@ -34,7 +34,7 @@ std::string UndefinedUse(const DrillContent& input) {
 int OutputTool(std::vector<DrillContent::Tool>& tools, const DrillContent::Tool& tool) {
     int highest = 0;
     for (const DrillContent::Tool& made : tools) {
-        if (made.SameAs(tool)) {
+        if (DrillContent::SameDrill(made, tool)) {
             return made.tool;
         }
         highest = std::max(highest, made.tool);

@@ -12,7 +12,7 @@ std::set<int> NumbersOfDifferentTools(const std::vector<DrillContent::Tool>& too
     std::set<int> ambiguous;
     for (const DrillContent::Tool& tool : tools) {
         const auto found = first.emplace(tool.tool, &tool);
-        if (!found.second && !found.first->second->SameAs(tool)) {
+        if (!found.second && !DrillContent::SameDrill(*found.first->second, tool)) {
             ambiguous.insert(tool.tool);
         }
     }
@@ -30,7 +30,7 @@ void ToolMerging::Apply(DrillContent& content) {
         const DrillContent::Tool* equal = nullptr;
         for (const DrillContent::Tool& earlier : kept) {
             if (mergeable && equal == nullptr && ambiguous.count(earlier.tool) == 0 &&
-                earlier.SameAs(tool)) {
+                DrillContent::SameDrill(earlier, tool)) {
                 equal = &earlier;
             }
         }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "LengthArgument.h"
+#include "OptionValue.h"
 
 const char* const ConvertOptions::kUsage =
     "usage: perforex-convert DRILL_FILE... -o OUT [-f MACHINE_FORMAT_FILE] [--merge]\n"
@@ -67,7 +68,7 @@ bool ConvertOptions::Parse(const std::vector<std::string>& arguments, std::strin
                              : argument == "--tolerance" ? &toleranceText
                                                          : nullptr;
         if (value != nullptr) {
-            if (!TakeValue(arguments, index, *value, error)) {
+            if (!OptionValue::Take(arguments, index, *value, "a value", error)) {
                 return false;
             }
         } else if (argument == "--merge") {
@@ -86,21 +87,6 @@ bool ConvertOptions::Parse(const std::vector<std::string>& arguments, std::strin
     return CheckCombination(error) && (step.empty() || ParseStep(step, error)) &&
            (rackText.empty() || ParseRack(rackText, error)) &&
            (toleranceText.empty() || LengthArgument::Parse(toleranceText, tolerance, error));
-}
-
-bool ConvertOptions::TakeValue(const std::vector<std::string>& arguments, std::size_t& index,
-                               std::string& value, std::string& error) {
-    const std::string& option = arguments[index];
-    if (!value.empty()) {
-        error = "option " + option + " given twice";
-        return false;
-    }
-    if (index + 1 >= arguments.size() || arguments[index + 1].empty()) {
-        error = "option " + option + " needs a value";
-        return false;
-    }
-    value = arguments[++index];
-    return true;
 }
 
 bool ConvertOptions::ParseStep(const std::string& text, std::string& error) {

@@ -36,9 +36,6 @@ class ConvertOptions {
     bool version = false;
 
   private:
-    // Takes the value of an option that needs one; false when it is missing or given twice.
-    bool TakeValue(const std::vector<std::string>& arguments, std::size_t& index,
-                   std::string& value, std::string& error);
     bool ParseStep(const std::string& text, std::string& error);
     bool ParseRack(const std::string& text, std::string& error);
     bool CheckCombination(std::string& error) const;
