@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdint>
 
 #include "perforex/VbVrtxGeom.h"
 
@@ -79,7 +78,7 @@ std::string PanelStep::Apply(DrillContent& content, int columns, int rows, int d
         return "";
     }
     const std::size_t copies = static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows);
-    if (copies > SIZE_MAX / perCopy) {
+    if (copies > content.holes.max_size() / perCopy) {
         return "a panel of " + std::to_string(columns) + " x " + std::to_string(rows) +
                " copies does not fit in memory";
     }
