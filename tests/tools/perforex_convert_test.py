@@ -96,12 +96,11 @@ class Operations(Scratch):
 
     def test_a_rack_moves_tools_onto_its_sizes_and_merges_those_made_equal(self):
         out = self.path("rack.drl")
-        # 0.4 and 0.8 are on the rack; 1.0 (T3 and T4, then one tool) is 0.1 from 1.1.
-        self.convert(KICAD, "--rack", "0.4,0.8,1.1", "--tolerance", "0.1", "-o", out)
-        tools, holes, contours = callbacks(out)
-        self.assertEqual(tools, [(1, 400000), (2, 800000), (3, 1100000)])
-        self.assertEqual([h[2] for h in holes], [1, 1, 1, 2, 2, 2, 3])
-        self.assertEqual([c[0] for c in contours], [3])
+        # 0.4 and 1.0 mm both lie 0.3 mm from 0.7 mm, and both are plated.
+        self.convert(PTH, "--rack", "0.7", "--tolerance", "0.3", "-o", out)
+        tools, holes, _ = callbacks(out)
+        self.assertEqual(tools, [(1, 700000)])
+        self.assertEqual([h[2] for h in holes], [1, 1, 1, 1])
 
     def test_tools_off_the_rack_keep_their_size_and_are_reported(self):
         out = self.path("rack.drl")
