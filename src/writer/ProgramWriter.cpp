@@ -1,7 +1,9 @@
 #include "writer/ProgramWriter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <numeric>
 
 #include "interpreter/ToolTable.h"
 #include "perforex/VbPolyarcPath.h"
@@ -32,17 +34,12 @@ bool KnownPlating(int plating) {
 // The order of the tool definitions in the header: as given, but in AUTO, where a plating once
 // stated holds for the tools after it, those of unknown plating first.
 std::vector<std::size_t> HeaderOrder(const std::vector<DrillContent::Tool>& tools, bool isAuto) {
-    std::vector<std::size_t> order;
-    order.reserve(tools.size());
-    for (const bool known : {false, true}) {
-        for (std::size_t index = 0; index < tools.size(); ++index) {
-            if (!isAuto || KnownPlating(tools[index].plating) == known) {
-                order.push_back(index);
-            }
-        }
-        if (!isAuto) {
-            break;
-        }
+    std::vector<std::size_t> order(tools.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    if (isAuto) {
+        std::stable_partition(order.begin(), order.end(), [&](std::size_t index) {
+            return !KnownPlating(tools[index].plating);
+        });
     }
     return order;
 }
