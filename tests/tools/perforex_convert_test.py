@@ -93,6 +93,11 @@ class Operations(Scratch):
         shifts = [(0, 0), (50800000, 0), (0, -30000000), (50800000, -30000000)]
         self.assertEqual(callbacks(out)[1],
                          [(x + dx, y + dy, t) for dx, dy in shifts for x, y, t in holes])
+        # Half a nanometre is one, away from zero on either side.
+        self.convert(PTH, "--step", "2x2@0.0000005,-0.0000005mm", "-o", out)
+        shifts = [(0, 0), (1, 0), (0, -1), (1, -1)]
+        self.assertEqual(callbacks(out)[1],
+                         [(x + dx, y + dy, t) for dx, dy in shifts for x, y, t in holes])
 
     def test_a_rack_moves_tools_onto_its_sizes_and_merges_those_made_equal(self):
         out = self.path("rack.drl")
