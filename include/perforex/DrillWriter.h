@@ -1,6 +1,7 @@
 #pragma once
 
 #include "perforex/CString.h"
+#include "perforex/DrillProgram.h"
 #include "perforex/Export.h"
 
 class CVbVrtxGeom;
@@ -39,6 +40,10 @@ class PERFOREX_API CDrillWriter {
   public:
     // Hole shape codes of AddTool, as CPerforexReader::HoleType.
     enum HoleType { Round = 0, Square = 1, Slot = 2, Rectangle = 3 };
+    // Plating codes of SetToolPlating, as CPerforexReader::Plating. The AUTO format states a
+    // known plating in the header, as ";TYPE=PLATED" or ";TYPE=NON_PLATED" before the tools it
+    // applies to; the strict readings would take such a line for a tool, so they get none.
+    enum Plating { PlatingUnknown = 0, Plated = 1, NonPlated = 2 };
 
     CDrillWriter();
     CDrillWriter(const CDrillWriter&) = delete;
@@ -52,11 +57,16 @@ class PERFOREX_API CDrillWriter {
 
     // Take what a read delivers, in its order; sizes and places in nanometres, angle in degrees.
     void AddTool(int tool, int holeType, int diameter, int width, int height, double angle);
+    // Sets the plating of the tool last added with that number.
+    void SetToolPlating(int tool, int plating);
     void AddHit(int x, int y, int tool);
     // Copies the vertices and width of a polyline or polyarc path.
     void AddContour(const CVbVrtxGeom& path, int tool);
     // Forgets every tool, hole and contour given.
     void Clear();
+    // The program the writer writes, which holds what was given, for the operations of
+    // CDrillProgram and CDrillRack before a write.
+    CDrillProgram& GetProgram();
 
     // Writes the program to the file at path (UTF-8), through a new file beside it that replaces
     // it only once complete. Returns 1, or 0 with the error, when nothing is written.

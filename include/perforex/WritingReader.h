@@ -5,11 +5,13 @@
 #include "perforex/PerforexReader.h"
 
 // A reader that hands everything it reads to a writer, so that reading one program and writing
-// it for another machine takes a Read and a Write.
+// it for another machine takes a Read and a Write; or to a program kept apart, to be merged.
 class PERFOREX_API CWritingReader : public CPerforexReader {
   public:
     // The writer must outlive every read of this reader.
     explicit CWritingReader(CDrillWriter& writer);
+    // The program must outlive every read of this reader.
+    explicit CWritingReader(CDrillProgram& program);
 
     void AddContour(const CVbVrtxGeom& path, int tool) override;
     void AddHit(int x, int y, int tool) override;
@@ -17,5 +19,5 @@ class PERFOREX_API CWritingReader : public CPerforexReader {
                  int, int, int, int) override;
 
   private:
-    CDrillWriter& writer;
+    CDrillProgram& program;
 };

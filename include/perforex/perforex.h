@@ -2,6 +2,8 @@
 
 #include "perforex/CString.h"
 #include "perforex/ContourVertices.h"
+#include "perforex/DrillProgram.h"
+#include "perforex/DrillRack.h"
 #include "perforex/DrillWriter.h"
 #include "perforex/FormatDetector.h"
 #include "perforex/PerforexReader.h"

@@ -1,7 +1,5 @@
 #include "perforex/DrillWriter.h"
 
-#include "perforex/ContourVertices.h"
-#include "perforex/VbVrtxGeom.h"
 #include "writer/DrillWriterImpl.h"
 
 CDrillWriter::CDrillWriter() : impl(new CDrillWriterImpl) {}
@@ -20,20 +18,27 @@ int CDrillWriter::SetDrillMachineFormatText(const perforex::CString& text) {
 
 void CDrillWriter::AddTool(int tool, int holeType, int diameter, int width, int height,
                            double angle) {
-    impl->content.tools.push_back({tool, holeType, diameter, width, height, angle});
+    impl->program.AddTool(tool, holeType, diameter, width, height, angle);
+}
+
+void CDrillWriter::SetToolPlating(int tool, int plating) {
+    impl->program.SetToolPlating(tool, plating);
 }
 
 void CDrillWriter::AddHit(int x, int y, int tool) {
-    impl->content.holes.push_back({x, y, tool});
+    impl->program.AddHit(x, y, tool);
 }
 
 void CDrillWriter::AddContour(const CVbVrtxGeom& path, int tool) {
-    impl->content.contours.push_back(
-        {tool, path.GetWidth(), impl->content.holes.size(), GetContourVertices(path)});
+    impl->program.AddContour(path, tool);
 }
 
 void CDrillWriter::Clear() {
-    impl->content = DrillContent();
+    impl->program.Clear();
+}
+
+CDrillProgram& CDrillWriter::GetProgram() {
+    return impl->program;
 }
 
 int CDrillWriter::Write(const perforex::CString& path) {

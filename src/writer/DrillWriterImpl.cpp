@@ -6,6 +6,7 @@
 
 #include "messages/MessageOutput.h"
 #include "platform/NativeFile.h"
+#include "writer/DrillProgramAccess.h"
 #include "writer/ProgramWriter.h"
 #include "writer/WriteError.h"
 
@@ -51,7 +52,7 @@ int CDrillWriterImpl::LoadFormat(const std::string& source, bool fromText) {
     return 1;
 }
 
-int CDrillWriterImpl::WriteProgram(std::string& program) {
+int CDrillWriterImpl::WriteProgram(std::string& text) {
     roundings.clear();
     if (!format) {
         return Fail("no machine format is loaded");
@@ -59,7 +60,7 @@ int CDrillWriterImpl::WriteProgram(std::string& program) {
     try {
         std::vector<CWriteRounding> moved;
         ProgramWriter writer(*format);
-        program = writer.Write(content, moved);
+        text = writer.Write(DrillProgramAccess::Of(program), moved);
         roundings = std::move(moved);
     } catch (const WriteError& reason) {
         return Fail(reason.what());
@@ -69,8 +70,8 @@ int CDrillWriterImpl::WriteProgram(std::string& program) {
 }
 
 int CDrillWriterImpl::WriteFile(const std::string& path) {
-    std::string program;
-    if (WriteProgram(program) == 0) {
+    std::string text;
+    if (WriteProgram(text) == 0) {
         return 0;
     }
     const std::string partial = PartialPath(path);
@@ -78,7 +79,7 @@ int CDrillWriterImpl::WriteFile(const std::string& path) {
     if (file == nullptr) {
         return Fail(SystemError("cannot create", partial));
     }
-    const bool written = std::fwrite(program.data(), 1, program.size(), file) == program.size();
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
     const bool closed = std::fclose(file) == 0;
     if (!written || !closed) {
         const std::string reason = SystemError("cannot write", partial);

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "machineformat/DrillMachineFormat.h"
+#include "perforex/DrillProgram.h"
 #include "perforex/DrillWriter.h"
-#include "writer/DrillContent.h"
 
 // The state of a CDrillWriter: its machine format, what it was given, and the outcome of the
 // last write.
@@ -14,12 +14,12 @@ class CDrillWriterImpl {
   public:
     // Loads the machine format from a file path, or from its text when fromText; returns 1 or 0.
     int LoadFormat(const std::string& source, bool fromText);
-    // Writes the program into program; returns 1 or 0, as CDrillWriter::WriteProgram.
-    int WriteProgram(std::string& program);
+    // Writes the program into text; returns 1 or 0, as CDrillWriter::WriteProgram.
+    int WriteProgram(std::string& text);
     // Writes the program to the file at path through a new file beside it; returns 1 or 0.
     int WriteFile(const std::string& path);
 
-    DrillContent content;
+    CDrillProgram program;
     std::string error;
     std::vector<CWriteRounding> roundings;
 

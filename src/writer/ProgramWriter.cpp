@@ -1,7 +1,9 @@
 #include "writer/ProgramWriter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <numeric>
 
 #include "interpreter/ToolTable.h"
 #include "perforex/VbPolyarcPath.h"
@@ -23,6 +25,23 @@ int RouteWidth(const DrillContent::Tool& tool) {
 
 std::string UnitName(const CDrillMachineFormat& format) {
     return format.unit == CDrillMachineFormat::MM ? "mm" : "inches";
+}
+
+bool KnownPlating(int plating) {
+    return plating == CDrillWriter::Plated || plating == CDrillWriter::NonPlated;
+}
+
+// The order of the tool definitions in the header: as given, but in AUTO, where a plating once
+// stated holds for the tools after it, those of unknown plating first.
+std::vector<std::size_t> HeaderOrder(const std::vector<DrillContent::Tool>& tools, bool isAuto) {
+    std::vector<std::size_t> order(tools.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    if (isAuto) {
+        std::stable_partition(order.begin(), order.end(), [&](std::size_t index) {
+            return !KnownPlating(tools[index].plating);
+        });
+    }
+    return order;
 }
 
 bool ValidStrictDigits(const CDrillMachineFormat& format) {
@@ -92,8 +111,10 @@ void ProgramWriter::WriteHeader(const std::vector<DrillContent::Tool>& tools) {
         out += "ICI,ON\n";
     }
     const ToolLineWriter lines(numbers);
-    for (std::size_t index = 0; index < tools.size(); ++index) {
+    int stated = CDrillWriter::PlatingUnknown;
+    for (const std::size_t index : HeaderOrder(tools, numbers.IsAuto())) {
         const DrillContent::Tool& given = tools[index];
+        StatePlating(given.plating, stated);
         const DrillContent::Tool written = lines.Append(out, given);
         const int item = static_cast<int>(index);
         Note(CWriteRounding::ToolDiameter, item, -1, given.diameter, written.diameter);
@@ -103,6 +124,14 @@ void ProgramWriter::WriteHeader(const std::vector<DrillContent::Tool>& tools) {
         writtenWidths[written.tool] = RouteWidth(written);
     }
     out += "%\n";
+}
+
+void ProgramWriter::StatePlating(int plating, int& stated) {
+    if (!numbers.IsAuto() || plating == stated || !KnownPlating(plating)) {
+        return;
+    }
+    out += plating == CDrillWriter::Plated ? ";TYPE=PLATED\n" : ";TYPE=NON_PLATED\n";
+    stated = plating;
 }
 
 void ProgramWriter::WriteHole(const DrillContent::Hole& hole, int index) {

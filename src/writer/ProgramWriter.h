@@ -30,6 +30,8 @@ class ProgramWriter {
     static constexpr int kNoTool = -1;
 
     void WriteHeader(const std::vector<DrillContent::Tool>& tools);
+    // In AUTO, writes the comment line that states plating unless stated already says it.
+    void StatePlating(int plating, int& stated);
     void WriteHole(const DrillContent::Hole& hole, int index);
     void WriteContour(const DrillContent::Contour& contour, int index);
     void WriteArc(const DrillContent::Contour& contour, int index, std::size_t centre);

@@ -63,6 +63,47 @@ TEST(DrillWriterTest, WritesTheHandWorkedProgramsThatReadBackAsGiven) {
     }
 }
 
+struct PlatingCase {
+    const char* format;
+    int platings[3];
+    const char* program;
+    // The tools as the program reads back, as the capture lists them (sizes with %g).
+    const char* tools;
+};
+
+TEST(DrillWriterTest, StatesPlatingBeforeItsToolsInAutoAndNeverInAStrictFormat) {
+    // Tools of 0.035, 0.125 and 0.035 inch; a stated plating holds for the tools after it, so
+    // those of unknown plating come first.
+    const PlatingCase cases[] = {
+        {".DataType AUTO\n.Unit IN\n",
+         {CDrillWriter::Plated, CDrillWriter::NonPlated, CDrillWriter::Plated},
+         "M48\nINCH\n;TYPE=PLATED\nT01C0.035\n;TYPE=NON_PLATED\nT02C0.125\n;TYPE=PLATED\n"
+         "T03C0.035\n%\nM30\n",
+         "tool 1 0 889000 0 0 0\ntool 2 0 3.175e+06 0 0 0\ntool 3 0 889000 0 0 0\n"},
+        {".DataType AUTO\n.Unit IN\n",
+         {CDrillWriter::NonPlated, CDrillWriter::PlatingUnknown, CDrillWriter::NonPlated},
+         "M48\nINCH\nT02C0.125\n;TYPE=NON_PLATED\nT01C0.035\nT03C0.035\n%\nM30\n",
+         "tool 2 0 3.175e+06 0 0 0\ntool 1 0 889000 0 0 0\ntool 3 0 889000 0 0 0\n"},
+        {kInch.c_str(),
+         {CDrillWriter::Plated, CDrillWriter::NonPlated, CDrillWriter::Plated},
+         "M48\nINCH,TZ\nT01C0.035\nT02C0.125\nT03C0.035\n%\nM30\n",
+         "tool 1 0 889000 0 0 0\ntool 2 0 3.175e+06 0 0 0\ntool 3 0 889000 0 0 0\n"},
+    };
+    for (const PlatingCase& c : cases) {
+        CDrillWriter writer;
+        ASSERT_EQ(writer.SetDrillMachineFormatText(c.format), 1);
+        const int thousandths[] = {35, 125, 35};
+        for (int tool = 1; tool <= 3; ++tool) {
+            writer.AddTool(tool, CDrillWriter::Round, thousandths[tool - 1] * 25400, 0, 0, 0.0);
+            writer.SetToolPlating(tool, c.platings[tool - 1]);
+        }
+        CString program;
+        ASSERT_EQ(writer.WriteProgram(program), 1) << writer.GetError().Str();
+        EXPECT_EQ(program.Str(), c.program);
+        EXPECT_EQ(ReadBack(c.format, program.Str()).Transcript(), c.tools);
+    }
+}
+
 TEST(DrillWriterTest, ReportsEveryValueRoundedToTheStep) {
     CDrillWriter writer;
     writer.SetDrillMachineFormatText(kInch);

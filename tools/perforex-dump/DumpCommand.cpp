@@ -12,10 +12,8 @@
 #include "SummaryWriter.h"
 #include "SvgWriter.h"
 #include "perforex/Version.h"
-#include "platform/NativeFile.h"
 
-DumpCommand::DumpCommand(FILE* out, FILE* messages)
-    : out_(out), messages_(messages), scratch_(nullptr, std::fclose) {}
+DumpCommand::DumpCommand(FILE* out, FILE* messages) : out_(out), messages_(messages) {}
 
 int DumpCommand::Run(const std::vector<std::string>& arguments) {
     std::string error;
@@ -61,23 +59,11 @@ int DumpCommand::SuggestFormat(const std::string& drillFile) {
     return kClean;
 }
 
-std::string DumpCommand::CapturedMessages(const std::function<int(FILE*)>& read, int& result) {
-    FILE* scratch = scratch_.get();
-    std::rewind(scratch);
-    result = read(scratch);
-    // The stream is reused, so only what this read wrote, up to where it left off, is its own.
-    const long end = std::ftell(scratch);
-    std::string text(end > 0 ? static_cast<std::size_t>(end) : 0, '\0');
-    std::rewind(scratch);
-    text.resize(std::fread(&text[0], 1, text.size(), scratch));
-    return text;
-}
-
 bool DumpCommand::LoadMachineFormat(DumpHost& host) {
     // A read of no file loads the machine format and writes nothing unless the load fails.
     int result = 0;
     const std::string messages =
-        CapturedMessages([&](FILE* stream) { return host.Read(stream, ""); }, result);
+        scratch_.Capture([&](FILE* stream) { return host.Read(stream, ""); }, result);
     if (messages.empty()) {
         return true;
     }
@@ -86,8 +72,7 @@ bool DumpCommand::LoadMachineFormat(DumpHost& host) {
 }
 
 int DumpCommand::ReadDrillFiles() {
-    scratch_.reset(NativeFile::OpenScratch());
-    if (!scratch_) {
+    if (!scratch_.Open()) {
         return Fail(kFailed, std::string("cannot make a scratch file for the reader's messages: ") +
                                  std::strerror(errno) + "; nothing read");
     }
@@ -177,7 +162,7 @@ int DumpCommand::ReadAndJudge(DumpHost& host, const std::string& drillFile,
                               const std::string& bytes) {
     FileVerdict verdict;
     MessageRelay relay;
-    const std::string messages = CapturedMessages(
+    const std::string messages = scratch_.Capture(
         [&](FILE* stream) { return host.ReadFile(stream, drillFile, bytes); }, verdict.result);
     relay.Relay(messages, messages_);
     verdict.errors = relay.Errors();

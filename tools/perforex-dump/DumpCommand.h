@@ -1,14 +1,13 @@
 #pragma once
 
 #include <cstdio>
-#include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "DumpOptions.h"
 #include "FileVerdict.h"
 #include "ReadFormat.h"
+#include "ScratchMessages.h"
 #include "perforex/FormatDetector.h"
 
 class DumpHost;
@@ -48,8 +47,6 @@ class DumpCommand {
     int ReadAndJudge(DumpHost& host, const std::string& drillFile, const std::string& bytes);
     // Returns the warnings of the tool's own checks of a file that was read.
     std::vector<std::string> Check(const std::string& bytes, long long delivered) const;
-    // Runs read with the scratch message stream and returns what it wrote to it.
-    std::string CapturedMessages(const std::function<int(FILE*)>& read, int& result);
     // Writes "perforex-dump: " and the message as one line to the message stream.
     void Note(const std::string& message);
     // Writes the message as Note does and returns status.
@@ -63,5 +60,5 @@ class DumpCommand {
     // The program of the latest drill file as the format detection saw it.
     CFormatDetector detector_;
     // Takes the reader's messages of one read, so that they are counted and escaped.
-    std::unique_ptr<FILE, int (*)(FILE*)> scratch_;
+    ScratchMessages scratch_;
 };

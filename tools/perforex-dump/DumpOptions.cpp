@@ -1,5 +1,7 @@
 #include "DumpOptions.h"
 
+#include "OptionValue.h"
+
 const char* const DumpOptions::kUsage =
     "usage: perforex-dump [-f MACHINE_FORMAT_FILE] [--json] [--svg OUT.svg [--overlay]] "
     "DRILL_FILE...\n"
@@ -45,7 +47,7 @@ bool DumpOptions::Parse(const std::vector<std::string>& arguments, std::string& 
         const std::string& argument = arguments[index];
         if (argument == "-f" || argument == "--svg") {
             std::string& value = argument == "-f" ? machineFormatFile : svgFile;
-            if (!TakeValue(arguments, index, value, error)) {
+            if (!OptionValue::Take(arguments, index, value, "a file name", error)) {
                 return false;
             }
         } else if (argument == "--json") {
@@ -66,21 +68,6 @@ bool DumpOptions::Parse(const std::vector<std::string>& arguments, std::string& 
         }
     }
     return CheckCombination(error);
-}
-
-bool DumpOptions::TakeValue(const std::vector<std::string>& arguments, std::size_t& index,
-                            std::string& value, std::string& error) {
-    const std::string& option = arguments[index];
-    if (!value.empty()) {
-        error = "option " + option + " given twice";
-        return false;
-    }
-    if (index + 1 >= arguments.size() || arguments[index + 1].empty()) {
-        error = "option " + option + " needs a file name";
-        return false;
-    }
-    value = arguments[++index];
-    return true;
 }
 
 bool DumpOptions::CheckCombination(std::string& error) const {

@@ -32,8 +32,5 @@ class DumpOptions {
     std::vector<std::string> drillFiles;
 
   private:
-    // Takes the value of an option that needs one; false when it is missing or given twice.
-    bool TakeValue(const std::vector<std::string>& arguments, std::size_t& index,
-                   std::string& value, std::string& error);
     bool CheckCombination(std::string& error) const;
 };
