@@ -119,15 +119,13 @@ int WholeDegrees(double angle) {
     return static_cast<int>(std::fmod(std::trunc(angle), 360.0));
 }
 
-// Writes a length in nanometres as millimetres, without trailing zeros.
+// Writes a size in nanometres as millimetres, without trailing zeros; sizes are read from digits
+// and points alone, so never negative.
 std::string Millimetres(int nanometres) {
-    const long long value = nanometres;
-    const unsigned long long magnitude =
-        static_cast<unsigned long long>(value < 0 ? -value : value);
-    std::string text = (value < 0 ? "-" : "") + std::to_string(magnitude / 1000000);
-    std::string fraction = std::to_string(1000000 + magnitude % 1000000).substr(1);
+    const std::string whole = std::to_string(nanometres / 1000000);
+    std::string fraction = std::to_string(1000000 + nanometres % 1000000).substr(1);
     fraction.erase(fraction.find_last_not_of('0') + 1);
-    return fraction.empty() ? text : text + "." + fraction;
+    return fraction.empty() ? whole : whole + "." + fraction;
 }
 
 }  // namespace
