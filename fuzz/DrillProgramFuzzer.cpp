@@ -60,24 +60,30 @@ void CheckContour(const CVbVrtxGeom& path) {
     }
 }
 
-// Thrown by the host to end a read that makes more holes than a run should wait for: a repeat
-// count of many digits asks for billions of them, and each one is really delivered.
-struct HitLimitReached {};
+// Thrown by the host to end a read that delivers more than a run should wait for: a repeat count
+// of many digits asks for billions of holes, and the copies of a panel pattern for millions of
+// contour vertices, and each one is really delivered.
+struct DeliveryLimitReached {};
 
 constexpr int kHitLimit = 200000;
+constexpr long long kContourWordLimit = 2000000;
 
 // A host that checks each contour and works on it the way a host copying geometry would.
 class CheckingHost : public CPerforexReader {
   public:
     void AddContour(const CVbVrtxGeom& path, int) override {
         CheckContour(path);
+        contourWords += path.GetWordCount();
+        if (contourWords > kContourWordLimit) {
+            throw DeliveryLimitReached();
+        }
         int xmin, ymin, xmax, ymax;
         path.GetExtents(&xmin, &ymin, &xmax, &ymax);
         delete path.ToShape();
     }
     void AddHit(int, int, int) override {
         if (++hits > kHitLimit) {
-            throw HitLimitReached();
+            throw DeliveryLimitReached();
         }
     }
     void AddTool(int, int holeType, int, int, int, double, int a, int b, int c, int d,
@@ -89,6 +95,7 @@ class CheckingHost : public CPerforexReader {
 
   private:
     int hits = 0;
+    long long contourWords = 0;
 };
 
 FILE* NullStream() {
@@ -115,7 +122,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (host.Read(NullStream(), programFile.Path().c_str()) == 0 && program.empty()) {
             std::abort();
         }
-    } catch (const HitLimitReached&) {
+    } catch (const DeliveryLimitReached&) {
         // The read was ended on purpose; what it left behind is for the sanitizers to check.
     }
     return 0;

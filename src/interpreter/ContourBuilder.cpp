@@ -23,14 +23,16 @@ void ContourBuilder::AppendVertex(int x, int y, int r) {
     contourWordCount += kWordsPerVertex;
 }
 
-void ContourBuilder::Flush(int width) {
-    if (contourWordCount <= kWordsPerVertex) {
-        contourWordCount = 0;
-        return;
-    }
-    CVbPolyarcPath path(width, contourWords.data(), contourWordCount, 0, 0, 0, 0);
+bool ContourBuilder::Flush(int width) {
+    flushedWordCount = contourWordCount;
     contourWordCount = 0;
-    if (path.Validate() != 0) {
-        owner.AddContour(path, contourTool);
+    if (flushedWordCount <= kWordsPerVertex) {
+        return false;
     }
+    CVbPolyarcPath path(width, contourWords.data(), flushedWordCount, 0, 0, 0, 0);
+    if (path.Validate() == 0) {
+        return false;
+    }
+    owner.AddContour(path, contourTool);
+    return true;
 }

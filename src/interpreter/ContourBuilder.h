@@ -26,8 +26,13 @@ class ContourBuilder {
     int Tool() const { return contourTool; }
 
     // Delivers the contour with the given width when it has two or more vertices and
-    // validates, then empties the buffer.
-    void Flush(int width);
+    // validates, then empties the buffer; returns true when it was delivered.
+    bool Flush(int width);
+    // Empties the buffer without delivering the contour.
+    void Discard() { contourWordCount = 0; }
+    // The vertex words of the contour the last Flush delivered, until the next AppendVertex.
+    const int* FlushedWords() const { return contourWords.data(); }
+    int FlushedWordCount() const { return flushedWordCount; }
 
   private:
     static constexpr int kWordsPerVertex = 3;
@@ -36,5 +41,6 @@ class ContourBuilder {
     // Storage is kept across flushes; only the first contourWordCount words are in use.
     std::vector<int> contourWords;
     int contourWordCount = 0;
+    int flushedWordCount = 0;
     int contourTool = -1;
 };

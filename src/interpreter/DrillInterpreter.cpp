@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <iterator>
 
 #include "interpreter/G93Text.h"
@@ -35,7 +36,8 @@ CDrillInterpreter<Scanner>::CDrillInterpreter(CPerforexReader* owner, MessageOut
       toolTable(*owner, messages, lengths),
       contour(*owner),
       fileOpened(scanner.IsOpen()),
-      exactUnit(ExactLength::UnitOf(settings.unit)) {
+      exactUnit(ExactLength::UnitOf(settings.unit)),
+      copiedContour(*owner) {
     if constexpr (kAuto) {
         toolTable.SetExactUnit(exactUnit);
     }
@@ -142,11 +144,17 @@ void CDrillInterpreter<Scanner>::DefineTool(const NCToken& token) {
         }
         return;
     }
+    const std::string before = toolTable.SizeText(token.toolNumber);
     const int errors = toolTable.DefineTool(token.text, tokenLine);
     CountErrors(errors);
     if (errors == 0) {
         statedTools.insert(token.toolNumber);
         commentTools.erase(token.toolNumber);
+        const std::string after = toolTable.SizeText(token.toolNumber);
+        if (!before.empty() && after != before) {
+            ReportWarning(kToolRedefined, token.toolNumber, tokenLine, after.c_str(),
+                          before.c_str());
+        }
     }
 }
 
@@ -178,6 +186,10 @@ inline void CDrillInterpreter<Scanner>::TakeBlockWord(const NCToken& token) {
     if constexpr (kAuto) {
         if (type == TOKEN_X || type == TOKEN_Y) {
             const bool x = type == TOKEN_X;
+            if (copyPending) {
+                (x ? copyX : copyY) = token.length;
+                return;
+            }
             if (repeatPending) {
                 (x ? repeatStepX : repeatStepY) = token.length;
                 (x ? repeatHasX : repeatHasY) = true;
@@ -278,6 +290,20 @@ bool CDrillInterpreter<Scanner>::ActOnCode(const NCToken& token) {
             break;
         case CODE_M00:
             NextTableTool();
+            break;
+        case CODE_G32:
+        case CODE_G33:
+            circlePending = true;
+            circleClockwise = token.code == CODE_G32;
+            break;
+        case CODE_M01:
+        case CODE_M02:
+        case CODE_M08:
+        case CODE_M25:
+        case CODE_M70:
+        case CODE_M80:
+        case CODE_M90:
+            ActOnPanelCode(token.code);
             break;
         default:
             ReportError(kCodeWithoutEffect, tokenLine);
@@ -384,13 +410,22 @@ inline void CDrillInterpreter<Scanner>::ProcessBlockIfEnded() {
 template <class Scanner>
 inline void CDrillInterpreter<Scanner>::ProcessBlock() {
     if constexpr (kAuto) {
-        // An R block drills its holes whatever the motion code.
+        // An M02 block's R counts its copies; an R block drills its holes whatever the motion
+        // code.
+        if (copyPending) {
+            DeliverCopies();
+            return;
+        }
         if (repeatPending) {
             DrillRepeatedHoles();
             return;
         }
         if (slotPending) {
             DeliverSlot();
+            return;
+        }
+        if (circlePending) {
+            DeliverCircle();
             return;
         }
     }
@@ -431,7 +466,7 @@ inline void CDrillInterpreter<Scanner>::ProcessPositionBlock() {
     int x = 0;
     int y = 0;
     if (PointToNanometres(blockX, blockY, x, y)) {
-        owner->AddHit(x, y, currentTool);
+        DeliverHit(x, y);
     }
 }
 
@@ -450,7 +485,7 @@ void CDrillInterpreter<Scanner>::DrillRepeatedHoles() {
         const bool xFits = ToNanometres(holeX, x);
         const bool yFits = ToNanometres(holeY, y);
         if (xFits && yFits) {
-            owner->AddHit(x, y, currentTool);
+            DeliverHit(x, y);
             continue;
         }
         // One message per block: a count of billions would otherwise write billions of them.
@@ -508,6 +543,13 @@ void CDrillInterpreter<Scanner>::AppendArcVertices() {
         ReportError(kArcWithoutStart, tokenLine);
         return;
     }
+    if constexpr (kAuto) {
+        if (blockA.IsZero() && blockI.IsZero() && blockJ.IsZero()) {
+            ReportWarning(kArcWithoutRadius, tokenLine);
+            AppendContourPoint(blockX, blockY);
+            return;
+        }
+    }
     int endX = 0;
     int endY = 0;
     if (!PointToNanometres(blockX, blockY, endX, endY)) {
@@ -561,7 +603,36 @@ void CDrillInterpreter<Scanner>::AppendG93Point(const std::string& text) {
 
 template <class Scanner>
 void CDrillInterpreter<Scanner>::FlushContour() {
-    contour.Flush(toolTable.WidthOf(contour.Tool()));
+    DeliverContour(contour, toolTable.WidthOf(contour.Tool()));
+}
+
+template <class Scanner>
+void CDrillInterpreter<Scanner>::DeliverContour(ContourBuilder& builder, int width) {
+    const bool delivered = builder.Flush(width);
+    if constexpr (kAuto) {
+        if (delivered && pattern.IsRecording() &&
+            !pattern.RecordContour(builder.FlushedWords(),
+                                   static_cast<std::size_t>(builder.FlushedWordCount()), width,
+                                   builder.Tool()) &&
+            !patternCutReported) {
+            ReportWarning(kPatternCut, pattern.BeginLine(),
+                          static_cast<int>(PanelPattern::kMostItems), tokenLine);
+            patternCutReported = true;
+        }
+    }
+}
+
+template <class Scanner>
+void CDrillInterpreter<Scanner>::DeliverHit(int x, int y) {
+    owner->AddHit(x, y, currentTool);
+    if constexpr (kAuto) {
+        if (pattern.IsRecording() && !pattern.RecordHole(x, y, currentTool) &&
+            !patternCutReported) {
+            ReportWarning(kPatternCut, pattern.BeginLine(),
+                          static_cast<int>(PanelPattern::kMostItems), tokenLine);
+            patternCutReported = true;
+        }
+    }
 }
 
 template <class Scanner>
@@ -579,19 +650,199 @@ void CDrillInterpreter<Scanner>::DeliverSlot() {
     slotPending = false;
     lastX = blockX;
     lastY = blockY;
+    const int routeTool = contour.Tool();
+    const bool routeOpen = EndRouteBeforeCycle();
     int startX = 0;
     int startY = 0;
     int endX = 0;
     int endY = 0;
-    if (!PointToNanometres(slotStartX, slotStartY, startX, startY) ||
-        !PointToNanometres(blockX, blockY, endX, endY)) {
+    if (PointToNanometres(slotStartX, slotStartY, startX, startY) &&
+        PointToNanometres(blockX, blockY, endX, endY)) {
+        ContourBuilder slot(*owner);
+        slot.SetTool(currentTool);
+        slot.AppendVertex(startX, startY, 0);
+        slot.AppendVertex(endX, endY, 0);
+        DeliverContour(slot, toolTable.WidthOf(currentTool));
+    }
+    if (routeOpen) {
+        ResumeRouteAfterCycle(routeTool);
+    }
+}
+
+template <class Scanner>
+void CDrillInterpreter<Scanner>::DeliverCircle() {
+    circlePending = false;
+    lastX = blockX;
+    lastY = blockY;
+    const Length radiusWord = blockA;
+    blockA = Length{};
+    blockI = Length{};
+    blockJ = Length{};
+    int x = 0;
+    int y = 0;
+    if (!PointToNanometres(blockX, blockY, x, y)) {
         return;
     }
-    ContourBuilder slot(*owner);
-    slot.SetTool(currentTool);
-    slot.AppendVertex(startX, startY, 0);
-    slot.AppendVertex(endX, endY, 0);
-    slot.Flush(toolTable.WidthOf(currentTool));
+    int radius = 0;
+    if (!ToNanometres(radiusWord, radius) || radius == INT_MIN) {
+        ReportError(kValueOutOfRange, tokenLine);
+        return;
+    }
+    radius = std::abs(radius);
+    if (radius == 0) {
+        // A circle of no radius is a plunge at its centre.
+        DeliverHit(x, y);
+        return;
+    }
+    const long long east = static_cast<long long>(x) + radius;
+    const long long west = static_cast<long long>(x) - radius;
+    if (east > INT_MAX || west < INT_MIN) {
+        ReportError(kValueOutOfRange, tokenLine);
+        return;
+    }
+    const int routeTool = contour.Tool();
+    const bool routeOpen = EndRouteBeforeCycle();
+    // Two half circles from the east point through the west point and back.
+    const int signedRadius = circleClockwise ? radius : -radius;
+    ContourBuilder circle(*owner);
+    circle.SetTool(currentTool);
+    circle.AppendVertex(static_cast<int>(east), y, 0);
+    circle.AppendVertex(x, y, signedRadius);
+    circle.AppendVertex(static_cast<int>(west), y, 0);
+    circle.AppendVertex(x, y, signedRadius);
+    circle.AppendVertex(static_cast<int>(east), y, 0);
+    DeliverContour(circle, toolTable.WidthOf(currentTool));
+    if (routeOpen) {
+        ResumeRouteAfterCycle(routeTool);
+    }
+}
+
+template <class Scanner>
+bool CDrillInterpreter<Scanner>::EndRouteBeforeCycle() {
+    const bool open = contour.HasVertex();
+    FlushContour();
+    return open;
+}
+
+template <class Scanner>
+void CDrillInterpreter<Scanner>::ResumeRouteAfterCycle(int tool) {
+    contour.SetTool(tool);
+    AppendContourPoint(blockX, blockY);
+}
+
+template <class Scanner>
+void CDrillInterpreter<Scanner>::ActOnPanelCode(int code) {
+    switch (code) {
+        case CODE_M25:
+            if (pattern.IsRecording()) {
+                ReportWarning(kPatternNotClosed, pattern.BeginLine(), tokenLine);
+            }
+            pattern.Begin(tokenLine);
+            patternCutReported = false;
+            break;
+        case CODE_M01:
+            pattern.Close();
+            break;
+        case CODE_M08:
+            pattern.Forget();
+            break;
+        case CODE_M02:
+            copyPending = true;
+            copyX = Length{};
+            copyY = Length{};
+            break;
+        default:
+            copyTurn.swapAxes = copyTurn.swapAxes || code == CODE_M70;
+            copyTurn.mirrorX = copyTurn.mirrorX || code == CODE_M80;
+            copyTurn.mirrorY = copyTurn.mirrorY || code == CODE_M90;
+            break;
+    }
+    // An M02 block ends at its M code when no offset or turn follows it on its line.
+    if (scanner.GetBlockEnd()) {
+        scanner.ResetBlockEnd();
+        if (copyPending) {
+            DeliverCopies();
+        }
+    }
+}
+
+template <class Scanner>
+void CDrillInterpreter<Scanner>::DeliverCopies() {
+    const int copies = repeatPending ? repeatCount : 1;
+    repeatPending = false;
+    repeatHasX = false;
+    repeatHasY = false;
+    copyPending = false;
+    PanelPattern::Placement placement = copyTurn;
+    copyTurn = PanelPattern::Placement{};
+    if (pattern.IsRecording()) {
+        ReportWarning(kPatternNotClosed, pattern.BeginLine(), tokenLine);
+        pattern.Close();
+    }
+    if (!pattern.Exists()) {
+        ReportWarning(kNoPatternToRepeat, tokenLine);
+        return;
+    }
+    int stepX = 0;
+    int stepY = 0;
+    if (!PointToNanometres(copyX, copyY, stepX, stepY)) {
+        return;
+    }
+    const int delivered = CopiesWithinBound(copies);
+    bool reported = false;
+    for (int copy = 1; copy <= delivered; ++copy) {
+        placement.shiftX = static_cast<long long>(stepX) * copy;
+        placement.shiftY = static_cast<long long>(stepY) * copy;
+        if (!DeliverCopy(placement) && !reported) {
+            ReportError(kValueOutOfRange, tokenLine);
+            reported = true;
+        }
+    }
+}
+
+template <class Scanner>
+int CDrillInterpreter<Scanner>::CopiesWithinBound(int copies) {
+    const long long allowance = std::max(kCopiedPerLine * tokenLine - copiedItems, 0LL);
+    const long long size = pattern.Size();
+    const long long fitting = size == 0 ? copies : allowance / size;
+    const int delivered = fitting < copies ? static_cast<int>(fitting) : copies;
+    if (delivered < copies) {
+        ReportWarning(kCopiesCut, tokenLine, delivered, copies, static_cast<int>(kCopiedPerLine));
+    }
+    copiedItems += size * delivered;
+    return delivered;
+}
+
+template <class Scanner>
+bool CDrillInterpreter<Scanner>::DeliverCopy(const PanelPattern::Placement& placement) {
+    bool fits = true;
+    for (const PanelPattern::Item& item : pattern.Items()) {
+        const int* words = pattern.Words(item);
+        int x = 0;
+        int y = 0;
+        if (item.hole) {
+            if (pattern.Place(words[0], words[1], placement, x, y)) {
+                owner->AddHit(x, y, item.tool);
+            } else {
+                fits = false;
+            }
+            continue;
+        }
+        copiedContour.SetTool(item.tool);
+        bool itemFits = true;
+        for (std::size_t word = 0; itemFits && word < item.wordCount;
+             word += PanelPattern::kWordsPerVertex) {
+            itemFits = pattern.Place(words[word], words[word + 1], placement, x, y);
+            copiedContour.AppendVertex(x, y, PanelPattern::PlaceRadius(words[word + 2], placement));
+        }
+        if (itemFits) {
+            copiedContour.Flush(item.width);
+        } else {
+            copiedContour.Discard();
+            fits = false;
+        }
+    }
+    return fits;
 }
 
 template class CDrillInterpreter<CDrillScanner>;

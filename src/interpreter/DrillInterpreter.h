@@ -10,6 +10,7 @@
 #include "interpreter/ArcCentre.h"
 #include "interpreter/ContourBuilder.h"
 #include "interpreter/LengthConverter.h"
+#include "interpreter/PanelPattern.h"
 #include "interpreter/ToolTable.h"
 #include "machineformat/DrillMachineFormat.h"
 #include "messages/MessageOutput.h"
@@ -25,8 +26,9 @@ class CPerforexReader;
 // program's modal state, delivers tools, holes and contours to the owner and counts the errors
 // and warnings it finds. Scanner is CDrillScanner for the strict reading of the machine format's
 // dialect and CAutoScanner for the AUTO reading, which adds tool definitions where they stand,
-// unit changes, G85 slots, tool offsets and tools without T codes, and reads as the machine
-// drills: exact lengths, repeats that move the position, A as a radius and I, J as signed offsets.
+// unit changes, G85 and G87 slots, G32 and G33 circles, panel patterns (M25 to M01, repeated by
+// M02), tool offsets and tools without T codes, and reads as the machine drills: exact lengths,
+// repeats that move the position, A as a radius and I, J as signed offsets.
 template <class Scanner>
 class CDrillInterpreter {
   public:
@@ -51,6 +53,9 @@ class CDrillInterpreter {
     static constexpr int kRapidMove = 3;
     // Largest repeat count: no machine repeats a hole more often.
     static constexpr double kMostRepeats = 65535.0;
+    // Most holes and vertices the copies of panel patterns deliver per line of the program read,
+    // so that the copies stay within a fixed multiple of the program, as repeats do.
+    static constexpr long long kCopiedPerLine = 65535;
     // Lengths of the drill file as the reading keeps them: the strict reading in doubles of the
     // program's unit, converted to nanometres truncated toward zero; the AUTO reading exactly,
     // rounded to the nearest nanometre when delivered.
@@ -73,6 +78,26 @@ class CDrillInterpreter {
     void NextTableTool();
     // Delivers the slot of a G85 block from its first point to the block position.
     void DeliverSlot();
+    // Delivers the circle of a G32 or G33 block around the block position with radius A.
+    void DeliverCircle();
+    // Delivers the route open before a canned cycle; returns true when one was open.
+    bool EndRouteBeforeCycle();
+    // Opens the route again at the block position, with tool, after a canned cycle.
+    void ResumeRouteAfterCycle(int tool);
+    // Acts on M25, M01, M02, M08, M70, M80 and M90.
+    void ActOnPanelCode(int code);
+    // Delivers the copies of an M02 block.
+    void DeliverCopies();
+    // Returns how many of copies the bound on copied holes and vertices lets through, warning
+    // when it cuts some.
+    int CopiesWithinBound(int copies);
+    // Delivers one copy of the pattern; returns false when a hole or contour of it fell beyond
+    // the range and was left out.
+    bool DeliverCopy(const PanelPattern::Placement& placement);
+    // Delivers a hole with the current tool, recording it in an open pattern.
+    void DeliverHit(int x, int y);
+    // Delivers the contour in builder with width, recording it in an open pattern.
+    void DeliverContour(ContourBuilder& builder, int width);
     // Keeps the value of an X, Y, A, I or J token as the block's word.
     void TakeBlockWord(const NCToken& token);
     // Selects the tool of a T token, warning about numbers above 999 and tools the table does not
@@ -215,4 +240,18 @@ class CDrillInterpreter {
     // Comment table entries not yet delivered: they wait for the program to start, so that a real
     // definition of the same tool read before then takes their place.
     std::map<int, CommentTool> commentTools;
+    // The panel pattern, and an M02 block read (copyPending) with its offset and its turn.
+    PanelPattern pattern;
+    // Builds each contour of a copy; keeps its storage from one to the next.
+    ContourBuilder copiedContour;
+    bool copyPending = false;
+    Length copyX{};
+    Length copyY{};
+    PanelPattern::Placement copyTurn;
+    // Holes and vertices the copies have delivered so far.
+    long long copiedItems = 0;
+    bool patternCutReported = false;
+    // A G32 (clockwise) or G33 was read: the block is a circle.
+    bool circlePending = false;
+    bool circleClockwise = false;
 };

@@ -119,6 +119,15 @@ int WholeDegrees(double angle) {
     return static_cast<int>(std::fmod(std::trunc(angle), 360.0));
 }
 
+// Writes a size in nanometres as millimetres, without trailing zeros; sizes are read from digits
+// and points alone, so never negative.
+std::string Millimetres(int nanometres) {
+    const std::string whole = std::to_string(nanometres / 1000000);
+    std::string fraction = std::to_string(1000000 + nanometres % 1000000).substr(1);
+    fraction.erase(fraction.find_last_not_of('0') + 1);
+    return fraction.empty() ? whole : whole + "." + fraction;
+}
+
 }  // namespace
 
 ToolTable::ToolTable(CPerforexReader& owner, MessageOutput messages, const LengthConverter& lengths)
@@ -139,6 +148,11 @@ bool ToolTable::IsToolDefined(int tool) const {
 int ToolTable::WidthOf(int tool) const {
     const auto entry = toolWidths.find(tool);
     return entry != toolWidths.end() ? entry->second : 0;
+}
+
+std::string ToolTable::SizeText(int tool) const {
+    const auto entry = toolSizes.find(tool);
+    return entry != toolSizes.end() ? entry->second : std::string();
 }
 
 int ToolTable::RouteWidth(int holeType, int diameter, int width, int height, int angle) {
@@ -217,6 +231,7 @@ int ToolTable::DefineRoundToolTruncated(int tool, double diameter, int lineNumbe
 void ToolTable::AddRoundTool(int tool, int diameter) {
     owner.AddTool(tool, CPerforexReader::Round, diameter, 0, 0, 0.0, 0, 0, 0, 0, 0);
     toolWidths[tool] = diameter;
+    toolSizes[tool] = Millimetres(diameter);
 }
 
 int ToolTable::DefineSizedTool(int tool, int holeType, std::string_view parameters,
@@ -237,6 +252,9 @@ int ToolTable::DefineSizedTool(int tool, int holeType, std::string_view paramete
     }
     owner.AddTool(tool, holeType, 0, width, height, angle, 0, 0, 0, 0, 0);
     toolWidths[tool] = RouteWidth(holeType, 0, width, height, WholeDegrees(angle));
+    toolSizes[tool] = holeType == CPerforexReader::Square
+                          ? Millimetres(width)
+                          : Millimetres(width) + " x " + Millimetres(height);
     return 0;
 }
 

@@ -37,6 +37,9 @@ class ToolTable {
     bool IsToolDefined(int tool) const;
     // Returns the route width of tool, or 0 when the table does not hold it.
     int WidthOf(int tool) const;
+    // Returns the sizes of tool in millimetres ("0.9906", "2.54 x 1.27"), or "" when the table
+    // does not hold it.
+    std::string SizeText(int tool) const;
     // Returns the width a router cuts with a tool of this shape, sizes and whole-degree angle.
     static int RouteWidth(int holeType, int diameter, int width, int height, int angle);
 
@@ -64,4 +67,5 @@ class ToolTable {
     bool exact = false;
     ExactLength::Unit exactUnit = ExactLength::kInch;
     std::map<int, int> toolWidths;
+    std::map<int, std::string> toolSizes;
 };

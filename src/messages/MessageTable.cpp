@@ -37,6 +37,19 @@ const char* const kMessages[kLastMessageId] = {
     "Warning: Header block from line number %d has no %% before the end of the input\n",
     "Warning: G04 comment from line number %d runs to the end of the input\n",
     "Warning: Byte 0xFF at line number %d ends the program; the rest of the file is not read\n",
+    "Warning: Pattern begun by M25 at line number %d is not closed by M01; it ends at line number "
+    "%d\n",
+    "Warning: M02 at line number %d has no pattern from M25 to M01 to repeat; nothing is "
+    "delivered for it\n",
+    "Warning: Step and repeat at line number %d delivers %d of its %d copies; more would exceed "
+    "%d copied holes and vertices per line of the program\n",
+    "Warning: Pattern begun by M25 at line number %d holds more than %d holes and vertices; its "
+    "copies leave out what it delivers from line number %d on\n",
+    "Warning: Arc without A, I or J at line number %d is routed as a straight line\n",
+    "Warning: Tool %d at line number %d has no size; the header line defines nothing\n",
+    "Warning: M%s in the header at line number %d is read as a program command\n",
+    "Warning: Tool %d is defined again at line number %d with another size: %s mm replaces %s "
+    "mm\n",
 };
 
 }  // namespace

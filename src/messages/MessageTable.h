@@ -34,10 +34,18 @@ enum MessageId : int {
     kHeaderWithoutPercent = 29,
     kG04CommentToEnd = 30,
     kEndByteBeforeEndOfFile = 31,
+    kPatternNotClosed = 32,
+    kNoPatternToRepeat = 33,
+    kCopiesCut = 34,
+    kPatternCut = 35,
+    kArcWithoutRadius = 36,
+    kToolWithoutSize = 37,
+    kCommandInHeader = 38,
+    kToolRedefined = 39,
 };
 
 // Number of the last message of the reader's message table (ids run from 1).
-constexpr int kLastMessageId = kEndByteBeforeEndOfFile;
+constexpr int kLastMessageId = kToolRedefined;
 
 // Returns the text of message id exactly as stored, or nullptr for an id outside the table.
 const char* MessageText(int id);

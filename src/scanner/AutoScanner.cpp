@@ -26,10 +26,58 @@ std::size_t DigitsEnd(std::string_view text, std::size_t begin) {
 }
 
 // Codes read without effect; M47, M97 and M98 take the rest of their line with them.
-constexpr int kStop = 0, kOptionalStop = 1, kToolChange = 6, kCoolantOn = 8, kCoolantOff = 9;
+constexpr int kStop = 0, kToolChange = 6, kCoolantOff = 9;
 constexpr int kOperatorMessage = 47, kHeaderEnd = 95, kCanned = 97, kCannedText = 98;
 constexpr int kHeaderStart = 48, kMillimetres = 71, kInches = 72;
 constexpr int kDrillMode = 81, kComment = 4;
+// Canned cycles: routed circles and a routed slot, which reads as G85.
+constexpr int kClockwiseCircle = 32, kCounterClockwiseCircle = 33, kRoutedSlot = 87;
+
+// Returns the code of an M code value that only the AUTO reading gives as a token (the panel
+// codes and the stops among them), or NCCodeTable::kNoCode.
+int PanelCode(int value) {
+    switch (value) {
+        case 1:
+            return CODE_M01;
+        case 2:
+            return CODE_M02;
+        case 8:
+            return CODE_M08;
+        case 25:
+            return CODE_M25;
+        case 70:
+            return CODE_M70;
+        case 80:
+            return CODE_M80;
+        case 90:
+            return CODE_M90;
+        default:
+            return NCCodeTable::kNoCode;
+    }
+}
+
+// Returns the code of a G code value in the AUTO reading.
+int AutoGCode(int value) {
+    switch (value) {
+        case kDrillMode:
+            return CODE_G05;
+        case kRoutedSlot:
+            return CODE_G85;
+        case kClockwiseCircle:
+            return CODE_G32;
+        case kCounterClockwiseCircle:
+            return CODE_G33;
+        default:
+            return NCCodeTable::GCode(value);
+    }
+}
+
+// Tells whether an M code of the header line is one of the header's own.
+bool IsHeaderMCode(int value) {
+    return value == kHeaderStart || value == kHeaderEnd || value == kMillimetres ||
+           value == kInches;
+}
+
 // The code of a tool selection that names no tool by its first two digits.
 constexpr int kNoOffsetTool = -1;
 
@@ -62,6 +110,9 @@ NCToken* CAutoScanner::NextToken(NCToken& token) {
     }
     while (!endOfInput) {
         const bool gave = LineDone() ? ReadLine(token) : ScanToken(token);
+        if (gave && headerCommandLine) {
+            WarnAboutHeaderCommand(token);
+        }
         if (gave || !tokenValid) {
             token.line = tokenLine;
             return &token;
@@ -82,6 +133,7 @@ bool CAutoScanner::ReadLine(NCToken& token) {
         return false;
     }
     tokenLine = lines.LineNumber();
+    headerCommandLine = false;
     const std::string_view text = lines.Text();
     if (text.empty()) {
         return false;
@@ -139,18 +191,43 @@ bool CAutoScanner::ReadHeaderLine(NCToken& token) {
         return false;
     }
     const std::string_view text = lines.Text();
-    if (text[0] == '%' || text[0] == 'M') {
+    if (text[0] == '%') {
+        return false;
+    }
+    if (text[0] == 'M') {
+        // Read as in the body; a program command among its tokens is warned about.
+        headerCommandLine = IsDigit(At(1)) && IsDigit(At(2)) &&
+                            !IsHeaderMCode(NCCodeTable::TwoDigitValue(At(1), At(2)));
         return false;
     }
     int tool = 0;
     const bool defines =
         text[0] == 'T' && AutoToolDefinition::Read(text, lines.Written(), cursor, tool, definition);
+    if (!defines && text[0] == 'T' && AutoToolDefinition::ReadSizeless(text, tool)) {
+        messages.Write(kToolWithoutSize, MessageKind::Warning, tokenLine, tool, tokenLine);
+        ++warningCount;
+    }
     // The rest of a definition line, and every other line, is a directive read and ignored.
     cursor = text.size();
     if (defines) {
         MakeDefinition(token, tool, DEFINITION_REAL, ExactLength());
     }
     return defines;
+}
+
+void CAutoScanner::WarnAboutHeaderCommand(const NCToken& token) {
+    // Stops and coolant codes are no program commands a header means to give.
+    const bool quiet = token.type == TOKEN_CODE &&
+                       (token.code == CODE_M00 || token.code == CODE_M01 || token.code == CODE_M08);
+    if (quiet || token.type == TOKEN_UNIT || token.type == TOKEN_COUNTED_ERROR ||
+        token.type == TOKEN_TOOL_DEFINITION) {
+        return;
+    }
+    headerCommandLine = false;
+    const std::string_view text = lines.Text();
+    const char code[] = {text[1], text[2], '\0'};
+    messages.Write(kCommandInHeader, MessageKind::Warning, tokenLine, code, tokenLine);
+    ++warningCount;
 }
 
 bool CAutoScanner::IsProgramCommand() const {
@@ -172,7 +249,8 @@ bool CAutoScanner::IsProgramCommand() const {
         return true;
     }
     if (first == 'M') {
-        return text.substr(start, 3) == "M30";
+        // A pattern begins only in the body.
+        return text.substr(start, 3) == "M30" || text.substr(start, 3) == "M25";
     }
     if (first != 'T' || !IsDigit(second)) {
         return false;
@@ -180,7 +258,8 @@ bool CAutoScanner::IsProgramCommand() const {
     std::size_t end = start;
     int tool = 0;
     std::string unused;
-    return !AutoToolDefinition::Read(text, lines.Written(), end, tool, unused);
+    return !AutoToolDefinition::Read(text, lines.Written(), end, tool, unused) &&
+           !AutoToolDefinition::ReadSizeless(text.substr(start), tool);
 }
 
 bool CAutoScanner::ScanToken(NCToken& token) {
@@ -268,7 +347,7 @@ bool CAutoScanner::ReadGCode(NCToken& token) {
         cursor = lines.Text().size();
         return false;
     }
-    const int code = value == kDrillMode ? CODE_G05 : NCCodeTable::GCode(value);
+    const int code = AutoGCode(value);
     if (code == NCCodeTable::kNoCode) {
         ReportError(kUnknownGCode, shown, tokenLine);
         ReportError(kUnknownCharacter, static_cast<int>('G'), tokenLine);
@@ -324,9 +403,7 @@ bool CAutoScanner::ReadMCode(NCToken& token) {
             token.type = TOKEN_CODE;
             token.code = CODE_M00;
             return true;
-        case kOptionalStop:
         case kToolChange:
-        case kCoolantOn:
         case kCoolantOff:
             return false;
         case kOperatorMessage:
@@ -336,6 +413,17 @@ bool CAutoScanner::ReadMCode(NCToken& token) {
             return false;
         default:
             break;
+    }
+    const int panelCode = PanelCode(value);
+    if (panelCode != NCCodeTable::kNoCode) {
+        token.type = TOKEN_CODE;
+        token.code = panelCode;
+        // An M02 block may end at its M code, or at the swap or mirror code after its offset.
+        const bool endsCopyBlock = panelCode == CODE_M02 || panelCode == CODE_M70 ||
+                                   panelCode == CODE_M80 || panelCode == CODE_M90;
+        blockEnd = blockEnd || (endsCopyBlock && (LineDone() || At(0) == ';' ||
+                                                  static_cast<unsigned char>(At(0)) == delimiter));
+        return true;
     }
     const int code = NCCodeTable::MCode(value);
     if (code == NCCodeTable::kNoCode) {

@@ -23,7 +23,8 @@
 // Turns a drill program into tokens for the AUTO reading, line by line: the program states its
 // unit, digits, zero suppression and step mode where it can (the machine format is the fallback);
 // numbers may carry a decimal point and a sign; tools are defined in the header or the body and
-// delivered where they stand; the header ends at "%", at M95 or before the first program command.
+// delivered where they stand; the header ends at "%", at M95 or before the first program command;
+// the panel codes and canned cycles come as codes of their own.
 // Offers the interface of CDrillScanner that the interpreter uses.
 class CAutoScanner {
   public:
@@ -59,6 +60,9 @@ class CAutoScanner {
     bool ReadLine(NCToken& token);
     // Acts on a header line that is no program command; returns true when it gave token.
     bool ReadHeaderLine(NCToken& token);
+    // Warns, once for its line, that a header line beginning with an M code gave token, unless
+    // token is one the header gives too or a stop or coolant code.
+    void WarnAboutHeaderCommand(const NCToken& token);
     // Tells whether the line, from the cursor on, is a program command that ends the header.
     bool IsProgramCommand() const;
     // Reads the token at the cursor into token; returns false when what stood there gave none.
@@ -113,6 +117,9 @@ class CAutoScanner {
     int tokenLine = 1;
     // True from the start and after M48 until "%", M95 or the first program command.
     bool inHeader = true;
+    // The current header line begins with an M code other than the header's own, and has given
+    // no token yet.
+    bool headerCommandLine = false;
     // A definition in the body selects its tool: the selection waits for the next call.
     bool selectionPending = false;
     int pendingTool = 0;

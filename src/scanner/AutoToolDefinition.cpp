@@ -89,6 +89,20 @@ bool AutoToolDefinition::Read(std::string_view text, std::string_view written, s
     return true;
 }
 
+bool AutoToolDefinition::ReadSizeless(std::string_view line, int& tool) {
+    const std::size_t digitsEnd = RunEnd(line, 1, IsDigit);
+    if (line.empty() || line.front() != 'T' || digitsEnd == 1) {
+        return false;
+    }
+    std::size_t end = digitsEnd;
+    std::string_view diameter;
+    if (ReadParameters(line, end, diameter) || end == digitsEnd || end != line.size()) {
+        return false;
+    }
+    tool = CoordinateReader::SaturatedValue(line.substr(1, digitsEnd - 1));
+    return true;
+}
+
 bool AutoToolDefinition::ReadCommentTable(std::string_view comment, int& tool,
                                           ExactLength& diameter) {
     if (comment.empty() || comment.front() != ';') {

@@ -20,6 +20,9 @@ class AutoToolDefinition {
     // returns false and leaves cursor as it was.
     static bool Read(std::string_view text, std::string_view written, std::size_t& cursor,
                      int& tool, std::string& definition);
+    // Tells whether line is a tool's parameters without a diameter ("T9F200S65": a T, its digits
+    // and at least one parameter letter other than C, to the end of the line); gives its number.
+    static bool ReadSizeless(std::string_view line, int& tool);
     // Tool number of an entry of a comment table that writes none.
     static constexpr int kUnnumbered = -1;
 

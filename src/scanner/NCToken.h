@@ -75,6 +75,18 @@ enum NCCode : int {
     CODE_M72 = 42,
     // Only the AUTO reading delivers the codes below.
     CODE_M00 = 43,
+    // Panels: M25 begins a pattern, M01 ends it, M02 repeats it at an offset, M08 ends the step
+    // and repeat; M70, M80 and M90 swap the axes or mirror X or Y in a repeat.
+    CODE_M01 = 44,
+    CODE_M02 = 45,
+    CODE_M08 = 46,
+    CODE_M25 = 47,
+    CODE_M70 = 48,
+    CODE_M80 = 49,
+    CODE_M90 = 50,
+    // Routed circles, clockwise and counter-clockwise.
+    CODE_G32 = 51,
+    CODE_G33 = 52,
 };
 
 // One token of a drill program. Fields that do not belong to the token's type keep their values.

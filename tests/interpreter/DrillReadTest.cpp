@@ -330,6 +330,28 @@ TEST(DrillRead, RepeatCountsAreBoundedAt65535) {
     EXPECT_EQ(last, 166458899);
 }
 
+// Copies of a panel pattern deliver at most 65535 holes and vertices per line read: a pattern
+// of 65535 holes asked for 65535 times on line 6 gets 6 copies, with a warning the host also
+// receives as data; the sixth copy's last hole is 65.534 mm right and 6 mm up.
+TEST(DrillRead, PanelCopiesAreBoundedPerLineRead) {
+    const ReadOutcome outcome =
+        ReadDrill(std::string(kInch24) + ".DataType AUTO\n",
+                  "METRIC\nM25\nX0Y0\nR65534X0.001\nM01\nR65535M02X0Y1.0\nM30\n");
+    const std::string warning =
+        "Warning: Step and repeat at line number 6 delivers 6 of its 65535 copies; more would "
+        "exceed 65535 copied holes and vertices per line of the program\n";
+    EXPECT_EQ(outcome.messages, warning + TOTALS(0, 1));
+    EXPECT_EQ(outcome.data.substr(0, warning.size() + 8), "34 6 2 |" + warning);
+    const std::string& transcript = outcome.transcript;
+    int hits = 0;
+    for (auto at = transcript.find("hit "); at != std::string::npos;
+         at = transcript.find("hit ", at + 4)) {
+        ++hits;
+    }
+    EXPECT_EQ(hits, 65535 * 7);
+    EXPECT_EQ(transcript.substr(transcript.rfind("hit ")), "hit 65534000 6000000 -1\n");
+}
+
 // A byte 0xFF that closes a block of 2048 bytes, on line 2048, warns only when more bytes follow
 // it in the file; the host receives the warning with its line.
 TEST(DrillRead, AByteFFClosingABlockWarnsOnlyWhenBytesFollowIt) {

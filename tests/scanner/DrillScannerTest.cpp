@@ -242,8 +242,10 @@ INSTANTIATE_TEST_SUITE_P(Files, ScanCases,
                          });
 
 // Whole reads in the AUTO dialect, with the case's settings as the fallback format.
-TEST(AutoReadCases, GiveTheirCallbacksMessagesAndResult) {
-    const std::vector<ScanCase> cases = Load(PERFOREX_SCANNER_DATA "/auto.txt");
+class AutoReadCases : public testing::TestWithParam<const char*> {};
+
+TEST_P(AutoReadCases, GiveTheirCallbacksMessagesAndResult) {
+    const std::vector<ScanCase> cases = Load(std::string(PERFOREX_SCANNER_DATA "/") + GetParam());
     EXPECT_FALSE(cases.empty());
     for (ScanCase c : cases) {
         SCOPED_TRACE(c.name);
@@ -257,6 +259,12 @@ TEST(AutoReadCases, GiveTheirCallbacksMessagesAndResult) {
         EXPECT_EQ(capture.Text(), c.messages);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Files, AutoReadCases, testing::Values("auto.txt", "panels.txt"),
+                         [](const auto& info) {
+                             const std::string file = info.param;
+                             return file.substr(0, file.find('.'));
+                         });
 
 using Tokens = std::vector<std::string>;
 const CDrillMachineFormat kFormat = MakeFormat(2, 4);
