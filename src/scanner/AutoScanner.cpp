@@ -46,7 +46,8 @@ CAutoScanner::CAutoScanner(const DrillInput& input, const CDrillMachineFormat& s
       source(input, settings.characterSet == CDrillMachineFormat::EBCDIC),
       coordinates(source, classes, this->settings, messages),
       unit(ExactLength::UnitOf(settings.unit)),
-      lines(source, delimiter) {
+      lines(source, delimiter),
+      plating(input.Name()) {
     definition.reserve(64);
 }
 
@@ -88,6 +89,7 @@ bool CAutoScanner::ReadLine(NCToken& token) {
     }
     if (text[0] == ';') {
         cursor = text.size();
+        plating.TakeComment(text);
         int integerDigits = 0;
         int decimalDigits = 0;
         if (AutoDirective::ReadFileFormat(text, integerDigits, decimalDigits)) {

@@ -19,6 +19,7 @@
 #include "scanner/DrillInput.h"
 #include "scanner/ExactLength.h"
 #include "scanner/NCToken.h"
+#include "scanner/PlatingStatements.h"
 
 // Turns a drill program into tokens for the AUTO reading, line by line: the program states its
 // unit, digits, zero suppression and step mode where it can (the machine format is the fallback);
@@ -48,6 +49,8 @@ class CAutoScanner {
     // Always empty: tool definitions come as tokens where they stand.
     const std::vector<std::string>& GetToolLines() const { return noToolLines; }
     void StopCollectingToolLines() {}
+    // What the comment lines read so far state about plating.
+    const PlatingStatements& GetPlatingStatements() const { return plating; }
     // Number of warnings the scanner wrote: this reading skips no program text, so only about
     // bytes after a byte 0xFF that ended the input.
     int GetWarningCount() const { return warningCount; }
@@ -106,6 +109,7 @@ class CAutoScanner {
     ExactLength::Unit unit;
     AutoLineReader lines;
     std::vector<std::string> noToolLines;
+    PlatingStatements plating;
     // The tool definition text of the token being made; keeps its capacity.
     std::string definition;
     // Position of the next character to read in the current line.
