@@ -78,20 +78,9 @@ class ReadTest(unittest.TestCase):
             self.assertEqual(len(board.holes), 2)
         self.assertEqual((len(board.holes), board.holes.array.shape), (0, (0, 3)))
 
-    def test_tools_carry_what_their_program_or_its_name_states(self):
-        # kicad.drl: TA attributes before each tool, T3 the non-plated one; altium.drl: T1, T2,
-        # T4 in a ;TYPE=PLATED group, T3 in a ;TYPE=NON_PLATED one; easyeda.drl: one
-        # ;TYPE=PLATED line before M48; board.drl states nothing.
-        table = [("cad/kicad.drl", ["plated", "plated", "non-plated", "plated"]),
-                 ("cad/altium.drl", ["plated", "plated", "plated", "non-plated"]),
-                 ("cad/easyeda.drl", ["plated", "plated"]),
-                 ("board.drl", ["unknown"] * 2)]
-        for name, platings in table:
-            with self.subTest(name):
-                board = perforex.read(os.path.join(SOURCE, "examples", name))
-                self.assertEqual([tool.plating for tool in board.tools], platings)
+    def test_tools_carry_what_the_name_of_their_program_states(self):
         board = perforex.read(PROGRAM, machine_format=FORMAT, name="gerber/board-NPTH.drl")
-        self.assertEqual([tool.plating for tool in board.tools], ["non-plated"] * 2)
+        self.assertEqual([t.plating for t in board.tools], ["non-plated"] * 2)
 
 
 def exception_name(path):

@@ -2,7 +2,6 @@
 
 #include <map>
 #include <string>
-#include <utility>
 
 #include "MessageCapture.h"
 #include "perforex/perforex.h"
@@ -10,13 +9,11 @@
 
 namespace {
 
-const char kAutoFormat[] =
-    ".FILETYPE DRILL_MACHINE_FILE\n.VERSION \"QK2002.1\"\n.DataType AUTO\n.Unit MM\n";
-const char kStrictFormat[] =
-    ".FILETYPE DRILL_MACHINE_FILE\n.VERSION \"QK2002.1\"\n.DataFormat 2,4\n";
+const char kAuto[] = ".FILETYPE DRILL_MACHINE_FILE\n.VERSION \"QK2002.1\"\n.DataType AUTO\n";
+const char kStrict[] = ".FILETYPE DRILL_MACHINE_FILE\n.VERSION \"QK2002.1\"\n";
 
-// Writes "T<tool> <plating code>" for every tool as AddTool announces it, with the plating the
-// reader gives at that moment, and keeps the last one of each tool.
+// Writes "T<tool> <plating code>" for each AddTool with the plating the reader gives then, and
+// keeps the last one of each tool.
 class PlatingHost : public CPerforexReader {
   public:
     void AddContour(const CVbVrtxGeom&, int) override {}
@@ -25,61 +22,45 @@ class PlatingHost : public CPerforexReader {
         last[tool] = GetToolPlating(tool);
         announced += "T" + std::to_string(tool) + " " + std::to_string(last[tool]) + " ";
     }
+    void ReadText(const char* format, const std::string& program, const char* name) {
+        SetDrillMachineFormatText(format);
+        ReadMemory(capture.Stream(), program.data(), program.size(), name);
+    }
 
+    MessageCapture capture;
     std::map<int, int> last;
     std::string announced;
 };
 
+// The expected platings are "T<tool> <code>" per AddTool: 0 unknown, 1 plated, 2 not plated.
 struct PlatingCase {
-    const char* name;
-    const char* fileName;
-    const char* format;
-    const char* program;
-    // "T<tool> <code>" per tool announced: 0 unknown, 1 plated, 2 not plated.
-    const char* platings;
+    const char *name, *fileName, *format, *program, *platings;
 };
 
 // clang-format off
 const PlatingCase kPlatingCases[] = {
-    {"KiCadFileFunctionCoversEveryTool", "board.drl", kAutoFormat,
-     "M48\n; DRILL file {KiCad 5.1.9} date 2021-03-02 10:11:12\n; FORMAT={-:-/ absolute / metric / decimal}\n"
-     "; #@! TF.CreationDate,2021-03-02T10:11:12+01:00\n; #@! TF.FileFunction,Plated,1,2,PTH\n"
-     "FMAT,2\nMETRIC\nT1C0.400\nT2C1.000\n%\nG90\nG05\nT1\nX10.0Y10.0\nT2\nX20.0Y10.0\nT0\nM30\n",
-     "T1 1 T2 1 "},
-    {"KiCadStatementWinsOverTheName", "board-PTH.drl", kAutoFormat,
-     "M48\n; #@! TF.FileFunction,NonPlated,1,2,NPTH\nFMAT,2\nMETRIC\nT1C3.200\n%\nT1\nX5.0Y5.0\nM30\n",
-     "T1 2 "},
-    {"KiCadMixedFileTakesEachToolsAttribute", "board-PTH.drl", kAutoFormat,
-     "M48\n; #@! TF.FileFunction,MixedPlating,1,2\nFMAT,2\nMETRIC\nT1C0.300\n"
-     "; #@! TA.AperFunction,Plated,PTH,ViaDrill\nT2C0.800\n"
-     "; #@! TA.AperFunction,NonPlated,NPTH,ComponentDrill\nT3C3.000\n%\nT2\nX1.0Y1.0\nM30\n",
+    {"KiCadMixedFileTakesEachToolsAttribute", "board-PTH.drl", kAuto,
+     "M48\n; #@! TF.FileFunction,MixedPlating,1,2\nMETRIC\nT1C0.3\n; #@! TA.AperFunction,Plated,PTH,ViaDrill\n"
+     "T2C0.8\n; #@! TA.AperFunction,NonPlated,NPTH,ComponentDrill\nT3C3.0\n%\nT2\nX1.0Y1.0\nM30\n",
      "T1 0 T2 1 T3 2 "},
-    {"AltiumTypeLinesStateGroups", "board.TXT", kAutoFormat,
-     "M48\n;Layer_Color=9474304\n;FILE_FORMAT=2:5\nINCH,LZ\n;TYPE=PLATED\nT1F00S00C0.01181\n"
-     "T2F00S00C0.03937\n;TYPE=NON_PLATED\nT3F00S00C0.12500\n;TYPE=MIXED\nT4F00S00C0.05000\n%\n"
-     "T01\nX0100000Y0100000\nM30\n",
+    {"AltiumTypeLinesStateGroups", "board.TXT", kAuto,
+     "M48\n;FILE_FORMAT=2:5\nINCH,LZ\n;TYPE=PLATED\nT1F00S00C0.01181\nT2F00S00C0.03937\n;TYPE=NON_PLATED\n"
+     "T3F00S00C0.12500\n;TYPE=MIXED\nT4F00S00C0.05000\n%\nT01\nX0100000Y0100000\nM30\n",
      "T1 1 T2 1 T3 2 T4 0 "},
-    {"LaterDefinitionTakesItsOwnGroup", "board_NPTH.drl", kAutoFormat,
+    {"LaterDefinitionTakesItsOwnGroup", "board_NPTH.drl", kAuto,
      "M48\nMETRIC\n;type = plated\nT1C0.5\n%\nT1\nX1.0Y1.0\n;TYPE=NON_PLATED\nT1C0.6\nX2.0Y1.0\nM30\n",
      "T1 1 T1 2 "},
-    {"CommentTableTakesTheGroupItStandsIn", "board.drl", kAutoFormat,
-     ";TYPE=PLATED\n;T1 Holesize 1. = 0.800000 Tolerance = +0.05/-0.05 MM Quantity = 1\n"
-     ";TYPE=NON_PLATED\n;T2 Holesize 2. = 3.200000 Tolerance = +0.05/-0.05 MM Quantity = 1\n"
-     "T1\nX1.0Y1.0\nM30\n",
-     "T1 1 T2 2 "},
-    {"EagleNameWithoutStatements", "CAM/board_NPTH.drd", kAutoFormat,
-     "M48\nM72\nT01C0.0320\n%\nT01\nX1000Y1000\nM30\n",
-     "T1 2 "},
-    {"StrictHeaderCommentsStateGroups", "panel.drl", kStrictFormat,
-     "M48\n;TYPE=PLATED\nT01C0.0120\n;TYPE=NON_PLATED\r\nT02C0.1250\n%\nT01\nX010000Y010000\nM30\n",
-     "T1 1 T2 2 "},
-    {"StrictBodyCommentsStateGroupAndFile", "board-PTH.drl", kStrictFormat,
+    {"CommentTableTakesTheGroupItStandsIn", "CAM/board-NPTH.drl", kAuto,
+     ";TYPE=PLATED\n;T1 Holesize 1. = 0.800000 MM\n;T2 Holesize 2. = 3.200000 MM\n;TYPE=X\n"
+     ";T3 Holesize 3. = 1.000000 MM\nT1\nX1.0Y1.0\nM30\n",
+     "T1 1 T2 1 T3 2 "},
+    {"StrictHeaderCommentsStateGroups", "gerber/board-PTH.drl", kStrict,
+     "M48\n;TYPE=NON_PLATED\r\nT01C0.0120\n;TYPE=DRILL\nT02C0.1250\n%\nT01\nX010000Y010000\nM30\n",
+     "T1 2 T2 1 "},
+    {"StrictBodyCommentsStateGroupAndFile", "board-PTH.drl", kStrict,
      "; #@! TF.FileFunction,NonPlated,1,2,NPTH\n;TYPE=PLATED\n;T01 C0.0400\n;TYPE=SLOTS\n"
      ";T02 C0.1250\nM48\nT03C0.0200\n%\nT01\nX010000Y010000\nM30\n",
      "T1 1 T2 2 T3 2 "},
-    {"StrictNameWhenNothingIsStated", "gerber/board-PTH.drl", kStrictFormat,
-     "M48\n;drill file\nT01C0.0120\n%\nT01\nX010000Y010000\nM30\n",
-     "T1 1 "},
 };
 // clang-format on
 
@@ -88,48 +69,28 @@ class PlatingCases : public ::testing::TestWithParam<PlatingCase> {};
 TEST_P(PlatingCases, EachToolTakesWhatIsStatedBeforeItsDefinition) {
     const PlatingCase& c = GetParam();
     PlatingHost host;
-    MessageCapture capture;
-    host.SetDrillMachineFormatText(c.format);
-    const std::string program = c.program;
-    host.ReadMemory(capture.Stream(), program.data(), program.size(), c.fileName);
-    EXPECT_EQ(host.announced, c.platings);
+    host.ReadText(c.format, c.program, c.fileName);
+    ASSERT_EQ(host.announced, c.platings);
     for (const auto& [tool, plating] : host.last) {
         EXPECT_EQ(host.GetToolPlating(tool), plating) << "T" << tool << " after the read";
     }
     EXPECT_EQ(host.GetToolPlating(99), CPerforexReader::PlatingUnknown);
+    // Another read forgets them.
+    host.ReadText(c.format, "M48\n%\nM30\n", c.fileName);
+    EXPECT_EQ(host.GetToolPlating(host.last.begin()->first), CPerforexReader::PlatingUnknown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, PlatingCases, ::testing::ValuesIn(kPlatingCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Plating, AnotherReadForgetsTheToolsOfTheLastOne) {
-    PlatingHost host;
-    MessageCapture capture;
-    host.SetDrillMachineFormatText(kAutoFormat);
-    const std::string plated = "M48\n;TYPE=PLATED\nT1C0.5\n%\nT1\nX1.0Y1.0\nM30\n";
-    host.ReadMemory(capture.Stream(), plated.data(), plated.size(), "a.drl");
-    const PlatingHost copy(host);
-    const std::string none = "M48\nT2C0.5\n%\nT2\nX1.0Y1.0\nM30\n";
-    host.ReadMemory(capture.Stream(), none.data(), none.size(), "b.drl");
-    EXPECT_EQ(host.GetToolPlating(1), CPerforexReader::PlatingUnknown);
-    EXPECT_EQ(copy.GetToolPlating(1), CPerforexReader::Plated);
-}
-
 TEST(Plating, FileNamesSayItOnlyAsTheirLastWord) {
+    // clang-format off
     const std::pair<const char*, int> names[] = {
-        {"board-NPTH.drl", PlatingStatements::kNonPlated},
-        {"board_NPTH.drl", PlatingStatements::kNonPlated},
-        {"board-PTH.drl", PlatingStatements::kPlated},
-        {"gerber/board-PTH.drl", PlatingStatements::kPlated},
-        {"C:\\cam\\Board_pth.DRL", PlatingStatements::kPlated},
-        {"board-npth", PlatingStatements::kNonPlated},
-        {"DEPTH.drl", PlatingStatements::kUnknown},
-        {"board-DEPTH.drl", PlatingStatements::kUnknown},
-        {"board-PTH-v2.drl", PlatingStatements::kUnknown},
-        {"board-PTH.d/board.drl", PlatingStatements::kUnknown},
-        {"PTH.drl", PlatingStatements::kUnknown},
-        {"-", PlatingStatements::kUnknown},
-    };
+        {"board-NPTH.drl", 2}, {"board_NPTH.drl", 2}, {"board-PTH.drl", 1},
+        {"C:\\cam\\Board_pth.DRL", 1}, {"board-npth", 2}, {"DEPTH.drl", 0},
+        {"board-DEPTH.drl", 0}, {"board-PTH-v2.drl", 0}, {"board-PTH.d/board.drl", 0},
+        {"PTH.drl", 0}, {"-", 0}};
+    // clang-format on
     for (const auto& [name, plating] : names) {
         EXPECT_EQ(PlatingStatements::OfFileName(name), plating) << name;
     }

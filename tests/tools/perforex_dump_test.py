@@ -190,12 +190,9 @@ class Picture(Scratch):
 
 class Json(Scratch):
     def test_tools_say_whether_they_are_plated(self):
-        # altium.drl defines T1, T2, T4 under ;TYPE=PLATED, then T3 under ;TYPE=NON_PLATED.
-        named = self.write("board-NPTH.drl", b"M48\nT1C0.1\n%\nT1\nX1Y1\n")
-        reads = json.loads(run("--json", example("cad/altium.drl"), named).out)["reads"]
-        self.assertEqual([[c["plating"] for c in read["callbacks"] if c["callback"] == "AddTool"]
-                          for read in reads],
-                         [["plated", "plated", "plated", "non-plated"], ["non-plated"]])
+        named = self.write("board-NPTH.drl", b"M48\nT1C0.1\nT2C0.2\n%\nT1\nX1Y1\n")
+        (read,) = json.loads(run("--json", named).out)["reads"]
+        self.assertEqual([c.get("plating") for c in read["callbacks"]], ["non-plated"] * 2 + [None])
         self.assertTrue(run(named).out.splitlines()[2].endswith(" 0.0000 non-plated"))
 
     def test_output_follows_the_schema(self):
