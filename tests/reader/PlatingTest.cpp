@@ -87,9 +87,9 @@ TEST(Plating, FileNamesSayItOnlyAsTheirLastWord) {
     // clang-format off
     const std::pair<const char*, int> names[] = {
         {"board-NPTH.drl", 2}, {"board_NPTH.drl", 2}, {"board-PTH.drl", 1},
-        {"C:\\cam\\Board_pth.DRL", 1}, {"board-npth", 2}, {"DEPTH.drl", 0},
-        {"board-DEPTH.drl", 0}, {"board-PTH-v2.drl", 0}, {"board-PTH.d/board.drl", 0},
-        {"PTH.drl", 0}, {"-", 0}};
+        {"C:\\cam\\Board_pth.DRL", 1}, {"board-npth", 2}, {"DEPTH.drl", 0}, {"PTH.drl", 0},
+        {"board-DEPTH.drl", 0}, {"board-PTH-v2.drl", 0}, {"out-PTH.1/drill", 0},
+        {"C:\\cam-PTH.1\\drill", 0}, {"-", 0}};
     // clang-format on
     for (const auto& [name, plating] : names) {
         EXPECT_EQ(PlatingStatements::OfFileName(name), plating) << name;
