@@ -136,7 +136,7 @@ void CDrillInterpreter<Scanner>::DefineTool(const NCToken& token) {
             currentTool = 1;
         }
     }
-    const int plating = scanner.GetPlatingStatements().Current();
+    const int plating = scanner.GetDefinitionPlating();
     if (token.code != DEFINITION_REAL) {
         if (statedTools.count(token.toolNumber) == 0) {
             commentTools[token.toolNumber] = {token.length, tokenLine, plating};

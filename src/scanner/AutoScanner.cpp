@@ -111,6 +111,7 @@ bool CAutoScanner::ReadLine(NCToken& token) {
         } else {
             MakeDefinition(token, tool, DEFINITION_COMMENT_TABLE, diameter);
         }
+        definitionPlating = plating.OfTableEntry(text);
         return true;
     }
     if (!AutoDirective::MayStartDirective(text[0])) {
@@ -436,6 +437,7 @@ void CAutoScanner::ApplyFormat() {
 void CAutoScanner::MakeDefinition(NCToken& token, int tool, NCDefinitionKind kind,
                                   ExactLength diameter) {
     token.type = TOKEN_TOOL_DEFINITION;
+    definitionPlating = plating.Current();
     token.toolNumber = tool;
     token.code = kind;
     token.length = diameter;

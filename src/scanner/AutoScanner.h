@@ -51,6 +51,9 @@ class CAutoScanner {
     void StopCollectingToolLines() {}
     // What the comment lines read so far state about plating.
     const PlatingStatements& GetPlatingStatements() const { return plating; }
+    // The plating of the tool definition last delivered, as stated before it or, for a comment
+    // table entry, by its own PLATED or NON_PLATED.
+    int GetDefinitionPlating() const { return definitionPlating; }
     // Number of warnings the scanner wrote: this reading skips no program text, so only about
     // bytes after a byte 0xFF that ended the input.
     int GetWarningCount() const { return warningCount; }
@@ -110,6 +113,7 @@ class CAutoScanner {
     AutoLineReader lines;
     std::vector<std::string> noToolLines;
     PlatingStatements plating;
+    int definitionPlating = PlatingStatements::kUnknown;
     // The tool definition text of the token being made; keeps its capacity.
     std::string definition;
     // Position of the next character to read in the current line.

@@ -43,6 +43,8 @@ class CDrillScanner {
     void StopCollectingToolLines() { collectingToolLines = false; }
     // What the comments read so far state about plating, and the plating of each tool line.
     const PlatingStatements& GetPlatingStatements() const { return plating; }
+    // Always unknown: this reading delivers no tool definitions as tokens.
+    int GetDefinitionPlating() const { return PlatingStatements::kUnknown; }
     // Number of warnings written about program text the scan passed over: text skipped after a
     // "%", a header block without its "%", a G04 comment running to the end of the input.
     int GetWarningCount() const { return warningCount; }

@@ -1,5 +1,7 @@
 #include "scanner/PlatingStatements.h"
 
+#include <algorithm>
+
 #include "scanner/AutoDirective.h"
 
 namespace {
@@ -100,6 +102,22 @@ int PlatingStatements::Current() const {
         return byGroup;
     }
     return byFile != kNotStated ? byFile : byName;
+}
+
+int PlatingStatements::OfTableEntry(std::string_view entry) const {
+    std::size_t begin = entry.find_first_not_of(" \t");
+    while (begin != std::string_view::npos) {
+        const std::size_t end = std::min(entry.find_first_of(" \t", begin), entry.size());
+        const std::string_view word = entry.substr(begin, end - begin);
+        if (AutoDirective::EqualsIgnoringCase(word, "PLATED")) {
+            return kPlated;
+        }
+        if (AutoDirective::EqualsIgnoringCase(word, "NON_PLATED")) {
+            return kNonPlated;
+        }
+        begin = entry.find_first_not_of(" \t", end);
+    }
+    return Current();
 }
 
 void PlatingStatements::KeepToolLines(std::size_t count) {

@@ -8,7 +8,8 @@
 // ;TYPE=PLATED and ;TYPE=NON_PLATED before a group of tool definitions and KiCad's
 // TA.AperFunction attribute before one, which hold until the next such line; KiCad's
 // TF.FileFunction attribute for the whole file; and, where the program states nothing, the
-// file's name (board-PTH.drl, board_NPTH.drl). A tool takes what is stated before its definition.
+// file's name (board-PTH.drl, board_NPTH.drl). A tool takes what is stated before its definition,
+// unless its definition says it itself.
 class PlatingStatements {
   public:
     // Plating codes, those of CPerforexReader::Plating.
@@ -23,6 +24,9 @@ class PlatingStatements {
     void TakeComment(std::string_view comment);
     // The plating of a tool defined now.
     int Current() const;
+    // The plating of the tool a comment table entry defines: what the entry says with a word
+    // PLATED or NON_PLATED (Allegro, OrCAD), otherwise Current().
+    int OfTableEntry(std::string_view entry) const;
 
     // Notes that a tool definition line was collected now, to be defined later.
     void NoteToolLine() { toolLinePlatings.push_back(Current()); }

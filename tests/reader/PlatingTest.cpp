@@ -54,6 +54,10 @@ const PlatingCase kPlatingCases[] = {
      ";TYPE=PLATED\n;T1 Holesize 1. = 0.800000 MM\n;T2 Holesize 2. = 3.200000 MM\n;TYPE=X\n"
      ";T3 Holesize 3. = 1.000000 MM\nT1\nX1.0Y1.0\nM30\n",
      "T1 1 T2 1 T3 2 "},
+    {"AllegroEntriesSayItThemselves", "drill_1_4-PTH.drl", kAuto,
+     ";T01 Holesize 1. = 12.000000 Tolerance = +0.000000/-0.000000 PLATED MILS Quantity = 3\n"
+     ";T02 Holesize 2. = 125.000000 NON_PLATED MILS\n;T03 Holesize 3. = 40.000000 MILS\n%\nT01\nX16500Y23000\nM30\n",
+     "T1 1 T2 2 T3 1 "},
     {"StrictHeaderCommentsStateGroups", "gerber/board-PTH.drl", kStrict,
      "M48\n;TYPE=NON_PLATED\r\nT01C0.0120\n;TYPE=DRILL\nT02C0.1250\n%\nT01\nX010000Y010000\nM30\n",
      "T1 2 T2 1 "},
