@@ -16,6 +16,8 @@ class PERFOREX_API CPerforexReader {
   public:
     // Hole shape codes passed to AddTool.
     enum HoleType { Round = 0, Square = 1, Slot = 2, Rectangle = 3 };
+    // Plating codes returned by GetToolPlating.
+    enum Plating { PlatingUnknown = 0, Plated = 1, NonPlated = 2 };
 
     CPerforexReader();
     // Copies make a reader of their own, with their own copy of a loaded machine format.
@@ -48,6 +50,13 @@ class PERFOREX_API CPerforexReader {
     // read as a file would be; a text other than the loaded format's discards that format.
     // Always returns 1.
     int SetDrillMachineFormatText(const perforex::CString& text);
+    // Returns whether the holes of tool are plated (a Plating code), as the program states it at
+    // the tool's latest definition: PLATED or NON_PLATED in the tool's own Allegro comment table
+    // entry, a ;TYPE=PLATED or ;TYPE=NON_PLATED line before its group of definitions, KiCad's
+    // TA.AperFunction or TF.FileFunction attribute before it, and where the program states
+    // nothing, the file name (board-PTH.drl, board_NPTH.drl). Valid after a read and, during one,
+    // from the tool's AddTool on; PlatingUnknown for a tool not defined.
+    int GetToolPlating(int tool) const;
 
   private:
     CPerforexReaderImpl* impl;

@@ -107,9 +107,13 @@ PERFOREX_API int pfx_result_code(const pfx_result* result);
 /* Hole type codes of pfx_tool. */
 enum { PFX_HOLE_ROUND = 0, PFX_HOLE_SQUARE = 1, PFX_HOLE_SLOT = 2, PFX_HOLE_RECTANGLE = 3 };
 
+/* Plating codes of pfx_tool. */
+enum { PFX_PLATING_UNKNOWN = 0, PFX_PLATED = 1, PFX_NON_PLATED = 2 };
+
 /* One tool definition, sizes in nanometres and angle in degrees. holes_before and
  * contours_before count the holes and contours delivered before it, so that a host can tell
- * which definition of a tool number was in force for each hole and contour. */
+ * which definition of a tool number was in force for each hole and contour. plating is a
+ * PFX_PLATING code: what the program states before the definition, or its file name. */
 typedef struct pfx_tool {
     int32_t number;
     int32_t hole_type;
@@ -119,6 +123,7 @@ typedef struct pfx_tool {
     double angle;
     size_t holes_before;
     size_t contours_before;
+    int32_t plating;
 } pfx_tool;
 
 /* Returns how many tools the read delivered. */

@@ -20,9 +20,11 @@ __all__ = ["Board", "Contour", "Holes", "Message", "Tool", "read", "__version__"
 
 __version__ = _capi.lib.pfx_version_string().decode()
 
-Tool = collections.namedtuple("Tool", "number hole_type diameter width height angle")
+Tool = collections.namedtuple("Tool", "number hole_type diameter width height angle plating",
+                              defaults=("unknown",))
 Tool.__doc__ = "A tool definition: sizes in nanometres, hole_type 0 round, 1 square, 2 slot, " \
-               "3 rectangle, angle in degrees."
+               "3 rectangle, angle in degrees, plating 'plated', 'non-plated' or 'unknown'."
+_PLATINGS = {1: "plated", 2: "non-plated"}
 Contour = collections.namedtuple("Contour", "tool kind width closed vertices")
 Contour.__doc__ = "A routed contour: vertices a list of (x, y, r); r != 0 is the centre of an " \
                   "arc of radius |r| (clockwise for r > 0) from the vertex before to the one after."
@@ -102,8 +104,8 @@ class Board:
         lib, handle = _capi.lib, result.handle
         self.result = lib.pfx_result_code(handle)
         tools = lib.pfx_tools(handle)[:lib.pfx_tool_count(handle)]
-        self.tools = [Tool(t.number, t.hole_type, t.diameter, t.width, t.height, t.angle)
-                      for t in tools]
+        self.tools = [Tool(t.number, t.hole_type, t.diameter, t.width, t.height, t.angle,
+                           _PLATINGS.get(t.plating, "unknown")) for t in tools]
         self.holes = Holes(result)
         contours = lib.pfx_contours(handle)[:lib.pfx_contour_count(handle)]
         self.contours = [Contour(c.tool, c.kind, c.width, bool(c.flags & _capi.CONTOUR_CLOSED),

@@ -33,7 +33,7 @@ MESSAGE_WARNING = 2
 class Tool(Structure):
     _fields_ = [("number", c_int32), ("hole_type", c_int32), ("diameter", c_int32),
                 ("width", c_int32), ("height", c_int32), ("angle", c_double),
-                ("holes_before", c_size_t), ("contours_before", c_size_t)]
+                ("holes_before", c_size_t), ("contours_before", c_size_t), ("plating", c_int32)]
 
 
 class Contour(Structure):

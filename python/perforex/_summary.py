@@ -186,9 +186,11 @@ def write(out, path, board):
             continue
         sizes = [_mm(tool.diameter), _inches(tool.diameter)] if tool.hole_type == 0 else [
             unit(_size_x(tool)) + " x " + unit(_size_y(tool)) for unit in (_mm, _inches)]
-        out.write("  %-6s %-9s %-21s %-21s %6g %10s %7d %8d %11s\n" % (
+        plating = "" if tool.plating == "unknown" else " " + tool.plating
+        out.write("  %-6s %-9s %-21s %-21s %6g %10s %7d %8d %11s%s\n" % (
             name, _HOLE_TYPE_NAMES.get(tool.hole_type, "Unknown"), sizes[0], sizes[1],
-            tool.angle, _mm(_route_width(tool)), row.holes, row.contours, _mm(row.length)))
+            tool.angle, _mm(_route_width(tool)), row.holes, row.contours, _mm(row.length),
+            plating))
 
     length = sum(row.length for row in rows.values())
     out.write("  holes: %d\n" % sum(row.holes for row in rows.values()))

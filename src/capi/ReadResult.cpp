@@ -21,9 +21,10 @@ std::int32_t ContourFlags(int header) {
 
 }  // namespace
 
-void CReadResult::AddTool(int tool, int holeType, int diameter, int width, int height,
-                          double angle) {
-    tools.push_back({tool, holeType, diameter, width, height, angle, HoleCount(), contours.size()});
+void CReadResult::AddTool(int tool, int holeType, int diameter, int width, int height, double angle,
+                          int plating) {
+    tools.push_back(
+        {tool, holeType, diameter, width, height, angle, HoleCount(), contours.size(), plating});
 }
 
 void CReadResult::AddHit(int x, int y, int tool) {

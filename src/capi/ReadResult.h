@@ -16,7 +16,8 @@ class CVbVrtxGeom;
 // their vertices and texts, which no later addition may move.
 class CReadResult {
   public:
-    void AddTool(int tool, int holeType, int diameter, int width, int height, double angle);
+    void AddTool(int tool, int holeType, int diameter, int width, int height, double angle,
+                 int plating);
     void AddHit(int x, int y, int tool);
     void AddContour(const CVbVrtxGeom& path, int tool);
     void AddMessage(const CReaderMessage& message);

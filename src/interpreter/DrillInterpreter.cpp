@@ -28,12 +28,12 @@ bool StaysBeyondRange(ExactLength coordinate, ExactLength step) {
 template <class Scanner>
 CDrillInterpreter<Scanner>::CDrillInterpreter(CPerforexReader* owner, MessageOutput messages,
                                               const CDrillMachineFormat& settings,
-                                              const DrillInput& input)
+                                              const DrillInput& input, ToolPlatings& platings)
     : owner(owner),
       messages(messages),
       lengths(settings.unitLength),
       scanner(input, settings, messages),
-      toolTable(*owner, messages, lengths),
+      toolTable(*owner, messages, lengths, platings),
       contour(*owner),
       fileOpened(scanner.IsOpen()),
       exactUnit(ExactLength::UnitOf(settings.unit)),
@@ -138,14 +138,15 @@ void CDrillInterpreter<Scanner>::DefineTool(const NCToken& token) {
             currentTool = 1;
         }
     }
+    const int plating = scanner.GetDefinitionPlating();
     if (token.code != DEFINITION_REAL) {
         if (statedTools.count(token.toolNumber) == 0) {
-            commentTools[token.toolNumber] = {token.length, tokenLine};
+            commentTools[token.toolNumber] = {token.length, tokenLine, plating};
         }
         return;
     }
     const std::string before = toolTable.SizeText(token.toolNumber);
-    const int errors = toolTable.DefineTool(token.text, tokenLine);
+    const int errors = toolTable.DefineTool(token.text, tokenLine, plating);
     CountErrors(errors);
     if (errors == 0) {
         statedTools.insert(token.toolNumber);
@@ -161,7 +162,7 @@ void CDrillInterpreter<Scanner>::DefineTool(const NCToken& token) {
 template <class Scanner>
 void CDrillInterpreter<Scanner>::DeliverCommentTools() {
     for (const auto& [tool, entry] : commentTools) {
-        CountErrors(toolTable.DefineRoundTool(tool, entry.diameter, entry.line));
+        CountErrors(toolTable.DefineRoundTool(tool, entry.diameter, entry.line, entry.plating));
     }
     commentTools.clear();
 }
@@ -360,7 +361,8 @@ void CDrillInterpreter<Scanner>::BuildToolTableOnce() {
     if (toolTableBuilt) {
         return;
     }
-    CountErrors(toolTable.BuildToolTable(scanner.GetToolLines(), tokenLine));
+    CountErrors(toolTable.BuildToolTable(scanner.GetToolLines(), scanner.GetPlatingStatements(),
+                                         tokenLine));
     toolTableBuilt = true;
     // The table is built once; tool definitions found later are never read.
     scanner.StopCollectingToolLines();

@@ -32,9 +32,11 @@ class CPerforexReader;
 template <class Scanner>
 class CDrillInterpreter {
   public:
-    // Opens the drill program through the scanner; IsFileOpened() tells whether that worked.
+    // Opens the drill program through the scanner; IsFileOpened() tells whether that worked. The
+    // plating of each tool goes into platings as the tool is delivered.
     CDrillInterpreter(CPerforexReader* owner, MessageOutput messages,
-                      const CDrillMachineFormat& settings, const DrillInput& input);
+                      const CDrillMachineFormat& settings, const DrillInput& input,
+                      ToolPlatings& platings);
     CDrillInterpreter(const CDrillInterpreter&) = delete;
     CDrillInterpreter& operator=(const CDrillInterpreter&) = delete;
 
@@ -232,10 +234,12 @@ class CDrillInterpreter {
     int tableTools = 0;
     // Tools defined by a real definition, which a comment table entry does not replace.
     std::set<int> statedTools;
-    // A comment table entry: a round tool's diameter and the line it stands on.
+    // A comment table entry: a round tool's diameter, the line it stands on and the plating
+    // stated before it.
     struct CommentTool {
         ExactLength diameter;
         int line;
+        int plating;
     };
     // Comment table entries not yet delivered: they wait for the program to start, so that a real
     // definition of the same tool read before then takes their place.

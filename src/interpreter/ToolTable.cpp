@@ -130,13 +130,16 @@ std::string Millimetres(int nanometres) {
 
 }  // namespace
 
-ToolTable::ToolTable(CPerforexReader& owner, MessageOutput messages, const LengthConverter& lengths)
-    : owner(owner), messages(messages), lengths(lengths) {}
+ToolTable::ToolTable(CPerforexReader& owner, MessageOutput messages, const LengthConverter& lengths,
+                     ToolPlatings& platings)
+    : owner(owner), messages(messages), lengths(lengths), platings(platings) {}
 
-int ToolTable::BuildToolTable(const std::vector<std::string>& toolLines, int lineNumber) {
+int ToolTable::BuildToolTable(const std::vector<std::string>& toolLines,
+                              const PlatingStatements& statements, int lineNumber) {
     int errors = 0;
-    for (const std::string& line : toolLines) {
-        errors += DefineTool(line, lineNumber);
+    for (std::size_t index = 0; index < toolLines.size(); ++index) {
+        definitionPlating = statements.OfToolLine(index);
+        errors += DefineToolLine(toolLines[index], lineNumber);
     }
     return errors;
 }
@@ -172,7 +175,12 @@ int ToolTable::RouteWidth(int holeType, int diameter, int width, int height, int
     }
 }
 
-int ToolTable::DefineTool(std::string_view line, int lineNumber) {
+int ToolTable::DefineTool(std::string_view line, int lineNumber, int plating) {
+    definitionPlating = plating;
+    return DefineToolLine(line, lineNumber);
+}
+
+int ToolTable::DefineToolLine(std::string_view line, int lineNumber) {
     std::string_view rest = line;
     int tool = 0;
     if (!ParseToolNumber(TakeRun(rest, IsDigit), tool)) {
@@ -199,7 +207,7 @@ int ToolTable::DefineRoundTool(int tool, std::string_view parameters, int lineNu
     if (exact) {
         return DefineRoundTool(
             tool, ExactLength::FromLeadingNumber(TakeRun(parameters, IsNumberCharacter), exactUnit),
-            lineNumber);
+            lineNumber, definitionPlating);
     }
     const double number = TakeLeadingNumber(parameters);
     // The diameter passes through single precision, as the drilling machines' tables hold it.
@@ -210,7 +218,8 @@ int ToolTable::DefineRoundTool(int tool, std::string_view parameters, int lineNu
                                     lineNumber);
 }
 
-int ToolTable::DefineRoundTool(int tool, ExactLength diameter, int lineNumber) {
+int ToolTable::DefineRoundTool(int tool, ExactLength diameter, int lineNumber, int plating) {
+    definitionPlating = plating;
     int nanometres = 0;
     if (!diameter.ToNanometres(nanometres)) {
         return ReportOutOfRange(lineNumber);
@@ -229,9 +238,15 @@ int ToolTable::DefineRoundToolTruncated(int tool, double diameter, int lineNumbe
 }
 
 void ToolTable::AddRoundTool(int tool, int diameter) {
-    owner.AddTool(tool, CPerforexReader::Round, diameter, 0, 0, 0.0, 0, 0, 0, 0, 0);
+    DeliverTool(tool, CPerforexReader::Round, diameter, 0, 0, 0.0);
     toolWidths[tool] = diameter;
     toolSizes[tool] = Millimetres(diameter);
+}
+
+void ToolTable::DeliverTool(int tool, int holeType, int diameter, int width, int height,
+                            double angle) {
+    platings[tool] = definitionPlating;
+    owner.AddTool(tool, holeType, diameter, width, height, angle, 0, 0, 0, 0, 0);
 }
 
 int ToolTable::DefineSizedTool(int tool, int holeType, std::string_view parameters,
@@ -250,7 +265,7 @@ int ToolTable::DefineSizedTool(int tool, int holeType, std::string_view paramete
     if (!std::isfinite(angle) || !fits) {
         return ReportOutOfRange(lineNumber);
     }
-    owner.AddTool(tool, holeType, 0, width, height, angle, 0, 0, 0, 0, 0);
+    DeliverTool(tool, holeType, 0, width, height, angle);
     toolWidths[tool] = RouteWidth(holeType, 0, width, height, WholeDegrees(angle));
     toolSizes[tool] = holeType == CPerforexReader::Square
                           ? Millimetres(width)

@@ -9,16 +9,21 @@
 #include "interpreter/LengthConverter.h"
 #include "messages/MessageOutput.h"
 #include "scanner/ExactLength.h"
+#include "scanner/PlatingStatements.h"
 
 class CPerforexReader;
+
+// The plating code of each tool number defined, as its latest definition had it.
+using ToolPlatings = std::map<int, int>;
 
 // The tools of one drill program: turns the collected tool definition lines into AddTool calls
 // and keeps each defined tool's route width.
 class ToolTable {
   public:
-    // Starts an empty table that reports tools to owner and messages to messages and takes
-    // sizes in the unit of lengths.
-    ToolTable(CPerforexReader& owner, MessageOutput messages, const LengthConverter& lengths);
+    // Starts an empty table that reports tools to owner and messages to messages, takes sizes in
+    // the unit of lengths and sets the plating of each tool in platings before it reports it.
+    ToolTable(CPerforexReader& owner, MessageOutput messages, const LengthConverter& lengths,
+              ToolPlatings& platings);
     // Takes the sizes of the definitions that follow exactly from their decimal digits, in unit,
     // rounded to the nearest nanometre, as the AUTO reading does.
     void SetExactUnit(ExactLength::Unit unit) {
@@ -26,13 +31,16 @@ class ToolTable {
         exactUnit = unit;
     }
 
-    // Defines a tool for every usable line, in order; lineNumber goes into range messages.
-    // Returns the number of errors reported.
-    int BuildToolTable(const std::vector<std::string>& toolLines, int lineNumber);
-    // Defines the tool of one line; returns the number of errors reported for it.
-    int DefineTool(std::string_view line, int lineNumber);
-    // Defines a round tool of the given diameter; returns the number of errors reported.
-    int DefineRoundTool(int tool, ExactLength diameter, int lineNumber);
+    // Defines a tool for every usable line, in order, plated as statements noted for the line;
+    // lineNumber goes into range messages. Returns the number of errors reported.
+    int BuildToolTable(const std::vector<std::string>& toolLines,
+                       const PlatingStatements& statements, int lineNumber);
+    // Defines the tool of one line with the given plating; returns the number of errors reported
+    // for it.
+    int DefineTool(std::string_view line, int lineNumber, int plating);
+    // Defines a round tool of the given diameter and plating; returns the number of errors
+    // reported.
+    int DefineRoundTool(int tool, ExactLength diameter, int lineNumber, int plating);
     // Tells whether a definition of tool was taken into the table, whatever its width.
     bool IsToolDefined(int tool) const;
     // Returns the route width of tool, or 0 when the table does not hold it.
@@ -52,8 +60,12 @@ class ToolTable {
     // Defines a round tool of the given diameter in nanometres, truncated toward zero; returns
     // the number of errors reported.
     int DefineRoundToolTruncated(int tool, double diameter, int lineNumber);
+    // Defines the tool of one line with the plating of the definition being made.
+    int DefineToolLine(std::string_view line, int lineNumber);
     // Reports a round tool of the given diameter in nanometres and takes it into the table.
     void AddRoundTool(int tool, int diameter);
+    // Reports a tool to the owner, its plating set first so that the owner can ask for it.
+    void DeliverTool(int tool, int holeType, int diameter, int width, int height, double angle);
     // Converts the size at the start of parameters to nanometres and drops it from them; returns
     // false when it does not fit in 32 bits.
     bool TakeSize(std::string_view& parameters, int& nanometres) const;
@@ -68,4 +80,7 @@ class ToolTable {
     ExactLength::Unit exactUnit = ExactLength::kInch;
     std::map<int, int> toolWidths;
     std::map<int, std::string> toolSizes;
+    ToolPlatings& platings;
+    // The plating of the definition being made.
+    int definitionPlating = PlatingStatements::kUnknown;
 };

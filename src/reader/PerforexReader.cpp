@@ -39,4 +39,8 @@ int CPerforexReader::SetDrillMachineFormatText(const CString& text) {
     return 1;
 }
 
+int CPerforexReader::GetToolPlating(int tool) const {
+    return impl->ToolPlating(tool);
+}
+
 void CPerforexReader::AddMessage(const CReaderMessage&) {}

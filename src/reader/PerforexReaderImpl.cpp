@@ -3,6 +3,11 @@
 #include "interpreter/DrillInterpreter.h"
 #include "perforex/PerforexReader.h"
 
+static_assert(static_cast<int>(CPerforexReader::PlatingUnknown) == PlatingStatements::kUnknown &&
+                  static_cast<int>(CPerforexReader::Plated) == PlatingStatements::kPlated &&
+                  static_cast<int>(CPerforexReader::NonPlated) == PlatingStatements::kNonPlated,
+              "the reader hands on the plating codes of the statements");
+
 CPerforexReaderImpl::CPerforexReaderImpl(CPerforexReader* owner) : owner(owner) {}
 
 CPerforexReaderImpl::CPerforexReaderImpl(const CPerforexReaderImpl& source, CPerforexReader* owner)
@@ -18,6 +23,7 @@ void CPerforexReaderImpl::CopyStateFrom(const CPerforexReaderImpl& source) {
     machineFormatIsText = source.machineFormatIsText;
     settings = source.settings ? std::make_unique<CDrillMachineFormat>(*source.settings) : nullptr;
     messageStream = source.messageStream;
+    platings = source.platings;
 }
 
 void CPerforexReaderImpl::SetMachineFormatFile(const std::string& path) {
@@ -38,6 +44,7 @@ void CPerforexReaderImpl::SetMachineFormatSource(const std::string& source, bool
 }
 
 int CPerforexReaderImpl::Read(FILE* stream, const DrillInput& input) {
+    platings.clear();
     messageStream = stream;
     // A null stream could never receive a message, so no read is attempted with one.
     if (messageStream == nullptr) {
@@ -47,6 +54,11 @@ int CPerforexReaderImpl::Read(FILE* stream, const DrillInput& input) {
         return 0;
     }
     return Interpret(input);
+}
+
+int CPerforexReaderImpl::ToolPlating(int tool) const {
+    const auto entry = platings.find(tool);
+    return entry != platings.end() ? entry->second : CPerforexReader::PlatingUnknown;
 }
 
 void CPerforexReaderImpl::OnMessage(int id, int line, MessageKind kind, std::string_view text) {
@@ -80,7 +92,7 @@ int CPerforexReaderImpl::Interpret(const DrillInput& input) {
 template <class Scanner>
 int CPerforexReaderImpl::InterpretWith(const DrillInput& input) {
     CDrillInterpreter<Scanner> interpreter(owner, MessageOutput(messageStream, this), *settings,
-                                           input);
+                                           input, platings);
     if (!interpreter.IsFileOpened()) {
         return 0;
     }

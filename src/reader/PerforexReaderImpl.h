@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "interpreter/ToolTable.h"
 #include "machineformat/DrillMachineFormat.h"
 #include "messages/MessageListener.h"
 #include "scanner/DrillInput.h"
@@ -29,9 +30,11 @@ class CPerforexReaderImpl final : private MessageListener {
     // Gives the machine format as a text; a text other than the loaded format's discards that
     // format, so that the next read loads the given text.
     void SetMachineFormatText(const std::string& text);
-    // Takes over the machine format source and a copy of the loaded machine format of another
-    // reader.
+    // Takes over the machine format source, a copy of the loaded machine format and the tools'
+    // plating of another reader.
     void CopyStateFrom(const CPerforexReaderImpl& source);
+    // Returns the plating of tool in the latest read, PlatingUnknown for a tool not defined.
+    int ToolPlating(int tool) const;
 
   private:
     // Hands a message to the owner's AddMessage.
@@ -54,4 +57,6 @@ class CPerforexReaderImpl final : private MessageListener {
     std::unique_ptr<CDrillMachineFormat> settings;
     CPerforexReader* owner;
     FILE* messageStream = nullptr;
+    // The plating of each tool the latest read defined, filled as it delivers them.
+    ToolPlatings platings;
 };

@@ -94,7 +94,8 @@ CAutoScanner::CAutoScanner(const DrillInput& input, const CDrillMachineFormat& s
       source(input, settings.characterSet == CDrillMachineFormat::EBCDIC),
       coordinates(source, classes, this->settings, messages),
       unit(ExactLength::UnitOf(settings.unit)),
-      lines(source, delimiter) {
+      lines(source, delimiter),
+      plating(input.Name()) {
     definition.reserve(64);
 }
 
@@ -140,6 +141,7 @@ bool CAutoScanner::ReadLine(NCToken& token) {
     }
     if (text[0] == ';') {
         cursor = text.size();
+        plating.TakeComment(text);
         int integerDigits = 0;
         int decimalDigits = 0;
         if (AutoDirective::ReadFileFormat(text, integerDigits, decimalDigits)) {
@@ -161,6 +163,7 @@ bool CAutoScanner::ReadLine(NCToken& token) {
         } else {
             MakeDefinition(token, tool, DEFINITION_COMMENT_TABLE, diameter);
         }
+        definitionPlating = plating.OfTableEntry(text);
         return true;
     }
     if (!AutoDirective::MayStartDirective(text[0])) {
@@ -522,6 +525,7 @@ void CAutoScanner::ApplyFormat() {
 void CAutoScanner::MakeDefinition(NCToken& token, int tool, NCDefinitionKind kind,
                                   ExactLength diameter) {
     token.type = TOKEN_TOOL_DEFINITION;
+    definitionPlating = plating.Current();
     token.toolNumber = tool;
     token.code = kind;
     token.length = diameter;

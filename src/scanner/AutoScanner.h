@@ -19,6 +19,7 @@
 #include "scanner/DrillInput.h"
 #include "scanner/ExactLength.h"
 #include "scanner/NCToken.h"
+#include "scanner/PlatingStatements.h"
 
 // Turns a drill program into tokens for the AUTO reading, line by line: the program states its
 // unit, digits, zero suppression and step mode where it can (the machine format is the fallback);
@@ -49,6 +50,11 @@ class CAutoScanner {
     // Always empty: tool definitions come as tokens where they stand.
     const std::vector<std::string>& GetToolLines() const { return noToolLines; }
     void StopCollectingToolLines() {}
+    // What the comment lines read so far state about plating.
+    const PlatingStatements& GetPlatingStatements() const { return plating; }
+    // The plating of the tool definition last delivered, as stated before it or, for a comment
+    // table entry, by its own PLATED or NON_PLATED.
+    int GetDefinitionPlating() const { return definitionPlating; }
     // Number of warnings the scanner wrote: this reading skips no program text, so only about
     // bytes after a byte 0xFF that ended the input.
     int GetWarningCount() const { return warningCount; }
@@ -110,6 +116,8 @@ class CAutoScanner {
     ExactLength::Unit unit;
     AutoLineReader lines;
     std::vector<std::string> noToolLines;
+    PlatingStatements plating;
+    int definitionPlating = PlatingStatements::kUnknown;
     // The tool definition text of the token being made; keeps its capacity.
     std::string definition;
     // Position of the next character to read in the current line.

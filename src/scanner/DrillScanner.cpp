@@ -21,7 +21,8 @@ CDrillScanner::CDrillScanner(const DrillInput& input, const CDrillMachineFormat&
       delimiter(settings.DelimiterCharacter()),
       classes(static_cast<char>(delimiter)),
       source(input, settings.characterSet == CDrillMachineFormat::EBCDIC),
-      coordinates(source, classes, this->settings, messages) {
+      coordinates(source, classes, this->settings, messages),
+      plating(input.Name()) {
     toolDigits.reserve(16);
 }
 
@@ -153,27 +154,41 @@ bool CDrillScanner::ScanToken(int& c, NCToken& token) {
 }
 
 int CDrillScanner::SkipCommentLine() {
+    commentText.assign(1, ';');
     for (;;) {
-        const int c = source.NextChar();
+        const int c = NextCommentChar();
         if (c == '\n' || c == kEnd) {
-            return c;
+            return EndComment(c);
         }
         if (c != 'T') {
             continue;
         }
         // A line feed right after the T ends the line here, leaving the next line whole.
-        const int first = source.NextChar();
+        const int first = NextCommentChar();
         if (first == '\n' || first == kEnd) {
-            return first;
+            return EndComment(first);
         }
-        const int second = source.NextChar();
+        const int second = NextCommentChar();
         if (classes.IsDigit(first) && classes.IsDigit(second)) {
             return CollectCommentToolDefinition(first, second);
         }
         if (second == '\n' || second == kEnd) {
-            return second;
+            return EndComment(second);
         }
     }
+}
+
+int CDrillScanner::NextCommentChar() {
+    const int c = source.NextChar();
+    if (c != '\n' && c != kEnd && commentText.size() < PlatingStatements::kCommentCapacity) {
+        commentText.push_back(static_cast<char>(c));
+    }
+    return c;
+}
+
+int CDrillScanner::EndComment(int c) {
+    plating.TakeComment(commentText);
+    return c;
 }
 
 int CDrillScanner::CollectCommentToolDefinition(int first, int second) {
@@ -187,6 +202,7 @@ int CDrillScanner::CollectCommentToolDefinition(int first, int second) {
     }
     if (collectingToolLines) {
         toolLines.push_back(std::move(text));
+        plating.NoteToolLine();
     }
     return c;
 }
@@ -338,10 +354,11 @@ CDrillScanner::MCodeOutcome CDrillScanner::ReadMCode(NCToken& token) {
 
 void CDrillScanner::ReadHeaderBlock(int line) {
     const std::size_t collected = toolLines.size();
-    if (!HeaderReader(source, toolLines).ReadHeader()) {
+    if (!HeaderReader(source, toolLines, plating).ReadHeader()) {
         ReportWarning(line, kHeaderWithoutPercent, line);
     }
     if (!collectingToolLines) {
         toolLines.resize(collected);
+        plating.KeepToolLines(collected);
     }
 }

@@ -12,6 +12,7 @@
 #include "scanner/CoordinateReader.h"
 #include "scanner/DrillInput.h"
 #include "scanner/NCToken.h"
+#include "scanner/PlatingStatements.h"
 
 // Turns one drill program file into tokens, collecting tool definition lines on the way.
 class CDrillScanner {
@@ -40,6 +41,10 @@ class CDrillScanner {
     // Stops adding tool definitions to the tool lines, once nothing will read them again, so
     // that memory does not grow with the definitions a long program repeats in its comments.
     void StopCollectingToolLines() { collectingToolLines = false; }
+    // What the comments read so far state about plating, and the plating of each tool line.
+    const PlatingStatements& GetPlatingStatements() const { return plating; }
+    // Always unknown: this reading delivers no tool definitions as tokens.
+    int GetDefinitionPlating() const { return PlatingStatements::kUnknown; }
     // Number of warnings written about program text the scan passed over: text skipped after a
     // "%", a header block without its "%", a G04 comment running to the end of the input.
     int GetWarningCount() const { return warningCount; }
@@ -58,9 +63,13 @@ class CDrillScanner {
     // Reads the token that begins with c (sequence number, tool, code or number) into token and
     // returns true; returns false with the character to go on with in c when there is none.
     bool ScanToken(int& c, NCToken& token);
-    // Skips a comment line, collecting a tool definition written in it; returns the line feed
-    // that ends it or the end value.
+    // Skips a comment line, collecting a tool definition written in it and handing any other
+    // comment to the plating statements; returns the line feed that ends it or the end value.
     int SkipCommentLine();
+    // Returns the next character of a comment, keeping it in commentText.
+    int NextCommentChar();
+    // Hands the comment read to the plating statements and returns c, which ended it.
+    int EndComment(int c);
     // Appends a comment line's tool definition, which begins with the digits first and second;
     // returns the line feed that ends it or the end value.
     int CollectCommentToolDefinition(int first, int second);
@@ -105,6 +114,9 @@ class CDrillScanner {
     CoordinateReader coordinates;
     // Tool definition texts collected so far; only ever grows.
     std::vector<std::string> toolLines;
+    PlatingStatements plating;
+    // The comment being skipped, from its ";".
+    std::string commentText;
     // Digits of the tool number being read; keeps its capacity from token to token.
     std::string toolDigits;
     // False once the current call reported an error.

@@ -6,8 +6,9 @@ constexpr int kEnd = CharacterSource::kEndOfInput;
 
 }  // namespace
 
-HeaderReader::HeaderReader(CharacterSource& source, std::vector<std::string>& toolLines)
-    : source(source), toolLines(toolLines) {}
+HeaderReader::HeaderReader(CharacterSource& source, std::vector<std::string>& toolLines,
+                           PlatingStatements& plating)
+    : source(source), toolLines(toolLines), plating(plating) {}
 
 bool HeaderReader::ReadHeader() {
     int current = 'M';
@@ -23,7 +24,7 @@ void HeaderReader::ReadHeaderStep(int& current) {
         return;
     }
     const int previous = current;
-    current = source.NextChar();
+    current = NextChar();
     if (StartsDirective(previous, current)) {
         SkipToLineFeed(current);
     }
@@ -31,19 +32,20 @@ void HeaderReader::ReadHeaderStep(int& current) {
 
 void HeaderReader::ReadToolDefinition(int& current) {
     std::string text;
-    current = source.NextChar();
+    current = NextChar();
     while (current != '\n' && current != kEnd) {
         if (text.size() < kToolTextCapacity) {
             text.push_back(static_cast<char>(current));
         }
-        current = source.NextChar();
+        current = NextChar();
     }
     toolLines.push_back(std::move(text));
+    plating.NoteToolLine();
 }
 
 void HeaderReader::SkipToLineFeed(int& current) {
     while (current != '\n' && current != kEnd) {
-        current = source.NextChar();
+        current = NextChar();
     }
 }
 
@@ -58,4 +60,22 @@ bool HeaderReader::StartsDirective(int first, int second) {
         default:
             return false;
     }
+}
+
+int HeaderReader::NextChar() {
+    const int c = source.NextChar();
+    if (c == '\n' || c == kEnd) {
+        if (inComment) {
+            plating.TakeComment(comment);
+            inComment = false;
+        }
+    } else if (inComment) {
+        if (comment.size() < PlatingStatements::kCommentCapacity) {
+            comment.push_back(static_cast<char>(c));
+        }
+    } else if (c == ';') {
+        inComment = true;
+        comment.assign(1, ';');
+    }
+    return c;
 }

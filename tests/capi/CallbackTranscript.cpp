@@ -45,7 +45,11 @@ class TranscriptHost : public CPerforexReader {
     void AddHit(int x, int y, int tool) override { std::printf("hit %d %d %d\n", x, y, tool); }
     void AddTool(int tool, int holeType, int diameter, int width, int height, double angle, int,
                  int, int, int, int) override {
-        std::printf("tool %d %d %d %d %d %g\n", tool, holeType, diameter, width, height, angle);
+        std::printf("tool %d %d %d %d %d %g", tool, holeType, diameter, width, height, angle);
+        if (GetToolPlating(tool) != PlatingUnknown) {
+            std::printf(" plating %d", GetToolPlating(tool));
+        }
+        std::printf("\n");
     }
     void AddMessage(const CReaderMessage& message) override {
         messages += "message " + std::to_string(message.number) + ' ' +

@@ -108,8 +108,12 @@ static void PrintTranscript(FILE* out, const pfx_result* board) {
     for (size_t index = 0; index < pfx_tool_count(board); ++index) {
         const pfx_tool* tool = &pfx_tools(board)[index];
         PrintDeliveries(out, board, tool->holes_before, tool->contours_before, &hole, &contour);
-        fprintf(out, "tool %d %d %d %d %d %g\n", tool->number, tool->hole_type, tool->diameter,
+        fprintf(out, "tool %d %d %d %d %d %g", tool->number, tool->hole_type, tool->diameter,
                 tool->width, tool->height, tool->angle);
+        if (tool->plating != PFX_PLATING_UNKNOWN) {
+            fprintf(out, " plating %d", tool->plating);
+        }
+        fputc('\n', out);
     }
     PrintDeliveries(out, board, pfx_hole_count(board), pfx_contour_count(board), &hole, &contour);
     for (size_t index = 0; index < pfx_message_count(board); ++index) {

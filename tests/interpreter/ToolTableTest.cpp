@@ -71,8 +71,9 @@ TEST_P(ToolTableCases, DefinesToolsAsWritten) {
     const ToolCase& c = GetParam();
     RecordingHost host;
     MessageCapture capture;
-    ToolTable table(host, capture.Stream(), LengthConverter(c.unitLength));
-    EXPECT_EQ(table.BuildToolTable(c.lines, kLine), c.errors);
+    ToolPlatings platings;
+    ToolTable table(host, capture.Stream(), LengthConverter(c.unitLength), platings);
+    EXPECT_EQ(table.BuildToolTable(c.lines, PlatingStatements(""), kLine), c.errors);
     EXPECT_EQ(host.transcript, c.transcript);
     EXPECT_EQ(capture.Text(), c.messages);
     EXPECT_EQ(table.IsToolDefined(c.tool), c.width >= 0);

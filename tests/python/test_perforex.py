@@ -78,6 +78,10 @@ class ReadTest(unittest.TestCase):
             self.assertEqual(len(board.holes), 2)
         self.assertEqual((len(board.holes), board.holes.array.shape), (0, (0, 3)))
 
+    def test_tools_carry_what_the_name_of_their_program_states(self):
+        board = perforex.read(PROGRAM, machine_format=FORMAT, name="gerber/board-NPTH.drl")
+        self.assertEqual([t.plating for t in board.tools], ["non-plated"] * 2)
+
 
 def exception_name(path):
     try:
@@ -128,7 +132,8 @@ def escaped(text):
 
 
 def python_transcript(board):
-    lines = ["tool %d %d %d %d %d %s" % (t[:5] + ("%g" % t.angle,)) for t in board.tools]
+    codes = {"plated": " plating 1", "non-plated": " plating 2", "unknown": ""}
+    lines = ["tool %d %d %d %d %d %g%s" % (t[:6] + (codes[t.plating],)) for t in board.tools]
     lines += ["hit %d %d %d" % hole for hole in board.holes]
     lines += ["contour %d %d %d %d:%s" % (c.tool, c.kind, c.width, c.closed, "".join(
         " %d %d %d" % vertex for vertex in c.vertices)) for c in board.contours]

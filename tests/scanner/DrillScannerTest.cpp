@@ -253,7 +253,9 @@ TEST_P(AutoReadCases, GiveTheirCallbacksMessagesAndResult) {
         TempFile file(c.program, ".drl");
         RecordingHost host;
         MessageCapture capture;
-        CDrillInterpreter<CAutoScanner> interpreter(&host, capture.Stream(), c.format, file.Path());
+        ToolPlatings platings;
+        CDrillInterpreter<CAutoScanner> interpreter(&host, capture.Stream(), c.format, file.Path(),
+                                                    platings);
         EXPECT_EQ(interpreter.Run() ? 1 : 0, c.result);
         EXPECT_EQ(host.transcript, c.callbacks);
         EXPECT_EQ(capture.Text(), c.messages);

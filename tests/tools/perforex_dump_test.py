@@ -189,6 +189,12 @@ class Picture(Scratch):
 
 
 class Json(Scratch):
+    def test_tools_say_whether_they_are_plated(self):
+        named = self.write("board-NPTH.drl", b"M48\nT1C0.1\nT2C0.2\n%\nT1\nX1Y1\n")
+        (read,) = json.loads(run("--json", named).out)["reads"]
+        self.assertEqual([c.get("plating") for c in read["callbacks"]], ["non-plated"] * 2 + [None])
+        self.assertTrue(run(named).out.splitlines()[2].endswith(" 0.0000 non-plated"))
+
     def test_output_follows_the_schema(self):
         drills = [example(name + ".drl") for name in ("board", "holes", "outline", "metric")]
         odd = self.write(ODD_NAME, b"M48\nT1C0.1\n%\nT1\nX1Y1\n")  # escaped in JSON

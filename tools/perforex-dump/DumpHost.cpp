@@ -51,8 +51,8 @@ void DumpHost::AddHit(int x, int y, int tool) {
 void DumpHost::AddTool(int tool, int holeType, int diameter, int width, int height, double angle,
                        int a, int b, int c, int d, int e) {
     ++delivered_;
-    const ToolDefinition definition{tool,   holeType, diameter,       width,
-                                    height, angle,    {a, b, c, d, e}};
+    const ToolDefinition definition{tool,   holeType, diameter,        width,
+                                    height, angle,    {a, b, c, d, e}, GetToolPlating(tool)};
     for (DumpSink* sink : sinks_) {
         sink->Tool(definition);
     }

@@ -107,8 +107,9 @@ void JsonWriter::Tool(const ToolDefinition& tool) {
                  tool.tool, tool.holeType, tool.HoleTypeName(), tool.diameter, tool.width,
                  tool.height);
     WriteNumber(out_, tool.angle);
-    std::fprintf(out_, ", \"trailing\": [%d, %d, %d, %d, %d]}", tool.trailing[0], tool.trailing[1],
-                 tool.trailing[2], tool.trailing[3], tool.trailing[4]);
+    std::fprintf(out_, ", \"trailing\": [%d, %d, %d, %d, %d], \"plating\": \"%s\"}",
+                 tool.trailing[0], tool.trailing[1], tool.trailing[2], tool.trailing[3],
+                 tool.trailing[4], tool.PlatingName());
 }
 
 void JsonWriter::Hit(int x, int y, int tool) {

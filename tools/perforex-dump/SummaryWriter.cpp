@@ -1,5 +1,6 @@
 #include "SummaryWriter.h"
 
+#include "perforex/PerforexReader.h"
 #include "perforex/VbVrtxGeom.h"
 
 namespace {
@@ -97,11 +98,15 @@ void SummaryWriter::WriteToolRow(int tool, const ToolRow& row) const {
         return;
     }
     const ToolDefinition& definition = row.definition;
-    std::fprintf(out_, "  %-6s %-9s %-21s %-21s %6g %10s %7lld %8lld %11s\n", name.c_str(),
+    // Said only where known, so that a program that states nothing keeps its rows.
+    const std::string plating = definition.plating == CPerforexReader::PlatingUnknown
+                                    ? std::string()
+                                    : std::string(" ") + definition.PlatingName();
+    std::fprintf(out_, "  %-6s %-9s %-21s %-21s %6g %10s %7lld %8lld %11s%s\n", name.c_str(),
                  definition.HoleTypeName(), SizeText(definition, Millimetres).c_str(),
                  SizeText(definition, Inches).c_str(), definition.angle,
                  Millimetres(definition.RouteWidth()).c_str(), row.holes, row.contours,
-                 Millimetres(row.length).c_str());
+                 Millimetres(row.length).c_str(), plating.c_str());
 }
 
 void SummaryWriter::WriteTotals() const {

@@ -30,6 +30,17 @@ const char* ToolDefinition::HoleTypeName() const {
     }
 }
 
+const char* ToolDefinition::PlatingName() const {
+    switch (plating) {
+        case CPerforexReader::Plated:
+            return "plated";
+        case CPerforexReader::NonPlated:
+            return "non-plated";
+        default:
+            return "unknown";
+    }
+}
+
 double ToolDefinition::SizeX() const {
     return holeType == CPerforexReader::Round ? diameter : width;
 }

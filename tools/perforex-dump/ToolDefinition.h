@@ -10,9 +10,13 @@ struct ToolDefinition {
     double angle = 0.0;
     // The five trailing integers of AddTool, passed on as they come.
     int trailing[5] = {0, 0, 0, 0, 0};
+    // What the reader's GetToolPlating said of the tool when it was announced.
+    int plating = 0;
 
     // Returns the name of the hole type, "Unknown" for a code outside the four known ones.
     const char* HoleTypeName() const;
+    // Returns "plated", "non-plated" or "unknown".
+    const char* PlatingName() const;
     // Returns the hole's side along x before rotation (the diameter of a round hole).
     double SizeX() const;
     // Returns the hole's side along y before rotation (the diameter of a round hole).
