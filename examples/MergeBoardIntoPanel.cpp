@@ -8,17 +8,14 @@
 
 namespace {
 
-// Reads one drill file, with the format detected for it, into program; every tool gets plating.
-int ReadInto(CDrillProgram& program, const char* path, int plating) {
+// Reads one drill file, with the format detected for it, into program; each tool takes the
+// plating that the program or its file name states.
+int ReadInto(CDrillProgram& program, const char* path) {
     CFormatDetector detector;
     detector.DetectFile(path);
     CWritingReader reader(program);
     reader.SetDrillMachineFormatText(detector.GetMachineFormatText());
-    const int result = reader.Read(stderr, path);
-    for (int index = 0; index < program.GetToolCount(); ++index) {
-        program.SetToolPlating(program.GetTool(index).tool, plating);
-    }
-    return result;
+    return reader.Read(stderr, path);
 }
 
 }  // namespace
@@ -34,10 +31,9 @@ int main(int argc, char** argv) {
     CDrillProgram& panel = writer.GetProgram();
 
     // Tools of equal size stay two where one is plated and the other not.
-    const int platings[] = {CDrillWriter::Plated, CDrillWriter::NonPlated};
-    for (int file = 0; file < 2; ++file) {
+    for (int file = 1; file <= 2; ++file) {
         CDrillProgram board;
-        if (ReadInto(board, argv[1 + file], platings[file]) == 0 || panel.Merge(board) == 0) {
+        if (ReadInto(board, argv[file]) == 0 || panel.Merge(board) == 0) {
             return 1;
         }
     }

@@ -15,4 +15,6 @@ void CWritingReader::AddHit(int x, int y, int tool) {
 void CWritingReader::AddTool(int tool, int holeType, int diameter, int width, int height,
                              double angle, int, int, int, int, int) {
     program.AddTool(tool, holeType, diameter, width, height, angle);
+    // The reader knows the tool's plating by the time it delivers the tool.
+    program.SetToolPlating(tool, GetToolPlating(tool));
 }

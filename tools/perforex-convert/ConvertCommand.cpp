@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "FileBytes.h"
-#include "FilePlating.h"
 #include "LengthArgument.h"
 #include "MessageRelay.h"
 
@@ -107,10 +106,6 @@ int ConvertCommand::ReadDrillFile(const std::string& drillFile, CDrillProgram& p
         return Fail(kFailed, "'" + drillFile +
                                  "' yields no tool, hole or contour: is it a drill program? "
                                  "nothing written");
-    }
-    const int plating = FilePlating::FromName(drillFile);
-    for (int index = 0; index < program.GetToolCount(); ++index) {
-        program.SetToolPlating(program.GetTool(index).tool, plating);
     }
     return result == 1 ? kClean : kNotClean;
 }
