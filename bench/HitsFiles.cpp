@@ -1,7 +1,9 @@
 // Writes the hits program of the read benchmarks (2,000,000 holes unless told otherwise) and its
 // machine format into a folder, and prints their paths and the processor time of the fastest of
-// five C++ reads of them, the measure that bench/python_read.py holds the Python package to:
-//   perforex_hits_files FOLDER [HITS]
+// five C++ reads of them, the measure that bench/python_read.py holds the Python package to;
+// with "refuted", the same holes under statements their numbers refute (refuted.drl, .fmt), each
+// block an error, as perforex-dump is measured with:
+//   perforex_hits_files FOLDER [HITS [refuted]]
 
 #include <cstdio>
 #include <cstdlib>
@@ -34,9 +36,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     const long long hits = argc > 2 ? std::atoll(argv[2]) : 2000000;
-    const std::string program = std::string(argv[1]) + "/hits.drl";
-    const std::string format = std::string(argv[1]) + "/hits.fmt";
-    const HitsProgram generator(hits, 20, HitsProgram::Form::LeadingAbsolute, false);
+    const bool refuted = argc > 3 && std::string(argv[3]) == "refuted";
+    const std::string name = std::string(argv[1]) + (refuted ? "/refuted" : "/hits");
+    const std::string program = name + ".drl";
+    const std::string format = name + ".fmt";
+    const HitsProgram generator(
+        hits, 20, refuted ? HitsProgram::Form::LeadingRefuted : HitsProgram::Form::LeadingAbsolute,
+        false);
     if (!WriteFile(program, [&](FILE* file) { generator.WriteProgram(file); }) ||
         !WriteFile(format, [&](FILE* file) { generator.WriteMachineFormat(file); })) {
         std::perror(argv[1]);
@@ -51,7 +57,8 @@ int main(int argc, char** argv) {
         const double start = CpuClock::ThreadSeconds();
         const int result = host.Read(messages, program);
         const double seconds = CpuClock::ThreadSeconds() - start;
-        if (result != 1 || host.hits != hits) {
+        // A refuted program drills none of its holes.
+        if (result != (refuted ? 0 : 1) || host.hits != (refuted ? 0 : hits)) {
             std::fprintf(stderr, "the read did not deliver the %lld holes\n", hits);
             return 1;
         }

@@ -22,7 +22,10 @@ HitsProgram::HitsProgram(long long hits, int tools, Form form, bool ebcdic, std:
 void HitsProgram::WriteProgram(FILE* file) const {
     ProgramSink out(file, ebcdic);
     const bool decimal = form == Form::DecimalAuto;
-    const char* const zeros[] = {",LZ", ",TZ", "", ",TZ", ""};
+    const char* const zeros[] = {",LZ", ",TZ", "", ",TZ", "", ",LZ"};
+    if (form == Form::LeadingRefuted) {
+        out << ";FILE_FORMAT=6:0\n";
+    }
     out << "M48\nINCH" << zeros[static_cast<int>(form)] << "\n";
     for (int tool = 1; tool <= tools; ++tool) {
         out << "T" << ToolNumber(tool) << "C0.0" << (100 + tool * 10) << "\n";
@@ -50,12 +53,14 @@ void HitsProgram::WriteProgram(FILE* file) const {
 }
 
 void HitsProgram::WriteMachineFormat(FILE* file) const {
-    const bool leading = form != Form::TrailingIncremental;
+    const bool leading = form != Form::TrailingIncremental && form != Form::LeadingRefuted;
+    const bool incremental = form == Form::TrailingIncremental;
     std::fprintf(file,
                  ".FILETYPE DRILL_MACHINE_FILE\n.DataType %s\n.CharacterSet %s\n.Unit IN\n"
-                 ".DataFormat 2,4\n.ZeroTruncation %s\n.StepMode %s\n",
+                 ".DataFormat %s\n.ZeroTruncation %s\n.StepMode %s\n",
                  form == Form::DecimalAuto ? "AUTO" : "EXCELLON", ebcdic ? "EBCDIC" : "ASCII",
-                 leading ? "LEADING" : "TRAILING", leading ? "ABSOLUTE" : "INCREMENTAL");
+                 form == Form::LeadingRefuted ? "6,0" : "2,4", leading ? "LEADING" : "TRAILING",
+                 incremental ? "INCREMENTAL" : "ABSOLUTE");
 }
 
 std::string HitsProgram::ToolNumber(int tool) const {

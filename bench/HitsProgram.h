@@ -9,7 +9,9 @@
 // trailing zeros suppressed, in ASCII or EBCDIC; or, as CAD tools write for the AUTO dialect, with
 // decimal points and tools T1 to T20; or with leading zeros suppressed under a header that states
 // INCH and TZ, or only INCH, so that the digits, and the zero suppression too, are left to the
-// format detection. The same seed gives the same holes in every form.
+// format detection; or with leading zeros suppressed under statements that the numbers refute
+// (LZ and the digits 6,0), so that every value read as stated is out of range and each hole block
+// costs an error. The same seed gives the same holes in every form.
 class HitsProgram {
   public:
     // How the coordinates are written.
@@ -18,14 +20,16 @@ class HitsProgram {
         TrailingIncremental,
         DecimalAuto,
         LeadingStated,
-        LeadingUnstated
+        LeadingUnstated,
+        LeadingRefuted
     };
 
     HitsProgram(long long hits, int tools, Form form, bool ebcdic, std::uint32_t seed = 20261206);
 
     // Writes the drill program.
     void WriteProgram(FILE* file) const;
-    // Writes the drill machine format file under which the program reads.
+    // Writes the drill machine format file under which the program reads: for the refuted form,
+    // the one its statements give.
     void WriteMachineFormat(FILE* file) const;
     // Returns the byte that ends a line in the program's character set.
     int LineFeedByte() const;

@@ -26,6 +26,7 @@ struct GeneratedProgram {
     std::unique_ptr<BenchFile> program;
     std::unique_ptr<BenchFile> machineFormat;
     int lineFeed = '\n';
+    int result = 1;
     long long hits = 0;
     long long tools = 0;
     long long contours = 0;
@@ -42,7 +43,10 @@ const GeneratedProgram& Hits(long long hits, HitsProgram::Form form, bool ebcdic
         entry.machineFormat =
             std::make_unique<BenchFile>([&](FILE* file) { generator.WriteMachineFormat(file); });
         entry.lineFeed = generator.LineFeedByte();
-        entry.hits = hits;
+        // A refuted program drills none of its holes: every block's values are out of range.
+        const bool refuted = form == HitsProgram::Form::LeadingRefuted;
+        entry.result = refuted ? 0 : 1;
+        entry.hits = refuted ? 0 : hits;
         entry.tools = kHitTools;
     }
     return entry;
@@ -86,8 +90,9 @@ void ReadProgram(benchmark::State& state, const GeneratedProgram& generated, lon
     FILE* messages = std::fopen("/dev/null", "w");
     auto read = [&] {
         host.Reset();
-        return host.Read(messages, generated.program->Path()) == 1 && host.hits == generated.hits &&
-               host.tools == generated.tools && host.contours == generated.contours;
+        return host.Read(messages, generated.program->Path()) == generated.result &&
+               host.hits == generated.hits && host.tools == generated.tools &&
+               host.contours == generated.contours;
     };
     if (!read()) {
         state.SkipWithError("the read did not deliver what the program holds");
@@ -108,6 +113,14 @@ void ReadHits(benchmark::State& state) {
 void ReadHitsAuto(benchmark::State& state) {
     const GeneratedProgram& program = Hits(state.range(0), HitsProgram::Form::DecimalAuto, false);
     ReadProgram(state, program, program.hits);
+}
+
+// The same holes under statements their numbers refute: each block a message of an error, so
+// that the two rows show what messages cost over ReadHits.
+void ReadHitsRefuted(benchmark::State& state) {
+    const GeneratedProgram& program =
+        Hits(state.range(0), HitsProgram::Form::LeadingRefuted, false);
+    ReadProgram(state, program, state.range(0));
 }
 
 void ReadHitsEbcdic(benchmark::State& state) {
@@ -134,6 +147,7 @@ void ReadLongContour(benchmark::State& state) {
 // Each program at half and at full size, so that the two rows show whether reading is linear.
 BENCHMARK(ReadHits)->Arg(1000000)->Arg(2000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadHitsAuto)->Arg(1000000)->Arg(2000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadHitsRefuted)->Arg(1000000)->Arg(2000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadHitsEbcdic)->Arg(1000000)->Arg(2000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadHitsTrailingIncremental)->Arg(1000000)->Arg(2000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadRouts)->Arg(100000)->Arg(200000)->Unit(benchmark::kMillisecond);

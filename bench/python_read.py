@@ -25,6 +25,8 @@ MEMORY_READS = 2000
 def fastest_read(program, machine_format):
     fastest = None
     for _ in range(READS):
+        # The board of the read before is freed first, so that each time is one read's alone.
+        board = None
         start = time.process_time()
         board = perforex.read(program, machine_format=machine_format)
         seconds = time.process_time() - start

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <type_traits>
+#include <utility>
 
 namespace perforex {
 
@@ -16,6 +17,7 @@ class CString {
     // Implicit, so that a literal path can be passed straight to the reader.
     CString(const char* text) : text_(text != nullptr ? text : "") {}
     CString(const std::string& text) : text_(text) {}
+    CString(std::string&& text) noexcept : text_(std::move(text)) {}
     template <typename Text,
               typename = std::enable_if_t<std::is_convertible<const Text&, const char*>::value &&
                                           !std::is_same<Text, CString>::value>>

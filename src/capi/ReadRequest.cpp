@@ -122,6 +122,8 @@ void CReadRequest::Run(CReadResult& result) const {
                                             " for the reader's messages: " + std::strerror(errno));
         return;
     }
+    result.ReserveHoles(name != nullptr ? static_cast<std::int64_t>(size)
+                                        : NativeFile::StatusOf(path).size);
     result.SetResultCode(ReadProgram(reader, messages.get()));
     CheckMachineFormatLoaded(result);
 }

@@ -1,5 +1,7 @@
 #include "capi/ReadResult.h"
 
+#include <new>
+
 #include "perforex/ContourVertices.h"
 
 namespace {
@@ -28,7 +30,25 @@ void CReadResult::AddTool(int tool, int holeType, int diameter, int width, int h
 }
 
 void CReadResult::AddHit(int x, int y, int tool) {
-    holes.insert(holes.end(), {x, y, tool});
+    holes.push_back(x);
+    holes.push_back(y);
+    holes.push_back(tool);
+}
+
+void CReadResult::ReserveHoles(std::int64_t programBytes) {
+    // The fewest bytes a hole block takes with its line end, such as X1Y1; only the pages the
+    // holes fill are ever touched, so that a bound too high costs address space alone.
+    constexpr std::int64_t kShortestHoleBlock = 5;
+    constexpr std::int64_t kWordsPerHole = 3;
+    const std::int64_t words = programBytes / kShortestHoleBlock * kWordsPerHole;
+    if (words <= 0 || static_cast<std::uint64_t>(words) > holes.max_size()) {
+        return;
+    }
+    try {
+        holes.reserve(static_cast<std::size_t>(words));
+    } catch (const std::bad_alloc&) {
+        // Without the room the holes grow as they come.
+    }
 }
 
 void CReadResult::AddContour(const CVbVrtxGeom& path, int tool) {

@@ -19,6 +19,10 @@ class CReadResult {
     void AddTool(int tool, int holeType, int diameter, int width, int height, double angle,
                  int plating);
     void AddHit(int x, int y, int tool);
+    // Makes room, before a read, for as many holes as a program of the given size can hold in
+    // the usual way, one short block each, so that the hole array does not grow by copies as
+    // the read goes on; a program that holds more grows it as usual.
+    void ReserveHoles(std::int64_t programBytes);
     void AddContour(const CVbVrtxGeom& path, int tool);
     void AddMessage(const CReaderMessage& message);
     void SetEvidence(const std::vector<CFormatEvidence>& evidence);

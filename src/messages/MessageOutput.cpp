@@ -3,12 +3,38 @@
 #include <string_view>
 #include <vector>
 
+#include "messages/MessageFormatter.h"
 #include "messages/MessageTable.h"
 
 namespace {
 
 // Size of the stack buffer in which a message is formatted.
 constexpr std::size_t kShortMessage = 512;
+// What FormatMessage returns for a format that std::vsnprintf rejects.
+constexpr std::size_t kNoText = static_cast<std::size_t>(-1);
+
+// Formats format with args into shortText, or into longText (sized to hold the text, one more
+// byte and a zero) when it holds no more than capacity - 1 bytes; returns the text's length, or
+// kNoText.
+std::size_t FormatMessage(const char* format, va_list args, char* shortText, std::size_t capacity,
+                          std::vector<char>& longText) {
+    va_list retry;
+    va_copy(retry, args);
+    std::size_t length = MessageFormatter::Format(shortText, capacity, format, args);
+    if (length == MessageFormatter::kUnsupported) {
+        va_list general;
+        va_copy(general, retry);
+        const int written = std::vsnprintf(shortText, capacity, format, general);
+        va_end(general);
+        length = written < 0 ? kNoText : static_cast<std::size_t>(written);
+    }
+    if (length != kNoText && length >= capacity) {
+        longText.resize(length + 2);
+        std::vsnprintf(longText.data(), longText.size() - 1, format, retry);
+    }
+    va_end(retry);
+    return length;
+}
 
 }  // namespace
 
@@ -41,25 +67,20 @@ void MessageOutput::Format(int id, MessageKind kind, int line, bool endLine, va_
     if (format == nullptr || (stream == nullptr && listener == nullptr)) {
         return;
     }
-    va_list retry;
-    va_copy(retry, args);
     // Messages fit this buffer unless an argument is long; only those take the heap.
     char shortText[kShortMessage];
     std::vector<char> longText;
     char* text = shortText;
-    const int length = std::vsnprintf(shortText, sizeof shortText - 1, format, args);
-    if (length >= 0 && static_cast<std::size_t>(length) >= sizeof shortText - 1) {
-        longText.resize(static_cast<std::size_t>(length) + 2);
-        std::vsnprintf(longText.data(), longText.size() - 1, format, retry);
-        text = longText.data();
-    }
-    va_end(retry);
-    if (length < 0) {
+    const std::size_t size = FormatMessage(format, args, shortText, sizeof shortText - 1, longText);
+    if (size == kNoText) {
         return;
     }
-    std::size_t size = static_cast<std::size_t>(length);
-    if (endLine) {
-        text[size++] = '\n';
+    if (!longText.empty()) {
+        text = longText.data();
     }
-    WriteText(id, kind, line, text, size);
+    std::size_t end = size;
+    if (endLine) {
+        text[end++] = '\n';
+    }
+    WriteText(id, kind, line, text, end);
 }

@@ -66,6 +66,7 @@ void CPerforexReaderImpl::OnMessage(int id, int line, MessageKind kind, std::str
     message.number = id;
     message.line = line;
     message.kind = static_cast<int>(kind);
+    // Moved in, so that the text is copied once: a message per block is what errors cost.
     message.text = std::string(text);
     owner->AddMessage(message);
 }

@@ -222,6 +222,27 @@ class Json(Scratch):
         reads[3]["callbacks"][-1]["kind"] = 7
         self.assertFalse(valid(document, SCHEMA))
 
+    def test_messages_arrive_among_the_callbacks_where_the_reader_wrote_them(self):
+        # G91 on line 6 warns (message 14); then X1000Y1000 at 3,3 steps 1 in = 25400000 nm each
+        # way; the totals (message 22) name no line and count as neither.
+        drill = self.write("steps.drl", b"M48\nINCH,TZ\nT01C0.035\n%\nT01\nG91\nX1000Y1000\nM30\n")
+        result = run("-f", example("default.fmt"), "--json", drill)
+        document = json.loads(result.out)
+        validate(document, SCHEMA)
+        (entry,) = document["reads"]
+        step = "Warning: Change of step mode wanted from input gerb file at line number 6 and doing " \
+               "the change\n"
+        totals = "\n The Total number of Errors: 0 Warnings:1 in parsing\n\n  "
+        message = lambda number, line, kind, text: {"callback": "AddMessage", "number": number,
+                                                    "line": line, "kind": kind, "text": text}
+        self.assertEqual(entry["callbacks"][1:], [
+            message(14, 6, "warning", step),
+            {"callback": "AddHit", "x": 25400000, "y": 25400000, "tool": 1},
+            message(22, 0, None, totals)])
+        self.assertEqual((entry["callbacks"][0]["diameter"], entry["warnings"], entry["messages"]),
+                         (889000, 1, 1))
+        self.assertEqual(result.err, step + totals + "\n")
+
 
 class ExitStatus(Scratch):
     def check(self, arguments, status, stderr, stdout=None, program=DUMP):
@@ -271,6 +292,11 @@ class ExitStatus(Scratch):
                 "board.drl", "INCH but the machine format has .Unit MM: the numbers are 25.4 times "
                 "off", "board.drl", "the digits 3,3 but the machine format has .DataFormat 2,4"),
              None),
+            # A header that states no unit leaves it to a later M71, which the check still sees.
+            (["-f", example("default.fmt"), self.write("late.drl", b"M48\nT01C0.8\n%\nM71\nT01\n"
+                                                                   b"X10000Y10000\nM30\n")], 1,
+             one % ".*late.drl: warning: the header states METRIC but the machine format has "
+                   ".Unit IN", None),
             (["-f", example("auto.fmt"), example("metric.drl")], 0, "^$", None),
             (["--suggest-format", example("default.fmt")], 0, one % "no M48 header in '.*'; the "
              "suggestion is for the AUTO reading", None),

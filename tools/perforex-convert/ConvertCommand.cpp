@@ -101,7 +101,7 @@ int ConvertCommand::ReadDrillFile(const std::string& drillFile, CDrillProgram& p
             return reader.ReadMemory(stream, bytes.data(), bytes.size(), drillFile);
         },
         result);
-    MessageRelay().Relay(messages, messages_);
+    MessageRelay(messages_).Relay(messages);
     if (program.GetToolCount() + program.GetHoleCount() + program.GetContourCount() == 0) {
         return Fail(kFailed, "'" + drillFile +
                                  "' yields no tool, hole or contour: is it a drill program? "

@@ -4,16 +4,22 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 #include "DumpHost.h"
 #include "FileBytes.h"
+#include "HeaderPrefix.h"
 #include "JsonWriter.h"
 #include "MessageRelay.h"
+#include "ScratchMessages.h"
 #include "SummaryWriter.h"
 #include "SvgWriter.h"
+#include "perforex/FormatDetector.h"
 #include "perforex/Version.h"
+#include "platform/NativeFile.h"
 
-DumpCommand::DumpCommand(FILE* out, FILE* messages) : out_(out), messages_(messages) {}
+DumpCommand::DumpCommand(FILE* out, FILE* messages)
+    : out_(out), messages_(messages), discarded_(nullptr, std::fclose) {}
 
 int DumpCommand::Run(const std::vector<std::string>& arguments) {
     std::string error;
@@ -49,32 +55,42 @@ int DumpCommand::SuggestFormat(const std::string& drillFile) {
     if (!FileBytes::Read(drillFile, bytes, reason)) {
         return Fail(kFailed, "cannot read drill file '" + drillFile + "': " + reason);
     }
-    detector_.DetectMemory(bytes.data(), bytes.size(), drillFile,
-                           FileBytes::SideFileFolder(drillFile));
-    std::fputs(detector_.SuggestMachineFormat(drillFile).GetString(), out_);
-    if (detector_.HasHeader() == 0) {
+    CFormatDetector detector;
+    detector.DetectMemory(bytes.data(), bytes.size(), drillFile,
+                          FileBytes::SideFileFolder(drillFile));
+    std::fputs(detector.SuggestMachineFormat(drillFile).GetString(), out_);
+    if (detector.HasHeader() == 0) {
         Note("no M48 header in '" + drillFile + "'; the suggestion is for the " +
-             detector_.GetSuggestedDataType().Str() + " reading");
+             detector.GetSuggestedDataType().Str() + " reading");
     }
     return kClean;
 }
 
 bool DumpCommand::LoadMachineFormat(DumpHost& host) {
-    // A read of no file loads the machine format and writes nothing unless the load fails.
+    // A read of no file loads the machine format and writes nothing unless the load fails. The
+    // parser writes some of its diagnostics to the stream alone, so they are taken from there.
+    ScratchMessages scratch;
+    if (!scratch.Open()) {
+        Note(std::string("cannot make a scratch file for the reader's messages: ") +
+             std::strerror(errno));
+        return false;
+    }
     int result = 0;
     const std::string messages =
-        scratch_.Capture([&](FILE* stream) { return host.Read(stream, ""); }, result);
+        scratch.Capture([&](FILE* stream) { return host.Read(stream, ""); }, result);
     if (messages.empty()) {
         return true;
     }
-    MessageRelay().Relay(messages, messages_);
+    MessageRelay(messages_).Relay(messages);
     return false;
 }
 
 int DumpCommand::ReadDrillFiles() {
-    if (!scratch_.Open()) {
-        return Fail(kFailed, std::string("cannot make a scratch file for the reader's messages: ") +
-                                 std::strerror(errno) + "; nothing read");
+    discarded_.reset(NativeFile::OpenNull());
+    if (!discarded_) {
+        return Fail(kFailed, std::string("cannot open ") + NativeFile::NullDeviceName() +
+                                 " for the reader's messages: " + std::strerror(errno) +
+                                 "; nothing read");
     }
     DumpHost host;
     const std::string& machineFormatFile = options_.machineFormatFile;
@@ -131,24 +147,50 @@ int DumpCommand::ReadDrillFile(DumpHost& host, JsonWriter* json, const std::stri
         host.SkipFile(drillFile, "cannot read drill file: " + reason);
         return Fail(kFailed, "cannot read drill file '" + drillFile + "': " + reason);
     }
-    const ReadFormat format = ChooseFormat(host, drillFile, bytes);
+    std::vector<std::string> checks;
+    const ReadFormat format = ChooseFormat(host, drillFile, bytes, checks);
     if (json != nullptr) {
         json->UseFormat(format);
     }
-    return ReadAndJudge(host, drillFile, bytes);
+    return ReadAndJudge(host, drillFile, bytes, std::move(checks));
+}
+
+std::vector<std::string> DumpCommand::CheckHeader(const std::string& drillFile,
+                                                  const std::string& bytes) const {
+    const std::string folder = FileBytes::SideFileFolder(drillFile);
+    CFormatDetector detector;
+    detector.DetectMemory(bytes.data(), HeaderPrefix::Length(bytes), drillFile, folder);
+    // Only an M71 or M72 after the header can still state the unit, when the header states none;
+    // then the whole program is looked at.
+    const std::vector<CFormatEvidence>& evidence = detector.GetEvidence();
+    const bool unitStated =
+        std::any_of(evidence.begin(), evidence.end(), [](const CFormatEvidence& decision) {
+            return decision.item.Str() == "unit" && decision.line > 0;
+        });
+    if (!unitStated) {
+        detector.DetectMemory(bytes.data(), bytes.size(), drillFile, folder);
+    }
+    std::vector<std::string> lines;
+    for (const CString& line : detector.CheckMachineFormat(machineFormatText_)) {
+        lines.push_back(line.Str());
+    }
+    return lines;
 }
 
 ReadFormat DumpCommand::ChooseFormat(DumpHost& host, const std::string& drillFile,
-                                     const std::string& bytes) {
-    detector_.DetectMemory(bytes.data(), bytes.size(), drillFile,
-                           FileBytes::SideFileFolder(drillFile));
+                                     const std::string& bytes, std::vector<std::string>& checks) {
     ReadFormat format;
     if (!options_.machineFormatFile.empty()) {
         format.file = options_.machineFormatFile;
+        checks = CheckHeader(drillFile, bytes);
         return format;
     }
-    format.text = detector_.GetMachineFormatText().Str();
-    format.evidence = detector_.GetEvidence();
+    // A detector of this file alone, gone before the read, so that its memory is not held twice.
+    CFormatDetector detector;
+    detector.DetectMemory(bytes.data(), bytes.size(), drillFile,
+                          FileBytes::SideFileFolder(drillFile));
+    format.text = detector.GetMachineFormatText().Str();
+    format.evidence = detector.GetEvidence();
     const std::string prefix = "perforex-dump: " + MessageRelay::Escaped(drillFile) + ": ";
     for (const CFormatEvidence& decision : format.evidence) {
         std::fprintf(messages_, "%s%s\n", prefix.c_str(),
@@ -159,36 +201,25 @@ ReadFormat DumpCommand::ChooseFormat(DumpHost& host, const std::string& drillFil
 }
 
 int DumpCommand::ReadAndJudge(DumpHost& host, const std::string& drillFile,
-                              const std::string& bytes) {
+                              const std::string& bytes, std::vector<std::string> checks) {
     FileVerdict verdict;
-    MessageRelay relay;
-    const std::string messages = scratch_.Capture(
-        [&](FILE* stream) { return host.ReadFile(stream, drillFile, bytes); }, verdict.result);
-    relay.Relay(messages, messages_);
+    MessageRelay relay(messages_);
+    verdict.result = host.ReadFile(discarded_.get(), relay, drillFile, bytes);
+    relay.Finish();
     verdict.errors = relay.Errors();
     verdict.warnings = relay.Warnings();
     verdict.messages = relay.Messages();
-    verdict.checks = Check(bytes, host.Delivered());
+    if (bytes.empty()) {
+        checks.push_back("the file is empty");
+    } else if (host.Delivered() == 0) {
+        checks.push_back("the file yields no tool, hole or contour: is it a drill program?");
+    }
+    verdict.checks = std::move(checks);
     for (const std::string& check : verdict.checks) {
         Fail(kNotClean, drillFile + ": warning: " + check);
     }
     host.FinishFile(verdict);
     return verdict.result == 1 && verdict.checks.empty() ? kClean : kNotClean;
-}
-
-std::vector<std::string> DumpCommand::Check(const std::string& bytes, long long delivered) const {
-    std::vector<std::string> warnings;
-    if (!options_.machineFormatFile.empty()) {
-        for (const CString& line : detector_.CheckMachineFormat(machineFormatText_)) {
-            warnings.push_back(line.Str());
-        }
-    }
-    if (bytes.empty()) {
-        warnings.push_back("the file is empty");
-    } else if (delivered == 0) {
-        warnings.push_back("the file yields no tool, hole or contour: is it a drill program?");
-    }
-    return warnings;
 }
 
 void DumpCommand::Note(const std::string& message) {

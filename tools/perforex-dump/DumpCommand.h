@@ -1,14 +1,13 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "DumpOptions.h"
 #include "FileVerdict.h"
 #include "ReadFormat.h"
-#include "ScratchMessages.h"
-#include "perforex/FormatDetector.h"
 
 class DumpHost;
 class JsonWriter;
@@ -40,13 +39,18 @@ class DumpCommand {
     int ReadDrillFiles();
     int ReadDrillFile(DumpHost& host, JsonWriter* json, const std::string& drillFile);
     // Detects the format of the drill file's bytes, tells the evidence and returns the format
-    // the file is read with: the -f file, or the detected text, which the host is given.
-    ReadFormat ChooseFormat(DumpHost& host, const std::string& drillFile, const std::string& bytes);
-    // Reads a drill file's bytes with the host's machine format, passes the messages on, runs
-    // the checks and returns the file's exit status.
-    int ReadAndJudge(DumpHost& host, const std::string& drillFile, const std::string& bytes);
-    // Returns the warnings of the tool's own checks of a file that was read.
-    std::vector<std::string> Check(const std::string& bytes, long long delivered) const;
+    // the file is read with: the -f file, or the detected text, which the host is given. With
+    // -f, adds the warnings of the header's check against it to checks.
+    ReadFormat ChooseFormat(DumpHost& host, const std::string& drillFile, const std::string& bytes,
+                            std::vector<std::string>& checks);
+    // Returns the warnings of the check of what the program states in or before its header
+    // against the machine format given with -f.
+    std::vector<std::string> CheckHeader(const std::string& drillFile,
+                                         const std::string& bytes) const;
+    // Reads a drill file's bytes with the host's machine format, passes the messages on as they
+    // come, runs the remaining checks and returns the file's exit status.
+    int ReadAndJudge(DumpHost& host, const std::string& drillFile, const std::string& bytes,
+                     std::vector<std::string> checks);
     // Writes "perforex-dump: " and the message as one line to the message stream.
     void Note(const std::string& message);
     // Writes the message as Note does and returns status.
@@ -57,8 +61,6 @@ class DumpCommand {
     DumpOptions options_;
     // The text of the machine format file given with -f, for the header check.
     std::string machineFormatText_;
-    // The program of the latest drill file as the format detection saw it.
-    CFormatDetector detector_;
-    // Takes the reader's messages of one read, so that they are counted and escaped.
-    ScratchMessages scratch_;
+    // Where the reader writes the messages that reach the tool as data: the null device.
+    std::unique_ptr<FILE, int (*)(FILE*)> discarded_;
 };

@@ -6,20 +6,34 @@ void DumpHost::AddSink(DumpSink* sink) {
     sinks_.push_back(sink);
 }
 
-int DumpHost::ReadFile(FILE* messageStream, const std::string& path, const std::string& bytes) {
+int DumpHost::ReadFile(FILE* messageStream, MessageRelay& relay, const std::string& path,
+                       const std::string& bytes) {
     for (DumpSink* sink : sinks_) {
         sink->BeginFile(path);
     }
     delivered_ = 0;
+    relay_ = &relay;
+    int result = 0;
     try {
-        return ReadMemory(messageStream, bytes.data(), bytes.size(), path);
+        result = ReadMemory(messageStream, bytes.data(), bytes.size(), path);
     } catch (const std::exception& failure) {
-        std::fprintf(messageStream, "Error: reading %s stopped: %s\n", path.c_str(),
-                     failure.what());
+        relay.Take("Error: reading " + path + " stopped: " + failure.what() + "\n");
     } catch (...) {
-        std::fprintf(messageStream, "Error: reading %s stopped by an exception\n", path.c_str());
+        relay.Take("Error: reading " + path + " stopped by an exception\n");
     }
-    return 0;
+    relay_ = nullptr;
+    return result;
+}
+
+void DumpHost::AddMessage(const CReaderMessage& message) {
+    // The load of a machine format outside any drill file's read is taken from its stream.
+    if (relay_ == nullptr) {
+        return;
+    }
+    relay_->Take(message.text.Str());
+    for (DumpSink* sink : sinks_) {
+        sink->Message(message);
+    }
 }
 
 void DumpHost::FinishFile(const FileVerdict& verdict) {

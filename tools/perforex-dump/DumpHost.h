@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "DumpSink.h"
+#include "MessageRelay.h"
 #include "perforex/perforex.h"
 
 // The reader host of perforex-dump: hands every callback on to the sinks it was given.
@@ -12,10 +13,12 @@ class DumpHost : public CPerforexReader {
   public:
     // Adds a sink, which must outlive the host's reads.
     void AddSink(DumpSink* sink);
-    // Tells every sink the start of a drill file and reads its bytes, writing the reader's
-    // messages to the message stream. Returns the reader's result; a read that throws counts as
-    // 0 and its reason is written to the message stream.
-    int ReadFile(FILE* messageStream, const std::string& path, const std::string& bytes);
+    // Tells every sink the start of a drill file and reads its bytes. The reader's messages come
+    // as data: their text goes to relay as each arrives, and the message to every sink; the
+    // message stream is only where the reader writes them too (the null device). Returns the
+    // reader's result; a read that throws counts as 0 and its reason goes to relay.
+    int ReadFile(FILE* messageStream, MessageRelay& relay, const std::string& path,
+                 const std::string& bytes);
     // Tells every sink the end of the file being read.
     void FinishFile(const FileVerdict& verdict);
     // Tells every sink of a drill file that could not be read.
@@ -27,8 +30,11 @@ class DumpHost : public CPerforexReader {
     void AddHit(int x, int y, int tool) override;
     void AddTool(int tool, int holeType, int diameter, int width, int height, double angle, int,
                  int, int, int, int) override;
+    void AddMessage(const CReaderMessage& message) override;
 
   private:
     std::vector<DumpSink*> sinks_;
+    // Where the text of the messages of the read under way goes.
+    MessageRelay* relay_ = nullptr;
     long long delivered_ = 0;
 };

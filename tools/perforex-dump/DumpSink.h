@@ -6,6 +6,7 @@
 #include "ToolDefinition.h"
 
 class CVbVrtxGeom;
+struct CReaderMessage;
 
 // Receives what the reader delivers for each drill file, in the order it delivers it.
 class DumpSink {
@@ -18,6 +19,8 @@ class DumpSink {
     virtual void Hit(int x, int y, int tool) = 0;
     // Receives a contour that lives only during the call.
     virtual void Contour(const CVbVrtxGeom& path, int tool) = 0;
+    // Receives a message of the reader as data; a sink that shows no messages ignores it.
+    virtual void Message(const CReaderMessage&) {}
     // Ends the drill file with how its reading went.
     virtual void EndFile(const FileVerdict& verdict) = 0;
     // Tells of a drill file that could not be read, instead of BeginFile ... EndFile.

@@ -40,6 +40,8 @@ bool FileBytes::Read(const std::string& path, std::string& bytes, std::string& r
         reason = std::strerror(EISDIR);
         return false;
     }
+    // Sized once, so that a large program is not held twice while its copy grows.
+    bytes.reserve(static_cast<std::size_t>(status.size));
     const std::unique_ptr<FILE, int (*)(FILE*)> file(NativeFile::Open(path, "rb"), std::fclose);
     if (!file || !ReadAll(file.get(), bytes)) {
         reason = std::strerror(errno);

@@ -5,6 +5,7 @@
 
 #include "Utf8Text.h"
 #include "perforex/ContourVertices.h"
+#include "perforex/ReaderMessage.h"
 #include "perforex/VbVrtxGeom.h"
 
 namespace {
@@ -30,6 +31,18 @@ const char* KindName(int kind) {
                                          "rectShape",   "polylinePath", "polylineShape",
                                          "polyarcPath", "polyarcShape"};
     return kind >= 1 && kind <= 8 ? kNames[kind - 1] : "unknown";
+}
+
+// Returns how the read counted a message, as a JSON value.
+const char* KindOfMessage(int kind) {
+    switch (kind) {
+        case CReaderMessage::Error:
+            return "\"error\"";
+        case CReaderMessage::Warning:
+            return "\"warning\"";
+        default:
+            return "null";
+    }
 }
 
 void WriteFlag(FILE* out, const char* name, int header, int bit) {
@@ -141,6 +154,14 @@ void JsonWriter::Contour(const CVbVrtxGeom& path, int tool) {
         std::fprintf(out_, word == 0 ? "%d" : ", %d", record[word]);
     }
     std::fputs("]}", out_);
+}
+
+void JsonWriter::Message(const CReaderMessage& message) {
+    BeginCallback("AddMessage");
+    std::fprintf(out_, ", \"number\": %d, \"line\": %d, \"kind\": %s, \"text\": ", message.number,
+                 message.line, KindOfMessage(message.kind));
+    WriteString(out_, message.text.Str());
+    std::fputs("}", out_);
 }
 
 void JsonWriter::EndFile(const FileVerdict& verdict) {

@@ -25,6 +25,8 @@ class JsonWriter : public DumpSink {
     void Tool(const ToolDefinition& tool) override;
     void Hit(int x, int y, int tool) override;
     void Contour(const CVbVrtxGeom& path, int tool) override;
+    // Writes the message among the callbacks, where it arrived: as AddMessage.
+    void Message(const CReaderMessage& message) override;
     void EndFile(const FileVerdict& verdict) override;
     void NotRead(const std::string& path, const std::string& reason) override;
 

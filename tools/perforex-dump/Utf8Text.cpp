@@ -8,7 +8,7 @@ bool InRange(unsigned char byte, unsigned char low, unsigned char high) {
 
 }  // namespace
 
-std::size_t Utf8Text::SequenceLength(const std::string& text, std::size_t index) {
+std::size_t Utf8Text::SequenceLength(std::string_view text, std::size_t index) {
     const auto byteAt = [&](std::size_t offset) -> unsigned char {
         return index + offset < text.size() ? static_cast<unsigned char>(text[index + offset]) : 0;
     };
