@@ -4,7 +4,6 @@
 #include <new>
 
 #include "perforex/PerforexReader.h"
-#include "perforex/VbPolyarcPath.h"
 
 ContourBuilder::ContourBuilder(CPerforexReader& owner) : owner(owner) {}
 
@@ -28,7 +27,7 @@ void ContourBuilder::Flush(int width) {
         contourWordCount = 0;
         return;
     }
-    CVbPolyarcPath path(width, contourWords.data(), contourWordCount, 0, 0, 0, 0);
+    path.Set(width, contourWords.data(), contourWordCount, 0, 0, 0, 0);
     contourWordCount = 0;
     if (path.Validate() != 0) {
         owner.AddContour(path, contourTool);
