@@ -4,7 +4,6 @@
 #include <new>
 
 #include "perforex/PerforexReader.h"
-#include "perforex/VbPolyarcPath.h"
 
 ContourBuilder::ContourBuilder(CPerforexReader& owner) : owner(owner) {}
 
@@ -29,7 +28,7 @@ bool ContourBuilder::Flush(int width) {
     if (flushedWordCount <= kWordsPerVertex) {
         return false;
     }
-    CVbPolyarcPath path(width, contourWords.data(), flushedWordCount, 0, 0, 0, 0);
+    path.Set(width, contourWords.data(), flushedWordCount, 0, 0, 0, 0);
     if (path.Validate() == 0) {
         return false;
     }

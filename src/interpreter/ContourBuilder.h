@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "perforex/VbPolyarcPath.h"
+
 class CPerforexReader;
 
 // The routed contour being built: its vertices as (x, y, r) word triples in nanometres and its
@@ -38,6 +40,9 @@ class ContourBuilder {
     static constexpr int kWordsPerVertex = 3;
 
     CPerforexReader& owner;
+    // The path each contour is delivered in, refilled by every flush so that a contour of the
+    // last one's size needs no new record.
+    CVbPolyarcPath path;
     // Storage is kept across flushes; only the first contourWordCount words are in use.
     std::vector<int> contourWords;
     int contourWordCount = 0;

@@ -15,6 +15,9 @@ CharacterClassTable::CharacterClassTable(char delimiter) {
     }
     for (char separator : {'\n', ' ', delimiter}) {
         Add(separator, kSeparator);
+        if (separator != ';') {
+            Add(separator, kPassedOver);
+        }
     }
     for (char end : {'F', 'T', ' ', '\n', 'I'}) {
         Add(end, kG93TextEnd);

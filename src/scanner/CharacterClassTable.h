@@ -12,6 +12,9 @@ class CharacterClassTable {
     bool IsDigit(int c) const { return Has(c, kDigit); }
     // Tells the delimiter, the line feed and the space, which end a block.
     bool IsSeparator(int c) const { return Has(c, kSeparator); }
+    // Tells the separators that the scanner passes over between tokens: all but a delimiter ";",
+    // which starts a comment line.
+    bool IsPassedOver(int c) const { return Has(c, kPassedOver); }
     // Tells the letters R, X, Y, A, I and J, which a number follows, except one chosen as the
     // delimiter, which separates instead.
     bool IsNumberLetter(int c) const { return Has(c, kNumberLetter); }
@@ -23,6 +26,7 @@ class CharacterClassTable {
     static constexpr std::uint8_t kSeparator = 2;
     static constexpr std::uint8_t kG93TextEnd = 4;
     static constexpr std::uint8_t kNumberLetter = 8;
+    static constexpr std::uint8_t kPassedOver = 16;
 
     // Gives character c the class flag; the end value's entry is left alone.
     void Add(char c, std::uint8_t flag);

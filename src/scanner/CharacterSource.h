@@ -3,23 +3,25 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "platform/Compiler.h"
+#include "scanner/CharacterClassTable.h"
 #include "scanner/DrillInput.h"
 #include "scanner/EightDigits.h"
 
 // Delivers the characters of one drill program with line counting and a pushback of up to two
 // characters. The program, a file or the caller's bytes, is read forward in blocks of kBlockSize
-// bytes into two alternating buffers,
-// decoded to ASCII (EBCDIC files) and cleaned of carriage returns that precede a line feed, so that
-// taking a character only copies one byte from memory.
+// bytes into two alternating buffers, decoded to ASCII (EBCDIC files) and cleaned of carriage
+// returns that precede a line feed, so that taking a character only copies one byte from memory.
+// Large blocks take a file in few reads, each straight into a buffer.
 class CharacterSource {
   public:
     // Value delivered at the end of the input and for every read after it.
     static constexpr int kEndOfInput = -1;
-    static constexpr int kBlockSize = 2048;
+    static constexpr int kBlockSize = 65536;
     // Deepest pushback the scanner ever asks for.
     static constexpr int kMaxPushback = 2;
 
@@ -112,19 +114,50 @@ class CharacterSource {
         int after = 0;
     };
 
-    // Reads the number that follows a number letter just delivered in one pass over the current
-    // buffer, with exactly the effect of LookAheadIs, then reading a minus sign or a digit, the
-    // digits after it and the character that ends them, then UngetChars(1). Returns false and
-    // changes nothing when the number does not start with a minus sign or a digit or does not
-    // end inside the current buffer.
-    bool ReadNumberInBlock(NumberText& number) {
-        const unsigned char* block = currentBlock;
-        const int count = currentCount;
-        const int begin = position;
-        if (begin >= count) {
+    // Where the next word starts in the current buffer: its first character, that character's
+    // index and its line.
+    struct WordStart {
+        int letter = 0;
+        int index = 0;
+        int line = 0;
+    };
+
+    // Finds the first character after the characters that classes passes over between tokens,
+    // when it lies in the current buffer and nothing but the next character is pushed back;
+    // changes nothing. ReadNumberOfWord or TakeCodeWord then delivers the word.
+    bool FindWordInBlock(const CharacterClassTable& classes, WordStart& word) const {
+        if (redeliveries > 1) {
             return false;
         }
-        int end = begin;
+        const unsigned char* block = currentBlock;
+        int index = position;
+        int lineFeeds = 0;
+        while (index < currentCount && classes.IsPassedOver(block[index])) {
+            lineFeeds += block[index] == '\n';
+            ++index;
+        }
+        if (index == currentCount) {
+            return false;
+        }
+        // A line feed pushed back was counted when it was delivered first.
+        if (redeliveries == 1 && index > position && block[position] == '\n') {
+            --lineFeeds;
+        }
+        word = {block[index], index, lineNumber + lineFeeds};
+        return true;
+    }
+
+    // Delivers the word up to its letter, then a minus sign or a digit, the digits after it and
+    // the character that ends them, which it pushes back: as many NextChar calls and then
+    // UngetChars(1) would. Returns false and changes nothing when the number does not start with
+    // a minus sign or a digit or does not end inside the current buffer.
+    bool ReadNumberOfWord(const WordStart& word, NumberText& number) {
+        const unsigned char* block = currentBlock;
+        const int count = currentCount;
+        int end = word.index + 1;
+        if (end >= count) {
+            return false;
+        }
         number.sign = 1;
         if (block[end] == '-') {
             number.sign = -1;
@@ -138,20 +171,34 @@ class CharacterSource {
         if (end == count) {
             return false;
         }
-        // Only the character that ends the number can be a line feed. Every character up to it
-        // counts as delivered now; it and those after it delivered before stay pending. The
-        // number takes at least one character, so the look-ahead's two are within reach.
-        const int pendingAfterEnd = begin + redeliveries - end;
-        if (pendingAfterEnd <= 0) {
-            lineNumber += block[end] == '\n';
-        }
-        redeliveries = std::max(pendingAfterEnd, 1);
         position = end;
+        redeliveries = 1;
+        lineNumber = word.line + (block[end] == '\n');
         number.after = block[end];
         number.digits = {{reinterpret_cast<const char*>(block) + digitsBegin,
                           static_cast<std::size_t>(end - digitsBegin)},
                          value};
         return true;
+    }
+
+    // Returns the value (0 to 99) of the two characters after the word's letter when they are
+    // digits of the current buffer, or -1.
+    int TwoDigitsOfWord(const WordStart& word) const {
+        if (word.index + 2 >= currentCount) {
+            return -1;
+        }
+        const int first = currentBlock[word.index + 1];
+        const int second = currentBlock[word.index + 2];
+        if (!IsDigit(first) || !IsDigit(second)) {
+            return -1;
+        }
+        return (first - '0') * 10 + (second - '0');
+    }
+    // Delivers the word up to its letter and the two digits after it, as NextChar calls would.
+    void TakeCodeWord(const WordStart& word) {
+        position = word.index + 3;
+        redeliveries = 0;
+        lineNumber = word.line;
     }
 
     // Delivers the characters up to the next line feed and that line feed, as NextChar would,
@@ -279,7 +326,9 @@ class CharacterSource {
     const char* memory;
     std::size_t memoryLeft;
     bool ebcdic;
-    unsigned char buffers[2][kBlockSize];
+    // The two buffers in one allocation, too large for the stack a source may live on.
+    std::unique_ptr<unsigned char[]> storage{new unsigned char[2 * kBlockSize]};
+    unsigned char* const buffers[2] = {storage.get(), storage.get() + kBlockSize};
     int counts[2] = {0, 0};
     int current = 0;
     // The current buffer and its count: the ones at buffers[current] and counts[current].

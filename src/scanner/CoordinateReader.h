@@ -24,15 +24,15 @@ class CoordinateReader {
     // back the character that ended it; its messages name token's line, the letter's. Returns
     // true when that character ends the block: a separator or the end of the input.
     bool ReadNumber(int letter, NCToken& token);
-    // Reads the number after letter as ReadNumber does when the number lies whole in the
-    // source's current buffer, setting endsBlock to whether it ends the block; returns false and
-    // reads nothing otherwise.
-    bool ReadNumberInBlock(int letter, NCToken& token, bool& endsBlock) {
+    // Reads the number of a word that the source found in its current buffer, as ReadNumber does
+    // after the word's letter, when the number ends in that buffer; sets endsBlock to whether it
+    // ends the block. Returns false and reads nothing otherwise.
+    bool ReadNumberOfWord(const CharacterSource::WordStart& word, NCToken& token, bool& endsBlock) {
         CharacterSource::NumberText number;
-        if (!source.ReadNumberInBlock(number)) {
+        if (!source.ReadNumberOfWord(word, number)) {
             return false;
         }
-        FillToken(letter, number, token);
+        FillToken(word.letter, number, token);
         endsBlock = EndsBlock(number.after);
         return true;
     }

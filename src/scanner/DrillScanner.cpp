@@ -5,7 +5,6 @@
 
 #include "messages/MessageTable.h"
 #include "scanner/HeaderReader.h"
-#include "scanner/NCCodeTable.h"
 
 namespace {
 
@@ -52,22 +51,13 @@ void CDrillScanner::SetStepMode(int stepMode) {
     settings.stepMode = stepMode;
 }
 
-NCToken* CDrillScanner::NextToken(NCToken& token) {
-    tokenValid = true;
+NCToken* CDrillScanner::ReadAnyToken(NCToken& token) {
     int c = source.NextChar();
     if (endOfInput) {
         return nullptr;
     }
     while (c != kEnd) {
-        // Numbers come first: they are most of a program and never a comment, separator or "%".
-        if (classes.IsNumberLetter(c)) {
-            token.line = source.LineOfLastChar();
-            bool endsBlock = false;
-            if (coordinates.ReadNumberInBlock(c, token, endsBlock)) {
-                blockEnd = blockEnd || endsBlock;
-                return &token;
-            }
-        } else if (c == ';') {
+        if (c == ';') {
             c = SkipCommentLine();
             continue;
         } else if (classes.IsSeparator(c)) {

@@ -11,6 +11,7 @@
 #include "scanner/CharacterSource.h"
 #include "scanner/CoordinateReader.h"
 #include "scanner/DrillInput.h"
+#include "scanner/NCCodeTable.h"
 #include "scanner/NCToken.h"
 #include "scanner/PlatingStatements.h"
 
@@ -26,7 +27,10 @@ class CDrillScanner {
 
     // Fills token with the next token and the line on which it begins and returns its address,
     // or nullptr at the end of input.
-    NCToken* NextToken(NCToken& token);
+    NCToken* NextToken(NCToken& token) {
+        tokenValid = true;
+        return ReadWordInBlock(token) ? &token : ReadAnyToken(token);
+    }
 
     const std::string& GetFilePath() const;
     bool IsOpen() const;
@@ -60,6 +64,46 @@ class CDrillScanner {
     // Outcomes of reading the two characters after an M.
     enum class MCodeOutcome { Token, UnknownCode, EndOfInput };
 
+    // Reads a number word or a code word that lies, with the separators before it, in the
+    // source's current buffer. Most of a program is such words, and taking one in a single pass
+    // over the buffer spares a call per character; returns false and reads nothing for any
+    // other token, which ReadAnyToken reads.
+    bool ReadWordInBlock(NCToken& token) {
+        CharacterSource::WordStart word;
+        if (endOfInput || !source.FindWordInBlock(classes, word)) {
+            return false;
+        }
+        token.line = word.line;
+        if (classes.IsNumberLetter(word.letter)) {
+            bool endsBlock = false;
+            if (!coordinates.ReadNumberOfWord(word, token, endsBlock)) {
+                return false;
+            }
+            blockEnd = blockEnd || endsBlock;
+            return true;
+        }
+        return (word.letter == 'G' || word.letter == 'M') && ReadCodeWord(word, token);
+    }
+    // Reads a G or M code word of two digits that starts no comment, G93 text or header and
+    // that the code table knows; returns false and reads nothing for any other.
+    bool ReadCodeWord(const CharacterSource::WordStart& word, NCToken& token) {
+        const int digits = source.TwoDigitsOfWord(word);
+        if (digits < 0) {
+            return false;
+        }
+        const int code =
+            word.letter == 'G' ? NCCodeTable::GCode(digits) : NCCodeTable::MCode(digits);
+        if (code == NCCodeTable::kNoCode || code == CODE_G04 || code == CODE_G93 ||
+            code == CODE_M48) {
+            return false;
+        }
+        source.TakeCodeWord(word);
+        token.type = TOKEN_CODE;
+        token.code = code;
+        return true;
+    }
+    // Reads the next token one character at a time, or returns nullptr at the end of input.
+    NCToken* ReadAnyToken(NCToken& token);
     // Reads the token that begins with c (sequence number, tool, code or number) into token and
     // returns true; returns false with the character to go on with in c when there is none.
     bool ScanToken(int& c, NCToken& token);

@@ -6,6 +6,7 @@
 #include "MessageCapture.h"
 #include "RecordingHost.h"
 #include "TempFile.h"
+#include "scanner/CharacterSource.h"
 
 namespace {
 
@@ -352,15 +353,16 @@ TEST(DrillRead, PanelCopiesAreBoundedPerLineRead) {
     EXPECT_EQ(transcript.substr(transcript.rfind("hit ")), "hit 65534000 6000000 -1\n");
 }
 
-// A byte 0xFF that closes a block of 2048 bytes, on line 2048, warns only when more bytes follow
-// it in the file; the host receives the warning with its line.
+// A byte 0xFF that closes a block of the source, on the line numbered by the block size, warns
+// only when more bytes follow it in the file; the host receives the warning with its line.
 TEST(DrillRead, AByteFFClosingABlockWarnsOnlyWhenBytesFollowIt) {
-    const std::string lineFeeds(2047, '\n');
+    const std::string lineFeeds(CharacterSource::kBlockSize - 1, '\n');
     const ReadOutcome outcome = ReadDrill(kInch24, lineFeeds + "\xFFX1\n");
-    const std::string warning = END_BYTE "2048" END_BYTE_REST;
+    const std::string line = std::to_string(CharacterSource::kBlockSize);
+    const std::string warning = END_BYTE + line + END_BYTE_REST;
     const std::string totals = TOTALS(0, 1);
     EXPECT_EQ(outcome.messages, warning + totals);
-    EXPECT_EQ(outcome.data, "31 2048 2 |" + warning + "|22 0 0 |" + totals + "|");
+    EXPECT_EQ(outcome.data, "31 " + line + " 2 |" + warning + "|22 0 0 |" + totals + "|");
     EXPECT_EQ(ReadDrill(kInch24, lineFeeds + "\xFF").messages, "");
 }
 

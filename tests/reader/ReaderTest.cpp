@@ -7,6 +7,7 @@
 #include "MessageCapture.h"
 #include "RecordingHost.h"
 #include "TempFile.h"
+#include "scanner/CharacterSource.h"
 
 namespace {
 
@@ -117,7 +118,7 @@ using MemoryCase = std::pair<const char*, std::string>;
 
 std::string LongBlock() {
     std::string text = "M48\nT01C0.035\n%\nT01\n";
-    while (text.size() < 2047) {
+    while (text.size() + 1 < CharacterSource::kBlockSize) {
         text += "X0100Y0200\r\n";
     }
     return text + "M15\nM30\n";
@@ -129,8 +130,9 @@ const MemoryCase kMemoryCases[] = {
     {"unknown_character", "G05\nX1Y1\nQ\nX2Y2\n"},
     {"crlf_across_blocks", LongBlock()},
     {"end_byte", std::string("G05\nX1Y1\n\xff", 11) + "X2Y2\n"},
-    {"end_byte_closing_a_block", std::string(2047, ' ') + "\xff" + "X2Y2\n"},
-    {"end_byte_last_of_all", std::string(2047, ' ') + "\xff"},
+    {"end_byte_closing_a_block",
+     std::string(CharacterSource::kBlockSize - 1, ' ') + "\xff" + "X2Y2\n"},
+    {"end_byte_last_of_all", std::string(CharacterSource::kBlockSize - 1, ' ') + "\xff"},
     {"empty", ""},
 };
 

@@ -16,7 +16,7 @@
 
 namespace {
 
-// Scans a whole program written to a temporary file, with the AUTO scanner when the settings ask
+// Scans a whole program held in memory, with the AUTO scanner when the settings ask
 // for it, and records what the scanner delivered: one text per token ("code 1", "T 102",
 // "X 1.2345", "define 3", "unit 2", "error", flags " end" for a block end and " invalid", then
 // "@" and the line number right after the token), the line each token begins on, the
@@ -25,7 +25,7 @@ namespace {
 struct ScanTrace {
     ScanTrace(const std::string& bytes, const CDrillMachineFormat& settings);
     template <class Scanner>
-    void Scan(const std::string& path, const CDrillMachineFormat& settings, FILE* stream);
+    void Scan(const DrillInput& input, const CDrillMachineFormat& settings, FILE* stream);
 
     std::vector<std::string> tokens;
     std::vector<int> tokenLines;
@@ -82,19 +82,19 @@ std::string Describe(const NCToken& token, const Scanner& scanner) {
 }
 
 ScanTrace::ScanTrace(const std::string& bytes, const CDrillMachineFormat& settings) {
-    TempFile file(bytes, ".drl");
+    const DrillInput input(bytes.data(), bytes.size(), "program.drl");
     MessageCapture capture;
     if (settings.dataType == CDrillMachineFormat::AUTO) {
-        Scan<CAutoScanner>(file.Path(), settings, capture.Stream());
+        Scan<CAutoScanner>(input, settings, capture.Stream());
     } else {
-        Scan<CDrillScanner>(file.Path(), settings, capture.Stream());
+        Scan<CDrillScanner>(input, settings, capture.Stream());
     }
     messages = capture.Text();
 }
 
 template <class Scanner>
-void ScanTrace::Scan(const std::string& path, const CDrillMachineFormat& settings, FILE* stream) {
-    Scanner scanner(path, settings, stream);
+void ScanTrace::Scan(const DrillInput& input, const CDrillMachineFormat& settings, FILE* stream) {
+    Scanner scanner(input, settings, stream);
     NCToken token;
     // Bounded, so that a scanner that never ends fails its test instead of hanging it.
     while (tokens.size() < kTokenLimit && scanner.NextToken(token) != nullptr) {
@@ -234,6 +234,22 @@ TEST_P(ScanCases, GiveTheirTokensMessagesToolLinesAndLineNumber) {
     }
 }
 
+// Words read in one pass over a block read as those read character by character across two.
+TEST_P(ScanCases, ReadTheSameWhereverABlockBoundaryFalls) {
+    for (const ScanCase& c : Load(std::string(PERFOREX_SCANNER_DATA "/") + GetParam())) {
+        SCOPED_TRACE(c.name);
+        const char space = c.format.characterSet == CDrillMachineFormat::EBCDIC ? '\x40' : ' ';
+        for (std::size_t cut = 0; cut <= c.program.size(); ++cut) {
+            const std::string padded =
+                std::string(CharacterSource::kBlockSize - cut, space) + c.program;
+            const ScanTrace trace(padded, c.format);
+            ASSERT_EQ(trace.tokens, c.tokens) << "boundary before byte " << cut;
+            EXPECT_EQ(trace.messages, c.messages);
+            EXPECT_EQ(trace.finalLine, c.finalLine);
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Files, ScanCases,
                          testing::Values("tokens.txt", "messages.txt", "header.txt", "numbers.txt"),
                          [](const auto& info) {
@@ -270,6 +286,7 @@ INSTANTIATE_TEST_SUITE_P(Files, AutoReadCases, testing::Values("auto.txt", "pane
 
 using Tokens = std::vector<std::string>;
 const CDrillMachineFormat kFormat = MakeFormat(2, 4);
+constexpr std::size_t kBlock = CharacterSource::kBlockSize;
 
 TEST(DrillScanner, CutsLongCollectedTextsAndReadsOnPastThem) {
     const std::string program = ";T01" + std::string(300, 'C') + "\nM48\nT" + std::string(50, 'D') +
@@ -316,15 +333,15 @@ TEST(DrillScanner, ReadsTheSameWhereverABlockBoundaryFallsAndWithCarriageReturns
     ExpectBusyTrace(kBusyProgram);
     const std::string crlf = WithCarriageReturns(kBusyProgram);
     ExpectBusyTrace(crlf);
-    for (int pad = 1990; pad <= 2060; ++pad) {
+    for (std::size_t pad = kBlock - 58; pad <= kBlock + 12; ++pad) {
         SCOPED_TRACE("pad " + std::to_string(pad));
-        ExpectBusyTrace(std::string(static_cast<std::size_t>(pad), ' ') + kBusyProgram);
-        ExpectBusyTrace(std::string(static_cast<std::size_t>(pad) + 2048, ' ') + crlf);
+        ExpectBusyTrace(std::string(pad, ' ') + kBusyProgram);
+        ExpectBusyTrace(std::string(pad + kBlock, ' ') + crlf);
     }
 }
 
 TEST(DrillScanner, ReadsNumbersEndingExactlyAtTheEndOfTheFile) {
-    for (std::size_t size : {2047, 2048, 2049, 4097}) {
+    for (std::size_t size : {kBlock - 1, kBlock, kBlock + 1, 2 * kBlock + 1}) {
         const std::string program = std::string(size - 3, ' ') + "X12";
         EXPECT_EQ(ScanTrace(program, kFormat).tokens, Tokens{"X 0.0012 end @1"}) << size;
     }
@@ -332,7 +349,7 @@ TEST(DrillScanner, ReadsNumbersEndingExactlyAtTheEndOfTheFile) {
 
 // A carriage return that ends a block of the file, not followed by a line feed, is read.
 TEST(DrillScanner, ReportsALoneCarriageReturnWhereverABlockBoundaryFalls) {
-    for (std::size_t pad : {2044, 2045, 2046}) {
+    for (std::size_t pad : {kBlock - 4, kBlock - 3, kBlock - 2}) {
         const ScanTrace trace(std::string(pad, ' ') + "X1\rY2", kFormat);
         EXPECT_EQ(trace.tokens, (Tokens{"X 0.0001 @1", "Y 0.0002 end invalid @1"})) << pad;
         EXPECT_EQ(trace.messages, "Error: Unknown character \r found at line number 1\n") << pad;
