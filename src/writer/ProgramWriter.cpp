@@ -14,6 +14,10 @@ namespace {
 
 // Most digits m + n of a format written without a point.
 constexpr int kMostDigits = 18;
+// The bytes handed to the output at once, about; a piece stays in the processor's caches.
+constexpr std::size_t kPieceSize = 1 << 16;
+// Room for the longest block past a piece: a contour's blocks go out once it is complete.
+constexpr std::size_t kLongestBlock = 256;
 
 // The route width the reading gives a tool, by the whole degrees of its angle.
 int RouteWidth(const DrillContent::Tool& tool) {
@@ -52,12 +56,13 @@ ProgramWriter::ProgramWriter(const CDrillMachineFormat& format)
     }
 }
 
-std::string ProgramWriter::Write(const DrillContent& content, std::vector<CWriteRounding>& noted) {
+void ProgramWriter::Write(const DrillContent& content, std::vector<CWriteRounding>& noted,
+                          ProgramOutput& programOutput) {
     roundings = &noted;
-    // About 20 bytes a hole.
-    out.reserve(content.holes.size() * 20 + 256);
+    output = &programOutput;
+    out.reserve(kPieceSize + kLongestBlock);
     WriteHeader(content.tools);
-    const std::size_t bodyStart = out.size();
+    bodyStart = out.size();
     std::size_t hole = 0;
     for (std::size_t contour = 0; contour <= content.contours.size(); ++contour) {
         const std::size_t holesBefore = contour < content.contours.size()
@@ -65,19 +70,30 @@ std::string ProgramWriter::Write(const DrillContent& content, std::vector<CWrite
                                             : content.holes.size();
         for (; hole < holesBefore && hole < content.holes.size(); ++hole) {
             WriteHole(content.holes[hole], static_cast<int>(hole));
+            Flush(false);
         }
         if (contour < content.contours.size()) {
             WriteContour(content.contours[contour], static_cast<int>(contour));
+            Flush(false);
         }
     }
     out += "M30\n";
-    CheckDelimiter(bodyStart);
+    Flush(true);
+}
+
+void ProgramWriter::Flush(bool end) {
+    if (!end && out.size() < kPieceSize) {
+        return;
+    }
+    CheckDelimiter();
     if (format.characterSet == CDrillMachineFormat::EBCDIC) {
         for (char& c : out) {
             c = static_cast<char>(kAsciiToEbcdic[static_cast<unsigned char>(c) & 0x7F]);
         }
     }
-    return std::move(out);
+    output->Take(out.data(), out.size());
+    out.clear();
+    bodyStart = 0;
 }
 
 void ProgramWriter::WriteHeader(const std::vector<DrillContent::Tool>& tools) {
@@ -312,7 +328,7 @@ void ProgramWriter::Note(int value, int item, int vertex, int given, int written
     }
 }
 
-void ProgramWriter::CheckDelimiter(std::size_t bodyStart) const {
+void ProgramWriter::CheckDelimiter() const {
     const int delimiter = format.DelimiterCharacter();
     if (delimiter == '\n' || delimiter == ' ' ||
         out.find(static_cast<char>(delimiter), bodyStart) == std::string::npos) {
