@@ -26,14 +26,15 @@ class CoordinateText {
     // false when no count of 64 bits is that near. Inline, as every written number needs it.
     bool NearestSteps(double nanometres, long long& steps) const {
         const double count = nanometres * stepsPerNanometre;
-        // Away from a half, adding a half and truncating rounds as std::round does, without its
-        // call.
-        const double nearest = std::trunc(count + (count < 0.0 ? -0.5 : 0.5));
-        if (!(std::fabs(nearest) < 9e18)) {
+        // Away from a half, adding a half and truncating rounds as std::round does; a conversion
+        // to 64 bits truncates in one instruction, where std::trunc takes a dozen without SSE4.1.
+        const double shifted = count + (count < 0.0 ? -0.5 : 0.5);
+        if (!(std::fabs(shifted) < 9e18)) {
             return false;
         }
-        steps = static_cast<long long>(nearest);
-        if (std::fabs(std::fabs(count - std::trunc(count)) - 0.5) < kNearHalf) {
+        steps = static_cast<long long>(shifted);
+        const double whole = static_cast<double>(static_cast<long long>(count));
+        if (std::fabs(std::fabs(count - whole) - 0.5) < kNearHalf) {
             RoundNearHalf(nanometres, steps);
         }
         return true;

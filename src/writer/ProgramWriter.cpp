@@ -288,15 +288,19 @@ void ProgramWriter::WritePoint(int pointX, int pointY, int valueX, int valueY, i
 
 AxisWriter::Candidate ProgramWriter::Nearest(const AxisWriter& axis, int nanometres, int value,
                                              int item, int vertex) const {
-    const AxisWriter::Candidate candidate = axis.Nearest(nanometres);
+    AxisWriter::Candidate candidate = axis.Nearest(nanometres);
     if (!candidate.fits) {
-        const bool isX = value == CWriteRounding::HoleX || value == CWriteRounding::VertexX;
-        throw WriteError(Describe(value, item, vertex) + (isX ? ": x " : ": y ") +
-                         std::to_string(nanometres) + " nm needs more digits than the format " +
-                         std::to_string(format.integerDigits) + "," +
-                         std::to_string(format.decimalDigits) + " in " + UnitName(format) + " has");
+        RefuseDigits(nanometres, value, item, vertex);
     }
     return candidate;
+}
+
+void ProgramWriter::RefuseDigits(int nanometres, int value, int item, int vertex) const {
+    const bool isX = value == CWriteRounding::HoleX || value == CWriteRounding::VertexX;
+    throw WriteError(Describe(value, item, vertex) + (isX ? ": x " : ": y ") +
+                     std::to_string(nanometres) + " nm needs more digits than the format " +
+                     std::to_string(format.integerDigits) + "," +
+                     std::to_string(format.decimalDigits) + " in " + UnitName(format) + " has");
 }
 
 void ProgramWriter::CheckWidth(const DrillContent::Contour& contour, int index) {

@@ -49,6 +49,8 @@ class ProgramWriter {
     // as Describe does, when the format cannot write it.
     AxisWriter::Candidate Nearest(const AxisWriter& axis, int nanometres, int value, int item,
                                   int vertex) const;
+    // Throws the WriteError of a value that needs more digits than the format has.
+    [[noreturn]] void RefuseDigits(int nanometres, int value, int item, int vertex) const;
     // Names a hole, a contour or a contour's vertex for an error, by a value code of
     // CWriteRounding, the item's index and the vertex (-1 for none).
     static std::string Describe(int value, int item, int vertex);
