@@ -43,31 +43,22 @@ constexpr unsigned long long kPowersOfTen[] = {1ULL,
                                                10000000000000000000ULL};
 constexpr int kTabledPowers = static_cast<int>(sizeof kPowersOfTen / sizeof kPowersOfTen[0]);
 
-// Writes the decimal digits of value, at least minimum of them with leading zeros, so that they
-// end just before end; returns their number.
-int WriteDigitsBefore(unsigned long long value, char* end, int minimum) {
-    char* cursor = end;
-    for (; value > 0xFFFFFFFFULL; value /= 100) {
-        cursor -= 2;
-        std::memcpy(cursor, kDigitPairs + 2 * (value % 100), 2);
+// Writes the last length decimal digits of value, with leading zeros, so that they end just
+// before end. Pairs of digits from a table, and no library call for the zeros.
+void WriteDigitsBefore(unsigned long long value, char* end, int length) {
+    for (; value > 0xFFFFFFFFULL; value /= 100, length -= 2) {
+        end -= 2;
+        std::memcpy(end, kDigitPairs + 2 * (value % 100), 2);
     }
     // Below 2^32, as nearly every coordinate is, 32-bit divisions are the cheaper.
     std::uint32_t small = static_cast<std::uint32_t>(value);
-    for (; small >= 100; small /= 100) {
-        cursor -= 2;
-        std::memcpy(cursor, kDigitPairs + 2 * (small % 100), 2);
+    for (; length >= 2; small /= 100, length -= 2) {
+        end -= 2;
+        std::memcpy(end, kDigitPairs + 2 * (small % 100), 2);
     }
-    if (small >= 10) {
-        cursor -= 2;
-        std::memcpy(cursor, kDigitPairs + 2 * small, 2);
-    } else {
-        *--cursor = static_cast<char>('0' + small);
+    if (length == 1) {
+        end[-1] = static_cast<char>('0' + small % 10);
     }
-    int count = static_cast<int>(end - cursor);
-    for (; count < minimum; ++count) {
-        *--cursor = '0';
-    }
-    return count;
 }
 
 // Returns the number of decimal digits of value.
@@ -164,8 +155,6 @@ int CoordinateText::ComposeStrict(unsigned long long magnitude, char* digits) co
 
 int CoordinateText::ComposeAuto(unsigned long long magnitude, char* digits) const {
     const unsigned long long scale = PowerOfTen(decimals);
-    char buffer[Text::kCapacity];
-    char* const end = buffer + Text::kCapacity;
     // The fraction without its trailing zeros, but one digit at least.
     unsigned long long fraction = magnitude % scale;
     int fractionDigits = decimals;
@@ -173,12 +162,11 @@ int CoordinateText::ComposeAuto(unsigned long long magnitude, char* digits) cons
         fraction /= 10;
         --fractionDigits;
     }
-    const int written = WriteDigitsBefore(fraction, end, fractionDigits);
-    end[-written - 1] = '.';
-    const int whole = WriteDigitsBefore(magnitude / scale, end - written - 1, 1);
-    const int length = whole + 1 + written;
-    std::memcpy(digits, end - length, static_cast<std::size_t>(length));
-    return length;
+    const int whole = DigitCount(magnitude / scale);
+    WriteDigitsBefore(magnitude / scale, digits + whole, whole);
+    digits[whole] = '.';
+    WriteDigitsBefore(fraction, digits + whole + 1 + fractionDigits, fractionDigits);
+    return whole + 1 + fractionDigits;
 }
 
 ExactLength CoordinateText::AutoLength(long long steps) const {

@@ -60,9 +60,9 @@ void ProgramWriter::Write(const DrillContent& content, std::vector<CWriteRoundin
                           ProgramOutput& programOutput) {
     roundings = &noted;
     output = &programOutput;
-    out.reserve(kPieceSize + kLongestBlock);
+    out.resize(kPieceSize + kLongestBlock);
     WriteHeader(content.tools);
-    bodyStart = out.size();
+    bodyStart = used;
     std::size_t hole = 0;
     for (std::size_t contour = 0; contour <= content.contours.size(); ++contour) {
         const std::size_t holesBefore = contour < content.contours.size()
@@ -77,40 +77,55 @@ void ProgramWriter::Write(const DrillContent& content, std::vector<CWriteRoundin
             Flush(false);
         }
     }
-    out += "M30\n";
+    Put("M30\n");
     Flush(true);
 }
 
+char* ProgramWriter::Room(std::size_t count) {
+    if (used + count > out.size()) {
+        out.resize(2 * (used + count));
+    }
+    return &out[used];
+}
+
+void ProgramWriter::Put(std::string_view text) {
+    std::memcpy(Room(text.size()), text.data(), text.size());
+    used += text.size();
+}
+
 void ProgramWriter::Flush(bool end) {
-    if (!end && out.size() < kPieceSize) {
+    if (!end && used < kPieceSize) {
         return;
     }
     CheckDelimiter();
     if (format.characterSet == CDrillMachineFormat::EBCDIC) {
-        for (char& c : out) {
-            c = static_cast<char>(kAsciiToEbcdic[static_cast<unsigned char>(c) & 0x7F]);
+        for (std::size_t index = 0; index < used; ++index) {
+            out[index] =
+                static_cast<char>(kAsciiToEbcdic[static_cast<unsigned char>(out[index]) & 0x7F]);
         }
     }
-    output->Take(out.data(), out.size());
-    out.clear();
+    output->Take(out.data(), used);
+    used = 0;
     bodyStart = 0;
 }
 
 void ProgramWriter::WriteHeader(const std::vector<DrillContent::Tool>& tools) {
-    out += "M48\n";
-    out += format.unit == CDrillMachineFormat::MM ? "METRIC" : "INCH";
+    Put("M48\n");
+    Put(format.unit == CDrillMachineFormat::MM ? "METRIC" : "INCH");
     if (!numbers.IsAuto()) {
         // LZ: leading zeros written; TZ: trailing zeros written.
-        out += format.zeroTruncation == CDrillMachineFormat::LEADING ? ",TZ" : ",LZ";
+        Put(format.zeroTruncation == CDrillMachineFormat::LEADING ? ",TZ" : ",LZ");
     }
-    out += '\n';
+    Put("\n");
     if (format.stepMode == CDrillMachineFormat::INCREMENTAL) {
-        out += "ICI,ON\n";
+        Put("ICI,ON\n");
     }
     const ToolLineWriter lines(numbers);
     for (std::size_t index = 0; index < tools.size(); ++index) {
         const DrillContent::Tool& given = tools[index];
-        const DrillContent::Tool written = lines.Append(out, given);
+        std::string line;
+        const DrillContent::Tool written = lines.Append(line, given);
+        Put(line);
         const int item = static_cast<int>(index);
         Note(CWriteRounding::ToolDiameter, item, -1, given.diameter, written.diameter);
         Note(CWriteRounding::ToolWidth, item, -1, given.width, written.width);
@@ -118,13 +133,13 @@ void ProgramWriter::WriteHeader(const std::vector<DrillContent::Tool>& tools) {
         givenWidths[given.tool] = RouteWidth(given);
         writtenWidths[written.tool] = RouteWidth(written);
     }
-    out += "%\n";
+    Put("%\n");
 }
 
 void ProgramWriter::WriteHole(const DrillContent::Hole& hole, int index) {
     SelectTool(hole.tool, CWriteRounding::HoleX, index, -1);
     if (!drilling) {
-        out += "G05\n";
+        Put("G05\n");
         drilling = true;
     }
     WritePoint(hole.x, hole.y, CWriteRounding::HoleX, CWriteRounding::HoleY, index, -1);
@@ -151,7 +166,7 @@ void ProgramWriter::WriteContour(const DrillContent::Contour& contour, int index
     readBack.clear();
     WritePoint(vertices[0].x, vertices[0].y, CWriteRounding::VertexX, CWriteRounding::VertexY,
                index, 0);
-    out += "M15\n";
+    Put("M15\n");
     for (std::size_t vertex = 1; vertex < count; ++vertex) {
         if (vertices[vertex].r != 0) {
             WriteArc(contour, index, vertex++);
@@ -161,7 +176,7 @@ void ProgramWriter::WriteContour(const DrillContent::Contour& contour, int index
         WritePoint(vertices[vertex].x, vertices[vertex].y, CWriteRounding::VertexX,
                    CWriteRounding::VertexY, index, static_cast<int>(vertex));
     }
-    out += "M16\n";
+    Put("M16\n");
     CheckReadBack(index);
 }
 
@@ -189,7 +204,7 @@ void ProgramWriter::WriteArc(const DrillContent::Contour& contour, int index, st
                          " nm does not fit the format's digits in " + UnitName(format));
     }
     SetMotion(given.r > 0 ? "G02" : "G03");
-    char line[4 * CoordinateText::Text::kCapacity + 1];
+    char* const line = Room(4 * CoordinateText::Text::kCapacity + 1);
     char* cursor = line;
     if (writeX) {
         x.Write(cursor, endX);
@@ -204,7 +219,7 @@ void ProgramWriter::WriteArc(const DrillContent::Contour& contour, int index, st
         j.Write(cursor, choice.j);
     }
     *cursor++ = '\n';
-    out.append(line, static_cast<std::size_t>(cursor - line));
+    used += static_cast<std::size_t>(cursor - line);
     readBack.insert(readBack.end(),
                     {choice.centre.x, choice.centre.y, choice.centre.r, readEnd.x, readEnd.y, 0});
     Note(CWriteRounding::VertexX, index, vertex, given.x, choice.centre.x);
@@ -247,12 +262,7 @@ void ProgramWriter::SelectTool(int tool, int value, int item, int vertex) {
                          std::to_string(tool) +
                          " for a tool with an offset unless the tool is defined");
     }
-    out += 'T';
-    if (tool < 10) {
-        out += '0';
-    }
-    out += std::to_string(tool);
-    out += '\n';
+    Put(tool < 10 ? "T0" + std::to_string(tool) + "\n" : "T" + std::to_string(tool) + "\n");
     selectedTool = tool;
 }
 
@@ -260,7 +270,7 @@ void ProgramWriter::SetMotion(const char* code) {
     if (std::strcmp(motion, code) == 0) {
         return;
     }
-    out += code;
+    Put(code);
     motion = code;
 }
 
@@ -268,7 +278,7 @@ void ProgramWriter::WritePoint(int pointX, int pointY, int valueX, int valueY, i
                                int vertex) {
     const bool writeX = !(modal && x.Holds(pointX));
     const bool writeY = !(modal && y.Holds(pointY));
-    char line[2 * CoordinateText::Text::kCapacity + 1];
+    char* const line = Room(2 * CoordinateText::Text::kCapacity + 1);
     char* cursor = line;
     // A block needs a word to end it.
     if (writeX || !writeY) {
@@ -278,7 +288,7 @@ void ProgramWriter::WritePoint(int pointX, int pointY, int valueX, int valueY, i
         y.Write(cursor, Nearest(y, pointY, valueY, item, vertex));
     }
     *cursor++ = '\n';
-    out.append(line, static_cast<std::size_t>(cursor - line));
+    used += static_cast<std::size_t>(cursor - line);
     if (vertex >= 0) {
         readBack.insert(readBack.end(), {x.Position().nanometres, y.Position().nanometres, 0});
     }
@@ -335,7 +345,7 @@ void ProgramWriter::Note(int value, int item, int vertex, int given, int written
 void ProgramWriter::CheckDelimiter() const {
     const int delimiter = format.DelimiterCharacter();
     if (delimiter == '\n' || delimiter == ' ' ||
-        out.find(static_cast<char>(delimiter), bodyStart) == std::string::npos) {
+        std::memchr(out.data() + bodyStart, delimiter, used - bodyStart) == nullptr) {
         return;
     }
     throw WriteError(std::string("the delimiter '") + static_cast<char>(delimiter) +

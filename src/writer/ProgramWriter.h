@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "machineformat/DrillMachineFormat.h"
@@ -56,6 +57,9 @@ class ProgramWriter {
     static std::string Describe(int value, int item, int vertex);
     void CheckWidth(const DrillContent::Contour& contour, int index);
     void Note(int value, int item, int vertex, int given, int written);
+    // Returns where count bytes may be written after those written so far.
+    char* Room(std::size_t count);
+    void Put(std::string_view text);
     // Hands the bytes written so far to the output once they fill a piece, or at the end.
     void Flush(bool end);
     void CheckDelimiter() const;
@@ -69,8 +73,10 @@ class ProgramWriter {
     AxisWriter j;
     ArcWriter arcs;
     bool modal;
-    // The bytes not yet handed to the output, and where the program's body starts among them.
+    // The bytes not yet handed to the output, the first used of them, and where the program's
+    // body starts among them.
     std::string out;
+    std::size_t used = 0;
     std::size_t bodyStart = 0;
     ProgramOutput* output = nullptr;
     std::vector<CWriteRounding>* roundings = nullptr;
