@@ -15,9 +15,10 @@ class AxisWriter {
         long long steps = 0;
         long long written = 0;
         double value = 0.0;
-        ExactLength length;
         int nanometres = 0;
         bool fits = false;
+        // Last, where its alignment pads nothing.
+        ExactLength length;
     };
 
     // Writes letter's numbers; incremental, when the reading adds each to the letter's position.
