@@ -91,6 +91,8 @@ class Holes(collections.abc.Sequence):
     @classmethod
     def _of(cls, values):
         """Returns the holes of an array.array of int32 values: x, y, tool, x, y, tool ..."""
+        if not len(values):
+            return cls()
         holes = cls.__new__(cls)
         holes._view(values, len(values) // 3)
         return holes
@@ -272,11 +274,16 @@ def write(board, path, machine_format=None):
     writer.check(_capi.lib.pfx_writer_set_machine_format(writer.handle, format_argument,
                                                          format_kind))
     for tool in board.tools:
-        plating = _PLATING_CODES[getattr(tool, "plating", "unknown")]
+        plating = _PLATING_CODES.get(getattr(tool, "plating", "unknown"))
+        if plating is None:
+            raise ValueError("tool %d: plating %r is none of %s" % (
+                tool.number, tool.plating, ", ".join(_PLATING_CODES)))
         writer.check(_capi.lib.pfx_writer_add_tool(writer.handle, tool.number, tool.hole_type,
                                                    tool.diameter, tool.width, tool.height,
                                                    tool.angle, plating))
     holes = _int32_buffer(board.holes)
+    if any(place > len(board.holes) for place in board._contour_places):
+        raise ValueError("the board's contours follow holes it no longer holds: it was closed")
     written = 0
     for contour, place in zip(board.contours, board._contour_places):
         writer.add_holes(holes, written, place)
@@ -298,8 +305,7 @@ def _int32_buffer(holes):
     values = holes._values
     if isinstance(values, ctypes.Array):
         return values
-    return (ctypes.c_int32 * len(values)).from_buffer(values) if len(values) else \
-        (ctypes.c_int32 * 0)()
+    return (ctypes.c_int32 * len(values)).from_buffer(values)
 
 
 def _machine_format(machine_format):
