@@ -316,12 +316,13 @@ static void WriteByHand(void) {
     pfx_writer_free(writer);
 }
 
-/* Tells whether two reads delivered the same tools, holes and contours in the same order. */
+/* Tells whether a read delivered the same tools, holes and contours in the same order as
+ * another with messages, and then none. */
 static int SameDeliveries(const pfx_result* first, const pfx_result* second) {
     char* one = TranscriptText(first);
     char* other = TranscriptText(second);
-    const char* messages = strstr(one, "message");
-    const int same = messages != NULL && strncmp(one, other, (size_t)(messages - one)) == 0;
+    const size_t size = (size_t)(strstr(one, "message") - one);
+    const int same = strncmp(one, other, size) == 0 && strncmp(other + size, "result", 6) == 0;
     free(one);
     free(other);
     return same;
