@@ -38,9 +38,11 @@ PERFOREX_API unsigned pfx_version_number(void);
 /* Returns the loaded library's version as text, e.g. "0.1.0"; a static string, never freed. */
 PERFOREX_API const char* pfx_version_string(void);
 
-/* What a read call returns. Anything but PFX_OK means that no program was read; the result then
- * holds pfx_error_text, and the messages for PFX_ERROR_MACHINE_FORMAT. A program with errors is no
- * failure of the call: it returns PFX_OK and pfx_result_code 0, with the errors among the messages.
+/* What a read or write call returns. Anything but PFX_OK means that no program was read (the
+ * result then holds pfx_error_text, and the messages for PFX_ERROR_MACHINE_FORMAT), or that no
+ * file was written or replaced (pfx_writer_error_text says why). A program with errors is no
+ * failure of a read: it returns PFX_OK and pfx_result_code 0, with the errors among the messages.
+ * For a write, NOT_FOUND, IS_DIRECTORY and PERMISSION tell why the target file cannot be written.
  */
 enum {
     PFX_OK = 0,
@@ -62,12 +64,21 @@ enum {
     /* The format was to be detected, and the program is none: empty, binary or a Gerber file,
      * as pfx_error_text says. With a machine format given the bytes are read, and their errors
      * reported as messages. */
-    PFX_ERROR_NOT_A_PROGRAM = 8
+    PFX_ERROR_NOT_A_PROGRAM = 8,
+    /* The target file cannot be written for another reason, told by pfx_writer_error_text. */
+    PFX_ERROR_UNWRITABLE = 9,
+    /* The machine format cannot hold what is to be written (a value with more integer digits
+     * than it has, an arc in a format without arcs, a contour its steps would change ...);
+     * pfx_writer_error_text names the value and says why. */
+    PFX_ERROR_FORMAT_CANNOT_HOLD = 10,
+    /* No hole and no contour to write, as after an empty read. */
+    PFX_ERROR_NOTHING_TO_WRITE = 11
 };
 
-/* How the machine format argument of a read call is to be taken. */
+/* How the machine format argument of a read or write call is to be taken. */
 enum {
-    /* No machine format: the library detects the program's format, as perforex-dump does. */
+    /* No machine format: a read detects the program's format, as perforex-dump does; a write
+     * takes the AUTO format built into the library (inch, with decimal points). */
     PFX_FORMAT_DETECT = 0,
     /* The path of a drill machine format file. */
     PFX_FORMAT_FILE = 1,
@@ -107,7 +118,7 @@ PERFOREX_API int pfx_result_code(const pfx_result* result);
 /* Hole type codes of pfx_tool. */
 enum { PFX_HOLE_ROUND = 0, PFX_HOLE_SQUARE = 1, PFX_HOLE_SLOT = 2, PFX_HOLE_RECTANGLE = 3 };
 
-/* Plating codes of pfx_tool. */
+/* Plating codes of pfx_tool and pfx_writer_add_tool. */
 enum { PFX_PLATING_UNKNOWN = 0, PFX_PLATED = 1, PFX_NON_PLATED = 2 };
 
 /* One tool definition, sizes in nanometres and angle in degrees. holes_before and
@@ -207,6 +218,96 @@ PERFOREX_API size_t pfx_evidence_count(const pfx_result* result);
 /* Returns the decisions of the detection in the order made, pfx_evidence_count of them; owned by
  * the result, texts included. */
 PERFOREX_API const pfx_evidence_item* pfx_evidence_items(const pfx_result* result);
+
+/* Writing. A writer takes tools, holes and contours in nanometres, as a read delivers them, and
+ * writes one program in a machine format such that reading it with that format delivers them
+ * again: exactly where the format holds a value, otherwise rounded to the format's step (half
+ * away from zero), each moved value reported as a pfx_rounding. A target file is replaced only
+ * once the new program is complete; after any failure it is as it was.
+ *
+ *     pfx_writer* writer = NULL;
+ *     if (pfx_write_result(board, "machine.fmt", PFX_FORMAT_FILE, "out.drl", &writer) != PFX_OK) {
+ *         fprintf(stderr, "%s\n", pfx_writer_error_text(writer));
+ *     }
+ *     pfx_writer_free(writer);
+ */
+typedef struct pfx_writer pfx_writer;
+
+/* Returns a new writer without tools, holes or contours, set to the AUTO format built into the
+ * library; null when memory ran out. The caller frees it with pfx_writer_free. */
+PERFOREX_API pfx_writer* pfx_writer_new(void);
+/* Frees a writer and everything it handed out; does nothing for null. */
+PERFOREX_API void pfx_writer_free(pfx_writer* writer);
+
+/* Sets the machine format to write in, taken as format_kind says (PFX_FORMAT_DETECT: the AUTO
+ * format built into the library). Returns PFX_OK, PFX_ERROR_ARGUMENT or PFX_ERROR_MACHINE_FORMAT;
+ * after a failure the writer keeps no format and writes nothing until one is set. */
+PERFOREX_API int pfx_writer_set_machine_format(pfx_writer* writer, const char* machine_format,
+                                               int format_kind);
+
+/* Add what is to be written, in the order a read delivers it: sizes and places in nanometres,
+ * the angle in degrees, hole_type a PFX_HOLE_* code and plating a PFX_PLATING_* code. A contour
+ * is vertex_count triples (x, y, r) as pfx_contour holds them. Each returns PFX_OK, or
+ * PFX_ERROR_ARGUMENT for a null writer, null vertices or an unknown plating code; the values
+ * themselves are checked by the write. */
+PERFOREX_API int pfx_writer_add_tool(pfx_writer* writer, int32_t number, int32_t hole_type,
+                                     int32_t diameter, int32_t width, int32_t height, double angle,
+                                     int32_t plating);
+PERFOREX_API int pfx_writer_add_hit(pfx_writer* writer, int32_t x, int32_t y, int32_t tool);
+/* Adds count holes at once from an array of 3 * count values: x, y, tool, x, y, tool, ... */
+PERFOREX_API int pfx_writer_add_hits(pfx_writer* writer, const int32_t* holes, size_t count);
+PERFOREX_API int pfx_writer_add_contour(pfx_writer* writer, int32_t tool, int32_t width,
+                                        const int32_t* vertices, size_t vertex_count);
+
+/* Writes the program to the file at path (UTF-8) through a new file beside it, renamed over the
+ * target once complete. Returns PFX_OK or a PFX_ERROR_* code, with pfx_writer_error_text. */
+PERFOREX_API int pfx_writer_write(pfx_writer* writer, const char* path);
+/* Writes the program into memory: sets *program to its bytes (followed by a 0) and *size to their
+ * number, owned by the writer until its next write or pfx_writer_free. Returns as
+ * pfx_writer_write. */
+PERFOREX_API int pfx_writer_write_memory(pfx_writer* writer, const char** program, size_t* size);
+
+/* Writes what a read delivered, its tools, holes and contours in their order, to the file at path
+ * in the machine format taken as format_kind says. Returns as pfx_writer_write, and
+ * PFX_ERROR_ARGUMENT for a null or failed result. Sets *writer, whenever writer is not null, to a
+ * new writer that holds the error text and the roundings; the caller frees it. */
+PERFOREX_API int pfx_write_result(const pfx_result* result, const char* machine_format,
+                                  int format_kind, const char* path, pfx_writer** writer);
+
+/* Returns why the last write or setting failed, in one line; "" after success and for null.
+ * Owned by the writer. */
+PERFOREX_API const char* pfx_writer_error_text(const pfx_writer* writer);
+
+/* Which value of a pfx_rounding moved. */
+enum {
+    PFX_ROUNDED_TOOL_DIAMETER = 0,
+    PFX_ROUNDED_TOOL_WIDTH = 1,
+    PFX_ROUNDED_TOOL_HEIGHT = 2,
+    PFX_ROUNDED_HOLE_X = 3,
+    PFX_ROUNDED_HOLE_Y = 4,
+    PFX_ROUNDED_VERTEX_X = 5,
+    PFX_ROUNDED_VERTEX_Y = 6,
+    PFX_ROUNDED_VERTEX_RADIUS = 7,
+    PFX_ROUNDED_CONTOUR_WIDTH = 8
+};
+
+/* One value that the format could not hold exactly: which one (PFX_ROUNDED_*), the index of its
+ * tool, hole or contour among those given (each counted from 0 in its own order), the index of
+ * the vertex in its contour (-1 for a tool or a hole), and the value given and the value the
+ * program reads back as, in nanometres. */
+typedef struct pfx_rounding {
+    int32_t value;
+    int32_t item;
+    int32_t vertex;
+    int32_t given;
+    int32_t written;
+} pfx_rounding;
+
+/* Returns how many values the last successful write moved; 0 for null. */
+PERFOREX_API size_t pfx_writer_rounding_count(const pfx_writer* writer);
+/* Returns the values the last successful write moved, in the order written; owned by the writer
+ * until its next write. */
+PERFOREX_API const pfx_rounding* pfx_writer_roundings(const pfx_writer* writer);
 
 #ifdef __cplusplus
 }

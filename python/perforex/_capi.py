@@ -18,11 +18,19 @@ ERROR_UNREADABLE = 5
 ERROR_MACHINE_FORMAT = 6
 ERROR_INTERNAL = 7
 ERROR_NOT_A_PROGRAM = 8
+ERROR_UNWRITABLE = 9
+ERROR_FORMAT_CANNOT_HOLD = 10
+ERROR_NOTHING_TO_WRITE = 11
 
 # How the machine format argument of a read call is taken.
 FORMAT_DETECT = 0
 FORMAT_FILE = 1
 FORMAT_TEXT = 2
+
+# Plating codes of a tool.
+PLATING_UNKNOWN = 0
+PLATED = 1
+NON_PLATED = 2
 
 # Flags of a contour and kinds of a message.
 CONTOUR_CLOSED = 1
@@ -52,7 +60,13 @@ class EvidenceItem(Structure):
                 ("text", c_char_p)]
 
 
+class Rounding(Structure):
+    _fields_ = [("value", c_int32), ("item", c_int32), ("vertex", c_int32), ("given", c_int32),
+                ("written", c_int32)]
+
+
 Result = c_void_p
+Writer = c_void_p
 
 # Each function of the C interface: name, result type, argument types.
 FUNCTIONS = (
@@ -74,6 +88,17 @@ FUNCTIONS = (
     ("pfx_machine_format", c_char_p, (Result,)),
     ("pfx_evidence_count", c_size_t, (Result,)),
     ("pfx_evidence_items", POINTER(EvidenceItem), (Result,)),
+    ("pfx_writer_new", Writer, ()),
+    ("pfx_writer_free", None, (Writer,)),
+    ("pfx_writer_set_machine_format", c_int, (Writer, c_char_p, c_int)),
+    ("pfx_writer_add_tool", c_int,
+     (Writer, c_int32, c_int32, c_int32, c_int32, c_int32, c_double, c_int32)),
+    ("pfx_writer_add_hits", c_int, (Writer, c_void_p, c_size_t)),
+    ("pfx_writer_add_contour", c_int, (Writer, c_int32, c_int32, POINTER(c_int32), c_size_t)),
+    ("pfx_writer_write", c_int, (Writer, c_char_p)),
+    ("pfx_writer_error_text", c_char_p, (Writer,)),
+    ("pfx_writer_rounding_count", c_size_t, (Writer,)),
+    ("pfx_writer_roundings", POINTER(Rounding), (Writer,)),
 )
 
 

@@ -6,27 +6,12 @@
 #include <memory>
 #include <vector>
 
+#include "capi/ErrnoStatus.h"
 #include "capi/ResultCollector.h"
 #include "messages/MessageTable.h"
 #include "platform/NativeFile.h"
 
 namespace {
-
-// Returns the status of the C interface for a failed access to the program file.
-int StatusOfErrno(int error) {
-    switch (error) {
-        case ENOENT:
-        case ENOTDIR:
-            return PFX_ERROR_NOT_FOUND;
-        case EISDIR:
-            return PFX_ERROR_IS_DIRECTORY;
-        case EACCES:
-        case EPERM:
-            return PFX_ERROR_PERMISSION;
-        default:
-            return PFX_ERROR_UNREADABLE;
-    }
-}
 
 // Returns errno after a failed open or a directory, 0 for a file that opens for reading.
 int ProgramFileError(const char* path) {
@@ -143,7 +128,7 @@ bool CReadRequest::CheckProgram(CReadResult& result) const {
     }
     const int error = ProgramFileError(path);
     if (error != 0) {
-        result.Fail(StatusOfErrno(error),
+        result.Fail(ErrnoStatus::Of(error, PFX_ERROR_UNREADABLE),
                     "cannot read " + Quoted(path) + ": " + std::strerror(error));
         return false;
     }

@@ -1,32 +1,22 @@
 #include "writer/AxisWriter.h"
 
-#include "interpreter/LengthConverter.h"
-
 AxisWriter::AxisWriter(const CoordinateText& numbers, char letter, bool incremental)
     : numbers(numbers), letter(letter), incremental(incremental) {
     position.fits = true;
 }
 
-AxisWriter::Candidate AxisWriter::Nearest(double nanometres) const {
-    Candidate nearest;
-    long long steps = 0;
-    if (!numbers.NearestSteps(nanometres, steps)) {
-        return nearest;
-    }
-    Fill(steps, nearest);
+void AxisWriter::TryNeighbours(double nanometres, Candidate& nearest) const {
     // Where a step is finer than a nanometre, a neighbour may read back exactly where the
     // nearest count does not.
+    const long long steps = nearest.steps;
     for (const long long neighbour : {steps + 1, steps - 1}) {
-        if (nearest.fits && nearest.nanometres == nanometres) {
-            break;
-        }
         Candidate other;
         Fill(neighbour, other);
         if (other.fits && other.nanometres == nanometres) {
             nearest = other;
+            return;
         }
     }
-    return nearest;
 }
 
 AxisWriter::Candidate AxisWriter::Try(long long steps) const {
@@ -35,25 +25,12 @@ AxisWriter::Candidate AxisWriter::Try(long long steps) const {
     return candidate;
 }
 
-void AxisWriter::Fill(long long steps, Candidate& candidate) const {
-    candidate.steps = steps;
-    candidate.written = incremental ? steps - position.steps : steps;
-    if (!numbers.Measure(candidate.written, candidate.value)) {
-        return;
-    }
-    if (numbers.IsAuto()) {
-        candidate.length = numbers.AutoLength(candidate.written);
-        if (incremental) {
-            candidate.length += position.length;
-        }
-        candidate.fits = candidate.length.ToNanometres(candidate.nanometres);
-        return;
-    }
+void AxisWriter::FillAuto(Candidate& candidate) const {
+    candidate.length = numbers.AutoLength(candidate.written);
     if (incremental) {
-        candidate.value += position.value;
+        candidate.length += position.length;
     }
-    candidate.fits =
-        LengthConverter(numbers.UnitLength()).ToNanometres(candidate.value, candidate.nanometres);
+    candidate.fits = candidate.length.ToNanometres(candidate.nanometres);
 }
 
 void AxisWriter::Write(char*& cursor, const Candidate& candidate) {

@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <cstring>
 
-#include "scanner/CoordinateReader.h"
-
 namespace {
 
 // Decimals that hold every nanometre once rounded back: a millimetre is 10^6 nm, and 10^-8 inch
@@ -15,43 +13,65 @@ constexpr int kAutoInchDecimals = 8;
 // Bounds of the exact count of steps.
 constexpr int kMostExactDecimals = 9;
 constexpr double kMostExactNanometres = 4294967296.0;
-// How near a half of a step a count worked out in double arithmetic is worked out again exactly.
-constexpr double kNearHalf = 1e-6;
 
-// Writes the decimal digits of value, at least minimum of them with leading zeros, so that they
-// end just before end; returns their number.
-int WriteDigitsBefore(unsigned long long value, char* end, int minimum) {
-    int count = 0;
-    do {
-        *--end = static_cast<char>('0' + value % 10);
-        value /= 10;
-        ++count;
-    } while (value != 0);
-    for (; count < minimum; ++count) {
-        *--end = '0';
+// The digits of 0 to 99, two by two, so that a number is written two digits a division.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Powers of ten up to 10^19, the first beyond every count of 64 bits that a text holds.
+constexpr unsigned long long kPowersOfTen[] = {1ULL,
+                                               10ULL,
+                                               100ULL,
+                                               1000ULL,
+                                               10000ULL,
+                                               100000ULL,
+                                               1000000ULL,
+                                               10000000ULL,
+                                               100000000ULL,
+                                               1000000000ULL,
+                                               10000000000ULL,
+                                               100000000000ULL,
+                                               1000000000000ULL,
+                                               10000000000000ULL,
+                                               100000000000000ULL,
+                                               1000000000000000ULL,
+                                               10000000000000000ULL,
+                                               100000000000000000ULL,
+                                               1000000000000000000ULL,
+                                               10000000000000000000ULL};
+constexpr int kTabledPowers = static_cast<int>(sizeof kPowersOfTen / sizeof kPowersOfTen[0]);
+
+// Writes the last length decimal digits of value, with leading zeros, so that they end just
+// before end. Pairs of digits from a table, and no library call for the zeros.
+void WriteDigitsBefore(unsigned long long value, char* end, int length) {
+    for (; value > 0xFFFFFFFFULL; value /= 100, length -= 2) {
+        end -= 2;
+        std::memcpy(end, kDigitPairs + 2 * (value % 100), 2);
     }
-    return count;
+    // Below 2^32, as nearly every coordinate is, 32-bit divisions are the cheaper.
+    std::uint32_t small = static_cast<std::uint32_t>(value);
+    for (; length >= 2; small /= 100, length -= 2) {
+        end -= 2;
+        std::memcpy(end, kDigitPairs + 2 * (small % 100), 2);
+    }
+    if (length == 1) {
+        end[-1] = static_cast<char>('0' + small % 10);
+    }
 }
 
-unsigned long long Magnitude(long long steps) {
-    return steps < 0 ? 0ULL - static_cast<unsigned long long>(steps)
-                     : static_cast<unsigned long long>(steps);
-}
-
+// Returns the number of decimal digits of value.
 int DigitCount(unsigned long long value) {
     int count = 1;
-    for (; value >= 10; value /= 10) {
+    while (count < kTabledPowers && value >= kPowersOfTen[count]) {
         ++count;
     }
     return count;
 }
 
 unsigned long long PowerOfTen(int exponent) {
-    unsigned long long power = 1;
-    for (int index = 0; index < exponent; ++index) {
-        power *= 10;
-    }
-    return power;
+    return kPowersOfTen[exponent];
 }
 
 }  // namespace
@@ -68,70 +88,52 @@ CoordinateText::CoordinateText(const CDrillMachineFormat& format)
             format.unit == CDrillMachineFormat::MM ? kAutoMillimetreDecimals : kAutoInchDecimals;
     }
     stepsPerNanometre = std::pow(10.0, decimals) / unitLength;
-}
-
-bool CoordinateText::NearestSteps(double nanometres, long long& steps) const {
-    const double count = nanometres * stepsPerNanometre;
-    // Away from a half, adding a half and truncating rounds as std::round does, without its
-    // call.
-    const double nearest = std::trunc(count + (count < 0.0 ? -0.5 : 0.5));
-    if (!(std::fabs(nearest) < 9e18)) {
-        return false;
-    }
-    steps = static_cast<long long>(nearest);
-    // Near a half the product may have rounded across it; whole nanometres of 32 bits times
-    // 10^decimals fit 64 bits up to 9 decimals, where the count and its halves are exact.
-    if (std::fabs(std::fabs(count - std::trunc(count)) - 0.5) < kNearHalf &&
-        decimals <= kMostExactDecimals && nanometres == std::trunc(nanometres) &&
-        std::fabs(nanometres) <= kMostExactNanometres) {
-        const long long scaled =
-            static_cast<long long>(nanometres) * static_cast<long long>(PowerOfTen(decimals));
-        const long long unitNanometres = static_cast<long long>(unitLength);
-        const long long remainder = scaled % unitNanometres;
-        steps = scaled / unitNanometres;
-        if (2 * (remainder < 0 ? -remainder : remainder) >= unitNanometres) {
-            steps += scaled < 0 ? -1 : 1;
-        }
-    }
-    return true;
-}
-
-bool CoordinateText::Measure(long long steps, double& value) const {
-    if (autoReading) {
-        return true;
-    }
-    unsigned long long digitValue = Magnitude(steps);
+    // Without any digit not even 0 is written.
     const int width = integerDigits + decimals;
-    if (DigitCount(digitValue) > width) {
-        return false;
-    }
-    long long implied = decimals;
-    if (zeroTruncation == CDrillMachineFormat::TRAILING) {
-        // The trailing zeros of the m + n digits are left out, and the reading aligns a shorter
-        // text on the left.
-        int length = digitValue == 0 ? 1 : width;
-        while (digitValue != 0 && digitValue % 10 == 0) {
-            digitValue /= 10;
-            --length;
-        }
-        if (length < width) {
-            implied = length - integerDigits;
-        }
-    }
-    const double magnitude =
-        CoordinateReader::DivideByPowerOfTen(static_cast<double>(digitValue), implied);
-    value = steps < 0 ? 0.0 - magnitude : magnitude;
-    return true;
+    digitLimit = width > 0 && width < kTabledPowers ? kPowersOfTen[width] : 0;
 }
 
-void CoordinateText::Compose(long long steps, Text& text) const {
-    char* digits = text.characters + text.length;
-    if (steps < 0) {
-        *digits++ = '-';
-        ++text.length;
+void CoordinateText::RoundNearHalf(double nanometres, long long& steps) const {
+    // The product may have rounded across the half; whole nanometres of 32 bits times
+    // 10^decimals fit 64 bits up to 9 decimals, where the count and its halves are exact.
+    if (decimals > kMostExactDecimals || nanometres != std::trunc(nanometres) ||
+        std::fabs(nanometres) > kMostExactNanometres) {
+        return;
     }
+    const long long scaled =
+        static_cast<long long>(nanometres) * static_cast<long long>(PowerOfTen(decimals));
+    const long long unitNanometres = static_cast<long long>(unitLength);
+    const long long remainder = scaled % unitNanometres;
+    steps = scaled / unitNanometres;
+    if (2 * (remainder < 0 ? -remainder : remainder) >= unitNanometres) {
+        steps += scaled < 0 ? -1 : 1;
+    }
+}
+
+double CoordinateText::TrailingValue(unsigned long long magnitude) const {
+    // The trailing zeros of the m + n digits are left out, and the reading aligns a shorter text
+    // on the left.
+    const int width = integerDigits + decimals;
+    unsigned long long digitValue = magnitude;
+    long long implied = decimals;
+    int length = digitValue == 0 ? 1 : width;
+    while (digitValue != 0 && digitValue % 10 == 0) {
+        digitValue /= 10;
+        --length;
+    }
+    if (length < width) {
+        implied = length - integerDigits;
+    }
+    return CoordinateReader::DivideByPowerOfTen(static_cast<double>(digitValue), implied);
+}
+
+int CoordinateText::ComposeAt(long long steps, char* at) const {
+    const int sign = steps < 0 ? 1 : 0;
+    // The digits of a count of 0 or more overwrite the sign.
+    *at = '-';
     const unsigned long long magnitude = Magnitude(steps);
-    text.length += autoReading ? ComposeAuto(magnitude, digits) : ComposeStrict(magnitude, digits);
+    return sign +
+           (autoReading ? ComposeAuto(magnitude, at + sign) : ComposeStrict(magnitude, at + sign));
 }
 
 int CoordinateText::ComposeStrict(unsigned long long magnitude, char* digits) const {
@@ -153,8 +155,6 @@ int CoordinateText::ComposeStrict(unsigned long long magnitude, char* digits) co
 
 int CoordinateText::ComposeAuto(unsigned long long magnitude, char* digits) const {
     const unsigned long long scale = PowerOfTen(decimals);
-    char buffer[Text::kCapacity];
-    char* const end = buffer + Text::kCapacity;
     // The fraction without its trailing zeros, but one digit at least.
     unsigned long long fraction = magnitude % scale;
     int fractionDigits = decimals;
@@ -162,12 +162,11 @@ int CoordinateText::ComposeAuto(unsigned long long magnitude, char* digits) cons
         fraction /= 10;
         --fractionDigits;
     }
-    const int written = WriteDigitsBefore(fraction, end, fractionDigits);
-    end[-written - 1] = '.';
-    const int whole = WriteDigitsBefore(magnitude / scale, end - written - 1, 1);
-    const int length = whole + 1 + written;
-    std::memcpy(digits, end - length, static_cast<std::size_t>(length));
-    return length;
+    const int whole = DigitCount(magnitude / scale);
+    WriteDigitsBefore(magnitude / scale, digits + whole, whole);
+    digits[whole] = '.';
+    WriteDigitsBefore(fraction, digits + whole + 1 + fractionDigits, fractionDigits);
+    return whole + 1 + fractionDigits;
 }
 
 ExactLength CoordinateText::AutoLength(long long steps) const {

@@ -22,6 +22,28 @@ class MessageText : public MessageListener {
     std::string text;
 };
 
+const char* const kNoFormat = "no machine format is loaded";
+
+// Collects a program in memory.
+class TextOutput : public ProgramOutput {
+  public:
+    void Take(const char* bytes, std::size_t count) override { text.append(bytes, count); }
+
+    std::string text;
+};
+
+// Writes a program to a file; remembers a failed write.
+class FileOutput : public ProgramOutput {
+  public:
+    explicit FileOutput(FILE* file) : file(file) {}
+    void Take(const char* bytes, std::size_t count) override {
+        written = written && std::fwrite(bytes, 1, count, file) == count;
+    }
+
+    FILE* file;
+    bool written = true;
+};
+
 // Name of the new file beside the target that replaces it once complete.
 std::string PartialPath(const std::string& path) {
     return path + ".partial";
@@ -53,35 +75,31 @@ int CDrillWriterImpl::LoadFormat(const std::string& source, bool fromText) {
 }
 
 int CDrillWriterImpl::WriteProgram(std::string& text) {
-    roundings.clear();
-    if (!format) {
-        return Fail("no machine format is loaded");
+    TextOutput output;
+    if (Write(output) == 0) {
+        return 0;
     }
-    try {
-        std::vector<CWriteRounding> moved;
-        ProgramWriter writer(*format);
-        text = writer.Write(DrillProgramAccess::Of(program), moved);
-        roundings = std::move(moved);
-    } catch (const WriteError& reason) {
-        return Fail(reason.what());
-    }
-    error.clear();
+    text = std::move(output.text);
     return 1;
 }
 
 int CDrillWriterImpl::WriteFile(const std::string& path) {
-    std::string text;
-    if (WriteProgram(text) == 0) {
-        return 0;
+    if (!format) {
+        return Fail(kNoFormat);
     }
     const std::string partial = PartialPath(path);
     FILE* file = NativeFile::Open(partial, "wb");
     if (file == nullptr) {
         return Fail(SystemError("cannot create", partial));
     }
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    FileOutput output(file);
+    const int result = Write(output);
     const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) {
+    if (result == 0) {
+        NativeFile::Remove(partial);
+        return 0;
+    }
+    if (!output.written || !closed) {
         const std::string reason = SystemError("cannot write", partial);
         NativeFile::Remove(partial);
         return Fail(reason);
@@ -91,6 +109,23 @@ int CDrillWriterImpl::WriteFile(const std::string& path) {
         NativeFile::Remove(partial);
         return Fail(reason);
     }
+    return 1;
+}
+
+int CDrillWriterImpl::Write(ProgramOutput& output) {
+    roundings.clear();
+    if (!format) {
+        return Fail(kNoFormat);
+    }
+    try {
+        std::vector<CWriteRounding> moved;
+        ProgramWriter writer(*format);
+        writer.Write(DrillProgramAccess::Of(program), moved, output);
+        roundings = std::move(moved);
+    } catch (const WriteError& reason) {
+        return Fail(reason.what());
+    }
+    error.clear();
     return 1;
 }
 

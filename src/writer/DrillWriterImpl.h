@@ -7,6 +7,7 @@
 #include "machineformat/DrillMachineFormat.h"
 #include "perforex/DrillProgram.h"
 #include "perforex/DrillWriter.h"
+#include "writer/ProgramOutput.h"
 
 // The state of a CDrillWriter: its machine format, what it was given, and the outcome of the
 // last write.
@@ -16,7 +17,8 @@ class CDrillWriterImpl {
     int LoadFormat(const std::string& source, bool fromText);
     // Writes the program into text; returns 1 or 0, as CDrillWriter::WriteProgram.
     int WriteProgram(std::string& text);
-    // Writes the program to the file at path through a new file beside it; returns 1 or 0.
+    // Writes the program to the file at path through a new file beside it, streamed piece by
+    // piece, and removes that file after a failure; returns 1 or 0.
     int WriteFile(const std::string& path);
 
     CDrillProgram program;
@@ -24,6 +26,8 @@ class CDrillWriterImpl {
     std::vector<CWriteRounding> roundings;
 
   private:
+    // Hands the program to output; returns 1 or 0.
+    int Write(ProgramOutput& output);
     // Stores reason as the error and returns 0.
     int Fail(const std::string& reason);
 

@@ -16,6 +16,10 @@ namespace {
 
 // Most digits m + n of a format written without a point.
 constexpr int kMostDigits = 18;
+// The bytes handed to the output at once, about; a piece stays in the processor's caches.
+constexpr std::size_t kPieceSize = 1 << 16;
+// Room for the longest block past a piece: a contour's blocks go out once it is complete.
+constexpr std::size_t kLongestBlock = 256;
 
 // The route width the reading gives a tool, by the whole degrees of its angle.
 int RouteWidth(const DrillContent::Tool& tool) {
@@ -71,12 +75,13 @@ ProgramWriter::ProgramWriter(const CDrillMachineFormat& format)
     }
 }
 
-std::string ProgramWriter::Write(const DrillContent& content, std::vector<CWriteRounding>& noted) {
+void ProgramWriter::Write(const DrillContent& content, std::vector<CWriteRounding>& noted,
+                          ProgramOutput& programOutput) {
     roundings = &noted;
-    // About 20 bytes a hole.
-    out.reserve(content.holes.size() * 20 + 256);
+    output = &programOutput;
+    out.resize(kPieceSize + kLongestBlock);
     WriteHeader(content.tools);
-    const std::size_t bodyStart = out.size();
+    bodyStart = used;
     std::size_t hole = 0;
     for (std::size_t contour = 0; contour <= content.contours.size(); ++contour) {
         const std::size_t holesBefore = contour < content.contours.size()
@@ -84,38 +89,64 @@ std::string ProgramWriter::Write(const DrillContent& content, std::vector<CWrite
                                             : content.holes.size();
         for (; hole < holesBefore && hole < content.holes.size(); ++hole) {
             WriteHole(content.holes[hole], static_cast<int>(hole));
+            Flush(false);
         }
         if (contour < content.contours.size()) {
             WriteContour(content.contours[contour], static_cast<int>(contour));
+            Flush(false);
         }
     }
-    out += "M30\n";
-    CheckDelimiter(bodyStart);
+    Put("M30\n");
+    Flush(true);
+}
+
+char* ProgramWriter::Room(std::size_t count) {
+    if (used + count > out.size()) {
+        out.resize(2 * (used + count));
+    }
+    return &out[used];
+}
+
+void ProgramWriter::Put(std::string_view text) {
+    std::memcpy(Room(text.size()), text.data(), text.size());
+    used += text.size();
+}
+
+void ProgramWriter::Flush(bool end) {
+    if (!end && used < kPieceSize) {
+        return;
+    }
+    CheckDelimiter();
     if (format.characterSet == CDrillMachineFormat::EBCDIC) {
-        for (char& c : out) {
-            c = static_cast<char>(kAsciiToEbcdic[static_cast<unsigned char>(c) & 0x7F]);
+        for (std::size_t index = 0; index < used; ++index) {
+            out[index] =
+                static_cast<char>(kAsciiToEbcdic[static_cast<unsigned char>(out[index]) & 0x7F]);
         }
     }
-    return std::move(out);
+    output->Take(out.data(), used);
+    used = 0;
+    bodyStart = 0;
 }
 
 void ProgramWriter::WriteHeader(const std::vector<DrillContent::Tool>& tools) {
-    out += "M48\n";
-    out += format.unit == CDrillMachineFormat::MM ? "METRIC" : "INCH";
+    Put("M48\n");
+    Put(format.unit == CDrillMachineFormat::MM ? "METRIC" : "INCH");
     if (!numbers.IsAuto()) {
         // LZ: leading zeros written; TZ: trailing zeros written.
-        out += format.zeroTruncation == CDrillMachineFormat::LEADING ? ",TZ" : ",LZ";
+        Put(format.zeroTruncation == CDrillMachineFormat::LEADING ? ",TZ" : ",LZ");
     }
-    out += '\n';
+    Put("\n");
     if (format.stepMode == CDrillMachineFormat::INCREMENTAL) {
-        out += "ICI,ON\n";
+        Put("ICI,ON\n");
     }
     const ToolLineWriter lines(numbers);
     int stated = CDrillWriter::PlatingUnknown;
     for (const std::size_t index : HeaderOrder(tools, numbers.IsAuto())) {
         const DrillContent::Tool& given = tools[index];
         StatePlating(given.plating, stated);
-        const DrillContent::Tool written = lines.Append(out, given);
+        std::string line;
+        const DrillContent::Tool written = lines.Append(line, given);
+        Put(line);
         const int item = static_cast<int>(index);
         Note(CWriteRounding::ToolDiameter, item, -1, given.diameter, written.diameter);
         Note(CWriteRounding::ToolWidth, item, -1, given.width, written.width);
@@ -123,21 +154,21 @@ void ProgramWriter::WriteHeader(const std::vector<DrillContent::Tool>& tools) {
         givenWidths[given.tool] = RouteWidth(given);
         writtenWidths[written.tool] = RouteWidth(written);
     }
-    out += "%\n";
+    Put("%\n");
 }
 
 void ProgramWriter::StatePlating(int plating, int& stated) {
     if (!numbers.IsAuto() || plating == stated || !KnownPlating(plating)) {
         return;
     }
-    out += plating == CDrillWriter::Plated ? ";TYPE=PLATED\n" : ";TYPE=NON_PLATED\n";
+    Put(plating == CDrillWriter::Plated ? ";TYPE=PLATED\n" : ";TYPE=NON_PLATED\n");
     stated = plating;
 }
 
 void ProgramWriter::WriteHole(const DrillContent::Hole& hole, int index) {
     SelectTool(hole.tool, CWriteRounding::HoleX, index, -1);
     if (!drilling) {
-        out += "G05\n";
+        Put("G05\n");
         drilling = true;
     }
     WritePoint(hole.x, hole.y, CWriteRounding::HoleX, CWriteRounding::HoleY, index, -1);
@@ -164,7 +195,7 @@ void ProgramWriter::WriteContour(const DrillContent::Contour& contour, int index
     readBack.clear();
     WritePoint(vertices[0].x, vertices[0].y, CWriteRounding::VertexX, CWriteRounding::VertexY,
                index, 0);
-    out += "M15\n";
+    Put("M15\n");
     for (std::size_t vertex = 1; vertex < count; ++vertex) {
         if (vertices[vertex].r != 0) {
             WriteArc(contour, index, vertex++);
@@ -174,7 +205,7 @@ void ProgramWriter::WriteContour(const DrillContent::Contour& contour, int index
         WritePoint(vertices[vertex].x, vertices[vertex].y, CWriteRounding::VertexX,
                    CWriteRounding::VertexY, index, static_cast<int>(vertex));
     }
-    out += "M16\n";
+    Put("M16\n");
     CheckReadBack(index);
 }
 
@@ -202,7 +233,7 @@ void ProgramWriter::WriteArc(const DrillContent::Contour& contour, int index, st
                          " nm does not fit the format's digits in " + UnitName(format));
     }
     SetMotion(given.r > 0 ? "G02" : "G03");
-    char line[4 * CoordinateText::Text::kCapacity + 1];
+    char* const line = Room(4 * CoordinateText::Text::kCapacity + 1);
     char* cursor = line;
     if (writeX) {
         x.Write(cursor, endX);
@@ -217,7 +248,7 @@ void ProgramWriter::WriteArc(const DrillContent::Contour& contour, int index, st
         j.Write(cursor, choice.j);
     }
     *cursor++ = '\n';
-    out.append(line, static_cast<std::size_t>(cursor - line));
+    used += static_cast<std::size_t>(cursor - line);
     readBack.insert(readBack.end(),
                     {choice.centre.x, choice.centre.y, choice.centre.r, readEnd.x, readEnd.y, 0});
     Note(CWriteRounding::VertexX, index, vertex, given.x, choice.centre.x);
@@ -260,12 +291,7 @@ void ProgramWriter::SelectTool(int tool, int value, int item, int vertex) {
                          std::to_string(tool) +
                          " for a tool with an offset unless the tool is defined");
     }
-    out += 'T';
-    if (tool < 10) {
-        out += '0';
-    }
-    out += std::to_string(tool);
-    out += '\n';
+    Put(tool < 10 ? "T0" + std::to_string(tool) + "\n" : "T" + std::to_string(tool) + "\n");
     selectedTool = tool;
 }
 
@@ -273,7 +299,7 @@ void ProgramWriter::SetMotion(const char* code) {
     if (std::strcmp(motion, code) == 0) {
         return;
     }
-    out += code;
+    Put(code);
     motion = code;
 }
 
@@ -281,7 +307,7 @@ void ProgramWriter::WritePoint(int pointX, int pointY, int valueX, int valueY, i
                                int vertex) {
     const bool writeX = !(modal && x.Holds(pointX));
     const bool writeY = !(modal && y.Holds(pointY));
-    char line[2 * CoordinateText::Text::kCapacity + 1];
+    char* const line = Room(2 * CoordinateText::Text::kCapacity + 1);
     char* cursor = line;
     // A block needs a word to end it.
     if (writeX || !writeY) {
@@ -291,7 +317,7 @@ void ProgramWriter::WritePoint(int pointX, int pointY, int valueX, int valueY, i
         y.Write(cursor, Nearest(y, pointY, valueY, item, vertex));
     }
     *cursor++ = '\n';
-    out.append(line, static_cast<std::size_t>(cursor - line));
+    used += static_cast<std::size_t>(cursor - line);
     if (vertex >= 0) {
         readBack.insert(readBack.end(), {x.Position().nanometres, y.Position().nanometres, 0});
     }
@@ -301,15 +327,19 @@ void ProgramWriter::WritePoint(int pointX, int pointY, int valueX, int valueY, i
 
 AxisWriter::Candidate ProgramWriter::Nearest(const AxisWriter& axis, int nanometres, int value,
                                              int item, int vertex) const {
-    const AxisWriter::Candidate candidate = axis.Nearest(nanometres);
+    AxisWriter::Candidate candidate = axis.Nearest(nanometres);
     if (!candidate.fits) {
-        const bool isX = value == CWriteRounding::HoleX || value == CWriteRounding::VertexX;
-        throw WriteError(Describe(value, item, vertex) + (isX ? ": x " : ": y ") +
-                         std::to_string(nanometres) + " nm needs more digits than the format " +
-                         std::to_string(format.integerDigits) + "," +
-                         std::to_string(format.decimalDigits) + " in " + UnitName(format) + " has");
+        RefuseDigits(nanometres, value, item, vertex);
     }
     return candidate;
+}
+
+void ProgramWriter::RefuseDigits(int nanometres, int value, int item, int vertex) const {
+    const bool isX = value == CWriteRounding::HoleX || value == CWriteRounding::VertexX;
+    throw WriteError(Describe(value, item, vertex) + (isX ? ": x " : ": y ") +
+                     std::to_string(nanometres) + " nm needs more digits than the format " +
+                     std::to_string(format.integerDigits) + "," +
+                     std::to_string(format.decimalDigits) + " in " + UnitName(format) + " has");
 }
 
 void ProgramWriter::CheckWidth(const DrillContent::Contour& contour, int index) {
@@ -341,10 +371,10 @@ void ProgramWriter::Note(int value, int item, int vertex, int given, int written
     }
 }
 
-void ProgramWriter::CheckDelimiter(std::size_t bodyStart) const {
+void ProgramWriter::CheckDelimiter() const {
     const int delimiter = format.DelimiterCharacter();
     if (delimiter == '\n' || delimiter == ' ' ||
-        out.find(static_cast<char>(delimiter), bodyStart) == std::string::npos) {
+        std::memchr(out.data() + bodyStart, delimiter, used - bodyStart) == nullptr) {
         return;
     }
     throw WriteError(std::string("the delimiter '") + static_cast<char>(delimiter) +

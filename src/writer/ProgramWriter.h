@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "machineformat/DrillMachineFormat.h"
@@ -10,6 +11,7 @@
 #include "writer/AxisWriter.h"
 #include "writer/CoordinateText.h"
 #include "writer/DrillContent.h"
+#include "writer/ProgramOutput.h"
 
 // Writes one program of a machine format: the M48 header with the unit and the tool table, then
 // the holes and routed contours in their order, and M30. Works out for every value what the
@@ -21,9 +23,11 @@ class ProgramWriter {
     ProgramWriter(const ProgramWriter&) = delete;
     ProgramWriter& operator=(const ProgramWriter&) = delete;
 
-    // Returns the bytes of the program for content and appends every value that moves to
-    // roundings. Throws WriteError for content that no program of the format reads back as.
-    std::string Write(const DrillContent& content, std::vector<CWriteRounding>& roundings);
+    // Hands the bytes of the program for content to output, a piece at a time, and appends every
+    // value that moves to roundings. Throws WriteError for content that no program of the format
+    // reads back as, after which output may have taken the beginning of the program.
+    void Write(const DrillContent& content, std::vector<CWriteRounding>& roundings,
+               ProgramOutput& output);
 
   private:
     // A tool selection that no T selects: that of a program before its first T.
@@ -48,12 +52,19 @@ class ProgramWriter {
     // as Describe does, when the format cannot write it.
     AxisWriter::Candidate Nearest(const AxisWriter& axis, int nanometres, int value, int item,
                                   int vertex) const;
+    // Throws the WriteError of a value that needs more digits than the format has.
+    [[noreturn]] void RefuseDigits(int nanometres, int value, int item, int vertex) const;
     // Names a hole, a contour or a contour's vertex for an error, by a value code of
     // CWriteRounding, the item's index and the vertex (-1 for none).
     static std::string Describe(int value, int item, int vertex);
     void CheckWidth(const DrillContent::Contour& contour, int index);
     void Note(int value, int item, int vertex, int given, int written);
-    void CheckDelimiter(std::size_t bodyStart) const;
+    // Returns where count bytes may be written after those written so far.
+    char* Room(std::size_t count);
+    void Put(std::string_view text);
+    // Hands the bytes written so far to the output once they fill a piece, or at the end.
+    void Flush(bool end);
+    void CheckDelimiter() const;
 
     CDrillMachineFormat format;
     CoordinateText numbers;
@@ -64,7 +75,12 @@ class ProgramWriter {
     AxisWriter j;
     ArcWriter arcs;
     bool modal;
+    // The bytes not yet handed to the output, the first used of them, and where the program's
+    // body starts among them.
     std::string out;
+    std::size_t used = 0;
+    std::size_t bodyStart = 0;
+    ProgramOutput* output = nullptr;
     std::vector<CWriteRounding>* roundings = nullptr;
     // The route widths of the tools, as given and as the program reads back.
     std::map<int, int> givenWidths;

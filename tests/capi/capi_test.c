@@ -1,8 +1,10 @@
 /* Reads programs through the C interface as a C host does. The first argument picks the group:
  *   both-ways               a program read from its path and from memory gives what it holds
  *   bad-inputs              each bad input gets its status and a reason, and nothing crashes
- *   many-reads N            N rounds of every kind of read, each result freed (a leak check
- *                           under AddressSanitizer)
+ *   writes                  a writer and a read result write the programs worked out by hand
+ *                           and read back as given; each bad input fails with nothing written
+ *   many-reads N            N rounds of every kind of read and write, each result and writer
+ *                           freed (a leak check under AddressSanitizer)
  *   transcript FILE [FMT]   prints what a read of FILE (FMT a machine format file, or detected)
  *                           delivered, in delivery order
  */
@@ -287,6 +289,156 @@ static void BadInputs(void) {
     Discard(empty);
 }
 
+/* Inches, three decimal digits, leading zeros left out: X1250 is 1.25 inch. */
+static const char kInchFormat[] = ".Unit IN\n.DataFormat 3,3\n.ZeroTruncation LEADING\n";
+/* A tool of 0.035 inch, holes at (1.25, 0.5) and (2.75, 0.5) inch, one at (1000 nm, 12700 nm)
+ * that rounds to (0, 0.001 inch) since 12700 nm is half a thousandth, and a route of one inch
+ * along x from the origin, written by hand: the modal format leaves out what stays. */
+static const char kInchProgram[] =
+    "M48\nINCH,TZ\nT01C0.035\n%\nT01\nG05\nX1250Y500\nX2750\nX0Y1\nG00Y0\nM15\nG01X1000\n"
+    "M16\nM30\n";
+
+static void WriteByHand(void) {
+    const char* what = "writer";
+    pfx_writer* writer = pfx_writer_new();
+    CHECK(pfx_writer_set_machine_format(writer, kInchFormat, PFX_FORMAT_TEXT) == PFX_OK);
+    CHECK(pfx_writer_add_tool(writer, 1, PFX_HOLE_ROUND, 889000, 0, 0, 0.0, PFX_PLATED) == PFX_OK);
+    const int32_t holes[] = {31750000, 12700000, 1, 69850000, 12700000, 1};
+    CHECK(pfx_writer_add_hits(writer, holes, 2) == PFX_OK);
+    CHECK(pfx_writer_add_hit(writer, 1000, 12700, 1) == PFX_OK);
+    const int32_t route[] = {0, 0, 0, 25400000, 0, 0};
+    CHECK(pfx_writer_add_contour(writer, 1, 889000, route, 2) == PFX_OK);
+    const char* program = NULL;
+    size_t size = 0;
+    CHECK(pfx_writer_write_memory(writer, &program, &size) == PFX_OK);
+    CHECK(program != NULL && size == strlen(kInchProgram) && strcmp(program, kInchProgram) == 0);
+    const pfx_rounding moved[] = {{PFX_ROUNDED_HOLE_X, 2, -1, 1000, 0},
+                                  {PFX_ROUNDED_HOLE_Y, 2, -1, 12700, 25400}};
+    CHECK(pfx_writer_rounding_count(writer) == 2 &&
+          memcmp(pfx_writer_roundings(writer), moved, sizeof moved) == 0);
+    CHECK(*pfx_writer_error_text(writer) == 0);
+    pfx_writer_free(writer);
+}
+
+/* Tells whether a read delivered the same tools, holes and contours in the same order as
+ * another with messages, and then none. */
+static int SameDeliveries(const pfx_result* first, const pfx_result* second) {
+    char* one = TranscriptText(first);
+    char* other = TranscriptText(second);
+    const size_t size = (size_t)(strstr(one, "message") - one);
+    const int same = strncmp(one, other, size) == 0 && strncmp(other + size, "result", 6) == 0;
+    free(one);
+    free(other);
+    return same;
+}
+
+/* Reads kProgram, writes what it delivered in its own format and in the built-in AUTO format,
+ * and reads each written program back. */
+static void WriteResult(void) {
+    const char* what = "write a read's result";
+    pfx_result* board = NULL;
+    pfx_read_memory(kProgram, strlen(kProgram), NULL, kFormat, PFX_FORMAT_TEXT, &board);
+    char* target = TempFile("", 0);
+    const int kinds[] = {PFX_FORMAT_TEXT, PFX_FORMAT_DETECT};
+    for (size_t index = 0; index < 2; ++index) {
+        pfx_writer* writer = NULL;
+        CHECK(pfx_write_result(board, kFormat, kinds[index], target, &writer) == PFX_OK);
+        CHECK(pfx_writer_rounding_count(writer) == 0 && *pfx_writer_error_text(writer) == 0);
+        pfx_result* again = NULL;
+        CHECK(pfx_read_file(target, kFormat, kinds[index], &again) == PFX_OK);
+        CHECK(pfx_result_code(again) == 1 && SameDeliveries(board, again));
+        pfx_result_free(again);
+        pfx_writer_free(writer);
+    }
+    pfx_result_free(board);
+    Discard(target);
+}
+
+/* Returns the size of the file at path, -1 when there is none. */
+static long FileSize(const char* path) {
+    FILE* file = fopen(path, "rb");
+    const long size = file != NULL && fseek(file, 0, SEEK_END) == 0 ? ftell(file) : -1;
+    if (file != NULL) {
+        fclose(file);
+    }
+    return size;
+}
+
+/* One bad write of a read's result: the program read, the machine format written in and the
+ * target (NULL: an existing file that holds "old"). */
+struct BadWrite {
+    const char* what;
+    const char* program;
+    const char* format;
+    int kind;
+    const char* target;
+    int status;
+};
+
+static void BadWrites(void) {
+    char* old = TempFile("old", 3);
+    char partial[80];
+    sprintf(partial, "%s.partial", old);
+    const struct BadWrite table[] = {
+        {"no result", NULL, kFormat, PFX_FORMAT_TEXT, NULL, PFX_ERROR_ARGUMENT},
+        {"a failed read", "", kFormat, PFX_FORMAT_TEXT, NULL, PFX_ERROR_ARGUMENT},
+        {"an empty read", "M48\n%\nM30\n", kFormat, PFX_FORMAT_TEXT, NULL,
+         PFX_ERROR_NOTHING_TO_WRITE},
+        {"no path", kProgram, kFormat, PFX_FORMAT_TEXT, "", PFX_ERROR_ARGUMENT},
+        {"unknown machine format kind", kProgram, kFormat, 9, NULL, PFX_ERROR_ARGUMENT},
+        {"machine format that does not parse", kProgram, ".Unit FURLONG\n", PFX_FORMAT_TEXT, NULL,
+         PFX_ERROR_MACHINE_FORMAT},
+        /* 1 mm needs an integer digit. */
+        {"a value the format cannot hold", kProgram, ".Unit MM\n.DataFormat 0,3\n", PFX_FORMAT_TEXT,
+         NULL, PFX_ERROR_FORMAT_CANNOT_HOLD},
+        {"an arc in a format without arcs", kProgram, ".Unit MM\n.ArcStyle NONE\n", PFX_FORMAT_TEXT,
+         NULL, PFX_ERROR_FORMAT_CANNOT_HOLD},
+        {"target in a missing folder", kProgram, kFormat, PFX_FORMAT_TEXT, "/nonexistent/board.drl",
+         PFX_ERROR_NOT_FOUND},
+        {"target that is a directory", kProgram, kFormat, PFX_FORMAT_TEXT, ".",
+         PFX_ERROR_IS_DIRECTORY},
+    };
+    for (size_t index = 0; index < sizeof table / sizeof table[0]; ++index) {
+        const struct BadWrite* bad = &table[index];
+        const char* what = bad->what;
+        pfx_result* board = NULL;
+        if (bad->program != NULL && *bad->program != 0) {
+            pfx_read_memory(bad->program, strlen(bad->program), NULL, kFormat, PFX_FORMAT_TEXT,
+                            &board);
+        } else if (bad->program != NULL) {
+            pfx_read_file("/nonexistent/board.drl", kFormat, PFX_FORMAT_TEXT, &board);
+        }
+        const char* target = bad->target == NULL ? old : *bad->target ? bad->target : NULL;
+        pfx_writer* writer = NULL;
+        CHECK(pfx_write_result(board, bad->format, bad->kind, target, &writer) == bad->status);
+        const char* reason = pfx_writer_error_text(writer);
+        CHECK(*reason != 0 && strchr(reason, '\n') == NULL);
+        CHECK(bad->target != NULL || (FileSize(old) == 3 && FileSize(partial) == -1));
+        pfx_writer_free(writer);
+        pfx_result_free(board);
+    }
+    const char* what = "null arguments";
+    CHECK(pfx_write_result(NULL, kFormat, PFX_FORMAT_TEXT, old, NULL) == PFX_ERROR_ARGUMENT);
+    pfx_writer* writer = pfx_writer_new();
+    CHECK(pfx_writer_add_tool(writer, 1, PFX_HOLE_ROUND, 1000, 0, 0, 0.0, 3) == PFX_ERROR_ARGUMENT);
+    CHECK(pfx_writer_add_contour(writer, 1, 0, NULL, 2) == PFX_ERROR_ARGUMENT);
+    CHECK(pfx_writer_set_machine_format(writer, NULL, PFX_FORMAT_TEXT) == PFX_ERROR_ARGUMENT);
+    CHECK(pfx_writer_add_hit(writer, 0, 0, 1) == PFX_OK);
+    /* A failed setting leaves no format to write in. */
+    CHECK(pfx_writer_write(writer, old) == PFX_ERROR_MACHINE_FORMAT && FileSize(old) == 3);
+    pfx_writer_free(writer);
+    CHECK(pfx_writer_write(NULL, old) == PFX_ERROR_ARGUMENT);
+    CHECK(*pfx_writer_error_text(NULL) == 0 && pfx_writer_rounding_count(NULL) == 0 &&
+          pfx_writer_roundings(NULL) == NULL);
+    Discard(old);
+}
+
+static void Writes(void) {
+    WriteByHand();
+    WriteResult();
+    BadWrites();
+}
+
 static int Transcript(const char* path, const char* format) {
     pfx_result* board = NULL;
     const int status =
@@ -309,14 +461,19 @@ int main(int argc, char** argv) {
         BothWays();
     } else if (strcmp(group, "bad-inputs") == 0) {
         BadInputs();
+    } else if (strcmp(group, "writes") == 0) {
+        Writes();
     } else if (strcmp(group, "many-reads") == 0 && argc > 2) {
         for (int round = atoi(argv[2]); round > 0; --round) {
             BothWays();
             BadInputs();
+            Writes();
         }
     } else {
-        fprintf(stderr, "usage: %s both-ways | bad-inputs | many-reads N | transcript FILE [FMT]\n",
-                argv[0]);
+        fprintf(
+            stderr,
+            "usage: %s both-ways | bad-inputs | writes | many-reads N | transcript FILE [FMT]\n",
+            argv[0]);
         return 2;
     }
     printf("%d failed\n", failures);

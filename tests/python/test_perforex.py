@@ -83,6 +83,90 @@ class ReadTest(unittest.TestCase):
         self.assertEqual([t.plating for t in board.tools], ["non-plated"] * 2)
 
 
+# One hole of 1.5 x -2.5 mm, which whole millimetres round half away from zero to 2 x -3 mm.
+HALVES = b"M48\nMETRIC\nT1C1.0\n%\nT1\nX1.5Y-2.5\nM30\n"
+WHOLE_MM = ".Unit MM\n.DataFormat 3,0\n.ZeroTruncation LEADING\n"
+
+
+def content(board):
+    return board.tools, list(board.holes), board.contours, board._contour_places
+
+
+class WriteTest(unittest.TestCase):
+    def setUp(self):
+        self.target = temporary_file(b"old")
+        self.addCleanup(os.remove, self.target)
+
+    def test_a_written_board_reads_back_as_it_was_or_as_rounded(self):
+        board = perforex.read(PROGRAM, machine_format=FORMAT)
+        for machine_format, read_back in ((FORMAT, FORMAT), (None, None)):
+            self.assertEqual(perforex.write(board, self.target, machine_format), [])
+            self.assertEqual(content(perforex.read(self.target, read_back)), content(board))
+        self.assertEqual(perforex.write(perforex.read(HALVES), self.target, WHOLE_MM), [
+            perforex.Rounding("hole_x", 0, None, 1500000, 2000000),
+            perforex.Rounding("hole_y", 0, None, -2500000, -3000000)])
+
+    def test_each_bad_write_raises_and_leaves_the_target_alone(self):
+        board = perforex.read(PROGRAM, machine_format=FORMAT)
+        table = [
+            ("missing folder", board, "/nonexistent/board.drl", None, FileNotFoundError),
+            ("directory", board, SOURCE, None, IsADirectoryError),
+            ("a value the format cannot hold", board, self.target, ".Unit MM\n.DataFormat 0,3\n",
+             ValueError),
+            ("empty board", perforex.read(b"M48\n%\nM30\n", FORMAT), self.target, None, ValueError),
+        ]
+        for what, source, path, machine_format, exception in table:
+            with self.subTest(what), self.assertRaises(exception):
+                perforex.write(source, path, machine_format)
+            with open(self.target, "rb") as target:
+                self.assertEqual(target.read(), b"old")
+            self.assertFalse(os.path.exists(self.target + ".partial"))
+
+
+# Tools of 1 and 0.5 mm with a hole each and a route of the second; tools of 0.5 and 3 mm.
+FIRST = b"M48\nMETRIC\nT1C1.0\nT2C0.5\n%\nT1\nX1.0Y1.0\nT2\nX2.0Y1.0\nG00X0Y0\nM15\nG01X1.0Y0\nM16\nM30\n"
+SECOND = b"M48\nMETRIC\nT1C0.5\nT2C3.0\n%\nT2\nX5.0Y5.0\nT1\nX6.0Y5.0\nM30\n"
+MM = 1000000
+
+
+class MergeAndStepTest(unittest.TestCase):
+    def test_merge_keeps_one_tool_per_definition_and_the_order_of_the_boards(self):
+        merged = perforex.merge([perforex.read(FIRST), perforex.read(SECOND)])
+        self.assertEqual(merged.tools, [perforex.Tool(1, 0, MM, 0, 0, 0.0),
+                                        perforex.Tool(2, 0, MM // 2, 0, 0, 0.0),
+                                        perforex.Tool(3, 0, 3 * MM, 0, 0, 0.0)])
+        self.assertEqual(list(merged.holes), [(MM, MM, 1), (2 * MM, MM, 2), (5 * MM, 5 * MM, 3),
+                                              (6 * MM, 5 * MM, 2)])
+        self.assertEqual((merged.contours[0].tool, merged._contour_places), (2, [2]))
+        target = temporary_file(b"")
+        self.addCleanup(os.remove, target)
+        perforex.write(merged, target)
+        self.assertEqual(content(perforex.read(target)), content(merged))
+
+    def test_merge_keeps_tools_apart_whose_plating_differs(self):
+        first, second = perforex.read(FIRST), perforex.read(SECOND)
+        first.tools = [tool._replace(plating="plated") for tool in first.tools]
+        second.tools = [tool._replace(plating="non-plated") for tool in second.tools]
+        merged = perforex.merge([first, second])
+        self.assertEqual([(t.number, t.diameter, t.plating) for t in merged.tools],
+                         [(1, MM, "plated"), (2, MM // 2, "plated"), (3, MM // 2, "non-plated"),
+                          (4, 3 * MM, "non-plated")])
+        self.assertEqual([hole[2] for hole in merged.holes], [1, 2, 4, 3])
+
+    def test_step_copies_row_by_row(self):
+        board = perforex.read(FIRST)
+        stepped = board.stepped(2, 2, 10 * MM, 20 * MM)
+        self.assertEqual(stepped.tools, board.tools)
+        self.assertEqual([hole[:2] for hole in stepped.holes][::2],
+                         [(MM, MM), (11 * MM, MM), (MM, 21 * MM), (11 * MM, 21 * MM)])
+        self.assertEqual([c.vertices[1] for c in stepped.contours],
+                         [(MM, 0, 0), (11 * MM, 0, 0), (MM, 20 * MM, 0), (11 * MM, 20 * MM, 0)])
+        self.assertEqual(stepped._contour_places, [2, 4, 6, 8])
+        for columns, rows, dx in ((2, 1, 2 ** 31 - MM), (1, 2, -2 ** 31), (0, 1, 0)):
+            with self.subTest(columns=columns, rows=rows, dx=dx), self.assertRaises(ValueError):
+                board.stepped(columns, rows, dx, -dx)
+
+
 def exception_name(path):
     try:
         perforex.read(path, machine_format=FORMAT)
