@@ -100,7 +100,15 @@ TEST(DrillWriterTest, StatesPlatingBeforeItsToolsInAutoAndNeverInAStrictFormat) 
         CString program;
         ASSERT_EQ(writer.WriteProgram(program), 1) << writer.GetError().Str();
         EXPECT_EQ(program.Str(), c.program);
-        EXPECT_EQ(ReadBack(c.format, program.Str()).Transcript(), c.tools);
+        const WriterCapture back = ReadBack(c.format, program.Str());
+        EXPECT_EQ(back.Transcript(), c.tools);
+        // The reader takes the stated plating back; a strict program states none.
+        const bool stated = std::strstr(c.format, "AUTO") != nullptr;
+        for (int tool = 1; tool <= 3; ++tool) {
+            EXPECT_EQ(back.GetToolPlating(tool),
+                      stated ? c.platings[tool - 1] : +CPerforexReader::PlatingUnknown)
+                << tool;
+        }
     }
 }
 
