@@ -1,12 +1,9 @@
 #pragma once
 
-// Counts the bytes that operator new hands out in the program it is linked into (it replaces the
-// global operator new and delete), so that a test sees what a call holds at its peak.
+// Counts what operator new holds, in the program this is linked into (it replaces the global
+// operator new and delete, which the array forms call).
 class CountingAllocator {
   public:
-    // Bytes allocated and not yet freed.
-    static long long Allocated();
-    // The most bytes allocated at once since the last ResetPeak.
-    static long long Peak();
-    static void ResetPeak();
+    // The most bytes held at once since the last call, beyond those held at that call.
+    static long long PeakSinceLastCall();
 };
