@@ -60,7 +60,8 @@ void HoleGeometry::AddHole(int tool, const Place& place, int bases) {
         }
         std::vector<Block>& blocks = holes.holes[base];
         if (blocks.empty() || blocks.back().size() == kBlockSize) {
-            blocks.emplace_back().reserve(kBlockSize);
+            // Grown as holes come, so that many tools of few holes each take little.
+            blocks.emplace_back();
         }
         blocks.back().emplace_back(place[base][0], place[base][1]);
         ++holes.count[base];

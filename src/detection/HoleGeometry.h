@@ -39,7 +39,7 @@ class HoleGeometry {
     std::size_t PitchHoles(int base, double millimetresPerBase) const;
 
   private:
-    // Holes are kept in blocks of a fixed size, so that no hole is moved as more come.
+    // Holes are kept in blocks of at most a fixed size, so that no vector grows large.
     using Block = std::vector<std::pair<double, double>>;
     static constexpr std::size_t kBlockSize = 8192;
     // The holes of one tool in each base, and once known the distance of its closest two.
