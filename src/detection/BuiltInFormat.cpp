@@ -14,5 +14,5 @@ std::string BuiltInFormat::TextFor(const DrillFormat& format) {
     return text + "! Detected for the drill program, for what it does not state itself.\n" +
            ".DataType AUTO\n.Unit " + format.UnitName() + "\n.DataFormat " + format.DigitsText() +
            "\n.ZeroTruncation " + format.ZeroTruncationName() + "\n.StepMode " +
-           format.StepModeName() + "\n";
+           format.StepModeName() + "\n" + format.OverruleLines();
 }

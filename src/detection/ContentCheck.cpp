@@ -12,8 +12,18 @@ bool IsBinaryControl(unsigned char byte) {
 
 void ContentCheck::TakeLine(std::string_view line, int lineNumber) {
     // The line end counts as one byte of text.
-    bytes_ += static_cast<long long>(line.size()) + 1;
-    for (const char character : line) {
+    ++bytes_;
+    TakeText(line, lineNumber);
+    if (gerberLine_ == 0 && line.size() >= 3 &&
+        (line.substr(0, 3) == "%FS" || line.substr(0, 3) == "%MO")) {
+        gerberLine_ = lineNumber;
+        gerberParameter_ = std::string(line.substr(0, 3));
+    }
+}
+
+void ContentCheck::TakeText(std::string_view text, int lineNumber) {
+    bytes_ += static_cast<long long>(text.size());
+    for (const char character : text) {
         const auto byte = static_cast<unsigned char>(character);
         if (IsBinaryControl(byte)) {
             ++controls_;
@@ -21,11 +31,6 @@ void ContentCheck::TakeLine(std::string_view line, int lineNumber) {
                 nulLine_ = lineNumber;
             }
         }
-    }
-    if (gerberLine_ == 0 && line.size() >= 3 &&
-        (line.substr(0, 3) == "%FS" || line.substr(0, 3) == "%MO")) {
-        gerberLine_ = lineNumber;
-        gerberParameter_ = std::string(line.substr(0, 3));
     }
 }
 

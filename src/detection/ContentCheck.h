@@ -11,6 +11,8 @@ class ContentCheck {
   public:
     // Takes one line of the input, without its line end.
     void TakeLine(std::string_view line, int lineNumber);
+    // Takes part of a line that is not looked at further: its bytes count, its line end does not.
+    void TakeText(std::string_view text, int lineNumber);
     // Takes a line of the given size known to hold only printable ASCII that starts no Gerber
     // parameter.
     void TakePlainLine(std::size_t size) { bytes_ += static_cast<long long>(size) + 1; }

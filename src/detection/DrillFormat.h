@@ -12,12 +12,19 @@ struct DrillFormat {
     static constexpr int kTrailing = 2;
     static constexpr int kAbsolute = 1;
     static constexpr int kIncremental = 2;
+    // Bits of the settings, as the machine format's OVERRULE_ bits.
+    static constexpr int kUnitSetting = 1;
+    static constexpr int kZerosSetting = 2;
+    static constexpr int kDigitsSetting = 4;
 
     int unit = kInch;
     int integerDigits = 2;
     int decimalDigits = 4;
     int zeroTruncation = kLeading;
     int stepMode = kAbsolute;
+    // The settings in which the program's own statements are overruled: the machine format's
+    // OVERRULE_ bits.
+    int overruled = 0;
 
     // The digits a program in the unit is usually written with: 2,4 for inch, 3,3 for millimetre.
     static DrillFormat UsualFor(int unit) {
@@ -40,6 +47,19 @@ struct DrillFormat {
     }
     std::string DigitsText() const {
         return std::to_string(integerDigits) + "," + std::to_string(decimalDigits);
+    }
+    // The machine format lines that overrule the program's statements, e.g.
+    // ".Overrule PROGRAM_UNIT\n".
+    std::string OverruleLines() const {
+        std::string lines;
+        const char* const names[] = {"PROGRAM_UNIT", "PROGRAM_ZEROTRUNCATION",
+                                     "PROGRAM_DATAFORMAT"};
+        for (int bit = 0; bit < 3; ++bit) {
+            if ((overruled & (1 << bit)) != 0) {
+                lines += std::string(".Overrule ") + names[bit] + "\n";
+            }
+        }
+        return lines;
     }
     // The four settings in one line, e.g. "IN 2,4 LEADING ABSOLUTE".
     std::string Summary() const {

@@ -11,6 +11,12 @@ namespace {
 // The most holes one repeat block places for the geometry.
 constexpr double kRepeatsPlaced = 1000.0;
 constexpr int kMostDigits = 8;
+// The longest line looked at; no drill program writes one near it, and the rest of a longer one
+// only counts for the content check, so that memory stays bounded.
+constexpr std::size_t kLongestLine = 1 << 16;
+// Digits that put at least this many holes on a pitch, and more than twice as many as others,
+// are the board's.
+constexpr std::size_t kPitchHoles = 4;
 
 const char* const kAutoOnlyNames[] = {
     "lines ended by a bare CR",
@@ -185,13 +191,13 @@ void FormatInference::Take(const char* data, std::size_t size) {
             ++stop;
         }
         if (stop == end) {
-            carry_.append(next, end);
+            Carry(next, end);
             return;
         }
         if (carry_.empty()) {
             TakeLine(std::string_view(next, static_cast<std::size_t>(stop - next)));
         } else {
-            carry_.append(next, stop);
+            Carry(next, stop);
             TakeLine(carry_);
             carry_.clear();
         }
@@ -239,9 +245,19 @@ void FormatInference::Finish() {
     }
 }
 
-void FormatInference::TakeLine(std::string_view line) {
+void FormatInference::Carry(const char* begin, const char* end) {
+    const std::size_t room = kLongestLine - std::min(kLongestLine, carry_.size());
+    const auto size = static_cast<std::size_t>(end - begin);
+    carry_.append(begin, std::min(room, size));
+    if (size > room) {
+        content_.TakeText(std::string_view(begin + room, size - room), lineNumber_ + 1);
+    }
+}
+
+void FormatInference::TakeLine(std::string_view whole) {
     ++lineNumber_;
-    content_.TakeLine(line, lineNumber_);
+    content_.TakeLine(whole, lineNumber_);
+    const std::string_view line = whole.substr(0, kLongestLine);
     compact_.clear();
     AppendCompacted(compact_, line);
     const std::string_view text = compact_;
@@ -531,7 +547,10 @@ void FormatInference::TakeCoordinate(char letter, std::string_view value) {
         return;
     }
     ++pointless_;
-    longest_ = std::max(longest_, digits.size());
+    if (digits.size() > longest_) {
+        longest_ = digits.size();
+        longestExample_ = OnLine(std::string(1, letter) + std::string(value));
+    }
     if (nonZero) {
         if (digits.size() >= 2 && digits[0] == '0' && withLeadingZero_++ == 0) {
             leadingZeroExample_ = OnLine(std::string(1, letter) + std::string(value));
@@ -543,9 +562,7 @@ void FormatInference::TakeCoordinate(char letter, std::string_view value) {
     const double signedValue = negative ? -magnitude : magnitude;
     const int axis = letter == 'X' ? 0 : 1;
     pending_[kIntegerBase][axis] = signedValue;
-    if ((LiveBases() & (1 << kFractionBase)) != 0) {
-        pending_[kFractionBase][axis] = signedValue / scale;
-    }
+    pending_[kFractionBase][axis] = signedValue / scale;
     pendingAxis_[axis] = true;
 }
 
@@ -553,8 +570,10 @@ void FormatInference::TakeCoordinate(char letter, std::string_view value) {
 // and the ends of a slot are points). With repeats the coordinates are the step.
 void FormatInference::PlaceBlock(double repeats) {
     const bool given = pendingAxis_[0] || pendingAxis_[1];
-    const int bases = LiveBases();
-    if (given && !blockHasPoint_ && bases != 0) {
+    // Both bases are kept even where the program states its format, so that the numbers can
+    // be checked against what it states.
+    const int bases = HoleGeometry::kAllBases;
+    if (given && !blockHasPoint_) {
         const double holes = repeats > 0.0 ? std::min(repeats, kRepeatsPlaced) : 1.0;
         const bool relative = incremental_ || repeats > 0.0;
         for (int hole = 0; hole < static_cast<int>(holes); ++hole) {
@@ -575,19 +594,6 @@ void FormatInference::PlaceBlock(double repeats) {
     }
     pendingAxis_[0] = pendingAxis_[1] = false;
     blockHasPoint_ = false;
-}
-
-// The places of the holes count only for digits the program does not state, and only in the
-// base of the zero suppression it states, once it states one: the first statement of each is
-// final.
-int FormatInference::LiveBases() const {
-    if (patternIntegers_ >= 0 || fileFormatIntegers_ >= 0) {
-        return 0;
-    }
-    if (statedZeros_ < 0) {
-        return HoleGeometry::kAllBases;
-    }
-    return 1 << (statedZeros_ == DrillFormat::kTrailing ? kFractionBase : kIntegerBase);
 }
 
 void FormatInference::NoteAutoOnly(AutoOnly kind) {
@@ -624,11 +630,134 @@ CFormatEvidence FormatInference::Decision(const char* item, const std::string& v
 
 DrillFormat FormatInference::Infer(const DrillFormat& fallback, const SideFormat& sideFormat,
                                    std::vector<CFormatEvidence>& evidence) const {
-    const DrillFormat base = sideFormat.ApplyTo(fallback);
+    const int stated = Statements(sideFormat);
+    std::vector<CFormatEvidence> lines;
+    DrillFormat format = InferKeeping(fallback, sideFormat, stated, lines);
+    const std::string refutation = stated == 0 ? std::string() : Refutation(format);
+    // The fewest statements are overruled, the zero suppression first: generators that swap the
+    // meanings of LZ and TZ are the commonest cause.
+    const int kept[] = {stated & ~kZerosStated,
+                        stated & ~kDigitsStated,
+                        stated & ~kUnitStated,
+                        stated & kUnitStated,
+                        stated & kZerosStated,
+                        stated & kDigitsStated,
+                        0};
+    for (int index = 0; !refutation.empty() && index < static_cast<int>(std::size(kept)); ++index) {
+        const bool keptBefore = std::find(kept, kept + index, kept[index]) != kept + index;
+        // A zero suppression is overruled only for the one the numbers show.
+        const bool zerosShown = ZerosShown() >= 0 && ZerosShown() != StatedZeros(sideFormat);
+        if (kept[index] == stated || keptBefore ||
+            ((stated & ~kept[index] & kZerosStated) != 0 && !zerosShown)) {
+            continue;
+        }
+        std::vector<CFormatEvidence> otherLines;
+        const DrillFormat other = InferKeeping(fallback, sideFormat, kept[index], otherLines);
+        if (Refutation(other).empty()) {
+            NoteOverruled(sideFormat, stated & ~kept[index], refutation, otherLines);
+            format = other;
+            format.overruled = stated & ~kept[index];
+            lines = otherLines;
+            break;
+        }
+    }
+    evidence.insert(evidence.end(), lines.begin(), lines.end());
+    if (statedStep_ != 0) {
+        format.stepMode = statedStep_;
+        evidence.push_back(Decision("steps", format.StepModeName(), ", ",
+                                    "from " + stepSource_.text, stepSource_.line));
+    }
+    return format;
+}
+
+int FormatInference::Statements(const SideFormat& sideFormat) const {
+    return (statedUnit_ != 0 || sideFormat.StatesUnit() ? kUnitStated : 0) |
+           (statedZeros_ >= 0 || sideFormat.StatesZeroTruncation() ? kZerosStated : 0) |
+           (patternIntegers_ >= 0 || fileFormatIntegers_ >= 0 || sideFormat.StatesDigits()
+                ? kDigitsStated
+                : 0);
+}
+
+std::string FormatInference::Refutation(const DrillFormat& format) const {
+    const int length = format.integerDigits + format.decimalDigits;
+    if (pointless_ > 0 && static_cast<int>(longest_) > length) {
+        return longestExample_.text + " has " + std::to_string(longest_) + " digits, more than " +
+               format.DigitsText() + " hold";
+    }
+    const std::string objection = geometry_.Refutation(HoleBase(format), MillimetresPerBase(format),
+                                                       format.MillimetresPerUnit());
+    return objection.empty()
+               ? objection
+               : "with " + std::string(format.UnitName()) + " " + format.DigitsText() + " " +
+                     format.ZeroTruncationName() + " " + objection;
+}
+
+int FormatInference::StatedZeros(const SideFormat& sideFormat) const {
+    return statedZeros_ >= 0 ? statedZeros_ : sideFormat.ApplyTo(DrillFormat()).zeroTruncation;
+}
+
+int FormatInference::ZerosShown() const {
+    if (withLeadingZero_ > 0) {
+        return shortestNonZero_ == longestNonZero_ ? DrillFormat::kNone : DrillFormat::kTrailing;
+    }
+    return pointless_ > 0 && shortestNonZero_ != longestNonZero_ ? DrillFormat::kLeading : -1;
+}
+
+int FormatInference::HoleBase(const DrillFormat& format) {
+    return format.zeroTruncation == DrillFormat::kTrailing ? kFractionBase : kIntegerBase;
+}
+
+double FormatInference::MillimetresPerBase(const DrillFormat& format) {
+    const int exponent = format.zeroTruncation == DrillFormat::kTrailing ? format.integerDigits
+                                                                         : -format.decimalDigits;
+    return std::pow(10.0, exponent) * format.MillimetresPerUnit();
+}
+
+void FormatInference::NoteOverruled(const SideFormat& sideFormat, int overruled,
+                                    const std::string& refutation,
+                                    std::vector<CFormatEvidence>& lines) const {
+    const DrillFormat side = sideFormat.ApplyTo(DrillFormat());
+    const std::pair<int, std::string> statements[] = {
+        {kUnitStated,
+         statedUnit_ != 0 ? unitSource_.text : "the side file's " + UnitName(side.unit)},
+        {kZerosStated, statedZeros_ >= 0
+                           ? zerosSource_.text.substr(0, zerosSource_.text.find(':'))
+                           : std::string("the side file's ") + ZerosName(side.zeroTruncation)},
+        {kDigitsStated, patternIntegers_ >= 0      ? patternSource_.text
+                        : fileFormatIntegers_ >= 0 ? fileFormatSource_.text
+                                                   : "the side file's " + side.DigitsText()},
+    };
+    const char* const items[] = {"unit", "zero suppression", "digits"};
+    for (int index = 0; index < 3; ++index) {
+        if ((overruled & statements[index].first) == 0) {
+            continue;
+        }
+        for (CFormatEvidence& line : lines) {
+            if (line.item.Str() == items[index]) {
+                line = Decision(items[index], line.value.Str(), ": ",
+                                "overrules " + statements[index].second + ", since " + refutation +
+                                    "; " + line.reason.Str(),
+                                line.line);
+            }
+        }
+    }
+}
+
+DrillFormat FormatInference::InferKeeping(const DrillFormat& fallback, const SideFormat& sideFormat,
+                                          int kept, std::vector<CFormatEvidence>& lines) const {
+    const SideFormat side = sideFormat.Keeping(
+        (kept & kUnitStated) != 0, (kept & kZerosStated) != 0, (kept & kDigitsStated) != 0);
+    const DrillFormat base = side.ApplyTo(fallback);
     DrillFormat format = base;
+    const bool unitDropped = (Statements(sideFormat) & ~kept & kUnitStated) != 0;
     const bool unitOpen = statedUnit_ == 0 && !sideFormat.StatesUnit();
     std::vector<CFormatEvidence> unitLine;
-    if (statedUnit_ != 0) {
+    if (unitDropped) {
+        const int statedUnit = statedUnit_ != 0 ? statedUnit_ : sideFormat.ApplyTo(fallback).unit;
+        format.unit =
+            statedUnit == DrillFormat::kInch ? DrillFormat::kMillimetre : DrillFormat::kInch;
+        unitLine.push_back(Decision("unit", UnitName(format.unit), ", ", "the other unit", 0));
+    } else if (statedUnit_ != 0) {
         format.unit = statedUnit_;
         unitLine.push_back(Decision("unit", UnitName(format.unit), ", ", "from " + unitSource_.text,
                                     unitSource_.line));
@@ -638,23 +767,24 @@ DrillFormat FormatInference::Infer(const DrillFormat& fallback, const SideFormat
     }
 
     std::vector<CFormatEvidence> zerosLine;
-    if (statedZeros_ >= 0) {
+    if ((kept & kZerosStated) != 0 && statedZeros_ >= 0) {
         format.zeroTruncation = statedZeros_;
         zerosLine.push_back(Decision("zero suppression", ZerosName(statedZeros_), ", ",
                                      "from " + zerosSource_.text, zerosSource_.line));
-    } else if (!sideFormat.StatesZeroTruncation()) {
+    } else if (!side.StatesZeroTruncation()) {
         format.zeroTruncation = InferZeroTruncation(base.zeroTruncation, zerosLine);
     }
 
     std::vector<CFormatEvidence> digitsLine;
+    const bool digitsKept = (kept & kDigitsStated) != 0;
     const int integers = patternIntegers_ >= 0 ? patternIntegers_ : fileFormatIntegers_;
-    if (integers >= 0) {
+    if (digitsKept && integers >= 0) {
         format.integerDigits = integers;
         format.decimalDigits = patternIntegers_ >= 0 ? patternDecimals_ : fileFormatDecimals_;
         const Source& source = patternIntegers_ >= 0 ? patternSource_ : fileFormatSource_;
         digitsLine.push_back(
             Decision("digits", format.DigitsText(), ", ", "from " + source.text, source.line));
-    } else if (!sideFormat.StatesDigits() && !InferDigits(format, base, digitsLine) && unitOpen) {
+    } else if (!side.StatesDigits() && !InferDigits(format, base, digitsLine) && unitOpen) {
         // A unit the program does not state is the fallback's unless only the other unit
         // gives digits that place the holes on a real board.
         DrillFormat other = format;
@@ -673,13 +803,8 @@ DrillFormat FormatInference::Infer(const DrillFormat& fallback, const SideFormat
         }
     }
 
-    for (const auto* lines : {&unitLine, &zerosLine, &digitsLine}) {
-        evidence.insert(evidence.end(), lines->begin(), lines->end());
-    }
-    if (statedStep_ != 0) {
-        format.stepMode = statedStep_;
-        evidence.push_back(Decision("steps", format.StepModeName(), ", ",
-                                    "from " + stepSource_.text, stepSource_.line));
+    for (const auto* items : {&unitLine, &zerosLine, &digitsLine}) {
+        lines.insert(lines.end(), items->begin(), items->end());
     }
     return format;
 }
@@ -744,7 +869,7 @@ bool FormatInference::InferDigits(DrillFormat& format, const DrillFormat& base,
     const int longest = static_cast<int>(longest_);
     const bool trailing = format.zeroTruncation == DrillFormat::kTrailing;
     const bool none = format.zeroTruncation == DrillFormat::kNone;
-    const int holeBase = trailing ? kFractionBase : kIntegerBase;
+    const int holeBase = HoleBase(format);
     const int highest = none ? longest : kMostDigits;
     // The digits besides the one that sets the scale keep the preferred total, or the longest
     // number, so that no number is longer than the format.
@@ -757,11 +882,13 @@ bool FormatInference::InferDigits(DrillFormat& format, const DrillFormat& base,
             format.integerDigits = digit;
             format.decimalDigits = std::max(0, total - digit);
         } else {
+            // Leading zeros left out, the integer digits never shape a number: they keep the
+            // preferred count where the length allows more.
             format.decimalDigits = digit;
-            format.integerDigits = std::max(0, (none ? longest : total) - digit);
+            format.integerDigits = none ? std::max(0, longest - digit)
+                                        : std::max(total - digit, preferred.integerDigits);
         }
-        const double scale = std::pow(10.0, trailing ? digit : -digit);
-        return geometry_.Objection(holeBase, scale * format.MillimetresPerUnit(),
+        return geometry_.Objection(holeBase, MillimetresPerBase(format),
                                    format.MillimetresPerUnit());
     };
     const std::string objection = tryDigits(wanted);
@@ -770,17 +897,46 @@ bool FormatInference::InferDigits(DrillFormat& format, const DrillFormat& base,
         length != preferred.integerDigits + preferred.decimalDigits
             ? ", in " + std::to_string(length) + " digits like the longest number"
             : "";
+    // Digits the places allow give way to others that put many more holes on a pitch.
+    const auto onPitch = [&](int chosen) {
+        std::size_t most = geometry_.PitchHoles(holeBase, MillimetresPerBase(format));
+        const std::string chosenDigits = format.DigitsText();
+        int best = chosen;
+        for (int digit = 0; digit <= highest; ++digit) {
+            if (digit != chosen && tryDigits(digit).empty()) {
+                const std::size_t holes =
+                    geometry_.PitchHoles(holeBase, MillimetresPerBase(format));
+                if (holes >= kPitchHoles && holes > 2 * most) {
+                    most = holes;
+                    best = digit;
+                }
+            }
+        }
+        tryDigits(best);
+        if (best != chosen) {
+            evidence.push_back(Decision(
+                "digits", format.DigitsText(), ": ",
+                std::to_string(most) + " holes stand at a pitch of 0.1 in, 0.05 in or 1 mm from " +
+                    "the nearest hole of their tool, far more than with " + chosenDigits,
+                0));
+        }
+        return best != chosen;
+    };
     if (objection.empty()) {
-        evidence.push_back(Decision("digits", format.DigitsText(), ", ",
-                                    why + widened + ": the places of the holes allow them", 0));
+        if (!onPitch(wanted)) {
+            evidence.push_back(Decision("digits", format.DigitsText(), ", ",
+                                        why + widened + ": the places of the holes allow them", 0));
+        }
         return true;
     }
     const std::string ruledOut = format.DigitsText();
     for (int step = 1; step <= kMostDigits; ++step) {
         for (const int digit : {wanted + step, wanted - step}) {
             if (digit >= 0 && digit <= highest && tryDigits(digit).empty()) {
-                evidence.push_back(Decision("digits", format.DigitsText(), ": ",
-                                            "with " + ruledOut + " " + objection, 0));
+                if (!onPitch(digit)) {
+                    evidence.push_back(Decision("digits", format.DigitsText(), ": ",
+                                                "with " + ruledOut + " " + objection, 0));
+                }
                 return true;
             }
         }

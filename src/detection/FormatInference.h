@@ -14,9 +14,12 @@
 // Works out how a drill program's numbers are written, for a host that has no machine format for
 // it. What the program states (INCH or METRIC with LZ, TZ and a digit pattern before or in its
 // header, M71 and M72 anywhere, ;FILE_FORMAT=m:n, ICI) is taken as stated; then what a side file
-// says; the rest is inferred from the numbers written without a point, each item on its own, and
-// the places of the holes only rule out digits that no real board could have. It also notes what
-// in the program only the AUTO reading takes, and whether it looks like a drill program at all.
+// says; the rest is inferred from the numbers written without a point, each item on its own: the
+// places of the holes rule out digits that no real board could have, and favour digits that put
+// many holes on the pitches boards are laid out on. A statement is overruled only when the
+// numbers refute it: a number longer than its digits, a board over 1 m, holes overlapping
+// wholesale. It also notes what in the program only the AUTO reading takes, and whether it looks
+// like a drill program at all.
 class FormatInference {
   public:
     // Takes the next size bytes of the program; a line ends at a line feed, at CR LF or at a bare
@@ -80,7 +83,9 @@ class FormatInference {
     };
 
     // Takes in one line of the program, without its line end.
-    void TakeLine(std::string_view line);
+    void TakeLine(std::string_view whole);
+    // Keeps the part of a line that a piece of the program ends in, up to the longest line.
+    void Carry(const char* begin, const char* end);
     // Takes a line of the body that holds nothing but X and Y words; returns where it ends, or
     // nullptr, having taken nothing, when it holds anything else or runs past end.
     const char* TakeCoordinateLine(const char* begin, const char* end);
@@ -94,8 +99,6 @@ class FormatInference {
     void TakeCode(char letter, int code);
     void TakeCoordinate(char letter, std::string_view value);
     void PlaceBlock(double repeats);
-    // Returns the bases (HoleGeometry bits) whose places can still decide the digits.
-    int LiveBases() const;
     // Splits compact_ into fields_ at its commas and into tokens_: letters and the number text
     // that follows each.
     void SplitFields();
@@ -106,6 +109,28 @@ class FormatInference {
     void NoteAutoOnly(AutoOnly kind);
     void NoteAutoOnly(AutoOnly kind, char letter, std::string_view value);
     Source OnLine(std::string_view what) const;
+
+    // The settings a statement of the program or of a side file decides, as bits.
+    static constexpr int kUnitStated = DrillFormat::kUnitSetting;
+    static constexpr int kZerosStated = DrillFormat::kZerosSetting;
+    static constexpr int kDigitsStated = DrillFormat::kDigitsSetting;
+    int Statements(const SideFormat& sideFormat) const;
+    // Returns the format from the statements of the given bits, the rest inferred; a stated
+    // setting left out takes another value than the stated one.
+    DrillFormat InferKeeping(const DrillFormat& fallback, const SideFormat& sideFormat, int kept,
+                             std::vector<CFormatEvidence>& lines) const;
+    // Returns why the numbers cannot be written in the format, or an empty text.
+    std::string Refutation(const DrillFormat& format) const;
+    // Says in the lines of the overruled settings which statement each overrules, and why.
+    void NoteOverruled(const SideFormat& sideFormat, int overruled, const std::string& refutation,
+                       std::vector<CFormatEvidence>& lines) const;
+    // The zero suppression stated by the program or a side file, and the one the numbers show
+    // (-1 when they show none).
+    int StatedZeros(const SideFormat& sideFormat) const;
+    int ZerosShown() const;
+    // The base the holes are kept in for the format's zero suppression, and its scale.
+    static int HoleBase(const DrillFormat& format);
+    static double MillimetresPerBase(const DrillFormat& format);
 
     CFormatEvidence Decision(const char* item, const std::string& value, const char* separator,
                              const std::string& reason, int line) const;
@@ -147,6 +172,7 @@ class FormatInference {
     long withLeadingZero_ = 0;
     Source leadingZeroExample_;
     std::size_t longest_ = 0;
+    Source longestExample_;
     std::size_t shortestNonZero_ = 0;
     std::size_t longestNonZero_ = 0;
 

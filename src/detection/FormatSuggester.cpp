@@ -79,5 +79,6 @@ std::string FormatSuggester::FormatFile(const std::string& drillFileName) const 
            ".Comments ON\n"
            ".CommentStr \"; \"\n"
            ".ArcStyle RADIUS\n"
-           ".RecordLength 0\n";
+           ".RecordLength 0\n" +
+           format.OverruleLines();
 }

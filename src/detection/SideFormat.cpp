@@ -36,3 +36,17 @@ void SideFormat::Overlay(const SideFormat& other) {
         stepMode_ = other.stepMode_;
     }
 }
+
+SideFormat SideFormat::Keeping(bool unit, bool zeroTruncation, bool digits) const {
+    SideFormat kept = *this;
+    if (!unit) {
+        kept.unit_ = 0;
+    }
+    if (!zeroTruncation) {
+        kept.zeroTruncation_ = -1;
+    }
+    if (!digits) {
+        kept.integerDigits_ = kept.decimalDigits_ = -1;
+    }
+    return kept;
+}

@@ -18,6 +18,8 @@ class SideFormat {
 
     // Returns the format with every setting stated here put in.
     DrillFormat ApplyTo(DrillFormat format) const;
+    // Returns the statements with the unit, the zero suppression or the digits left out.
+    SideFormat Keeping(bool unit, bool zeroTruncation, bool digits) const;
     // Takes over every setting that other states.
     void Overlay(const SideFormat& other);
 

@@ -75,6 +75,11 @@ void Apply(CDrillMachineFormat& format, JNParser& parser, JNPResult& construct) 
                 SetUnit(format, values[0]);
             }
             break;
+        case kOverruleKeyword:
+            if (!values.empty()) {
+                format.overruled |= values[0];
+            }
+            break;
         default:
             break;
     }

@@ -49,5 +49,9 @@ class CDrillMachineFormat {
     int integerDigits = 3;
     int decimalDigits = 3;
     int comments = 1;
+    // The settings in which an AUTO read keeps these values over what the program states (its
+    // numbers refute the statement): OVERRULE_ bits.
+    static constexpr int OVERRULE_UNIT = 1, OVERRULE_ZEROTRUNCATION = 2, OVERRULE_DATAFORMAT = 4;
+    int overruled = 0;
     double unitLength = NANOMETRES_PER_INCH;
 };

@@ -6,6 +6,9 @@ const char* const kArcStyles[] = {"QUADRANT", "RADIUS", "NONE", nullptr};
 const char* const kCharacterSets[] = {"ASCII", "EBCDIC", "EBCIDIC", nullptr};
 const char* const kCommentModes[] = {"COMMENTS_ON", "COMMENTS_OFF", "ON", "OFF", nullptr};
 const char* const kDataModes[] = {"MODAL", "NON_MODAL", nullptr};
+// The settings that an AUTO program's own statements may be overruled in.
+const char* const kOverrules[] = {"PROGRAM_UNIT", "PROGRAM_ZEROTRUNCATION", "PROGRAM_DATAFORMAT",
+                                  nullptr};
 const char* const kDataTypes[] = {"EXCELLON", "TRUDRILL", "GENERIC", "AUTO", nullptr};
 const char* const kSequenceModes[] = {"SEQUENCENUMBERING_ON", "SEQUENCENUMBERING_OFF", "ON", "OFF",
                                       nullptr};
@@ -27,6 +30,7 @@ const JNP_KEYWORD_DEF kDrillMachineKeywords[] = {
     {"DATATYPE", kDataTypeKeyword, JNP_CONSTANT, 0, 1, kDataTypes, nullptr, nullptr},
     {"DELIMITER", kDelimiterKeyword, JNP_STRING, 0, 1, nullptr, nullptr, nullptr},
     {"FILETYPE", kFileTypeKeyword, JNP_IGNORE_LINE, 0, 1, nullptr, nullptr, nullptr},
+    {"OVERRULE", kOverruleKeyword, JNP_CONSTANT, JNP_MAY_REPEAT, 1, kOverrules, nullptr, nullptr},
     {"RECORDLENGTH", kRecordLengthKeyword, JNP_INTEGER, 0, 1, nullptr, nullptr, nullptr},
     {"SEQUENCENUMBERING", kSequenceNumberingKeyword, JNP_CONSTANT, 0, 1, kSequenceModes, nullptr,
      nullptr},
@@ -56,6 +60,9 @@ const JNP_CONST_DEF kDrillMachineConstants[] = {
     {"NONE", 0},
     {"NON_MODAL", 0},
     {"OFF", 0},
+    {"PROGRAM_DATAFORMAT", 4},
+    {"PROGRAM_UNIT", 1},
+    {"PROGRAM_ZEROTRUNCATION", 2},
     {"ON", 1},
     {"QUADRANT", 1},
     {"RADIUS", 2},

@@ -22,6 +22,7 @@ enum DrillMachineKeywordId {
     kUnitKeyword = 15,
     kVersionKeyword = 16,
     kZeroTruncationKeyword = 17,
+    kOverruleKeyword = 18,
 };
 
 // The keywords of a drill machine format file, ending with an all-zero record.

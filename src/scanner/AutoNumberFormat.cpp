@@ -4,16 +4,22 @@ AutoNumberFormat::AutoNumberFormat(const CDrillMachineFormat& fallback)
     : fallback(fallback), unit(fallback.unit), zeroTruncation(fallback.zeroTruncation) {}
 
 void AutoNumberFormat::StateUnit(int statedUnit) {
-    unit = statedUnit;
+    if ((fallback.overruled & CDrillMachineFormat::OVERRULE_UNIT) == 0) {
+        unit = statedUnit;
+    }
 }
 
 void AutoNumberFormat::StateDigits(int integerDigits, int decimalDigits) {
-    statedIntegerDigits = integerDigits;
-    statedDecimalDigits = decimalDigits;
+    if ((fallback.overruled & CDrillMachineFormat::OVERRULE_DATAFORMAT) == 0) {
+        statedIntegerDigits = integerDigits;
+        statedDecimalDigits = decimalDigits;
+    }
 }
 
 void AutoNumberFormat::StateZeroTruncation(int statedZeroTruncation) {
-    zeroTruncation = statedZeroTruncation;
+    if ((fallback.overruled & CDrillMachineFormat::OVERRULE_ZEROTRUNCATION) == 0) {
+        zeroTruncation = statedZeroTruncation;
+    }
 }
 
 void AutoNumberFormat::ApplyTo(CDrillMachineFormat& settings) const {

@@ -5,7 +5,8 @@
 // The unit, digit counts and zero suppression of an AUTO program: what the program states, and
 // for the rest the machine format as fallback. Digits the program does not state are the
 // fallback's while the program's unit is the fallback's unit, otherwise the unit's usual ones
-// (2,4 for inches, 3,3 for millimetres).
+// (2,4 for inches, 3,3 for millimetres). A setting the machine format overrules keeps its value
+// whatever the program states.
 class AutoNumberFormat {
   public:
     explicit AutoNumberFormat(const CDrillMachineFormat& fallback);

@@ -513,7 +513,8 @@ void CAutoScanner::StateUnit(const AutoDirective::UnitStatement& unit, NCToken& 
     }
     ApplyFormat();
     token.type = TOKEN_UNIT;
-    token.code = unit.unit;
+    // The unit in force: the machine format may overrule the one stated.
+    token.code = settings.unit;
 }
 
 void CAutoScanner::ApplyFormat() {
