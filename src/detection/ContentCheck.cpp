@@ -36,7 +36,9 @@ void ContentCheck::TakeText(std::string_view text, int lineNumber) {
 
 std::string ContentCheck::Failure() const {
     if (bytes_ == 0) {
-        return "the program is empty";
+        return endByteLine_ == 0 ? "the program is empty"
+                                 : "binary data, no drill program: a byte 0xFF on line " +
+                                       std::to_string(endByteLine_);
     }
     if (nulLine_ != 0) {
         return "binary data, no drill program: a NUL byte on line " + std::to_string(nulLine_);

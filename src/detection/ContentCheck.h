@@ -5,8 +5,9 @@
 #include <string_view>
 
 // Tells from the lines of an input whether it can be a drill program at all: an empty input, one
-// holding binary data (a NUL byte, or control characters in more than one byte of kControlShare)
-// and a Gerber file (a line that starts with its %FS or %MO parameter) are none.
+// holding binary data (a NUL byte, control characters in more than one byte of kControlShare, or
+// nothing before a byte 0xFF that cuts it off) and a Gerber file (a line that starts with its %FS
+// or %MO parameter) are none.
 class ContentCheck {
   public:
     // Takes one line of the input, without its line end.
@@ -16,6 +17,8 @@ class ContentCheck {
     // Takes a line of the given size known to hold only printable ASCII that starts no Gerber
     // parameter.
     void TakePlainLine(std::size_t size) { bytes_ += static_cast<long long>(size) + 1; }
+    // Takes the byte 0xFF on the given line at which the input was cut off, the rest unread.
+    void TakeEndByte(int lineNumber) { endByteLine_ = lineNumber; }
     // Returns why the input is no drill program, in one line; empty when it can be one.
     std::string Failure() const;
 
@@ -25,6 +28,7 @@ class ContentCheck {
     long long bytes_ = 0;
     long long controls_ = 0;
     int nulLine_ = 0;
+    int endByteLine_ = 0;
     int gerberLine_ = 0;
     std::string gerberParameter_;
 };

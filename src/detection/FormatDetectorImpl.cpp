@@ -14,9 +14,6 @@
 
 namespace {
 
-// The piece of a file read at a time: a file is streamed, never held whole.
-constexpr std::size_t kPieceSize = 1 << 16;
-
 std::string CannotRead(const std::string& path, int error) {
     return "cannot read " + path + ": " + std::generic_category().message(error);
 }
@@ -25,29 +22,20 @@ std::string CannotRead(const std::string& path, int error) {
 
 int CFormatDetectorImpl::DetectFile(const std::string& path) {
     Begin(FolderOf(path), path);
+    // Opened here first, so that a file that cannot be read is said to be so, and why.
     std::unique_ptr<FILE, int (*)(FILE*)> file(NativeFile::OpenToRead(path), std::fclose);
     if (!file) {
         return Decide(CannotRead(path, errno));
     }
-    std::vector<char> piece(kPieceSize);
-    std::size_t count = 0;
-    while ((count = std::fread(piece.data(), 1, piece.size(), file.get())) > 0) {
-        inference.Take(piece.data(), count);
-    }
-    if (std::ferror(file.get()) != 0) {
-        return Decide(CannotRead(path, errno));
-    }
-    inference.Finish();
+    file.reset();
+    inference.Read(DrillInput(path));
     return Decide(inference.Content().Failure());
 }
 
 int CFormatDetectorImpl::DetectMemory(const char* data, std::size_t size, const std::string& name,
                                       const std::string& sideFileFolder) {
     Begin(sideFileFolder, name);
-    if (data != nullptr) {
-        inference.Take(data, size);
-    }
-    inference.Finish();
+    inference.Read(DrillInput(data, data != nullptr ? size : 0, name));
     return Decide(inference.Content().Failure());
 }
 

@@ -5,15 +5,14 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
+const bool noCoord = std::getenv("NOCOORD") != nullptr;
 
 // The most holes one repeat block places for the geometry.
 constexpr double kRepeatsPlaced = 1000.0;
 constexpr int kMostDigits = 8;
-// The longest line looked at; no drill program writes one near it, and the rest of a longer one
-// only counts for the content check, so that memory stays bounded.
-constexpr std::size_t kLongestLine = 1 << 16;
 // Digits that put at least this many holes on a pitch, and more than twice as many as others,
 // are the board's.
 constexpr std::size_t kPitchHoles = 4;
@@ -34,63 +33,27 @@ const char* const kAutoOnlyNames[] = {
     "decimal points in coordinates",
 };
 
-// Marks the characters of a number's text: digits, point and signs.
-struct NumberCharacters {
-    bool marks[256] = {};
-    constexpr NumberCharacters() {
-        for (char character : {'.', '+', '-', '0', '1', '2', '3', '4', '5', '6', '7', '8', '9'}) {
-            marks[static_cast<unsigned char>(character)] = true;
-        }
-    }
-};
-constexpr NumberCharacters kNumberCharacters;
+// The control character above the space, which a plain line may hold.
+constexpr char kDelete = 0x7F;
 
-bool IsNumberCharacter(char character) {
-    return kNumberCharacters.marks[static_cast<unsigned char>(character)];
-}
-
-bool IsLetter(char character) {
-    return (character >= 'A' && character <= 'Z') || (character >= 'a' && character <= 'z');
-}
-
-bool IsDigit(char character) {
-    return character >= '0' && character <= '9';
-}
+// M codes that give no token and change what the header is.
+constexpr int kToolChange = 6, kHeaderStart = 48, kHeaderEnd = 95;
 
 // Powers of ten that a double holds exactly.
 constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                    1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-// Up to this many digits every step of value * 10 + digit is exact in a double, so an integer
-// sum gives the same value.
+// Up to this many digits the value of a run of digits is exact in a double, as the scanner gives
+// it.
 constexpr std::size_t kExactDigits = 15;
 
-// Reads a run of digits as the value and ten to the power of its length, both as doubles built
-// digit by digit, and whether a digit is not 0; false when the run is empty, holds anything but
-// digits or is too long for a double (hundreds of digits: no board is that large).
-bool DigitValue(std::string_view digits, double& value, double& scale, bool& nonZero) {
-    if (digits.empty()) {
-        return false;
-    }
-    if (digits.size() <= kExactDigits) {
-        std::uint64_t sum = 0;
-        for (const char digit : digits) {
-            if (!IsDigit(digit)) {
-                return false;
-            }
-            sum = sum * 10 + static_cast<std::uint64_t>(digit - '0');
-        }
-        value = static_cast<double>(sum);
-        scale = kPowersOfTen[digits.size()];
-        nonZero = sum != 0;
-        return true;
-    }
+// Reads a run of more digits than a double holds exactly as its value and ten to the power of
+// its length, both built digit by digit, and whether a digit is not 0; false when the run is too
+// long for a double (hundreds of digits: no board is that large).
+bool LongDigitValue(std::string_view digits, double& value, double& scale, bool& nonZero) {
     value = 0.0;
     scale = 1.0;
     nonZero = false;
     for (const char digit : digits) {
-        if (!IsDigit(digit)) {
-            return false;
-        }
         value = value * 10.0 + (digit - '0');
         scale *= 10.0;
         nonZero = nonZero || digit != '0';
@@ -98,50 +61,9 @@ bool DigitValue(std::string_view digits, double& value, double& scale, bool& non
     return std::isfinite(scale);
 }
 
-bool StartsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
-bool AllDigits(std::string_view text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
-}
-
-// Converts the leading integer of text as atoi does: a sign, then digits up to the first other
-// character; a value beyond long saturates, and the long is cut to an int.
-int LeadingInteger(std::string_view text) {
-    constexpr unsigned long long kBeyondLong = static_cast<unsigned long long>(LONG_MAX) + 1;
-    std::size_t index = 0;
-    const bool negative = !text.empty() && text[0] == '-';
-    if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
-        ++index;
-    }
-    unsigned long long magnitude = 0;
-    for (; index < text.size() && IsDigit(text[index]); ++index) {
-        magnitude =
-            std::min(kBeyondLong, magnitude * 10 + static_cast<unsigned>(text[index] - '0'));
-    }
-    long value = 0;
-    if (negative) {
-        value = magnitude >= kBeyondLong ? LONG_MIN : -static_cast<long>(magnitude);
-    } else {
-        value = magnitude >= kBeyondLong ? LONG_MAX : static_cast<long>(magnitude);
-    }
-    return static_cast<int>(value);
-}
-
 // Converts the leading number of text as atof does.
 double LeadingNumber(std::string_view text) {
     return std::strtod(std::string(text).c_str(), nullptr);
-}
-
-// A number with a point counts only as written; one without is read from its digits.
-bool IsPointless(std::string_view value) {
-    for (const char character : value) {
-        if (character == '.') {
-            return false;
-        }
-    }
-    return true;
 }
 
 std::string UnitName(int unit) {
@@ -154,8 +76,9 @@ std::string ZerosName(int zeroTruncation) {
     return format.ZeroTruncationName();
 }
 
-// Appends the text to compact in upper case without spaces and tabs.
-void AppendCompacted(std::string& compact, std::string_view text) {
+// Returns the text in upper case without spaces and tabs, as evidence quotes a statement.
+std::string Compacted(std::string_view text) {
+    std::string compact;
     for (const char character : text) {
         if (character != ' ' && character != '\t') {
             compact += character >= 'a' && character <= 'z'
@@ -163,241 +86,224 @@ void AppendCompacted(std::string& compact, std::string_view text) {
                            : character;
         }
     }
+    return compact;
 }
 
 }  // namespace
 
-void FormatInference::Take(const char* data, std::size_t size) {
-    const char* const end = data + size;
-    const char* next = data;
-    while (next < end) {
-        if (afterCarriageReturn_) {
-            afterCarriageReturn_ = false;
-            if (*next == '\n') {
-                ++next;
-                continue;
-            }
-            NoteAutoOnly(kBareCarriageReturn);
+void FormatInference::Read(const DrillInput& input) {
+    CDrillMachineFormat settings;
+    settings.dataType = CDrillMachineFormat::AUTO;
+    CAutoScanner scanner(input, settings, MessageOutput(nullptr));
+    scanner.SetWordListener(*this);
+    scanner_ = &scanner;
+    NCToken token;
+    int tokenLine = 0;
+    while (const NCToken* next = scanner.NextToken(token)) {
+        // What the reading cannot read gives nothing to decide on.
+        if (!scanner.IsTokenValid()) {
+            continue;
         }
-        if (carry_.empty() && inBody_) {
-            if (const char* stop = TakeCoordinateLine(next, end)) {
-                afterCarriageReturn_ = *stop == '\r';
-                next = stop + 1;
-                continue;
-            }
+        // A block ends with its line when no number ends it.
+        if (next->line != tokenLine) {
+            EndBlock();
+            tokenLine = next->line;
         }
-        const char* stop = next;
-        while (stop < end && *stop != '\n' && *stop != '\r') {
-            ++stop;
+        TakeToken(*next);
+        if (scanner.GetBlockEnd()) {
+            scanner.ResetBlockEnd();
+            EndBlock();
         }
-        if (stop == end) {
-            Carry(next, end);
-            return;
-        }
-        if (carry_.empty()) {
-            TakeLine(std::string_view(next, static_cast<std::size_t>(stop - next)));
-        } else {
-            Carry(next, stop);
-            TakeLine(carry_);
-            carry_.clear();
-        }
-        afterCarriageReturn_ = *stop == '\r';
-        next = stop + 1;
     }
+    EndBlock();
+    if (scanner.EndByteHidesBytes()) {
+        content_.TakeEndByte(lineNumber_ + 1);
+    }
+    scanner_ = nullptr;
 }
 
-// Most lines of a program's body hold only coordinates; they are taken straight from the input,
-// with the effect the whole treatment of a line would have.
-const char* FormatInference::TakeCoordinateLine(const char* begin, const char* end) {
-    constexpr int kMostWords = 4;
-    char letters[kMostWords];
-    std::string_view numbers[kMostWords];
-    int count = 0;
-    const char* at = begin;
-    while (at < end && (*at == 'X' || *at == 'Y')) {
-        if (count == kMostWords) {
-            return nullptr;
-        }
-        letters[count] = *at++;
-        const char* const number = at;
-        while (at < end && IsNumberCharacter(*at)) {
-            ++at;
-        }
-        numbers[count++] = std::string_view(number, static_cast<std::size_t>(at - number));
+void FormatInference::TakeLine(const Line& line) {
+    if (afterCarriageReturn_) {
+        NoteAutoOnly(kBareCarriageReturn);
     }
-    if (count == 0 || at == end || (*at != '\n' && *at != '\r')) {
-        return nullptr;
+    afterCarriageReturn_ = line.endsAtCarriageReturn;
+    lineNumber_ = line.number;
+    const std::string_view text = line.text;
+    // Most lines of a body are plain coordinates: nothing in them needs a closer look.
+    if (line.plain && !text.empty() && (text[0] == 'X' || text[0] == 'Y') &&
+        std::memchr(text.data(), kDelete, text.size()) == nullptr) {
+        content_.TakePlainLine(text.size());
+        return;
     }
-    ++lineNumber_;
-    content_.TakePlainLine(static_cast<std::size_t>(at - begin));
-    for (int index = 0; index < count; ++index) {
-        TakeCoordinate(letters[index], numbers[index]);
-    }
-    PlaceBlock(0.0);
-    blockIsSlot_ = false;
-    return at;
-}
-
-void FormatInference::Finish() {
-    if (!carry_.empty()) {
-        TakeLine(carry_);
-        carry_.clear();
-    }
-}
-
-void FormatInference::Carry(const char* begin, const char* end) {
-    const std::size_t room = kLongestLine - std::min(kLongestLine, carry_.size());
-    const auto size = static_cast<std::size_t>(end - begin);
-    carry_.append(begin, std::min(room, size));
-    if (size > room) {
-        content_.TakeText(std::string_view(begin + room, size - room), lineNumber_ + 1);
-    }
-}
-
-void FormatInference::TakeLine(std::string_view whole) {
-    ++lineNumber_;
-    content_.TakeLine(whole, lineNumber_);
-    const std::string_view line = whole.substr(0, kLongestLine);
-    compact_.clear();
-    AppendCompacted(compact_, line);
-    const std::string_view text = compact_;
+    content_.TakeLine(line.written, line.number);
     if (text.empty()) {
         return;
     }
     if (text[0] == ';') {
-        if (inHeader_ && line.find_first_of("T%") != std::string_view::npos) {
-            NoteAutoOnly(kHeaderCommentWithToolOrPercent);
-        }
-        TakeFileFormatComment(line.substr(line.find(';')));
+        TakeComment(text);
         return;
     }
-    if (StartsWith(text, "G04")) {
+    if ((AutoDirective::MayStartDirective(text[0]) && TakeDirective(text)) ||
+        text.substr(0, 3) == "G04") {
         return;
     }
-    if (!headerSeen_ && !inBody_ && StartsWith(text, "M48")) {
-        inHeader_ = headerSeen_ = true;
+    // Fields separated by commas are a directive's, whatever their spaces.
+    if (text.find(',') != std::string_view::npos && text.substr(0, 3) != "M71" &&
+        text.substr(0, 3) != "M72") {
         return;
     }
-    if (inHeader_ && (text == "%" || StartsWith(text, "M95"))) {
-        inHeader_ = false;
-        inBody_ = true;
-        return;
-    }
-    SplitFields();
-    if (fields_[0] == "INCH" || fields_[0] == "METRIC") {
-        if (!inBody_) {
-            TakeUnitLine();
-        }
-        return;
-    }
-    if (fields_[0] == "ICI") {
-        // Only OFF means absolute: a bare ICI and any other value mean incremental.
-        const int step = fields_.size() > 1 && fields_[1] == "OFF" ? DrillFormat::kAbsolute
-                                                                   : DrillFormat::kIncremental;
-        incremental_ = step == DrillFormat::kIncremental;
-        if (statedStep_ == 0) {
-            statedStep_ = step;
-            stepSource_ = OnLine(text);
-        }
-        return;
-    }
-    if (fields_[0] == "FMAT" && fields_.size() > 1 && commandSet_.empty()) {
-        commandSet_ = std::string(fields_[1]);
-    }
-    if (fields_.size() > 1 && !StartsWith(text, "M71") && !StartsWith(text, "M72")) {
-        return;
-    }
-    const std::string_view inside = line.substr(0, line.find_last_not_of(" \t") + 1);
-    if (!inHeader_ &&
-        inside.find_first_of(" \t", inside.find_first_not_of(" \t")) != std::string_view::npos) {
+    const std::string_view written = line.written;
+    const std::size_t first = written.find_first_not_of(" \t");
+    const std::size_t last = written.find_last_not_of(" \t");
+    if (!InHeader() && first != std::string_view::npos &&
+        written.substr(first, last - first).find_first_of(" \t") != std::string_view::npos) {
         NoteAutoOnly(kSpacesInsideBlock);
     }
-    Tokenize();
-    for (std::size_t index = 1; index < fields_.size(); ++index) {
-        TakeZeroWord(fields_[index]);
-    }
-    TakeBlock();
 }
 
-void FormatInference::SplitFields() {
-    fields_.clear();
-    const std::string_view text = compact_;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t comma = text.find(',', start);
-        fields_.push_back(text.substr(start, comma - start));
-        if (comma == std::string_view::npos) {
-            return;
-        }
-        start = comma + 1;
+void FormatInference::TakeCutText(std::string_view text, int line) {
+    content_.TakeText(text, line);
+}
+
+void FormatInference::TakePassedWord(char letter, int value) {
+    if (letter == '%' || value == kHeaderEnd) {
+        headerClosed_ = headerClosed_ || headerSeen_;
+    } else if (value == kHeaderStart) {
+        headerSeen_ = headerSeen_ || !inBody_;
+    } else if (value == kToolChange) {
+        NoteAutoOnly(kStopOrToolChange);
     }
+}
+
+bool FormatInference::InHeader() const {
+    return headerSeen_ && !headerClosed_ && !inBody_;
 }
 
 // The comment is read as written: ";", FILE_FORMAT in capitals, "=", then m:n of one or two
 // digits each, blanks allowed around the key and the "=" and after the digits.
-void FormatInference::TakeFileFormatComment(std::string_view comment) {
-    constexpr std::string_view kKey = "FILE_FORMAT";
-    std::size_t at = comment.find_first_not_of(" \t", 1);
-    if (at == std::string_view::npos || comment.compare(at, kKey.size(), kKey) != 0) {
-        return;
+void FormatInference::TakeComment(std::string_view comment) {
+    if (InHeader() && comment.find_first_of("T%") != std::string_view::npos) {
+        NoteAutoOnly(kHeaderCommentWithToolOrPercent);
     }
-    at = comment.find_first_not_of(" \t", at + kKey.size());
-    if (at == std::string_view::npos || comment[at] != '=') {
-        return;
-    }
-    at = comment.find_first_not_of(" \t", at + 1);
-    const std::size_t colon = comment.find(':', at == std::string_view::npos ? comment.size() : at);
-    if (at == std::string_view::npos || colon == std::string_view::npos) {
-        return;
-    }
-    const std::size_t end = comment.find_first_of(" \t", colon);
-    const std::string_view integers = comment.substr(at, colon - at);
-    const std::string_view decimals = comment.substr(colon + 1, end - colon - 1);
-    if (integers.size() > 2 || decimals.size() > 2 || !AllDigits(integers) ||
-        !AllDigits(decimals) ||
-        (end != std::string_view::npos &&
-         comment.find_first_not_of(" \t", end) != std::string_view::npos)) {
-        return;
-    }
-    const int m = LeadingInteger(integers);
-    const int n = LeadingInteger(decimals);
-    if (m + n == 0) {
-        return;
-    }
-    fileFormatIntegers_ = m;
-    fileFormatDecimals_ = n;
-    std::string compact;
-    AppendCompacted(compact, comment);
-    fileFormatSource_ = OnLine(compact);
-}
-
-void FormatInference::TakeUnitLine() {
-    StateUnit(fields_[0] == "INCH" ? DrillFormat::kInch : DrillFormat::kMillimetre, fields_[0]);
-    for (std::size_t index = 1; index < fields_.size(); ++index) {
-        TakeZeroWord(fields_[index]);
-        TakeDigitPattern(fields_[index]);
+    int integers = 0;
+    int decimals = 0;
+    if (AutoDirective::ReadFileFormat(comment, integers, decimals)) {
+        fileFormatIntegers_ = integers;
+        fileFormatDecimals_ = decimals;
+        fileFormatSource_ = OnLine(Compacted(comment));
     }
 }
 
-void FormatInference::TakeZeroWord(std::string_view word) {
-    if ((word == "LZ" || word == "TZ") && statedZeros_ < 0) {
-        statedZeros_ = word == "LZ" ? DrillFormat::kTrailing : DrillFormat::kLeading;
-        zerosSource_ = OnLine(word);
-        zerosSource_.text +=
-            word == "LZ" ? ": leading zeros are written" : ": trailing zeros are written";
+bool FormatInference::TakeDirective(std::string_view text) {
+    int stepMode = 0;
+    if (AutoDirective::ReadIncrementalLine(text, stepMode)) {
+        const int step = stepMode == CDrillMachineFormat::ABSOLUTE ? DrillFormat::kAbsolute
+                                                                   : DrillFormat::kIncremental;
+        incremental_ = step == DrillFormat::kIncremental;
+        if (statedStep_ == 0) {
+            statedStep_ = step;
+            stepSource_ = OnLine(Compacted(text));
+        }
+        return true;
+    }
+    if (AutoDirective::IsIgnoredDirective(text)) {
+        const std::string compact = Compacted(text);
+        constexpr std::string_view kCommandSet = "FMAT,";
+        if (compact.compare(0, kCommandSet.size(), kCommandSet) == 0 && commandSet_.empty()) {
+            commandSet_ = compact.substr(
+                kCommandSet.size(), compact.find(',', kCommandSet.size()) - kCommandSet.size());
+        }
+        return true;
+    }
+    AutoDirective::UnitStatement unused;
+    return AutoDirective::ReadUnitLine(text, unused);
+}
+
+void FormatInference::TakeToken(const NCToken& token) {
+    if (!inBody_ && !scanner_->InHeader()) {
+        BeginBody();
+    }
+    switch (token.type) {
+        case TOKEN_TOOL_DEFINITION:
+            if (token.code == DEFINITION_REAL) {
+                TakeToolDefinition(token);
+            }
+            break;
+        case TOKEN_TOOL:
+            if (token.written.size() == 1) {
+                NoteAutoOnly(kOneDigitTool, 'T', token.written);
+            }
+            tool_ = token.toolNumber;
+            break;
+        case TOKEN_CODE:
+            TakeCode(token.code);
+            break;
+        case TOKEN_UNIT:
+            TakeUnitStatement(scanner_->GetUnitStatement());
+            break;
+        case TOKEN_X:
+        case TOKEN_Y:
+            if (noCoord)
+                break;
+            TakeCoordinate(token.type == TOKEN_X ? 'X' : 'Y', token.written,
+                           token.code == CAutoScanner::kWrittenWithPoint, token.value);
+            break;
+        case TOKEN_R:
+            repeats_ = token.value;
+            break;
+        default:
+            break;
     }
 }
 
-void FormatInference::TakeDigitPattern(std::string_view pattern) {
-    const std::size_t point = pattern.find('.');
-    if (patternIntegers_ >= 0 || point == std::string_view::npos || point == 0 ||
-        point + 1 == pattern.size() || pattern.find_first_not_of("0.") != std::string_view::npos ||
-        pattern.find('.', point + 1) != std::string_view::npos) {
+// A header that neither % nor M95 ends ends before the first program command.
+void FormatInference::BeginBody() {
+    inBody_ = true;
+    if (!headerSeen_) {
+        NoteAutoOnly(kNoHeader);
+    } else if (!headerClosed_) {
+        NoteAutoOnly(kHeaderWithoutEnd);
+    }
+}
+
+void FormatInference::TakeUnitStatement(const AutoDirective::UnitStatement& statement) {
+    const bool inches = statement.unit == CDrillMachineFormat::IN;
+    AutoDirective::UnitStatement unused;
+    if (!AutoDirective::ReadUnitLine(scanner_->GetLineText(), unused)) {
+        StateUnit(inches ? DrillFormat::kInch : DrillFormat::kMillimetre, inches ? "M72" : "M71");
+        NoteAutoOnly(kUnitCodes);
+        TakeZeroWord(statement);
         return;
     }
-    patternIntegers_ = static_cast<int>(point);
-    patternDecimals_ = static_cast<int>(pattern.size() - point - 1);
-    patternSource_ = OnLine(pattern);
+    // A unit line in the body states nothing: only the header describes the program.
+    if (inBody_) {
+        return;
+    }
+    StateUnit(inches ? DrillFormat::kInch : DrillFormat::kMillimetre, inches ? "INCH" : "METRIC");
+    TakeZeroWord(statement);
+    TakeDigitPattern(statement);
+}
+
+void FormatInference::TakeZeroWord(const AutoDirective::UnitStatement& statement) {
+    if (statement.zeroTruncation == AutoDirective::kNotStated || statedZeros_ >= 0) {
+        return;
+    }
+    const bool leadingWritten = statement.zeroTruncation == CDrillMachineFormat::TRAILING;
+    statedZeros_ = leadingWritten ? DrillFormat::kTrailing : DrillFormat::kLeading;
+    zerosSource_ = OnLine(leadingWritten ? "LZ" : "TZ");
+    zerosSource_.text +=
+        leadingWritten ? ": leading zeros are written" : ": trailing zeros are written";
+}
+
+// Only a pattern with digits on both sides of its point states digits.
+void FormatInference::TakeDigitPattern(const AutoDirective::UnitStatement& statement) {
+    if (patternIntegers_ >= 0 || statement.integerDigits < 1 || statement.decimalDigits < 1) {
+        return;
+    }
+    patternIntegers_ = statement.integerDigits;
+    patternDecimals_ = statement.decimalDigits;
+    patternSource_ = OnLine(std::string(static_cast<std::size_t>(patternIntegers_), '0') + "." +
+                            std::string(static_cast<std::size_t>(patternDecimals_), '0'));
 }
 
 void FormatInference::StateUnit(int unit, std::string_view word) {
@@ -407,132 +313,67 @@ void FormatInference::StateUnit(int unit, std::string_view word) {
     }
 }
 
-// A header that neither % nor M95 ends ends before the first program command; in the header only
-// tool definitions count.
-void FormatInference::TakeBlock() {
-    if (tokens_.empty()) {
+// A definition is the tool's digits, a space, "C" or a hole type word, a space and the sizes;
+// only a diameter written with a point places holes.
+void FormatInference::TakeToolDefinition(const NCToken& token) {
+    const std::string_view definition = token.text;
+    const std::size_t digitsEnd = definition.find(' ');
+    const std::string_view digits = definition.substr(0, digitsEnd);
+    const std::string_view rest = definition.substr(digitsEnd + 1);
+    tool_ = token.toolNumber;
+    if (digits.size() == 1) {
+        NoteAutoOnly(kOneDigitTool, 'T', digits);
+    }
+    if (rest.substr(0, 2) != "C ") {
         return;
     }
-    const bool command = IsProgramCommand();
-    if (inHeader_ && command) {
-        inHeader_ = false;
-        NoteAutoOnly(kHeaderWithoutEnd);
+    const std::string_view size = rest.substr(2);
+    const std::string_view line = scanner_->GetLineText();
+    if (line.substr(0, line.find('C')).find_first_of("FS") != std::string_view::npos) {
+        NoteAutoOnly(kFeedOrSpeedBeforeSize);
     }
-    if (!inHeader_ && !inBody_ && command) {
-        if (!headerSeen_) {
-            NoteAutoOnly(kNoHeader);
-        }
-        inBody_ = true;
+    if (inBody_) {
+        NoteAutoOnly(kToolDefinitionInBody, 'T', digits);
     }
-    if (!inBody_) {
-        if (tokens_[0].letter == 'T') {
-            TakeToolDefinition(0);
-        } else if (tokens_[0].letter == 'M') {
-            TakeCode('M', LeadingInteger(tokens_[0].value));
-        }
-        return;
+    if (!size.empty() && size[0] == '.') {
+        NoteAutoOnly(kSizeWithoutLeadingDigit, 'C', size);
     }
-    double repeats = 0.0;
-    for (std::size_t index = 0; index < tokens_.size(); ++index) {
-        const Token& token = tokens_[index];
-        if (token.letter == 'T') {
-            TakeToolDefinition(index);
-        } else if (token.letter == 'G' || token.letter == 'M') {
-            TakeCode(token.letter, LeadingInteger(token.value));
-        } else if (token.letter == 'X' || token.letter == 'Y') {
-            TakeCoordinate(token.letter, token.value);
-        } else if (token.letter == 'R') {
-            repeats = LeadingNumber(token.value);
-        }
-    }
-    PlaceBlock(repeats);
-    blockIsSlot_ = false;
-}
-
-void FormatInference::Tokenize() {
-    tokens_.clear();
-    const std::string_view text = compact_;
-    std::size_t index = 0;
-    while (index < text.size()) {
-        const char letter = text[index++];
-        if (!IsLetter(letter)) {
-            continue;
-        }
-        const std::size_t start = index;
-        while (index < text.size() && IsNumberCharacter(text[index])) {
-            ++index;
-        }
-        tokens_.push_back({letter, text.substr(start, index - start)});
+    if (size.find('.') != std::string_view::npos) {
+        geometry_.SetDiameter(tool_, LeadingNumber(size));
     }
 }
 
-bool FormatInference::IsProgramCommand() const {
-    const Token& first = tokens_[0];
-    return first.letter == 'G' || first.letter == 'X' || first.letter == 'Y' ||
-           (first.letter == 'T' && tokens_.size() == 1 && AllDigits(first.value)) ||
-           (first.letter == 'M' && first.value == "30");
-}
-
-void FormatInference::TakeToolDefinition(std::size_t tool) {
-    const std::string_view number = tokens_[tool].value;
-    if (!AllDigits(number)) {
-        return;
-    }
-    if (number.size() == 1) {
-        NoteAutoOnly(kOneDigitTool, 'T', number);
-    }
-    tool_ = LeadingInteger(number);
-    bool feedOrSpeed = false;
-    for (std::size_t index = tool + 1; index < tokens_.size(); ++index) {
-        const Token& parameter = tokens_[index];
-        if ((parameter.letter == 'F' || parameter.letter == 'S') && !parameter.value.empty()) {
-            feedOrSpeed = true;
-        }
-        if (parameter.letter != 'C' || parameter.value.empty()) {
-            continue;
-        }
-        if (feedOrSpeed) {
-            NoteAutoOnly(kFeedOrSpeedBeforeSize);
-        }
-        if (inBody_) {
-            NoteAutoOnly(kToolDefinitionInBody, 'T', number);
-        }
-        if (parameter.value[0] == '.') {
-            NoteAutoOnly(kSizeWithoutLeadingDigit, 'C', parameter.value);
-        }
-        if (!IsPointless(parameter.value)) {
-            geometry_.SetDiameter(tool_, LeadingNumber(parameter.value));
-        }
-        return;
-    }
-}
-
-void FormatInference::TakeCode(char letter, int code) {
-    if (letter == 'M') {
-        if (code == 71 || code == 72) {
-            StateUnit(code == 71 ? DrillFormat::kMillimetre : DrillFormat::kInch,
-                      code == 71 ? "M71" : "M72");
-            NoteAutoOnly(kUnitCodes);
-        } else if (code == 0 || code == 6) {
+void FormatInference::TakeCode(int code) {
+    switch (code) {
+        case CODE_G00:
+        case CODE_G01:
+        case CODE_G02:
+        case CODE_G03:
+            routing_ = true;
+            break;
+        case CODE_G05:
+            routing_ = false;
+            break;
+        case CODE_G90:
+        case CODE_G91:
+            incremental_ = code == CODE_G91;
+            break;
+        case CODE_G85:
+            NoteAutoOnly(kSlots);
+            blockIsSlot_ = true;
+            PlaceBlock(0.0);
+            break;
+        case CODE_M00:
             NoteAutoOnly(kStopOrToolChange);
-        }
-        return;
-    }
-    if (code >= 0 && code <= 3) {
-        routing_ = true;
-    } else if (code == 5 || code == 81) {
-        routing_ = false;
-    } else if (code == 90 || code == 91) {
-        incremental_ = code == 91;
-    } else if (code == 85) {
-        NoteAutoOnly(kSlots);
-        blockIsSlot_ = true;
-        PlaceBlock(0.0);
+            break;
+        default:
+            break;
     }
 }
 
-void FormatInference::TakeCoordinate(char letter, std::string_view value) {
-    if (!IsPointless(value)) {
+void FormatInference::TakeCoordinate(char letter, std::string_view value, bool point,
+                                     double digitsValue) {
+    if (point) {
         NoteAutoOnly(kDecimalPoints, letter, value);
         blockHasPoint_ = true;
         return;
@@ -540,10 +381,15 @@ void FormatInference::TakeCoordinate(char letter, std::string_view value) {
     const bool negative = !value.empty() && value[0] == '-';
     const std::string_view digits =
         value.substr(!value.empty() && (negative || value[0] == '+') ? 1 : 0);
-    double magnitude = 0.0;
+    double magnitude = digitsValue;
     double scale = 1.0;
-    bool nonZero = false;
-    if (!DigitValue(digits, magnitude, scale, nonZero)) {
+    bool nonZero = digitsValue != 0.0;
+    if (digits.empty()) {
+        return;
+    }
+    if (digits.size() <= kExactDigits) {
+        scale = kPowersOfTen[digits.size()];
+    } else if (!LongDigitValue(digits, magnitude, scale, nonZero)) {
         return;
     }
     ++pointless_;
@@ -564,6 +410,12 @@ void FormatInference::TakeCoordinate(char letter, std::string_view value) {
     pending_[kIntegerBase][axis] = signedValue;
     pending_[kFractionBase][axis] = signedValue / scale;
     pendingAxis_[axis] = true;
+}
+
+void FormatInference::EndBlock() {
+    PlaceBlock(repeats_);
+    repeats_ = 0.0;
+    blockIsSlot_ = false;
 }
 
 // Places the block's coordinates: a hole in drill mode with a tool, a point otherwise (repeats

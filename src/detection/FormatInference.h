@@ -10,6 +10,10 @@
 #include "detection/HoleGeometry.h"
 #include "detection/SideFormat.h"
 #include "perforex/FormatDetector.h"
+#include "scanner/AutoDirective.h"
+#include "scanner/AutoScanner.h"
+#include "scanner/AutoWordListener.h"
+#include "scanner/DrillInput.h"
 
 // Works out how a drill program's numbers are written, for a host that has no machine format for
 // it. What the program states (INCH or METRIC with LZ, TZ and a digit pattern before or in its
@@ -19,14 +23,12 @@
 // many holes on the pitches boards are laid out on. A statement is overruled only when the
 // numbers refute it: a number longer than its digits, a board over 1 m, holes overlapping
 // wholesale. It also notes what in the program only the AUTO reading takes, and whether it looks
-// like a drill program at all.
-class FormatInference {
+// like a drill program at all. It reads the program's words as the AUTO reading does, with the
+// numbers as written.
+class FormatInference : private AutoWordListener {
   public:
-    // Takes the next size bytes of the program; a line ends at a line feed, at CR LF or at a bare
-    // CR, also across two calls.
-    void Take(const char* data, std::size_t size);
-    // Takes the last line when the program does not end with a line end.
-    void Finish();
+    // Reads the program.
+    void Read(const DrillInput& input);
     // Returns whether the program has an M48 header.
     bool HasHeader() const { return headerSeen_; }
 
@@ -72,38 +74,35 @@ class FormatInference {
     // ten below it when leading zeros are left out or every zero is written), and as a fraction
     // of a number of whole units (when trailing zeros are left out).
     enum Base { kIntegerBase = 0, kFractionBase = 1 };
-    struct Token {
-        char letter;
-        std::string_view value;
-    };
     // Where the evidence of a statement was seen: its text and line.
     struct Source {
         std::string text;
         int line = 0;
     };
 
-    // Takes in one line of the program, without its line end.
-    void TakeLine(std::string_view whole);
-    // Keeps the part of a line that a piece of the program ends in, up to the longest line.
-    void Carry(const char* begin, const char* end);
-    // Takes a line of the body that holds nothing but X and Y words; returns where it ends, or
-    // nullptr, having taken nothing, when it holds anything else or runs past end.
-    const char* TakeCoordinateLine(const char* begin, const char* end);
-    void TakeFileFormatComment(std::string_view comment);
-    void TakeUnitLine();
-    void TakeZeroWord(std::string_view word);
-    void TakeDigitPattern(std::string_view pattern);
+    void TakeLine(const Line& line) override;
+    void TakeCutText(std::string_view text, int line) override;
+    void TakePassedWord(char letter, int value) override;
+    // Tells whether an M48 header is open.
+    bool InHeader() const;
+    void TakeComment(std::string_view comment);
+    // Takes a whole-line directive (ICI, FMAT and the like, and unit lines, whose statement
+    // comes as a token); returns false for any other line.
+    bool TakeDirective(std::string_view text);
+    void TakeToken(const NCToken& token);
+    void BeginBody();
+    void TakeUnitStatement(const AutoDirective::UnitStatement& statement);
+    void TakeZeroWord(const AutoDirective::UnitStatement& statement);
+    void TakeDigitPattern(const AutoDirective::UnitStatement& statement);
     void StateUnit(int unit, std::string_view word);
-    void TakeBlock();
-    void TakeToolDefinition(std::size_t tool);
-    void TakeCode(char letter, int code);
-    void TakeCoordinate(char letter, std::string_view value);
+    void TakeToolDefinition(const NCToken& token);
+    void TakeCode(int code);
+    // Takes a coordinate as written, whether it has a point, and the value of its digits as one
+    // integer.
+    void TakeCoordinate(char letter, std::string_view value, bool point, double digitsValue);
+    // Places the block read so far and begins the next.
+    void EndBlock();
     void PlaceBlock(double repeats);
-    // Splits compact_ into fields_ at its commas and into tokens_: letters and the number text
-    // that follows each.
-    void SplitFields();
-    void Tokenize();
-    bool IsProgramCommand() const;
     // Notes a kind of text only the AUTO reading takes, once, with the current line, or with the
     // letter and value that show it.
     void NoteAutoOnly(AutoOnly kind);
@@ -139,18 +138,13 @@ class FormatInference {
     bool InferDigits(DrillFormat& format, const DrillFormat& base,
                      std::vector<CFormatEvidence>& evidence) const;
 
-    // The line not yet ended when a piece of the program ends, and whether the piece ended in a
-    // CR whose LF may start the next.
-    std::string carry_;
+    // The scanner while Read runs.
+    const CAutoScanner* scanner_ = nullptr;
     bool afterCarriageReturn_ = false;
-    // The current line in compact form, its fields and its tokens; kept to spare allocations.
-    std::string compact_;
-    std::vector<std::string_view> fields_;
-    std::vector<Token> tokens_;
-
     int lineNumber_ = 0;
-    bool inHeader_ = false;
     bool headerSeen_ = false;
+    // A "%" or M95 ended the M48 header.
+    bool headerClosed_ = false;
     bool inBody_ = false;
 
     int statedUnit_ = 0;
@@ -183,6 +177,7 @@ class FormatInference {
     bool pendingAxis_[2] = {false, false};
     bool blockHasPoint_ = false;
     bool blockIsSlot_ = false;
+    double repeats_ = 0.0;
     int tool_ = 0;
     bool routing_ = false;
     bool incremental_ = false;

@@ -22,6 +22,14 @@
 #define PERFOREX_PRINTF_FORMAT(formatIndex, firstArgument)
 #endif
 
+// Keeps a rarely taken call out of the hot function that makes it, so that the hot path stays
+// small.
+#if PERFOREX_GNU_EXTENSIONS
+#define PERFOREX_NOINLINE __attribute__((noinline))
+#else
+#define PERFOREX_NOINLINE
+#endif
+
 class Compiler {
   public:
     // Tells whether words load little-endian here. Without the compiler's byte order, the

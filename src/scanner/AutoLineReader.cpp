@@ -21,11 +21,20 @@ bool AutoLineReader::ReadLine() {
     }
     if (source.ReadPlainLineInBlock(text)) {
         ++lineNumber;
+        if (listener != nullptr) {
+            PassLine();
+        }
         return true;
     }
     copied.clear();
-    const int end = source.ReadLineInto(copied);
+    int end = source.ReadLineInto(copied, longest);
+    while (end == CharacterSource::kLineGoesOn) {
+        rest.clear();
+        end = source.ReadLineInto(rest, longest);
+        listener->TakeCutText(rest, lineNumber + 1);
+    }
     ended = end == kEnd;
+    lineEnd = end;
     if (ended && copied.empty()) {
         endLine = lineNumber + 1;
         return false;
@@ -36,7 +45,14 @@ bool AutoLineReader::ReadLine() {
     }
     RemoveBlanks();
     text = copied;
+    if (listener != nullptr) {
+        PassLine();
+    }
     return true;
+}
+
+void AutoLineReader::PassLine() const {
+    listener->TakeLine({text, Written(), lineNumber, Plain(), EndsAtCarriageReturn()});
 }
 
 void AutoLineReader::RemoveBlanks() {

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Compiler.h"
+#include "scanner/AutoWordListener.h"
 #include "scanner/CharacterSource.h"
 
 // Reads a drill program line by line for the AUTO reading. A line ends at a line feed, at a
@@ -13,6 +15,13 @@ class AutoLineReader {
   public:
     AutoLineReader(CharacterSource& source, int delimiter);
 
+    // Hands listener each line from now on, and keeps at most AutoWordListener::kLongestLine
+    // characters of a line, handing it the rest of a longer one piece by piece, so that no line
+    // takes more memory.
+    void PassTo(AutoWordListener& listener) {
+        this->listener = &listener;
+        longest = AutoWordListener::kLongestLine;
+    }
     // Reads the next line into Text(); returns false when the input has ended before it.
     bool ReadLine();
     // The line last read, without its line end; valid until the next ReadLine. The character
@@ -25,8 +34,14 @@ class AutoLineReader {
     int LineNumber() const { return lineNumber; }
     // Number of the line on which the input ended, once ReadLine has met its end.
     int EndLine() const { return endLine; }
+    // Tells whether the line last read holds neither a space nor a character below it.
+    bool Plain() const { return text.data() != copied.data(); }
+    // Tells whether the line last read ended at a carriage return that no line feed follows.
+    bool EndsAtCarriageReturn() const { return !Plain() && lineEnd == '\r'; }
 
   private:
+    // Hands the line just read to the listener; out of the way of a read without one.
+    PERFOREX_NOINLINE void PassLine() const;
     // Removes from copied the spaces and tabs of a line that is no comment, and those before a
     // comment's ";".
     void RemoveBlanks();
@@ -46,4 +61,10 @@ class AutoLineReader {
     int endLine = 0;
     // True once the input has ended.
     bool ended = false;
+    // What ended the last line that was copied.
+    int lineEnd = 0;
+    std::size_t longest = static_cast<std::size_t>(-1);
+    AutoWordListener* listener = nullptr;
+    // A piece of the rest of a line longer than longest.
+    std::string rest;
 };

@@ -106,6 +106,7 @@ NCToken* CAutoScanner::NextToken(NCToken& token) {
         token.type = TOKEN_TOOL;
         token.toolNumber = pendingTool;
         token.code = kNoOffsetTool;
+        token.written = {};
         token.line = tokenLine;
         return &token;
     }
@@ -276,6 +277,7 @@ bool CAutoScanner::ScanToken(NCToken& token) {
             // Ends the header; outside it a rewind stop that skips nothing.
             inHeader = false;
             ++cursor;
+            PassWord('%', 0);
             return false;
         case ';':
             cursor = lines.Text().size();
@@ -298,7 +300,11 @@ bool CAutoScanner::ScanToken(NCToken& token) {
             break;
         default:
             if (classes.IsNumberLetter(static_cast<unsigned char>(c))) {
-                ReadNumber(token);
+                if (wordListener != nullptr) {
+                    ReadNumber<kWritten>(token);
+                } else {
+                    ReadNumber<kValued>(token);
+                }
                 return true;
             }
             break;
@@ -325,6 +331,9 @@ bool CAutoScanner::ReadTool(NCToken& token) {
     }
     const std::string_view digits = text.substr(cursor + 1, digitsEnd - cursor - 1);
     token.type = TOKEN_TOOL;
+    if (wordListener != nullptr) {
+        token.written = digits;
+    }
     token.toolNumber = CoordinateReader::SaturatedValue(digits);
     // Four digits may be a tool and a tool offset.
     token.code =
@@ -387,9 +396,11 @@ bool CAutoScanner::ReadMCode(NCToken& token) {
     switch (value) {
         case kHeaderStart:
             inHeader = true;
+            PassWord('M', value);
             return false;
         case kHeaderEnd:
             inHeader = false;
+            PassWord('M', value);
             return false;
         case kMillimetres:
         case kInches: {
@@ -408,11 +419,13 @@ bool CAutoScanner::ReadMCode(NCToken& token) {
             return true;
         case kToolChange:
         case kCoolantOff:
+            PassWord('M', value);
             return false;
         case kOperatorMessage:
         case kCanned:
         case kCannedText:
             cursor = lines.Text().size();
+            PassWord('M', value);
             return false;
         default:
             break;
@@ -440,6 +453,7 @@ bool CAutoScanner::ReadMCode(NCToken& token) {
     return true;
 }
 
+template <CAutoScanner::NumberUse use>
 void CAutoScanner::ReadNumber(NCToken& token) {
     // The character after the line is no digit, sign or point, so the scan needs no bounds.
     const std::string_view text = lines.Text();
@@ -474,6 +488,8 @@ void CAutoScanner::ReadNumber(NCToken& token) {
     token.type = type;
     if (type == TOKEN_R) {
         token.value = CoordinateReader::SaturatedValue(integerText);
+    } else if constexpr (use == kWritten) {
+        PassNumber(token, next, value, point);
     } else {
         long long decimals = static_cast<long long>(fractionDigits);
         if (!point) {
@@ -496,6 +512,19 @@ void CAutoScanner::ReadNumber(NCToken& token) {
         blockEnd || LineDone() || static_cast<unsigned char>(after) == delimiter || after == ';';
 }
 
+void CAutoScanner::PassNumber(NCToken& token, const char* end, std::uint64_t digits, bool point) {
+    const char* const begin = lines.Text().data() + cursor + 1;
+    token.written = std::string_view(begin, static_cast<std::size_t>(end - begin));
+    token.value = static_cast<double>(digits);
+    token.code = point ? kWrittenWithPoint : kWrittenWithoutPoint;
+}
+
+void CAutoScanner::PassWord(char letter, int value) const {
+    if (wordListener != nullptr) {
+        wordListener->TakePassedWord(letter, value);
+    }
+}
+
 void CAutoScanner::SkipWord() {
     ++cursor;
     while (StartsNumber(At(0))) {
@@ -504,6 +533,7 @@ void CAutoScanner::SkipWord() {
 }
 
 void CAutoScanner::StateUnit(const AutoDirective::UnitStatement& unit, NCToken& token) {
+    unitStatement = unit;
     format.StateUnit(unit.unit);
     if (unit.zeroTruncation != AutoDirective::kNotStated) {
         format.StateZeroTruncation(unit.zeroTruncation);

@@ -10,9 +10,11 @@
 #include "machineformat/DrillMachineFormat.h"
 #include "messages/MessageOutput.h"
 #include "messages/MessageTable.h"
+#include "platform/Compiler.h"
 #include "scanner/AutoDirective.h"
 #include "scanner/AutoLineReader.h"
 #include "scanner/AutoNumberFormat.h"
+#include "scanner/AutoWordListener.h"
 #include "scanner/CharacterClassTable.h"
 #include "scanner/CharacterSource.h"
 #include "scanner/CoordinateReader.h"
@@ -61,6 +63,25 @@ class CAutoScanner {
     int GetStepMode() const { return settings.stepMode; }
     void SetStepMode(int stepMode) { settings.stepMode = stepMode; }
 
+    // NCToken::code of a number in a pass over the words.
+    static constexpr int kWrittenWithoutPoint = 0, kWrittenWithPoint = 1;
+    // Makes this a pass over the program's words for listener: numbers are delivered as written
+    // (NCToken::written) with their digits as one integer, not as lengths, and listener takes
+    // each line and each word that gives no token.
+    void SetWordListener(AutoWordListener& listener) {
+        wordListener = &listener;
+        lines.PassTo(listener);
+    }
+    // Tells whether the header is open: from the start and after M48 until "%", M95 or the first
+    // program command.
+    bool InHeader() const { return inHeader; }
+    // Tells whether the input ended at a byte 0xFF that more bytes follow, which are not read.
+    bool EndByteHidesBytes() const { return source.EndByteHidesBytes(); }
+    // What the unit statement of the last TOKEN_UNIT stated.
+    const AutoDirective::UnitStatement& GetUnitStatement() const { return unitStatement; }
+    // The line being read, without its spaces.
+    std::string_view GetLineText() const { return lines.Text(); }
+
   private:
     // Reads the next line and acts on what it is as a whole; returns true when that gave token.
     bool ReadLine(NCToken& token);
@@ -79,10 +100,19 @@ class CAutoScanner {
     bool ReadGCode(NCToken& token);
     // Reads the M code at the cursor.
     bool ReadMCode(NCToken& token);
-    // Reads the number after the letter at the cursor.
+    // What a number read is for: a length, or its text in a pass over the words.
+    enum NumberUse { kValued, kWritten };
+    // Reads the number after the letter at the cursor. A read's numbers take a path of their own,
+    // untouched by what a pass over the words needs.
+    template <NumberUse use>
     void ReadNumber(NCToken& token);
     // Passes over the feed or speed word at the cursor.
     void SkipWord();
+    // Gives token, in a pass over the words, the number at the cursor as written up to end, its
+    // digits as one integer and whether it has a point.
+    void PassNumber(NCToken& token, const char* end, std::uint64_t digits, bool point);
+    // Tells the word listener, if any, of a word that gives no token; out of the way of a read.
+    PERFOREX_NOINLINE void PassWord(char letter, int value) const;
     // Takes what a unit line or M71 or M72 states and gives the unit token.
     void StateUnit(const AutoDirective::UnitStatement& unit, NCToken& token);
     // Applies what the program has stated to the settings and the number conversion.
@@ -137,4 +167,7 @@ class CAutoScanner {
     bool endOfInput = false;
     bool blockEnd = false;
     int warningCount = 0;
+    // The listener of a pass over the words, or nullptr in a read.
+    AutoWordListener* wordListener = nullptr;
+    AutoDirective::UnitStatement unitStatement;
 };

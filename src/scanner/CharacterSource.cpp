@@ -87,16 +87,26 @@ CharacterSource::DigitRun CharacterSource::ReadDigitRunAcrossBlocks(int first, i
     return {runText, value};
 }
 
-int CharacterSource::ReadLineInto(std::string& line) {
+int CharacterSource::ReadLineInto(std::string& line, std::size_t most) {
     for (;;) {
+        if (line.size() >= most) {
+            return kLineGoesOn;
+        }
         if (redeliveries == 0) {
+            const std::size_t room = most - line.size();
+            const int stop = static_cast<std::size_t>(currentCount - position) > room
+                                 ? position + static_cast<int>(room)
+                                 : currentCount;
             int end = position;
-            while (end < currentCount && currentBlock[end] != '\n' && currentBlock[end] != '\r') {
+            while (end < stop && currentBlock[end] != '\n' && currentBlock[end] != '\r') {
                 ++end;
             }
             line.append(reinterpret_cast<const char*>(currentBlock) + position,
                         static_cast<std::size_t>(end - position));
             position = end;
+            if (line.size() >= most) {
+                return kLineGoesOn;
+            }
         }
         const int c = NextChar();
         if (c == '\n' || c == '\r' || c == kEndOfInput) {

@@ -21,6 +21,8 @@ class CharacterSource {
   public:
     // Value delivered at the end of the input and for every read after it.
     static constexpr int kEndOfInput = -1;
+    // What ReadLineInto returns when it stops inside a line.
+    static constexpr int kLineGoesOn = -2;
     static constexpr int kBlockSize = 65536;
     // Deepest pushback the scanner ever asks for.
     static constexpr int kMaxPushback = 2;
@@ -203,8 +205,8 @@ class CharacterSource {
 
     // Delivers the characters up to the next line feed and that line feed, as NextChar would,
     // when they all lie in the current buffer and none of them is a space or a control character
-    // (a tab, a carriage return); gives them without the line feed in line, which stays valid
-    // until the next read. Returns false and delivers nothing otherwise.
+    // below it (a tab, a carriage return); gives them without the line feed in line, which stays
+    // valid until the next read. Returns false and delivers nothing otherwise.
     bool ReadPlainLineInBlock(std::string_view& line) {
         if (redeliveries != 0) {
             return false;
@@ -221,8 +223,9 @@ class CharacterSource {
     }
     // Appends to line the characters up to the next line feed or carriage return and returns the
     // character that ends them (a line feed, a carriage return or kEndOfInput), all delivered as
-    // by NextChar; takes the runs that lie in the current buffer whole.
-    int ReadLineInto(std::string& line);
+    // by NextChar; takes the runs that lie in the current buffer whole. Stops where line holds
+    // most characters and returns kLineGoesOn when the line has more; the next call reads on.
+    int ReadLineInto(std::string& line, std::size_t most = static_cast<std::size_t>(-1));
 
     // Tells whether the input ended at a byte 0xFF of an ASCII program that more bytes follow,
     // which are never read.
@@ -271,7 +274,7 @@ class CharacterSource {
     // Counts the line feeds among the characters pushed back and not yet delivered again.
     int PendingLineFeeds() const;
     // Returns the index of the first byte of block from index from on, up to count, that is a
-    // space or a control character, or count.
+    // space or a control character below it, or count.
     static int PlainRunEnd(const unsigned char* block, int from, int count) {
         int end = from;
         if constexpr (EightDigits::kAvailable) {

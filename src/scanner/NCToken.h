@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "scanner/ExactLength.h"
 
@@ -93,15 +94,22 @@ enum NCCode : int {
 struct NCToken {
     int type = TOKEN_CODE;
     // For TOKEN_TOOL in the AUTO reading, code is the tool that the first two digits of a T word
-    // of four digits name (a tool and a tool offset: T0301 gives 3), or -1.
+    // of four digits name (a tool and a tool offset: T0301 gives 3), or -1; for a number in a
+    // pass over the words, whether it has a point (CAutoScanner::kWrittenWithPoint).
     int code = 0;
     int toolNumber = 0;
     // Text after G93; the caller empties it before each call of NextToken.
     std::string text;
+    // In a pass over the words (see CAutoScanner::SetWordListener), for TOKEN_X to TOKEN_J: the
+    // digits of the number, before and after its point, as one integer, exact up to 15 digits.
     double value = 0.0;
     // For TOKEN_X to TOKEN_J in the AUTO reading, in place of value: the number as written (an
     // increment stays an increment), as a length in the unit in force.
     ExactLength length;
+    // In a pass over the words, for TOKEN_X to TOKEN_J: the number as written after its letter
+    // (sign, digits and point); for a tool selection: the tool's digits (empty for the selection
+    // that follows a definition in the body). Valid until the next call of NextToken.
+    std::string_view written;
     // Line on which the token begins, for messages about it.
     int line = 1;
 };

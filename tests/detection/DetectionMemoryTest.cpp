@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "CountingAllocator.h"
 #include "perforex/FormatDetector.h"
@@ -19,10 +20,21 @@ TEST(DetectionMemory, StaysWithin16MegabytesWhateverTheProgramsSize) {
         }
     }
     program += "M30\n";
-    CFormatDetector detector;
-    CountingAllocator::PeakSinceLastCall();
-    ASSERT_EQ(detector.DetectMemory(program.data(), program.size()), 1);
-    EXPECT_LE(CountingAllocator::PeakSinceLastCall(), 16LL << 20);
+    // Neither does one line of 20 MB, whose rest beyond the 65,536 characters kept still counts
+    // for the content check: 1 + 65,536 + 20 Mi + 1 bytes.
+    const std::string line = "X" + std::string(1 << 16, '1') + std::string(20 << 20, '\x01') + "\n";
+    const std::pair<std::string, const char*> inputs[] = {
+        {program, ""},
+        {line,
+         "binary data, no drill program: 20971520 of its 21037058 bytes are control "
+         "characters"}};
+    for (const auto& [input, failure] : inputs) {
+        CFormatDetector detector;
+        CountingAllocator::PeakSinceLastCall();
+        detector.DetectMemory(input.data(), input.size());
+        EXPECT_LE(CountingAllocator::PeakSinceLastCall(), 16LL << 20);
+        EXPECT_EQ(detector.GetFailure().Str().substr(0, std::string(failure).size()), failure);
+    }
 }
 
 }  // namespace

