@@ -31,6 +31,8 @@ const char* const kAutoOnlyNames[] = {
     "M00 or M06",
     "G85 slots",
     "decimal points in coordinates",
+    "the panel codes M25, M01, M02 and M08",
+    "the routed circles G32 and G33",
 };
 
 // The control character above the space, which a plain line may hold.
@@ -360,8 +362,22 @@ void FormatInference::TakeCode(int code) {
             break;
         case CODE_G85:
             NoteAutoOnly(kSlots);
-            blockIsSlot_ = true;
+            blockIsContour_ = true;
             PlaceBlock(0.0);
+            break;
+        case CODE_G32:
+        case CODE_G33:
+            // The centre of a routed circle is no hole.
+            NoteAutoOnly(kRoutedCircles);
+            blockIsContour_ = true;
+            break;
+        case CODE_M25:
+            NoteAutoOnly(kPanelCodes);
+            break;
+        case CODE_M02:
+            // An offset from the pattern, not a place on the board.
+            NoteAutoOnly(kPanelCodes);
+            blockIsOffset_ = true;
             break;
         case CODE_M00:
             NoteAutoOnly(kStopOrToolChange);
@@ -415,17 +431,19 @@ void FormatInference::TakeCoordinate(char letter, std::string_view value, bool p
 void FormatInference::EndBlock() {
     PlaceBlock(repeats_);
     repeats_ = 0.0;
-    blockIsSlot_ = false;
+    blockIsContour_ = false;
+    blockIsOffset_ = false;
 }
 
-// Places the block's coordinates: a hole in drill mode with a tool, a point otherwise (repeats
-// and the ends of a slot are points). With repeats the coordinates are the step.
+// Places the block's coordinates: a hole in drill mode with a tool, a point otherwise (repeats,
+// the ends of a slot and the centre of a circle are points), nothing for the offset of a copy of
+// a pattern. With repeats the coordinates are the step.
 void FormatInference::PlaceBlock(double repeats) {
     const bool given = pendingAxis_[0] || pendingAxis_[1];
     // Both bases are kept even where the program states its format, so that the numbers can
     // be checked against what it states.
     const int bases = HoleGeometry::kAllBases;
-    if (given && !blockHasPoint_) {
+    if (given && !blockHasPoint_ && !blockIsOffset_) {
         const double holes = repeats > 0.0 ? std::min(repeats, kRepeatsPlaced) : 1.0;
         const bool relative = incremental_ || repeats > 0.0;
         for (int hole = 0; hole < static_cast<int>(holes); ++hole) {
@@ -437,7 +455,7 @@ void FormatInference::PlaceBlock(double repeats) {
                     }
                 }
             }
-            if (blockIsSlot_ || routing_ || tool_ == 0) {
+            if (blockIsContour_ || routing_ || tool_ == 0) {
                 geometry_.AddPoint(position_, bases);
             } else {
                 geometry_.AddHole(tool_, position_, bases);

@@ -68,6 +68,8 @@ class FormatInference : private AutoWordListener {
         kStopOrToolChange,
         kSlots,
         kDecimalPoints,
+        kPanelCodes,
+        kRoutedCircles,
         kAutoOnlyKinds
     };
     // The two bases the holes are kept in: the digits as an integer (the scale is a power of
@@ -176,7 +178,10 @@ class FormatInference : private AutoWordListener {
     double pending_[2][2] = {{0.0, 0.0}, {0.0, 0.0}};
     bool pendingAxis_[2] = {false, false};
     bool blockHasPoint_ = false;
-    bool blockIsSlot_ = false;
+    // The block is a slot or a routed circle, whose places are no holes.
+    bool blockIsContour_ = false;
+    // The block gives the offset of a copy of a pattern.
+    bool blockIsOffset_ = false;
     double repeats_ = 0.0;
     int tool_ = 0;
     bool routing_ = false;

@@ -67,6 +67,13 @@ const Case kCases[] = {
     {"M48\nmetric, lz, 000.000\nT01 C0.8\n%\nT01\nX 010000 Y 005000\nX012540Y005000\nM30\n",
      nullptr, "MM 3,3 TRAILING ABSOLUTE", "digits: 3,3, from 000.000 on line 2",
      "spaces inside a block (line 6)"},
+    // The offsets of a panel's copies and the centre of a routed circle are no holes: taken for
+    // holes of T01, each would stand 0.0127 mm from another.
+    {"M48\nINCH,TZ\nT01C0.035\n%\nM25\nT01\nX01000Y01000\nX21000Y01000\nM01\nM02X05Y00\n"
+     "M02X10Y00\nM08\nG32X01005Y01000A0025\nM30\n",
+     nullptr, "IN 2,4 LEADING ABSOLUTE",
+     "digits: 2,4, the usual for inch: the places of the holes allow them",
+     "the panel codes M25, M01, M02 and M08 (line 5)"},
     // The text after G93 is no coordinate to the reading, so none to the detection.
     {"M48\nMETRIC\nT01C0.8\n%\nG93X9999999Y1\nT01\nX10000Y10000\nX60000Y40000\nM30\n", nullptr,
      "MM 3,3 LEADING ABSOLUTE", "unit: millimetre, from METRIC on line 2", ""},
