@@ -1,5 +1,6 @@
 #include "messages/MessageFormatter.h"
 
+#include <charconv>
 #include <cstring>
 
 namespace {
@@ -17,19 +18,10 @@ class BoundedText {
         length_ += size;
     }
     void AppendInteger(int value) {
-        // An unsigned magnitude, so that the most negative int has one too.
-        unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
-                                                 : static_cast<unsigned long long>(value);
-        char digits[24];
-        char* start = digits + sizeof digits;
-        do {
-            *--start = static_cast<char>('0' + magnitude % 10);
-            magnitude /= 10;
-        } while (magnitude != 0);
-        if (value < 0) {
-            *--start = '-';
-        }
-        Append(start, static_cast<std::size_t>(digits + sizeof digits - start));
+        // std::to_chars writes two digits a step, the most negative int included.
+        char digits[16];
+        const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
+        Append(digits, static_cast<std::size_t>(end.ptr - digits));
     }
     // Ends the text with its zero; returns the length of the whole result.
     std::size_t Finish() {
