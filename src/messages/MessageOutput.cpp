@@ -11,6 +11,31 @@ namespace {
 // Size of the stack buffer in which a message is formatted.
 constexpr std::size_t kShortMessage = 512;
 
+// The message table's texts, each split once for the whole process; a text that does not split
+// is left to std::vsnprintf.
+struct SplitMessageTable {
+    MessageFormatter::SplitFormat formats[kLastMessageId];
+    bool split[kLastMessageId] = {};
+};
+
+SplitMessageTable SplitMessageTexts() {
+    SplitMessageTable table;
+    for (int id = 1; id <= kLastMessageId; ++id) {
+        table.split[id - 1] = MessageFormatter::Split(MessageText(id), table.formats[id - 1]);
+    }
+    return table;
+}
+
+// Returns the split text of message id, or nullptr for an id outside the table or a text that
+// does not split.
+const MessageFormatter::SplitFormat* SplitMessageText(int id) {
+    static const SplitMessageTable table = SplitMessageTexts();
+    if (id < 1 || id > kLastMessageId || !table.split[id - 1]) {
+        return nullptr;
+    }
+    return &table.formats[id - 1];
+}
+
 }  // namespace
 
 void MessageOutput::Write(int id, MessageKind kind, int line, ...) const {
@@ -49,14 +74,17 @@ void MessageOutput::WriteText(int id, MessageKind kind, int line, const char* te
 
 bool MessageOutput::WriteShort(int id, MessageKind kind, int line, bool endLine,
                                va_list args) const {
-    const char* format = MessageText(id);
-    if (format == nullptr || (stream == nullptr && listener == nullptr)) {
+    if (MessageText(id) == nullptr || (stream == nullptr && listener == nullptr)) {
         return true;
+    }
+    const MessageFormatter::SplitFormat* format = SplitMessageText(id);
+    if (format == nullptr) {
+        return false;
     }
     char text[kShortMessage];
     const std::size_t capacity = sizeof text - 1;
-    std::size_t size = MessageFormatter::Format(text, capacity, format, args);
-    if (size == MessageFormatter::kUnsupported || size >= capacity) {
+    std::size_t size = MessageFormatter::Format(text, capacity, *format, args);
+    if (size >= capacity) {
         return false;
     }
     if (endLine) {
