@@ -117,8 +117,9 @@ inline bool CDrillInterpreter<Scanner>::Dispatch(const NCToken& token) {
 
 template <class Scanner>
 inline bool CDrillInterpreter<Scanner>::DrillsHoles() const {
-    const bool positionBlock = (positioning && !routing) || arcMode == kRapidMove || drillMode;
-    return positionBlock && !repeatPending && (arcMode != kRapidMove || drillMode) &&
+    // ProcessBlock's position block without its contour start after G00: routing programs,
+    // whose blocks are never holes, fail the first test.
+    return (drillMode || (positioning && !routing && arcMode != kRapidMove)) && !repeatPending &&
            !scanner.GetBlockEnd();
 }
 
