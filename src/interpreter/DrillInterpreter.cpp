@@ -117,8 +117,8 @@ inline bool CDrillInterpreter<Scanner>::Dispatch(const NCToken& token) {
 
 template <class Scanner>
 inline bool CDrillInterpreter<Scanner>::DrillsHoles() const {
-    // ProcessBlock's position block without its contour start after G00: routing programs,
-    // whose blocks are never holes, fail the first test.
+    // ProcessBlock's position blocks but the contour starts after G00; routing programs, whose
+    // blocks are cuts, fail at the first test.
     return (drillMode || (positioning && !routing && arcMode != kRapidMove)) && !repeatPending &&
            !scanner.GetBlockEnd();
 }
