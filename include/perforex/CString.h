@@ -23,6 +23,9 @@ class CString {
                                           !std::is_same<Text, CString>::value>>
     CString(const Text& text) : CString(static_cast<const char*>(text)) {}
 
+    // Replaces the text with the size bytes at text, keeping the storage it has when they fit.
+    void Assign(const char* text, std::size_t size) { text_.assign(text, size); }
+
     int GetLength() const { return static_cast<int>(text_.size()); }
     bool IsEmpty() const { return text_.empty(); }
     const char* GetString() const { return text_.c_str(); }

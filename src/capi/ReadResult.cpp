@@ -3,6 +3,7 @@
 #include <new>
 
 #include "perforex/ContourVertices.h"
+#include "platform/NativeMemory.h"
 
 namespace {
 
@@ -29,17 +30,13 @@ void CReadResult::AddTool(int tool, int holeType, int diameter, int width, int h
         {tool, holeType, diameter, width, height, angle, HoleCount(), contours.size(), plating});
 }
 
-void CReadResult::AddHit(int x, int y, int tool) {
-    holes.push_back(x);
-    holes.push_back(y);
-    holes.push_back(tool);
-}
-
 void CReadResult::ReserveHoles(std::int64_t programBytes) {
     // The fewest bytes a hole block takes with its line end, such as X1Y1; only the pages the
     // holes fill are ever touched, so that a bound too high costs address space alone.
     constexpr std::int64_t kShortestHoleBlock = 5;
     constexpr std::int64_t kWordsPerHole = 3;
+    // Below this the holes fill few pages, and the heap they share needs no advice.
+    constexpr std::size_t kLargePagesFrom = std::size_t{4} << 20;
     const std::int64_t words = programBytes / kShortestHoleBlock * kWordsPerHole;
     if (words <= 0 || static_cast<std::uint64_t>(words) > holes.max_size()) {
         return;
@@ -48,6 +45,10 @@ void CReadResult::ReserveHoles(std::int64_t programBytes) {
         holes.reserve(static_cast<std::size_t>(words));
     } catch (const std::bad_alloc&) {
         // Without the room the holes grow as they come.
+    }
+    const std::size_t bytes = holes.capacity() * sizeof(std::int32_t);
+    if (bytes >= kLargePagesFrom) {
+        NativeMemory::PreferLargePages(holes.data(), bytes);
     }
 }
 

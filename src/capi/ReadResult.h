@@ -18,7 +18,13 @@ class CReadResult {
   public:
     void AddTool(int tool, int holeType, int diameter, int width, int height, double angle,
                  int plating);
-    void AddHit(int x, int y, int tool);
+    // Inline, so that the collector's AddHit, which a read calls for every hole, stores the
+    // hole without a second call.
+    void AddHit(int x, int y, int tool) {
+        holes.push_back(x);
+        holes.push_back(y);
+        holes.push_back(tool);
+    }
     // Makes room, before a read, for as many holes as a program of the given size can hold in
     // the usual way, one short block each, so that the hole array does not grow by copies as
     // the read goes on; a program that holds more grows it as usual.

@@ -48,6 +48,11 @@ bool CDrillInterpreter<Scanner>::Run() {
     NCToken token;
     bool running = true;
     while (running) {
+        if constexpr (!kAuto) {
+            if (DrillsHoles()) {
+                DrillHoleBlocks(token);
+            }
+        }
         token.text.clear();
         const NCToken* next = scanner.NextToken(token);
         // The scanner has written its own message for a token it marked invalid.
@@ -108,6 +113,44 @@ inline bool CDrillInterpreter<Scanner>::Dispatch(const NCToken& token) {
             break;
     }
     return true;
+}
+
+template <class Scanner>
+inline bool CDrillInterpreter<Scanner>::DrillsHoles() const {
+    // ProcessBlock's position blocks but the contour starts after G00; routing programs, whose
+    // blocks are cuts, fail at the first test.
+    return (drillMode || (positioning && !routing && arcMode != kRapidMove)) && !repeatPending &&
+           !scanner.GetBlockEnd();
+}
+
+template <class Scanner>
+inline void CDrillInterpreter<Scanner>::DrillHoleBlocks(NCToken& token) {
+    if constexpr (!kAuto) {
+        // The block position in locals: copying the members as a pair right after storing one of
+        // them makes the processor wait for the store.
+        double x = blockX;
+        double y = blockY;
+        while (scanner.ReadCoordinateWordInBlock(token)) {
+            tokenLine = token.line;
+            if (token.type == TOKEN_X) {
+                x = token.value;
+            } else {
+                y = token.value;
+            }
+            if (scanner.GetBlockEnd()) {
+                scanner.ResetBlockEnd();
+                lastX = x;
+                lastY = y;
+                int holeX = 0;
+                int holeY = 0;
+                if (PointToNanometres(x, y, holeX, holeY)) {
+                    DeliverHit(holeX, holeY);
+                }
+            }
+        }
+        blockX = x;
+        blockY = y;
+    }
 }
 
 template <class Scanner>

@@ -65,6 +65,14 @@ class CDrillInterpreter {
 
     // Acts on one token; returns false when the token ends the program.
     bool Dispatch(const NCToken& token);
+    // Tells whether the next block of X and Y words drills one hole at its position: no repeat
+    // waits, no block is left unprocessed, and the motion state makes it a hole.
+    bool DrillsHoles() const;
+    // Reads the X and Y words that follow in the scanner's buffer and drills a hole at the end of
+    // each block, as Dispatch would; stops before any other token. Only the strict reading, while
+    // DrillsHoles: most of a program is such blocks, and a loop that checks the motion state once
+    // for all of them keeps its few variables in registers.
+    void DrillHoleBlocks(NCToken& token);
     // Acts on a G or M code; returns false at the end of the program.
     bool ActOnCode(const NCToken& token);
     // Acts on the tokens only the AUTO reading delivers.

@@ -1,5 +1,6 @@
 #include "messages/MessageFormatter.h"
 
+#include <charconv>
 #include <cstring>
 
 namespace {
@@ -17,19 +18,10 @@ class BoundedText {
         length_ += size;
     }
     void AppendInteger(int value) {
-        // An unsigned magnitude, so that the most negative int has one too.
-        unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
-                                                 : static_cast<unsigned long long>(value);
-        char digits[24];
-        char* start = digits + sizeof digits;
-        do {
-            *--start = static_cast<char>('0' + magnitude % 10);
-            magnitude /= 10;
-        } while (magnitude != 0);
-        if (value < 0) {
-            *--start = '-';
-        }
-        Append(start, static_cast<std::size_t>(digits + sizeof digits - start));
+        // std::to_chars writes two digits a step, the most negative int included.
+        char digits[16];
+        const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
+        Append(digits, static_cast<std::size_t>(end.ptr - digits));
     }
     // Ends the text with its zero; returns the length of the whole result.
     std::size_t Finish() {
@@ -47,14 +39,32 @@ class BoundedText {
 
 }  // namespace
 
-std::size_t MessageFormatter::Format(char* text, std::size_t capacity, const char* format,
-                                     va_list args) {
-    BoundedText result(text, capacity);
+bool MessageFormatter::Split(const char* format, SplitFormat& split) {
+    split.conversionCount = 0;
     const char* literal = format;
     // The library's strchr finds each conversion many bytes at a time.
     for (const char* at = std::strchr(format, '%'); at != nullptr; at = std::strchr(literal, '%')) {
-        result.Append(literal, static_cast<std::size_t>(at - literal));
-        switch (*++at) {
+        const char conversion = at[1];
+        const bool known =
+            conversion == 'd' || conversion == 's' || conversion == 'c' || conversion == '%';
+        if (!known || split.conversionCount == kMostConversions) {
+            return false;
+        }
+        split.literals[split.conversionCount] =
+            std::string_view(literal, static_cast<std::size_t>(at - literal));
+        split.conversions[split.conversionCount++] = conversion;
+        literal = at + 2;
+    }
+    split.literals[split.conversionCount] = literal;
+    return true;
+}
+
+std::size_t MessageFormatter::Format(char* text, std::size_t capacity, const SplitFormat& split,
+                                     va_list args) {
+    BoundedText result(text, capacity);
+    for (int index = 0; index < split.conversionCount; ++index) {
+        result.Append(split.literals[index].data(), split.literals[index].size());
+        switch (split.conversions[index]) {
             case 'd':
                 result.AppendInteger(va_arg(args, int));
                 break;
@@ -68,14 +78,21 @@ std::size_t MessageFormatter::Format(char* text, std::size_t capacity, const cha
                 result.Append(&character, 1);
                 break;
             }
-            case '%':
-                result.Append(at, 1);
-                break;
             default:
-                return kUnsupported;
+                result.Append("%", 1);
+                break;
         }
-        literal = at + 1;
     }
-    result.Append(literal, std::strlen(literal));
+    const std::string_view last = split.literals[split.conversionCount];
+    result.Append(last.data(), last.size());
     return result.Finish();
+}
+
+std::size_t MessageFormatter::Format(char* text, std::size_t capacity, const char* format,
+                                     va_list args) {
+    SplitFormat split;
+    if (!Split(format, split)) {
+        return kUnsupported;
+    }
+    return Format(text, capacity, split, args);
 }

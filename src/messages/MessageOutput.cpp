@@ -10,30 +10,30 @@ namespace {
 
 // Size of the stack buffer in which a message is formatted.
 constexpr std::size_t kShortMessage = 512;
-// What FormatMessage returns for a format that std::vsnprintf rejects.
-constexpr std::size_t kNoText = static_cast<std::size_t>(-1);
 
-// Formats format with args into shortText, or into longText (sized to hold the text, one more
-// byte and a zero) when it holds no more than capacity - 1 bytes; returns the text's length, or
-// kNoText.
-std::size_t FormatMessage(const char* format, va_list args, char* shortText, std::size_t capacity,
-                          std::vector<char>& longText) {
-    va_list retry;
-    va_copy(retry, args);
-    std::size_t length = MessageFormatter::Format(shortText, capacity, format, args);
-    if (length == MessageFormatter::kUnsupported) {
-        va_list general;
-        va_copy(general, retry);
-        const int written = std::vsnprintf(shortText, capacity, format, general);
-        va_end(general);
-        length = written < 0 ? kNoText : static_cast<std::size_t>(written);
+// The message table's texts, each split once for the whole process; a text that does not split
+// is left to std::vsnprintf.
+struct SplitMessageTable {
+    MessageFormatter::SplitFormat formats[kLastMessageId];
+    bool split[kLastMessageId] = {};
+};
+
+SplitMessageTable SplitMessageTexts() {
+    SplitMessageTable table;
+    for (int id = 1; id <= kLastMessageId; ++id) {
+        table.split[id - 1] = MessageFormatter::Split(MessageText(id), table.formats[id - 1]);
     }
-    if (length != kNoText && length >= capacity) {
-        longText.resize(length + 2);
-        std::vsnprintf(longText.data(), longText.size() - 1, format, retry);
+    return table;
+}
+
+// Returns the split text of message id, or nullptr for an id outside the table or a text that
+// does not split.
+const MessageFormatter::SplitFormat* SplitMessageText(int id) {
+    static const SplitMessageTable table = SplitMessageTexts();
+    if (id < 1 || id > kLastMessageId || !table.split[id - 1]) {
+        return nullptr;
     }
-    va_end(retry);
-    return length;
+    return &table.formats[id - 1];
 }
 
 }  // namespace
@@ -41,15 +41,25 @@ std::size_t FormatMessage(const char* format, va_list args, char* shortText, std
 void MessageOutput::Write(int id, MessageKind kind, int line, ...) const {
     va_list args;
     va_start(args, line);
-    Format(id, kind, line, false, args);
+    const bool written = WriteShort(id, kind, line, false, args);
     va_end(args);
+    if (!written) {
+        va_start(args, line);
+        WriteLong(id, kind, line, false, args);
+        va_end(args);
+    }
 }
 
 void MessageOutput::WriteLine(int id, MessageKind kind, int line, ...) const {
     va_list args;
     va_start(args, line);
-    Format(id, kind, line, true, args);
+    const bool written = WriteShort(id, kind, line, true, args);
     va_end(args);
+    if (!written) {
+        va_start(args, line);
+        WriteLong(id, kind, line, true, args);
+        va_end(args);
+    }
 }
 
 void MessageOutput::WriteText(int id, MessageKind kind, int line, const char* text,
@@ -62,25 +72,44 @@ void MessageOutput::WriteText(int id, MessageKind kind, int line, const char* te
     }
 }
 
-void MessageOutput::Format(int id, MessageKind kind, int line, bool endLine, va_list args) const {
-    const char* format = MessageText(id);
-    if (format == nullptr || (stream == nullptr && listener == nullptr)) {
-        return;
+bool MessageOutput::WriteShort(int id, MessageKind kind, int line, bool endLine,
+                               va_list args) const {
+    if (MessageText(id) == nullptr || (stream == nullptr && listener == nullptr)) {
+        return true;
     }
-    // Messages fit this buffer unless an argument is long; only those take the heap.
-    char shortText[kShortMessage];
-    std::vector<char> longText;
-    char* text = shortText;
-    const std::size_t size = FormatMessage(format, args, shortText, sizeof shortText - 1, longText);
-    if (size == kNoText) {
-        return;
+    const MessageFormatter::SplitFormat* format = SplitMessageText(id);
+    if (format == nullptr) {
+        return false;
     }
-    if (!longText.empty()) {
-        text = longText.data();
+    char text[kShortMessage];
+    const std::size_t capacity = sizeof text - 1;
+    std::size_t size = MessageFormatter::Format(text, capacity, *format, args);
+    if (size >= capacity) {
+        return false;
     }
-    std::size_t end = size;
     if (endLine) {
-        text[end++] = '\n';
+        text[size++] = '\n';
     }
-    WriteText(id, kind, line, text, end);
+    WriteText(id, kind, line, text, size);
+    return true;
+}
+
+void MessageOutput::WriteLong(int id, MessageKind kind, int line, bool endLine,
+                              va_list args) const {
+    const char* format = MessageText(id);
+    va_list measured;
+    va_copy(measured, args);
+    const int length = std::vsnprintf(nullptr, 0, format, measured);
+    va_end(measured);
+    if (length < 0) {
+        return;
+    }
+    // The text, one more byte for the line feed and the zero std::vsnprintf ends it with.
+    std::vector<char> text(static_cast<std::size_t>(length) + 2);
+    std::vsnprintf(text.data(), text.size() - 1, format, args);
+    std::size_t size = static_cast<std::size_t>(length);
+    if (endLine) {
+        text[size++] = '\n';
+    }
+    WriteText(id, kind, line, text.data(), size);
 }

@@ -26,7 +26,13 @@ class MessageOutput {
     void WriteText(int id, MessageKind kind, int line, const char* text, std::size_t size) const;
 
   private:
-    void Format(int id, MessageKind kind, int line, bool endLine, va_list args) const;
+    // Formats the message in a buffer on the stack and writes it, or returns false, having
+    // consumed args in part, when MessageFormatter cannot format it or it does not fit. Only
+    // then does the caller start the arguments again for WriteLong: copying a va_list costs
+    // more than the rest of a short message.
+    bool WriteShort(int id, MessageKind kind, int line, bool endLine, va_list args) const;
+    // Formats the message with std::vsnprintf on the heap and writes it.
+    void WriteLong(int id, MessageKind kind, int line, bool endLine, va_list args) const;
 
     FILE* stream;
     MessageListener* listener;

@@ -62,12 +62,12 @@ int CPerforexReaderImpl::ToolPlating(int tool) const {
 }
 
 void CPerforexReaderImpl::OnMessage(int id, int line, MessageKind kind, std::string_view text) {
-    CReaderMessage message;
+    // One message object for the whole read, whose text keeps its storage from message to
+    // message: a program whose every block is an error would otherwise allocate per block.
     message.number = id;
     message.line = line;
     message.kind = static_cast<int>(kind);
-    // Moved in, so that the text is copied once: a message per block is what errors cost.
-    message.text = std::string(text);
+    message.text.Assign(text.data(), text.size());
     owner->AddMessage(message);
 }
 

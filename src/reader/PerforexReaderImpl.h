@@ -7,6 +7,7 @@
 #include "interpreter/ToolTable.h"
 #include "machineformat/DrillMachineFormat.h"
 #include "messages/MessageListener.h"
+#include "perforex/ReaderMessage.h"
 #include "scanner/DrillInput.h"
 
 class CPerforexReader;
@@ -59,4 +60,6 @@ class CPerforexReaderImpl final : private MessageListener {
     FILE* messageStream = nullptr;
     // The plating of each tool the latest read defined, filled as it delivers them.
     ToolPlatings platings;
+    // The message being handed to the owner.
+    CReaderMessage message;
 };

@@ -32,6 +32,23 @@ class CDrillScanner {
         return ReadWordInBlock(token) ? &token : ReadAnyToken(token);
     }
 
+    // Reads an X or Y number word as ReadWordInBlock does, or returns false and reads nothing:
+    // the words of the blocks that drill holes, which the interpreter reads in a loop of its own.
+    bool ReadCoordinateWordInBlock(NCToken& token) {
+        CharacterSource::WordStart word;
+        if (endOfInput || !source.FindWordInBlock(classes, word) ||
+            (word.letter != 'X' && word.letter != 'Y') || !classes.IsNumberLetter(word.letter)) {
+            return false;
+        }
+        token.line = word.line;
+        bool endsBlock = false;
+        if (!coordinates.ReadNumberOfWord(word, token, endsBlock)) {
+            return false;
+        }
+        blockEnd = blockEnd || endsBlock;
+        return true;
+    }
+
     const std::string& GetFilePath() const;
     bool IsOpen() const;
     // False once the current NextToken call reported an error.

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 
 #include "MessageCapture.h"
@@ -270,6 +272,17 @@ const ReadCase kMessageCases[] = {
      "line number 4 Which may cause loss of data\n"
      "Error: Number expected after X at line number 5\n"
      "Error: Number expected after Y at line number 6\n"},
+    // Hole blocks read one after the other, and the tokens that interrupt them: a word per
+    // block, a space that ends a block, a repeat, holes beyond the range, a number too long.
+    {"HoleBlocksAmongOtherTokens", kInch24,
+     "M48\nT01C0.035\n%\nT01\nX010000Y010000\nY020000\nX030000 Y005000\nR02X001000\n"
+     "X040000Y990000\nX050000\nY000000X0100000\nM30\n",
+     TOOL_ONE "hit 25400000 25400000 1\nhit 25400000 50800000 1\nhit 76200000 50800000 1\n"
+              "hit 76200000 12700000 1\nhit 78740000 12700000 1\nhit 81280000 12700000 1\n"
+              "hit 254000000 0 1\n",
+     OUT_OF_RANGE "9\n" OUT_OF_RANGE "10\n"
+     "Warning: Length of co-ordinate data 0100000 is found to be greater than M+N length 6 at "
+     "line number 11 Which may cause loss of data\n" TOTALS(2, 0), 0},
     // Blocks are processed at their last word; an R out of range is reported at its own line.
     {"InterpreterMessageLines", kInch24,
      "M48\nT01C0.035\n%\nT01\nG91\nG90T1200\nT1500X0010Y0010\nG70 G70\nM16 M16\n"
@@ -364,6 +377,23 @@ TEST(DrillRead, AByteFFClosingABlockWarnsOnlyWhenBytesFollowIt) {
     EXPECT_EQ(outcome.messages, warning + totals);
     EXPECT_EQ(outcome.data, "31 " + line + " 2 |" + warning + "|22 0 0 |" + totals + "|");
     EXPECT_EQ(ReadDrill(kInch24, lineFeeds + "\xFF").messages, "");
+}
+
+// Hole blocks taken in one pass over the source's buffer read as those that a boundary of its
+// buffers cuts, which the scanner reads a character at a time; spaces before the program move
+// the boundary over each of its bytes in turn.
+TEST(DrillRead, HoleBlocksReadTheSameWhereverABlockBoundaryFalls) {
+    const ReadCase* holeBlocks = std::find_if(
+        std::begin(kMessageCases), std::end(kMessageCases),
+        [](const ReadCase& c) { return std::string(c.name) == "HoleBlocksAmongOtherTokens"; });
+    ASSERT_NE(holeBlocks, std::end(kMessageCases));
+    const std::string program = holeBlocks->program;
+    for (std::size_t cut = 0; cut <= program.size(); ++cut) {
+        const std::string padding(CharacterSource::kBlockSize - cut, ' ');
+        const ReadOutcome outcome = ReadDrill(holeBlocks->formatLines, padding + program);
+        ASSERT_EQ(outcome.transcript, holeBlocks->transcript) << "boundary before byte " << cut;
+        EXPECT_EQ(outcome.messages, holeBlocks->messages);
+    }
 }
 
 }  // namespace

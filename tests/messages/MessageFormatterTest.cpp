@@ -39,11 +39,13 @@ TEST(MessageFormatterTest, FormatsTheTableSConversionsAsPrintfDoes) {
         ExpectAsPrintf(capacity, "  in file \\\"%s\\\"\n", longText.c_str());
         ExpectAsPrintf(capacity, "skipped after a %% at %d%%", 12);
         ExpectAsPrintf(capacity, "%s%c", "", '\t');
+        ExpectAsPrintf(capacity, "%d%d%d%d%d%d%d%d", 1, 22, 333, 4444, 5, 6, 7, 8);
     }
 }
 
 TEST(MessageFormatterTest, LeavesOtherConversionsToPrintf) {
-    for (const char* format : {"%5d", "%g", "%x", "ends in %"}) {
+    // Nine conversions are one more than a split format holds.
+    for (const char* format : {"%5d", "%g", "%x", "ends in %", "%d%d%d%d%d%d%d%d%d"}) {
         // The text is then undefined: only the length is told.
         const std::string unsupported = std::to_string(MessageFormatter::kUnsupported) + " ";
         EXPECT_EQ(FormatWith(false, 64, format, 1).substr(0, unsupported.size()), unsupported);
