@@ -21,9 +21,7 @@ TEST(DetectionMemory, StaysWithin16MegabytesWhateverTheProgramsSize) {
     }
     program += "M30\n";
     // Neither does one line of 20 MB, whose rest beyond the 65,536 characters kept still counts
-    // for the content check: 1 + 65,536 + 20 Mi + 1 bytes. (Built and compared in place: a
-    // string made here and released by the C++ runtime's own code would not pass through the
-    // counting operators on every system.)
+    // for the content check: 1 + 65,536 + 20 Mi + 1 bytes.
     std::string line = "X";
     line.append(1 << 16, '1').append(20 << 20, '\x01').append("\n");
     const std::pair<const std::string*, const char*> inputs[] = {
