@@ -14,9 +14,9 @@ class ContentCheck {
     void TakeLine(std::string_view line, int lineNumber);
     // Takes part of a line that is not looked at further: its bytes count, its line end does not.
     void TakeText(std::string_view text, int lineNumber);
-    // Takes a line of the given size known to hold only printable ASCII that starts no Gerber
-    // parameter.
-    void TakePlainLine(std::size_t size) { bytes_ += static_cast<long long>(size) + 1; }
+    // Takes lines known to hold only printable characters that start no Gerber parameter, as
+    // many bytes in all with their line ends.
+    void TakePlainLines(long long bytes) { bytes_ += bytes; }
     // Takes the byte 0xFF on the given line at which the input was cut off, the rest unread.
     void TakeEndByte(int lineNumber) { endByteLine_ = lineNumber; }
     // Returns why the input is no drill program, in one line; empty when it can be one.

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 const bool noCoord = std::getenv("NOCOORD") != nullptr;
@@ -34,9 +33,6 @@ const char* const kAutoOnlyNames[] = {
     "the panel codes M25, M01, M02 and M08",
     "the routed circles G32 and G33",
 };
-
-// The control character above the space, which a plain line may hold.
-constexpr char kDelete = 0x7F;
 
 // M codes that give no token and change what the header is.
 constexpr int kToolChange = 6, kHeaderStart = 48, kHeaderEnd = 95;
@@ -106,10 +102,13 @@ void FormatInference::Read(const DrillInput& input) {
         if (!scanner.IsTokenValid()) {
             continue;
         }
-        // A block ends with its line when no number ends it.
+        // A block ends with its line when no number ends it. The lines of coordinates come only
+        // as their tokens.
         if (next->line != tokenLine) {
             EndBlock();
             tokenLine = next->line;
+            NoteBareCarriageReturn(tokenLine);
+            lineNumber_ = tokenLine;
         }
         TakeToken(*next);
         if (scanner.GetBlockEnd()) {
@@ -118,6 +117,7 @@ void FormatInference::Read(const DrillInput& input) {
         }
     }
     EndBlock();
+    content_.TakePlainLines(scanner.CoordinateLineBytes());
     if (scanner.EndByteHidesBytes()) {
         content_.TakeEndByte(lineNumber_ + 1);
     }
@@ -125,18 +125,12 @@ void FormatInference::Read(const DrillInput& input) {
 }
 
 void FormatInference::TakeLine(const Line& line) {
-    if (afterCarriageReturn_) {
-        NoteAutoOnly(kBareCarriageReturn);
+    NoteBareCarriageReturn(line.number);
+    if (line.endsAtCarriageReturn) {
+        carriageReturnLine_ = line.number;
     }
-    afterCarriageReturn_ = line.endsAtCarriageReturn;
     lineNumber_ = line.number;
     const std::string_view text = line.text;
-    // Most lines of a body are plain coordinates: nothing in them needs a closer look.
-    if (line.plain && !text.empty() && (text[0] == 'X' || text[0] == 'Y') &&
-        std::memchr(text.data(), kDelete, text.size()) == nullptr) {
-        content_.TakePlainLine(text.size());
-        return;
-    }
     content_.TakeLine(line.written, line.number);
     if (text.empty()) {
         return;
@@ -160,6 +154,15 @@ void FormatInference::TakeLine(const Line& line) {
     if (!InHeader() && first != std::string_view::npos &&
         written.substr(first, last - first).find_first_of(" \t") != std::string_view::npos) {
         NoteAutoOnly(kSpacesInsideBlock);
+    }
+}
+
+// A bare CR counts once a line follows it.
+void FormatInference::NoteBareCarriageReturn(int line) {
+    if (carriageReturnLine_ != 0 && line > carriageReturnLine_) {
+        lineNumber_ = carriageReturnLine_;
+        NoteAutoOnly(kBareCarriageReturn);
+        carriageReturnLine_ = 0;
     }
 }
 

@@ -84,6 +84,8 @@ class FormatInference : private AutoWordListener {
 
     void TakeLine(const Line& line) override;
     void TakeCutText(std::string_view text, int line) override;
+    // Notes a line ended by a bare CR once a later line comes.
+    void NoteBareCarriageReturn(int line);
     void TakePassedWord(char letter, int value) override;
     // Tells whether an M48 header is open.
     bool InHeader() const;
@@ -142,7 +144,8 @@ class FormatInference : private AutoWordListener {
 
     // The scanner while Read runs.
     const CAutoScanner* scanner_ = nullptr;
-    bool afterCarriageReturn_ = false;
+    // The line that a bare CR ended, until a later line comes; 0 when none.
+    int carriageReturnLine_ = 0;
     int lineNumber_ = 0;
     bool headerSeen_ = false;
     // A "%" or M95 ended the M48 header.

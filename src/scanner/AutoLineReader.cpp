@@ -5,6 +5,8 @@
 namespace {
 
 constexpr int kEnd = CharacterSource::kEndOfInput;
+// The control character above the space, which a plain line may hold.
+constexpr char kDelete = 0x7F;
 
 }  // namespace
 
@@ -22,7 +24,7 @@ bool AutoLineReader::ReadLine() {
     if (source.ReadPlainLineInBlock(text)) {
         ++lineNumber;
         if (listener != nullptr) {
-            PassLine();
+            PassPlainLine();
         }
         return true;
     }
@@ -49,6 +51,17 @@ bool AutoLineReader::ReadLine() {
         PassLine();
     }
     return true;
+}
+
+void AutoLineReader::PassPlainLine() {
+    // Most lines of a program are coordinates, whose words come as tokens: only their bytes
+    // count, without a call for each.
+    if (!text.empty() && (text[0] == 'X' || text[0] == 'Y') &&
+        std::memchr(text.data(), kDelete, text.size()) == nullptr) {
+        coordinateLineBytes += static_cast<long long>(text.size()) + 1;
+        return;
+    }
+    PassLine();
 }
 
 void AutoLineReader::PassLine() const {

@@ -15,7 +15,8 @@ class AutoLineReader {
   public:
     AutoLineReader(CharacterSource& source, int delimiter);
 
-    // Hands listener each line from now on, and keeps at most AutoWordListener::kLongestLine
+    // Hands listener each line from now on (but for plain lines of coordinates, which it only
+    // counts: CoordinateLineBytes), and keeps at most AutoWordListener::kLongestLine
     // characters of a line, handing it the rest of a longer one piece by piece, so that no line
     // takes more memory.
     void PassTo(AutoWordListener& listener) {
@@ -36,12 +37,18 @@ class AutoLineReader {
     int EndLine() const { return endLine; }
     // Tells whether the line last read holds neither a space nor a character below it.
     bool Plain() const { return text.data() != copied.data(); }
+    // Bytes, line ends included, of the lines not handed to the listener: plain lines that begin
+    // with X or Y and hold no DEL, whose words come as tokens.
+    long long CoordinateLineBytes() const { return coordinateLineBytes; }
     // Tells whether the line last read ended at a carriage return that no line feed follows.
     bool EndsAtCarriageReturn() const { return !Plain() && lineEnd == '\r'; }
 
   private:
-    // Hands the line just read to the listener; out of the way of a read without one.
-    PERFOREX_NOINLINE void PassLine() const;
+    // Hands the plain line just read to the listener, or only counts its bytes when it is a line
+    // of coordinates without DEL; out of the way of a read without a listener.
+    PERFOREX_NOINLINE void PassPlainLine();
+    // Hands the line just read to the listener.
+    void PassLine() const;
     // Removes from copied the spaces and tabs of a line that is no comment, and those before a
     // comment's ";".
     void RemoveBlanks();
@@ -65,6 +72,7 @@ class AutoLineReader {
     int lineEnd = 0;
     std::size_t longest = static_cast<std::size_t>(-1);
     AutoWordListener* listener = nullptr;
+    long long coordinateLineBytes = 0;
     // A piece of the rest of a line longer than longest.
     std::string rest;
 };

@@ -75,6 +75,9 @@ class CAutoScanner {
     // Tells whether the header is open: from the start and after M48 until "%", M95 or the first
     // program command.
     bool InHeader() const { return inHeader; }
+    // Bytes, line ends included, of the plain lines of coordinates that a pass over the words
+    // handed its listener no line for.
+    long long CoordinateLineBytes() const { return lines.CoordinateLineBytes(); }
     // Tells whether the input ended at a byte 0xFF that more bytes follow, which are not read.
     bool EndByteHidesBytes() const { return source.EndByteHidesBytes(); }
     // What the unit statement of the last TOKEN_UNIT stated.

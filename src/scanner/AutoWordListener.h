@@ -26,7 +26,9 @@ class AutoWordListener {
 
     virtual ~AutoWordListener() = default;
 
-    // Takes each line before its words are read.
+    // Takes each line before its words are read, but for the plain lines that begin with X or Y
+    // and hold no DEL, whose words the tokens bring and whose bytes the scanner only counts
+    // (CAutoScanner::CoordinateLineBytes).
     virtual void TakeLine(const Line& line) = 0;
     // Takes, piece by piece and before the line, what a line of the given number holds beyond
     // the longest line a pass over the words keeps; no word is read from it.

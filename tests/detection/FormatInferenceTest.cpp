@@ -74,6 +74,10 @@ const Case kCases[] = {
      nullptr, "IN 2,4 LEADING ABSOLUTE",
      "digits: 2,4, the usual for inch: the places of the holes allow them",
      "the panel codes M25, M01, M02 and M08 (line 5)"},
+    // A bare CR is seen where a line of coordinates follows it.
+    {"M48\nINCH,TZ\nT01C0.035\n%\nT01\rX01000Y01000\nX21000Y01000\nM30\n", nullptr,
+     "IN 2,4 LEADING ABSOLUTE", "unit: inch, from INCH on line 2",
+     "lines ended by a bare CR (line 5)"},
     // The text after G93 is no coordinate to the reading, so none to the detection.
     {"M48\nMETRIC\nT01C0.8\n%\nG93X9999999Y1\nT01\nX10000Y10000\nX60000Y40000\nM30\n", nullptr,
      "MM 3,3 LEADING ABSOLUTE", "unit: millimetre, from METRIC on line 2", ""},
