@@ -130,7 +130,15 @@ inline void CDrillInterpreter<Scanner>::DrillHoleBlocks(NCToken& token) {
         // them makes the processor wait for the store.
         double x = blockX;
         double y = blockY;
-        while (scanner.ReadCoordinateWordInBlock(token)) {
+        for (;;) {
+            // Whole lines first: most blocks are one line of an X and a Y word.
+            if (scanner.ReadCoordinateBlock(x, y, tokenLine)) {
+                DrillHoleAt(x, y);
+                continue;
+            }
+            if (!scanner.ReadCoordinateWordInBlock(token)) {
+                break;
+            }
             tokenLine = token.line;
             if (token.type == TOKEN_X) {
                 x = token.value;
@@ -139,17 +147,22 @@ inline void CDrillInterpreter<Scanner>::DrillHoleBlocks(NCToken& token) {
             }
             if (scanner.GetBlockEnd()) {
                 scanner.ResetBlockEnd();
-                lastX = x;
-                lastY = y;
-                int holeX = 0;
-                int holeY = 0;
-                if (PointToNanometres(x, y, holeX, holeY)) {
-                    DeliverHit(holeX, holeY);
-                }
+                DrillHoleAt(x, y);
             }
         }
         blockX = x;
         blockY = y;
+    }
+}
+
+template <class Scanner>
+inline void CDrillInterpreter<Scanner>::DrillHoleAt(const Length& x, const Length& y) {
+    lastX = x;
+    lastY = y;
+    int holeX = 0;
+    int holeY = 0;
+    if (PointToNanometres(x, y, holeX, holeY)) {
+        DeliverHit(holeX, holeY);
     }
 }
 

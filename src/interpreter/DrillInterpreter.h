@@ -73,6 +73,9 @@ class CDrillInterpreter {
     // DrillsHoles: most of a program is such blocks, and a loop that checks the motion state once
     // for all of them keeps its few variables in registers.
     void DrillHoleBlocks(NCToken& token);
+    // Ends a hole block of the strict reading at x, y: the hole's position becomes the last one,
+    // and the hole is delivered when it fits.
+    void DrillHoleAt(const Length& x, const Length& y);
     // Acts on a G or M code; returns false at the end of the program.
     bool ActOnCode(const NCToken& token);
     // Acts on the tokens only the AUTO reading delivers.

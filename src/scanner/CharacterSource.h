@@ -183,6 +183,53 @@ class CharacterSource {
         return true;
     }
 
+    // A number of a coordinate block: its sign and its digit run. Left uninitialized until read:
+    // a block is looked for at nearly every line.
+    struct CoordinateNumber {
+        int sign;
+        int digitCount;
+        const unsigned char* digits;
+        std::uint64_t value;
+    };
+    // Room after a coordinate block's start for the longest block of an X and a Y word whose
+    // digit runs values hold, and its line feed.
+    static constexpr int kLongestCoordinateBlock = 2 * (2 + static_cast<int>(kDigitsInValue)) + 1;
+
+    // Returns where the block after the line feed pushed back last starts, in the state in which
+    // each block of a run of hole blocks leaves the source, when the current buffer holds
+    // kLongestCoordinateBlock bytes from there on; nullptr otherwise. A block read from there
+    // with ScanCoordinateNumber needs no test against the end of the buffer.
+    const unsigned char* CoordinateBlockStart() const {
+        if (redeliveries != 1 || currentCount - position <= kLongestCoordinateBlock ||
+            currentBlock[position] != '\n') {
+            return nullptr;
+        }
+        return currentBlock + position + 1;
+    }
+    // Reads the number after the letter at next, a minus sign and a digit run, into number and
+    // moves next past it; returns false when the run is empty or longer than kDigitsInValue.
+    static bool ScanCoordinateNumber(const unsigned char*& next, CoordinateNumber& number) {
+        const unsigned char* digits = next + 1;
+        number.sign = 1;
+        if (*digits == '-') {
+            number.sign = -1;
+            ++digits;
+        }
+        constexpr int kMost = static_cast<int>(kDigitsInValue);
+        number.value = 0;
+        const int count = ScanDigits(digits, 0, kMost + 1, number.value);
+        number.digits = digits;
+        number.digitCount = count;
+        next = digits + count;
+        return count != 0 && count <= kMost;
+    }
+    // Delivers the block from CoordinateBlockStart up to its line feed at lineFeed, which it
+    // pushes back, as FindWordInBlock and ReadNumberOfWord would word by word.
+    void TakeCoordinateBlock(const unsigned char* lineFeed) {
+        position = static_cast<int>(lineFeed - currentBlock);
+        ++lineNumber;
+    }
+
     // Returns the value (0 to 99) of the two characters after the word's letter when they are
     // digits of the current buffer, or -1.
     int TwoDigitsOfWord(const WordStart& word) const {

@@ -10,16 +10,30 @@
 
 CoordinateReader::CoordinateReader(CharacterSource& source, const CharacterClassTable& classes,
                                    const CDrillMachineFormat& settings, MessageOutput messages)
-    : source(source), classes(classes), settings(settings), messages(messages) {
+    : source(source),
+      classes(classes),
+      settings(settings),
+      messages(messages),
+      coordinateLetters(classes.IsNumberLetter('X') && classes.IsNumberLetter('Y')) {
     TakeFormat();
 }
 
 void CoordinateReader::TakeFormat() {
+    constexpr auto kLongestPlainRun = static_cast<long long>(CharacterSource::kDigitsInValue);
     integerDigits = settings.integerDigits;
     decimalDigits = settings.decimalDigits;
     digitLimit = integerDigits + decimalDigits;
     plainDigitLimit = std::min(digitLimit, static_cast<long long>(CharacterSource::kDigitsInValue));
     trailing = settings.zeroTruncation == CDrillMachineFormat::TRAILING;
+    for (long long length = 0; length <= kLongestPlainRun; ++length) {
+        const long long exponent = ImpliedDecimals(static_cast<std::size_t>(length));
+        divisorOfLength[length] = 0.0;
+        if (length > plainDigitLimit || std::llabs(exponent) > kTabledExponents) {
+            continue;
+        }
+        divisorOfLength[length] =
+            exponent >= 0 ? kPowersOfTen[exponent] : kNegativePowersOfTen[-exponent];
+    }
 }
 
 bool CoordinateReader::ReadNumber(int letter, NCToken& token) {

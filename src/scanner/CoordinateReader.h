@@ -37,6 +37,39 @@ class CoordinateReader {
         return true;
     }
 
+    // Reads a block of an X word, a Y word or both in that order, ended by a line feed, that
+    // starts right after the line feed pushed back last and lies in the source's current buffer,
+    // as ReadNumberOfWord would word by word, when none of its numbers needs a warning or more
+    // than its run's value: sets x and y to the values of its words and line to its line.
+    // Returns false and reads nothing otherwise.
+    bool ReadCoordinateBlock(double& x, double& y, int& line) {
+        const unsigned char* next = source.CoordinateBlockStart();
+        if (next == nullptr || !coordinateLetters) {
+            return false;
+        }
+        const bool incremental = settings.stepMode == CDrillMachineFormat::INCREMENTAL;
+        double newX = positions[0];
+        double newY = positions[1];
+        const bool hasX = *next == 'X';
+        if (hasX && !ReadBlockCoordinate(next, newX, incremental)) {
+            return false;
+        }
+        const bool hasY = *next == 'Y';
+        if ((hasY && !ReadBlockCoordinate(next, newY, incremental)) || *next != '\n' ||
+            !(hasX || hasY)) {
+            return false;
+        }
+        line = source.LineNumber();
+        source.TakeCoordinateBlock(next);
+        if (hasX) {
+            x = positions[0] = newX;
+        }
+        if (hasY) {
+            y = positions[1] = newY;
+        }
+        return true;
+    }
+
     // Returns how many of the digits of a run of the given length, written without a point, lie
     // after the implied decimal point (negative: missing trailing zeros before it).
     long long ImpliedDecimals(std::size_t length) const {
@@ -118,14 +151,38 @@ class CoordinateReader {
         const CharacterSource::DigitRun& run = number.digits;
         const NCTokenType type = TokenTypeOf(letter);
         token.type = type;
-        if (type == TOKEN_R || static_cast<long long>(run.text.size()) > plainDigitLimit) {
+        if (type == TOKEN_R || !IsPlainRun(run.text)) {
             token.value = CheckedValue(type, run, number.sign, token.line);
             return;
         }
-        if (trailing && EndsInZero(run.text)) {
-            WarnAboutTrailingZero(run.text, token.line);
-        }
         token.value = ConvertDigits(run.text, static_cast<double>(run.value), type, number.sign);
+    }
+    // Reads the number of a coordinate block's word whose letter is at next and moves position
+    // to it as ConvertDigits and MoveTo would, when it converts as IsPlainRun tells and by a
+    // divisor of the table; returns false otherwise.
+    bool ReadBlockCoordinate(const unsigned char*& next, double& position, bool incremental) const {
+        CharacterSource::CoordinateNumber number;
+        if (!CharacterSource::ScanCoordinateNumber(next, number)) {
+            return false;
+        }
+        // The divisor is 0 for a run longer than plainDigitLimit.
+        const double divisor = divisorOfLength[number.digitCount];
+        if (divisor == 0.0 || (trailing && number.digits[number.digitCount - 1] == '0')) {
+            return false;
+        }
+        double value = static_cast<double>(number.value) / divisor;
+        if (number.sign < 0) {
+            value = 0.0 - value;
+        }
+        position = incremental ? position + value : value;
+        return true;
+    }
+    // Tells whether a coordinate's digit run converts without a message and from its run's value:
+    // it is no longer than the format's digits and, under trailing zero suppression, does not end
+    // in 0.
+    bool IsPlainRun(std::string_view digits) const {
+        return static_cast<long long>(digits.size()) <= plainDigitLimit &&
+               !(trailing && EndsInZero(digits));
     }
     // Converts a repeat count or a digit run too long for the format, warning about its length
     // and trailing zero with the line of its letter.
@@ -173,6 +230,12 @@ class CoordinateReader {
     long long plainDigitLimit;
     // True under trailing zero suppression.
     bool trailing;
+    // True when X and Y are both number letters, neither being the delimiter.
+    bool coordinateLetters;
+    // For each length of a digit run up to plainDigitLimit, the power of ten by which
+    // ConvertDigits divides the run's value, or 0 where that power lies beyond the tables: a
+    // coordinate block then converts with one division per number.
+    double divisorOfLength[CharacterSource::kDigitsInValue + 1];
     // Last X, Y and A positions, to which incremental numbers are added, in the order of their
     // token types.
     static_assert(TOKEN_X + 1 == TOKEN_Y && TOKEN_Y + 1 == TOKEN_A && TOKEN_A + 1 == TOKEN_I);

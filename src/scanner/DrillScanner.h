@@ -49,6 +49,13 @@ class CDrillScanner {
         return true;
     }
 
+    // Reads a whole block of X and Y words ended by a line feed into x and y, as that many
+    // ReadCoordinateWordInBlock calls would, when it needs no message; gives the block's line.
+    // Returns false and reads nothing otherwise.
+    bool ReadCoordinateBlock(double& x, double& y, int& line) {
+        return !endOfInput && coordinates.ReadCoordinateBlock(x, y, line);
+    }
+
     const std::string& GetFilePath() const;
     bool IsOpen() const;
     // False once the current NextToken call reported an error.

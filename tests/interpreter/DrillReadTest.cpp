@@ -59,14 +59,14 @@ ReadOutcome ReadDrill(const std::string& formatLines, const std::string& program
             host.messages};
 }
 
-// Encodes upper-case letters, digits and the characters "\n %,.+;" in EBCDIC (IBM code page 037):
+// Encodes upper-case letters, digits and the characters "\n %,.+;-" in EBCDIC (IBM code page 037):
 // A to I, J to R and S to Z are three runs of codes with gaps between them.
 std::string ToEbcdic(const std::string& text) {
-    const std::string ascii = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789\n %,.+;";
+    const std::string ascii = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789\n %,.+;-";
     const std::string ebcdic =
         "\xC1\xC2\xC3\xC4\xC5\xC6\xC7\xC8\xC9\xD1\xD2\xD3\xD4\xD5\xD6\xD7\xD8\xD9"
         "\xE2\xE3\xE4\xE5\xE6\xE7\xE8\xE9\xF0\xF1\xF2\xF3\xF4\xF5\xF6\xF7\xF8\xF9"
-        "\x25\x40\x6C\x6B\x4B\x4E\x5E";
+        "\x25\x40\x6C\x6B\x4B\x4E\x5E\x60";
     std::string bytes;
     for (const char c : text) {
         bytes += ebcdic.at(ascii.find(c));
@@ -283,6 +283,22 @@ const ReadCase kMessageCases[] = {
      OUT_OF_RANGE "9\n" OUT_OF_RANGE "10\n"
      "Warning: Length of co-ordinate data 0100000 is found to be greater than M+N length 6 at "
      "line number 11 Which may cause loss of data\n" TOTALS(2, 0), 0},
+    // The same after G05, in incremental steps, with signs and trailing zeros suppressed: 99
+    // inches are out of range; 005 is 0.5 and 00125 is 0.125 inch; a blank line; an X without
+    // digits takes the Y's; 00000625 is too long and 0.0625; 0050 warns of its last zero. The
+    // totals count no message of a number.
+    {"HoleBlocksInSteps", ".DataFormat 2,4\n.ZeroTruncation TRAILING\n",
+     "M48\nT01C0.035\n%\nT01\nG91\nG05\nX99Y99\nX-98Y-98\nX-005\n\nY-0025\nX-00125Y0025\n"
+     "XY0025\nX00000625\nX0050\nM30\n",
+     TOOL_ONE "hit 25400000 25400000 1\nhit 12700000 25400000 1\nhit 12700000 19050000 1\n"
+              "hit 9525000 25400000 1\nhit 15875000 25400000 1\nhit 17462500 25400000 1\n"
+              "hit 30162500 25400000 1\n",
+     STEP_CHANGE(5) OUT_OF_RANGE "7\n"
+     "Error: Number expected after X at line number 13\n"
+     "Warning: Length of co-ordinate data 00000625 is found to be greater than M+N length 6 at "
+     "line number 14 Which may cause loss of data\n"
+     "Warning: data should not end with a zero in trailing zero case at line number 15, which "
+     "may result in loss of data\n" TOTALS(1, 1), 0},
     // Blocks are processed at their last word; an R out of range is reported at its own line.
     {"InterpreterMessageLines", kInch24,
      "M48\nT01C0.035\n%\nT01\nG91\nG90T1200\nT1500X0010Y0010\nG70 G70\nM16 M16\n"
@@ -381,18 +397,24 @@ TEST(DrillRead, AByteFFClosingABlockWarnsOnlyWhenBytesFollowIt) {
 
 // Hole blocks taken in one pass over the source's buffer read as those that a boundary of its
 // buffers cuts, which the scanner reads a character at a time; spaces before the program move
-// the boundary over each of its bytes in turn.
+// the boundary over each of its bytes in turn. Whole lines are taken only with room to spare in
+// the buffer, which the lines after M30 give the last blocks.
 TEST(DrillRead, HoleBlocksReadTheSameWhereverABlockBoundaryFalls) {
-    const ReadCase* holeBlocks = std::find_if(
-        std::begin(kMessageCases), std::end(kMessageCases),
-        [](const ReadCase& c) { return std::string(c.name) == "HoleBlocksAmongOtherTokens"; });
-    ASSERT_NE(holeBlocks, std::end(kMessageCases));
-    const std::string program = holeBlocks->program;
-    for (std::size_t cut = 0; cut <= program.size(); ++cut) {
-        const std::string padding(CharacterSource::kBlockSize - cut, ' ');
-        const ReadOutcome outcome = ReadDrill(holeBlocks->formatLines, padding + program);
-        ASSERT_EQ(outcome.transcript, holeBlocks->transcript) << "boundary before byte " << cut;
-        EXPECT_EQ(outcome.messages, holeBlocks->messages);
+    const std::string kUnreadAfterEnd(64, '\n');
+    for (const char* name : {"HoleBlocksAmongOtherTokens", "HoleBlocksInSteps"}) {
+        const ReadCase* holeBlocks =
+            std::find_if(std::begin(kMessageCases), std::end(kMessageCases),
+                         [name](const ReadCase& c) { return std::string(c.name) == name; });
+        ASSERT_NE(holeBlocks, std::end(kMessageCases));
+        const std::string program = holeBlocks->program;
+        for (std::size_t cut = 0; cut <= program.size(); ++cut) {
+            const std::string padding(CharacterSource::kBlockSize - cut, ' ');
+            const ReadOutcome outcome =
+                ReadDrill(holeBlocks->formatLines, padding + program + kUnreadAfterEnd);
+            ASSERT_EQ(outcome.transcript, holeBlocks->transcript)
+                << name << ": boundary before byte " << cut;
+            EXPECT_EQ(outcome.messages, holeBlocks->messages);
+        }
     }
 }
 
