@@ -33,7 +33,9 @@ class PERFOREX_API CPerforexReader {
     virtual void AddTool(int tool, int holeType, int diameter, int width, int height, double angle,
                          int, int, int, int, int) = 0;
     // Receives each message of a read as data, right after its text went to the message stream;
-    // does nothing unless the host overrides it.
+    // does nothing unless the host overrides it. While it is not overridden (an override that
+    // calls it counts as none), texts may wait in pieces of up to 4 KiB, each one reaching the
+    // stream before the next hit, tool or contour reaches the host, and all before Read returns.
     virtual void AddMessage(const CReaderMessage& message);
 
     // Reads one drill file; returns 1 for a read without error or warning, 0 otherwise. Every path

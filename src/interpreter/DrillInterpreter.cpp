@@ -666,6 +666,7 @@ void CDrillInterpreter<Scanner>::FlushContour() {
 
 template <class Scanner>
 void CDrillInterpreter<Scanner>::DeliverContour(ContourBuilder& builder, int width) {
+    messages.FlushBatch();
     const bool delivered = builder.Flush(width);
     if constexpr (kAuto) {
         if (delivered && pattern.IsRecording() &&
@@ -682,6 +683,7 @@ void CDrillInterpreter<Scanner>::DeliverContour(ContourBuilder& builder, int wid
 
 template <class Scanner>
 void CDrillInterpreter<Scanner>::DeliverHit(int x, int y) {
+    messages.FlushBatch();
     owner->AddHit(x, y, currentTool);
     if constexpr (kAuto) {
         if (pattern.IsRecording() && !pattern.RecordHole(x, y, currentTool) &&

@@ -246,6 +246,7 @@ void ToolTable::AddRoundTool(int tool, int diameter) {
 void ToolTable::DeliverTool(int tool, int holeType, int diameter, int width, int height,
                             double angle) {
     platings[tool] = definitionPlating;
+    messages.FlushBatch();
     owner.AddTool(tool, holeType, diameter, width, height, angle, 0, 0, 0, 0, 0);
 }
 

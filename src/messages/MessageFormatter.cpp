@@ -18,8 +18,16 @@ class BoundedText {
         length_ += size;
     }
     void AppendInteger(int value) {
-        // std::to_chars writes two digits a step, the most negative int included.
-        char digits[16];
+        // std::to_chars writes two digits a step, the most negative int included; straight into
+        // the text where it has room for any int, since a copy of a few bytes costs a call.
+        constexpr std::size_t kLongestInt = 11;
+        if (length_ + kLongestInt < capacity_) {
+            const std::to_chars_result end =
+                std::to_chars(text_ + length_, text_ + length_ + kLongestInt, value);
+            length_ = static_cast<std::size_t>(end.ptr - text_);
+            return;
+        }
+        char digits[kLongestInt];
         const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
         Append(digits, static_cast<std::size_t>(end.ptr - digits));
     }

@@ -5,7 +5,8 @@
 // How a read counted a message: as an error, as a warning or not at all.
 enum class MessageKind : int { Neither = 0, Error = 1, Warning = 2 };
 
-// Receives every message of a read as data, right after its text went to the message stream.
+// Receives every message of a read as data, right after its text went to the message stream or,
+// once the read gathers texts, to its batch.
 class MessageListener {
   public:
     // Takes one message: its id (0 for a machine format parser diagnostic), the line it names

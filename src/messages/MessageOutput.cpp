@@ -64,7 +64,9 @@ void MessageOutput::WriteLine(int id, MessageKind kind, int line, ...) const {
 
 void MessageOutput::WriteText(int id, MessageKind kind, int line, const char* text,
                               std::size_t size) const {
-    if (stream != nullptr) {
+    if (batch != nullptr) {
+        batch->Write(text, size);
+    } else if (stream != nullptr) {
         std::fwrite(text, 1, size, stream);
     }
     if (listener != nullptr) {

@@ -3,18 +3,27 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "messages/MessageBatch.h"
 #include "messages/MessageListener.h"
 
-// Where the messages of one read go: the host's message stream and, when the host listens, the
-// host as data. A plain value; every part of a read holds its own copy.
+// Where the messages of one read go: the host's message stream, through the read's batch when it
+// has one, and, when the host listens, the host as data. A plain value; every part of a read
+// holds its own copy.
 class MessageOutput {
   public:
     // Implicit, so that a bare stream serves wherever no listener is wanted.
-    MessageOutput(FILE* stream, MessageListener* listener = nullptr)
-        : stream(stream), listener(listener) {}
+    MessageOutput(FILE* stream, MessageListener* listener = nullptr, MessageBatch* batch = nullptr)
+        : stream(stream), listener(listener), batch(batch) {}
 
     FILE* Stream() const { return stream; }
     MessageListener* Listener() const { return listener; }
+    // Writes the texts the batch keeps to the stream; called before each callback to the host,
+    // which may write to the same stream.
+    void FlushBatch() const {
+        if (batch != nullptr) {
+            batch->Flush();
+        }
+    }
 
     // Formats message id printf-style with the arguments, once, writes the result verbatim to
     // the stream and hands it to the listener as a message of kind that names line. A "%"
@@ -36,4 +45,5 @@ class MessageOutput {
 
     FILE* stream;
     MessageListener* listener;
+    MessageBatch* batch;
 };

@@ -43,4 +43,6 @@ int CPerforexReader::GetToolPlating(int tool) const {
     return impl->ToolPlating(tool);
 }
 
-void CPerforexReader::AddMessage(const CReaderMessage&) {}
+void CPerforexReader::AddMessage(const CReaderMessage&) {
+    impl->NoteHostIgnoresMessages();
+}

@@ -69,6 +69,15 @@ void CPerforexReaderImpl::OnMessage(int id, int line, MessageKind kind, std::str
     message.kind = static_cast<int>(kind);
     message.text.Assign(text.data(), text.size());
     owner->AddMessage(message);
+    // Once the owner's AddMessage proved to be the one that ignores messages, no callback tells
+    // when a text reached the stream, and the texts may wait for the next one.
+    if (hostIgnoresMessages && batch != nullptr) {
+        batch->Gather();
+    }
+}
+
+void CPerforexReaderImpl::NoteHostIgnoresMessages() {
+    hostIgnoresMessages = true;
 }
 
 bool CPerforexReaderImpl::LoadMachineFormat() {
@@ -92,8 +101,17 @@ int CPerforexReaderImpl::Interpret(const DrillInput& input) {
 
 template <class Scanner>
 int CPerforexReaderImpl::InterpretWith(const DrillInput& input) {
-    CDrillInterpreter<Scanner> interpreter(owner, MessageOutput(messageStream, this), *settings,
-                                           input, platings);
+    MessageBatch messageBatch(messageStream);
+    batch = &messageBatch;
+    const int result = RunInterpreter<Scanner>(input, messageBatch);
+    batch = nullptr;
+    return result;
+}
+
+template <class Scanner>
+int CPerforexReaderImpl::RunInterpreter(const DrillInput& input, MessageBatch& messageBatch) {
+    CDrillInterpreter<Scanner> interpreter(owner, MessageOutput(messageStream, this, &messageBatch),
+                                           *settings, input, platings);
     if (!interpreter.IsFileOpened()) {
         return 0;
     }

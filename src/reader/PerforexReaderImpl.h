@@ -6,6 +6,7 @@
 
 #include "interpreter/ToolTable.h"
 #include "machineformat/DrillMachineFormat.h"
+#include "messages/MessageBatch.h"
 #include "messages/MessageListener.h"
 #include "perforex/ReaderMessage.h"
 #include "scanner/DrillInput.h"
@@ -36,6 +37,8 @@ class CPerforexReaderImpl final : private MessageListener {
     void CopyStateFrom(const CPerforexReaderImpl& source);
     // Returns the plating of tool in the latest read, PlatingUnknown for a tool not defined.
     int ToolPlating(int tool) const;
+    // Notes that the owner's AddMessage is the one that ignores every message.
+    void NoteHostIgnoresMessages();
 
   private:
     // Hands a message to the owner's AddMessage.
@@ -48,9 +51,12 @@ class CPerforexReaderImpl final : private MessageListener {
     // Runs the interpreter of the machine format's dialect over an openable program; returns
     // the result of the read.
     int Interpret(const DrillInput& input);
-    // Runs the interpreter with the given scanner over the program.
+    // Runs the interpreter with the given scanner over the program, with a batch for its
+    // messages that writes what it keeps by the end of the read.
     template <class Scanner>
     int InterpretWith(const DrillInput& input);
+    template <class Scanner>
+    int RunInterpreter(const DrillInput& input, MessageBatch& messageBatch);
 
     // A file path, or the machine format's text when machineFormatIsText.
     std::string machineFormatSource;
@@ -62,4 +68,9 @@ class CPerforexReaderImpl final : private MessageListener {
     ToolPlatings platings;
     // The message being handed to the owner.
     CReaderMessage message;
+    // The batch of the read in progress, nullptr between reads.
+    MessageBatch* batch = nullptr;
+    // True once the owner's AddMessage turned out not to be overridden; the owner's type never
+    // changes, but a copy of this state may serve another owner and does not take it.
+    bool hostIgnoresMessages = false;
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <utility>
@@ -172,6 +173,62 @@ TEST(ReaderMessages, ReachTheHostAsData) {
     const std::string totals = "\n The Total number of Errors: 1 Warnings:1 in parsing\n\n  ";
     EXPECT_EQ(f.capture.Text(), step + tool + totals);
     EXPECT_EQ(f.host.messages, "14 1 2 |" + step + "|19 2 1 |" + tool + "|22 0 0 |" + totals + "|");
+}
+
+// A host that writes a line of its own to the message stream for each hit, and either ignores
+// the messages or checks at each one that its text is already in the stream.
+class StreamSharingHost : public CPerforexReader {
+  public:
+    StreamSharingHost(FILE* stream, bool listens) : stream(stream), listens(listens) {}
+    void AddContour(const CVbVrtxGeom&, int) override { Write("contour\n"); }
+    void AddHit(int, int, int) override { Write("hit\n"); }
+    void AddTool(int, int, int, int, int, double, int, int, int, int, int) override {}
+    void AddMessage(const CReaderMessage& message) override {
+        if (!listens) {
+            CPerforexReader::AddMessage(message);
+            return;
+        }
+        written += static_cast<long>(message.text.GetLength());
+        textsInStream = textsInStream && std::ftell(stream) == written;
+    }
+
+    bool textsInStream = true;
+
+  private:
+    void Write(const std::string& text) {
+        written += static_cast<long>(std::fwrite(text.data(), 1, text.size(), stream));
+    }
+
+    FILE* stream;
+    bool listens;
+    long written = 0;
+};
+
+// After G05, 200 blocks out of range, a hole, one more out of range, a contour: the texts of the
+// messages and what the host writes keep their order in the stream, and a host that listens finds
+// each text there.
+TEST(ReaderMessages, KeepTheirPlaceAmongWhatTheHostWritesToTheStream) {
+    TempFile format(kDefaultFormat);
+    const std::string outOfRange = "X990000Y990000\n";
+    std::string program = "G05\n";
+    std::string expected;
+    for (int line = 2; line <= 201; ++line) {
+        program += outOfRange;
+        expected += "Error: Value out of range at line number " + std::to_string(line) + "\n";
+    }
+    program +=
+        "X010000Y010000\n" + outOfRange + "G00X000000Y000000\nM15\nG01X010000Y000000\nM16\nM30\n";
+    expected +=
+        "hit\nError: Value out of range at line number 203\ncontour\n"
+        "\n The Total number of Errors: 201 Warnings:0 in parsing\n\n  ";
+    for (const bool listens : {false, true}) {
+        MessageCapture capture;
+        StreamSharingHost host(capture.Stream(), listens);
+        host.SetDrillMachineFormatFile(format.Path());
+        EXPECT_EQ(host.ReadMemory(capture.Stream(), program.data(), program.size(), "p.drl"), 0);
+        EXPECT_EQ(capture.Text(), expected) << (listens ? "listening" : "ignoring");
+        EXPECT_TRUE(host.textsInStream);
+    }
 }
 
 // A machine format text loads as its file would; another text replaces it at the next read, and
