@@ -216,9 +216,24 @@ class CharacterSource {
             ++digits;
         }
         constexpr int kMost = static_cast<int>(kDigitsInValue);
-        number.value = 0;
-        const int count = ScanDigits(digits, 0, kMost + 1, number.value);
         number.digits = digits;
+        number.value = 0;
+        int count = 0;
+        if constexpr (EightDigits::kAvailable) {
+            // Nearly every number has fewer than eight digits: one word of them is the whole run.
+            const std::uint64_t word = EightDigits::Load(digits);
+            count = EightDigits::LeadingDigits(word);
+            if (count == 0) {
+                return false;
+            }
+            if (count < 8) {
+                number.value = EightDigits::Value(word, count);
+                number.digitCount = count;
+                next = digits + count;
+                return true;
+            }
+        }
+        count = ScanDigits(digits, 0, kMost + 1, number.value);
         number.digitCount = count;
         next = digits + count;
         return count != 0 && count <= kMost;
