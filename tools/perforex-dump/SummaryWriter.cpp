@@ -51,13 +51,15 @@ void SummaryWriter::Tool(const ToolDefinition& tool) {
     ToolRow& row = RowOf(tool.tool);
     row.defined = true;
     row.definition = tool;
+    row.halfSpanX = tool.HalfSpanX();
+    row.halfSpanY = tool.HalfSpanY();
 }
 
 void SummaryWriter::Hit(int x, int y, int tool) {
     ToolRow& row = RowOf(tool);
     ++row.holes;
     if (row.defined) {
-        extents_.AddBox(x, y, row.definition.HalfSpanX(), row.definition.HalfSpanY());
+        extents_.AddBox(x, y, row.halfSpanX, row.halfSpanY);
     } else {
         extents_.AddPoint(x, y);
     }

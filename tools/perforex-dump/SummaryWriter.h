@@ -25,6 +25,9 @@ class SummaryWriter : public DumpSink {
     struct ToolRow {
         bool defined = false;
         ToolDefinition definition;
+        // Half the definition's extent across X and Y, worked out once rather than at each hole.
+        double halfSpanX = 0.0;
+        double halfSpanY = 0.0;
         long long holes = 0;
         long long contours = 0;
         double length = 0.0;
