@@ -21,6 +21,19 @@ class MessageBatch {
     void Gather() { gathering = true; }
     // Writes a message's text to the stream, or keeps it for the next flush while gathering.
     void Write(const char* text, std::size_t size);
+    // Returns where a text of up to size bytes (at most kCapacity) may be written to be kept,
+    // flushing the texts kept so far when they leave less room; nullptr unless gathering. Keep
+    // then keeps what was written there.
+    char* Room(std::size_t size) {
+        if (!gathering || stream == nullptr) {
+            return nullptr;
+        }
+        if (used + size > kCapacity) {
+            Flush();
+        }
+        return kept + used;
+    }
+    void Keep(std::size_t size) { used += size; }
     // Writes the texts kept so far to the stream.
     void Flush() {
         if (used != 0) {

@@ -83,8 +83,11 @@ bool MessageOutput::WriteShort(int id, MessageKind kind, int line, bool endLine,
     if (format == nullptr) {
         return false;
     }
-    char text[kShortMessage];
-    const std::size_t capacity = sizeof text - 1;
+    // Formatted in place among the batch's kept texts where it gathers them, which spares a copy.
+    char onStack[kShortMessage];
+    char* const room = batch != nullptr ? batch->Room(kShortMessage) : nullptr;
+    char* const text = room != nullptr ? room : onStack;
+    const std::size_t capacity = kShortMessage - 1;
     std::size_t size = MessageFormatter::Format(text, capacity, *format, args);
     if (size >= capacity) {
         return false;
@@ -92,7 +95,14 @@ bool MessageOutput::WriteShort(int id, MessageKind kind, int line, bool endLine,
     if (endLine) {
         text[size++] = '\n';
     }
-    WriteText(id, kind, line, text, size);
+    if (room == nullptr) {
+        WriteText(id, kind, line, text, size);
+        return true;
+    }
+    batch->Keep(size);
+    if (listener != nullptr) {
+        listener->OnMessage(id, line, kind, std::string_view(text, size));
+    }
     return true;
 }
 
