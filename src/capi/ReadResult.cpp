@@ -34,21 +34,15 @@ void CReadResult::ReserveHoles(std::int64_t programBytes) {
     // The fewest bytes a hole block takes with its line end, such as X1Y1; only the pages the
     // holes fill are ever touched, so that a bound too high costs address space alone.
     constexpr std::int64_t kShortestHoleBlock = 5;
-    constexpr std::int64_t kWordsPerHole = 3;
     // Below this the holes fill few pages, and the heap they share needs no advice.
     constexpr std::size_t kLargePagesFrom = std::size_t{4} << 20;
-    const std::int64_t words = programBytes / kShortestHoleBlock * kWordsPerHole;
-    if (words <= 0 || static_cast<std::uint64_t>(words) > holes.max_size()) {
+    const std::int64_t holeCount = programBytes / kShortestHoleBlock;
+    // Without the room the holes grow as they come.
+    if (holeCount <= 0 || !holes.Reserve(static_cast<std::size_t>(holeCount))) {
         return;
     }
-    try {
-        holes.reserve(static_cast<std::size_t>(words));
-    } catch (const std::bad_alloc&) {
-        // Without the room the holes grow as they come.
-    }
-    const std::size_t bytes = holes.capacity() * sizeof(std::int32_t);
-    if (bytes >= kLargePagesFrom) {
-        NativeMemory::PreferLargePages(holes.data(), bytes);
+    if (holes.ReservedBytes() >= kLargePagesFrom) {
+        NativeMemory::PreferLargePages(holes.ReservedBlock(), holes.ReservedBytes());
     }
 }
 
@@ -84,7 +78,7 @@ void CReadResult::Fail(int failure, std::string why) {
     errorText = std::move(why);
     resultCode = 0;
     tools.clear();
-    holes.clear();
+    holes.Clear();
     contours.clear();
     vertices.clear();
     vertexStarts.clear();

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "capi/HoleArray.h"
 #include "perforex/FormatDetector.h"
 #include "perforex/ReaderMessage.h"
 #include "perforex/perforex_c.h"
@@ -20,11 +21,7 @@ class CReadResult {
                  int plating);
     // Inline, so that the collector's AddHit, which a read calls for every hole, stores the
     // hole without a second call.
-    void AddHit(int x, int y, int tool) {
-        holes.push_back(x);
-        holes.push_back(y);
-        holes.push_back(tool);
-    }
+    void AddHit(int x, int y, int tool) { holes.Add(x, y, tool); }
     // Makes room, before a read, for as many holes as a program of the given size can hold in
     // the usual way, one short block each, so that the hole array does not grow by copies as
     // the read goes on; a program that holds more grows it as usual.
@@ -46,8 +43,8 @@ class CReadResult {
     const std::string& ErrorText() const { return errorText; }
     int ResultCode() const { return resultCode; }
     const std::vector<pfx_tool>& Tools() const { return tools; }
-    std::size_t HoleCount() const { return holes.size() / 3; }
-    const std::int32_t* Holes() const { return holes.data(); }
+    std::size_t HoleCount() const { return holes.HoleCount(); }
+    const std::int32_t* Holes() const { return holes.Words(); }
     const std::vector<pfx_contour>& Contours() const { return contours; }
     const std::vector<pfx_message>& Messages() const { return messages; }
     const std::string& MachineFormat() const { return machineFormat; }
@@ -59,7 +56,7 @@ class CReadResult {
     int resultCode = 0;
     std::vector<pfx_tool> tools;
     // x, y and tool of each hole.
-    std::vector<std::int32_t> holes;
+    HoleArray holes;
     std::vector<pfx_contour> contours;
     // The vertices of every contour, one contour after the other, and where each one starts.
     std::vector<std::int32_t> vertices;

@@ -32,4 +32,24 @@ TEST(ReadResult, EachHeaderFlagOfAContourBecomesItsFlag) {
     }
 }
 
+// A program of 10 bytes holds at most two holes of its own; a repeat gives far more, and the
+// array grows past what was reserved without losing or moving any hole; a failed call drops them.
+TEST(ReadResult, HolesBeyondTheRoomReservedKeepTheirOrder) {
+    CReadResult result;
+    result.ReserveHoles(10);
+    constexpr int kHoles = 1000;
+    for (int hole = 0; hole < kHoles; ++hole) {
+        result.AddHit(hole, -hole, hole % 7);
+    }
+    ASSERT_EQ(result.HoleCount(), static_cast<std::size_t>(kHoles));
+    for (int hole = 0; hole < kHoles; ++hole) {
+        const std::int32_t* words = result.Holes() + 3 * hole;
+        ASSERT_EQ(words[0], hole);
+        ASSERT_EQ(words[1], -hole);
+        ASSERT_EQ(words[2], hole % 7);
+    }
+    result.Fail(PFX_ERROR_UNREADABLE, "stopped");
+    EXPECT_EQ(result.HoleCount(), 0u);
+}
+
 }  // namespace
