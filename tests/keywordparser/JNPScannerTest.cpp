@@ -98,4 +98,17 @@ TEST(JNPConversion, ReplacesEscapeSequences) {
     }
 }
 
+// Every decimal digit belongs to a number, 9 as much as 0.
+TEST(JNPConversion, TakesEveryDecimalDigitOfANumber) {
+    const struct {
+        const char* token;
+        double value;
+    } cases[] = {{"1234567890", 1234567890.0}, {"9.875", 9.875}, {"-90.25", -90.25}};
+    for (const auto& c : cases) {
+        const JNPConversion::Double converted = JNPConversion::ToDouble(c.token);
+        EXPECT_TRUE(converted.whole) << c.token;
+        EXPECT_EQ(converted.value, c.value) << c.token;
+    }
+}
+
 }  // namespace
