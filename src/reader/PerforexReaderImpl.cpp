@@ -103,7 +103,14 @@ template <class Scanner>
 int CPerforexReaderImpl::InterpretWith(const DrillInput& input) {
     MessageBatch messageBatch(messageStream);
     batch = &messageBatch;
-    const int result = RunInterpreter<Scanner>(input, messageBatch);
+    int result = 0;
+    try {
+        result = RunInterpreter<Scanner>(input, messageBatch);
+    } catch (...) {
+        // A callback threw: the batch ends with this read, before any later message.
+        batch = nullptr;
+        throw;
+    }
     batch = nullptr;
     return result;
 }
